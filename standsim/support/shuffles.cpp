@@ -1,0 +1,32 @@
+#include "standsim/support/shuffles.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "standsim/support/array_bounds.h"
+#include "standsim/support/fortran_random.h"
+
+namespace standsim {
+namespace {
+
+template <class T>
+void shuffle(std::string_view routine, std::string_view name, int32_t n, std::span<T> vec) {
+  if (n <= 1) return;
+  CHECK_LENGTH(routine, name, vec.size(), n);
+  for (int32_t m = n; m >= 2; --m) {
+    float r;
+    RANDOM_NUMBER(r);
+    // For very large N the 4-byte product can round up to m; m is the most.
+    const int64_t k = std::min<int64_t>(static_cast<int64_t>(r * static_cast<float>(m)) + 1, m);
+    std::swap(vec[static_cast<std::size_t>(m - 1)], vec[static_cast<std::size_t>(k - 1)]);
+  }
+}
+
+}  // namespace
+
+void SHUFFLEI(int32_t n, std::span<int32_t> ivec) { shuffle("SHUFFLEI", "IVEC", n, ivec); }
+
+void SHUFFLER(int32_t n, std::span<float> vec) { shuffle("SHUFFLER", "VEC", n, vec); }
+
+}  // namespace standsim

@@ -1,7 +1,6 @@
 #include "standsim/support/axis_limits.h"
 
 #include <cmath>
-#include <limits>
 
 namespace standsim {
 namespace {
@@ -11,20 +10,14 @@ constexpr int32_t no_exponent = -999;
 // The 4-byte real nearest to 10^e.
 float power_of_ten(int32_t e) { return static_cast<float>(std::pow(10.0, e)); }
 
-// The nearest integer, halves away from zero, held within the 4-byte range.
-int32_t nearest_integer(float x) {
-  constexpr float limit = 2147483520.0f;  // the largest 4-byte real below 2^31
-  if (!(std::fabs(x) <= limit)) return x < 0.0f ? std::numeric_limits<int32_t>::min()
-                                                : std::numeric_limits<int32_t>::max();
-  return static_cast<int32_t>(std::lround(x));
-}
-
-// X rounded to one significant digit with the bias SHIFT (+0.499999 rounds up,
-// -0.499999 down); 0 stays 0.
+// The finite X rounded to one significant digit with the bias SHIFT (+0.499999
+// rounds up, -0.499999 down); 0 stays 0. X / scale lies within about 1..10,
+// so its nearest integer (halves away from zero) is small.
 float one_digit(float x, float shift) {
   if (x == 0.0f) return 0.0f;
   const float scale = power_of_ten(DECEXP(x));
-  return scale * static_cast<float>(nearest_integer(x / scale + shift));
+  const int32_t digit = static_cast<int32_t>(std::lround(x / scale + shift));
+  return scale * static_cast<float>(digit);
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ TEST(AxisLimits, RoundsTheRangeOutToOneDigit) {
       {31.0f, 37.0f, 30.0f, 40.0f},   // 30 and 40
       {30.0f, 30.5f, 30.0f, 40.0f},   // 30 stays 30
       {0.0f, 0.37f, 0.0f, 0.4f},
+      {0.0f, 1.0e-45f, 0.0f, 1.0e-45f},  // the smallest subnormal
       {-37.0f, -3.0f, -40.0f, -3.0f},
       {-37.0f, 0.0f, -40.0f, 0.0f},
       {-5.0f, 20.0f, -5.0f, 20.0f},   // 20 / 5 is not above 10

@@ -17,7 +17,8 @@ void shuffle(std::string_view routine, std::string_view name, int32_t n, std::sp
   for (int32_t m = n; m >= 2; --m) {
     float r;
     RANDOM_NUMBER(r);
-    // For very large N the 4-byte product can round up to m; m is the most.
+    // For r < 1 the 4-byte product stays below m for every m of the 4-byte
+    // range, so k <= m; the bound keeps the swap inside the vector even so.
     const int64_t k = std::min<int64_t>(static_cast<int64_t>(r * static_cast<float>(m)) + 1, m);
     std::swap(vec[static_cast<std::size_t>(m - 1)], vec[static_cast<std::size_t>(k - 1)]);
   }

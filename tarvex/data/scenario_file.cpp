@@ -261,8 +261,8 @@ void ReadCohort(const KeyedLines& file, CCohort& cohort, int number, const std::
                 const SpeciesRegionDefaults* defaults) {
   const std::string marker = CohortMarker(number);
   if (!file.HasMarker(marker)) {
-    throw TarvexError(file.FileName() + ": the block \"" + marker + "\" of cohort " +
-                      FormatInt(number) + " is missing");
+    throw TarvexError(file.FileName() + ", cohort " + FormatInt(number) + ": the block \"" +
+                      marker + "\" is missing");
   }
   const BlockReader block(file, marker);
   BiomassRecord& b = cohort.BiomassData;

@@ -8,6 +8,7 @@
 namespace standsim {
 
 std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWork& work) {
+  if (call.ncoh == 0) return {};  // no stand, and no deposition to read
   const int32_t start = call.iyr1 - 1;
   for (int c = 0; c < call.ncoh; ++c) {
     const double st0 = call.biom[call.result(c, start)].v[ST];

@@ -1,6 +1,9 @@
 #include "tarvex/data/scenario_file.h"
 
 #include <algorithm>
+#include <span>
+#include <type_traits>
+#include <vector>
 
 #include "tarvex/data/atomic_file.h"
 #include "tarvex/data/defs.h"
@@ -73,15 +76,11 @@ class ScenarioWriter {
 };
 
 void WriteGrowthCurve(ScenarioWriter& out, const CCai& cai) {
-  std::vector<int> ages;
-  std::vector<double> increments;
-  for (int k = 0; k < cai.NrDataGrowth; ++k) {
-    ages.push_back(cai.Points[k].AGE);
-    increments.push_back(cai.Points[k].INC);
-  }
+  const std::span<const standsim::CAIPT> points(cai.Points.data(),
+                                                static_cast<std::size_t>(cai.NrDataGrowth));
   out.Int("NrDataGrowth", cai.NrDataGrowth);
-  out.List("GrowthYears", ages, [](int v) { return FormatInt(v); });
-  out.List("Increment", increments, FormatFixed6);
+  out.List("GrowthYears", points, [](const standsim::CAIPT& p) { return FormatInt(p.AGE); });
+  out.List("Increment", points, [](const standsim::CAIPT& p) { return FormatFixed6(p.INC); });
 }
 
 void WriteManagement(ScenarioWriter& out, const CForMan& forMan, int number) {

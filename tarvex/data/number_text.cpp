@@ -1,0 +1,70 @@
+#include "tarvex/data/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "tarvex/data/tarvex_error.h"
+
+namespace tarvex {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+// The digits of a number without a leading "+", which from_chars refuses.
+std::string_view WithoutPlus(std::string_view item) {
+  if (item.size() > 1 && item.front() == '+' && item[1] != '-' && item[1] != '+') {
+    return item.substr(1);
+  }
+  return item;
+}
+
+template <typename T>
+bool ParseWhole(std::string_view text, T& value) {
+  const std::string_view item = WithoutPlus(TrimBlanks(text));
+  if (item.empty()) return false;
+  const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), value);
+  return ec == std::errc() && end == item.data() + item.size();
+}
+
+}  // namespace
+
+std::string FormatInt(long long value) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::string FormatFixed6(double value) {
+  if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  char buffer[400];  // the largest double has 309 digits before the point
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+  return std::string(buffer, result.ptr);
+}
+
+int ParseInt(std::string_view text) {
+  int value = 0;
+  if (!ParseWhole(text, value)) {
+    throw ConversionError("\"" + std::string(text) + "\" is not a valid integer",
+                          std::string(text));
+  }
+  return value;
+}
+
+double ParseDouble(std::string_view text) {
+  double value = 0.0;
+  if (!ParseWhole(text, value)) {
+    throw ConversionError("\"" + std::string(text) + "\" is not a valid number",
+                          std::string(text));
+  }
+  return value;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,24 @@
+// Numbers as text, independent of the locale: "." is always the decimal
+// separator. Writing follows the printf conversions the files use ("%d" and
+// "%lf"); reading takes a whole item (surrounding blanks allowed) and refuses
+// anything else with a ConversionError that names the text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvex {
+
+// The text of "%d".
+std::string FormatInt(long long value);
+
+// The text of "%lf": fixed point, six decimals, no exponent.
+std::string FormatFixed6(double value);
+
+// The integer written in TEXT ("+" or "-" allowed before the digits).
+int ParseInt(std::string_view text);
+
+// The real number written in TEXT, in decimal or exponent notation.
+double ParseDouble(std::string_view text);
+
+}  // namespace tarvex

@@ -1,0 +1,42 @@
+// The Tarvex file: a scenario (the site, its cohorts, their growth curves,
+// management and biomass parameters) as lines of a key padded to 17
+// characters and its values. Integers are written as "%d", reals as "%lf"
+// (six decimals), lists as values each followed by one blank.
+//
+// Site keys: "RegionName", "NrCohorts", "QSMpInFile", "ForestType" (and, read
+// only, "CountryName"). Then one block per cohort, opened by ">>CohortNr_N":
+// "SpeciesName", "MaxGrowth", "Kgr", "InitBiom", "CarbonContent",
+// "WoodDensity", "TurnOver" (5), "Nlfmax", "Nlfmin", "expNlf", "ctCa", "ctMg",
+// "ctK", "ctN" (5 each), "BAFbr", "BAFcr", "BAFfr", "BAFlv", "BAFst" (15 each:
+// ages 10..140 and 1000; files with the first 14 are read too), "NrDataGrowth",
+// "GrowthYears", "Increment", "NrForManData", "ForManYears", "Actions",
+// "PercAmount" and "RemovedOrLeft" (per action four digits for stems,
+// branches, roots and leaves, right-aligned in 5 characters).
+//
+// Text values are the rest of the line after the key, without surrounding
+// blanks. Keys may stand in any order within the site part and within a block.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "tarvex/data/biomass_record.h"
+#include "tarvex/data/keyed_lines.h"
+#include "tarvex/data/site.h"
+
+namespace tarvex {
+
+// The text of the Tarvex file of SITE. Raises "Cannot write Tarvex file
+// FILENAME: REASON" when a value cannot be written so that it reads back.
+std::string ScenarioText(const CSite& site, const std::string& fileName);
+
+// Reads a scenario into a new site. Raises TarvexError naming the file, the
+// line, the key and the cohort when a count, a list or a value is not
+// acceptable. When a block gives 14 expansion-factor columns, the age-1000
+// column comes from DEFAULTS for the cohort's species and the site's region,
+// or repeats the age-140 column when DEFAULTS is null or they do not resolve.
+// CHOOSEREGION is asked for the region when the file names only a country.
+std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegion& chooseRegion,
+                                    const SpeciesRegionDefaults* defaults);
+
+}  // namespace tarvex

@@ -1,0 +1,451 @@
+#include "tarvex/data/scenario_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+
+#include "tarvex/data/number_text.h"
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/data/test_folder.h"
+#include "tarvex/data/text_helpers.h"
+
+namespace tarvex {
+namespace {
+
+using standsim::ACT_CLEARCUT;
+using standsim::ACT_PLANTING;
+using standsim::ACT_THINNING;
+using testing::ReadText;
+using testing::TestFolder;
+using testing::WriteText;
+
+const std::string kGolden = std::string(TEST_SOURCE_DIR) + "/testdata/two_cohorts.txt";
+
+// A value as the file holds it: to six decimals.
+double Six(double value) { return ParseDouble(FormatFixed6(value)); }
+
+// Distinct values in every slot that the file carries, so that a slot or
+// column mix-up shows.
+void FillBiomass(BiomassRecord& b, double base) {
+  for (int row = 0; row < kBafRows; ++row) {
+    for (int k = 0; k < kBafColumns; ++k) {
+      b.BAF[row][k] = row == kBafStemsRow ? 1.0 : Six(base + row + k / 100.0);
+    }
+  }
+  b.CarbonContent = base * 10 + 0.5;
+  b.WoodDensity = Six(0.4 + base / 100);
+  for (int k = 0; k < 5; ++k) {
+    b.TurnOver[k] = Six(0.01 * (k + 1) + base / 1000);
+    b.ctCa[k] = Six(0.1 + k / 1000.0);
+    b.ctK[k] = Six(0.2 + k / 1000.0);
+    b.ctMg[k] = Six(0.3 + k / 1000.0);
+    b.ctN[k] = Six(0.4 + k / 1000.0);
+  }
+  b.Nlfmin = 1.07;
+  b.Nlfmax = 1.51;
+  b.expNlf = 10.8;
+}
+
+std::unique_ptr<CSite> TwoCohortSite() {
+  auto site = std::make_unique<CSite>();
+  site->RegionName = "Alpine";
+  site->QSMpInFile = "qsm runs/site 1.txt";
+  site->ForestType = "EvenAged";
+
+  CCohort& first = site->AddCohort();
+  first.SpeciesName = "Picea abies";
+  FillBiomass(first.BiomassData, 1.0);
+  first.BiomassData.TurnOver[standsim::LV] = 0.25;
+  first.BiomassData.Evergreen = 1;
+  first.HasBiomassData = true;
+  first.Cai.AddPoint(10, 2.5);
+  first.Cai.AddPoint(20, 4.25);
+  first.Cai.AddPoint(140, 0.125);
+  first.ForMan.SetAction(2000, ACT_PLANTING, 100.0, {1, 1, 0, 0});
+  first.ForMan.SetAction(2030, ACT_THINNING, 25.5, {1, 0, 1, 1});
+  first.ForMan.SetAction(2080, ACT_CLEARCUT, 100.0, {0, 0, 0, 0});
+
+  CCohort& second = site->AddCohort();
+  second.SpeciesName = "Hard broadleaves";
+  second.MaxGrowth = 12.5;
+  second.Kgr = 300.0;
+  second.InitBiom = 50.0;
+  FillBiomass(second.BiomassData, 2.0);
+  second.BiomassData.TurnOver[standsim::LV] = 1.0;
+  second.HasBiomassData = true;
+  second.ForMan.SetAction(1995, ACT_PLANTING, 100.0, {1, 1, 1, 1});
+  return site;
+}
+
+std::unique_ptr<CSite> ReadSite(const std::string& text, const CountryToRegion& choose = nullptr,
+                                const SpeciesRegionDefaults* defaults = nullptr) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1) {
+    lines.push_back(text.substr(begin, end - begin));
+  }
+  if (begin < text.size()) lines.push_back(text.substr(begin));
+  return ReadScenario(KeyedLines("site.txt", std::move(lines)), choose, defaults);
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  const auto at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+void ExpectSameCohort(const CCohort& a, const CCohort& b) {
+  EXPECT_EQ(a.SpeciesName, b.SpeciesName);
+  EXPECT_EQ(a.MaxGrowth, b.MaxGrowth);
+  EXPECT_EQ(a.Kgr, b.Kgr);
+  EXPECT_EQ(a.InitBiom, b.InitBiom);
+  EXPECT_EQ(std::memcmp(&a.BiomassData, &b.BiomassData, sizeof(BiomassRecord)), 0);
+  EXPECT_EQ(a.HasBiomassData, b.HasBiomassData);
+  EXPECT_EQ(a.Cai.NrDataGrowth, b.Cai.NrDataGrowth);
+  EXPECT_EQ(std::memcmp(a.Cai.Points.data(), b.Cai.Points.data(), sizeof a.Cai.Points), 0);
+  EXPECT_EQ(a.ForMan.NrForManData, b.ForMan.NrForManData);
+  EXPECT_EQ(std::memcmp(a.ForMan.ManActions.data(), b.ForMan.ManActions.data(),
+                        sizeof a.ForMan.ManActions),
+            0);
+}
+
+void ExpectSameSite(const CSite& a, const CSite& b) {
+  EXPECT_EQ(a.RegionName, b.RegionName);
+  EXPECT_EQ(a.QSMpInFile, b.QSMpInFile);
+  EXPECT_EQ(a.ForestType, b.ForestType);
+  ASSERT_EQ(a.NrCohorts(), b.NrCohorts());
+  for (int i = 0; i < a.NrCohorts(); ++i) ExpectSameCohort(a.Cohort(i), b.Cohort(i));
+}
+
+TEST(ScenarioFile, WritesTheGoldenFile) {
+  TestFolder folder;
+  const std::string file = folder.File("site.txt");
+  TwoCohortSite()->WriteToFile(file);
+  EXPECT_EQ(ReadText(file), ReadText(kGolden));
+}
+
+TEST(ScenarioFile, ReadsBackWhatItWrote) {
+  const auto original = TwoCohortSite();
+  const auto read = ReadSite(ReadText(kGolden));
+  ExpectSameSite(*read, *original);
+  EXPECT_FALSE(read->RegionFromCountry);
+
+  // write - read - write gives the same text
+  TestFolder folder;
+  read->WriteToFile(folder.File("again.txt"));
+  EXPECT_EQ(ReadText(folder.File("again.txt")), ReadText(kGolden));
+
+  // and the file read from disk is the same too
+  ExpectSameSite(*CSite::ReadFromFile(kGolden, nullptr, nullptr), *original);
+}
+
+TEST(ScenarioFile, KeyOrderAndLineEndsDoNotMatter) {
+  const std::string golden = ReadText(kGolden);
+  // Reverse the lines of the site part and of each block, keeping the
+  // markers where they are.
+  std::vector<std::string> lines = SplitString(golden, "");
+  auto begin = lines.begin();
+  while (begin != lines.end()) {
+    const auto end = std::find_if(begin + 1, lines.end(),
+                                  [](const std::string& l) { return l.starts_with(">>"); });
+    std::reverse(begin->starts_with(">>") ? begin + 1 : begin, end);
+    begin = end;
+  }
+  std::string reordered, crlf;
+  for (const std::string& line : lines) {
+    reordered += line + "\n";
+    crlf += line + "\r\n";
+  }
+  ASSERT_NE(reordered, golden);
+  const auto original = TwoCohortSite();
+  ExpectSameSite(*ReadSite(reordered), *original);
+  ExpectSameSite(*ReadSite(crlf), *original);
+}
+
+TEST(ScenarioFile, TextValuesTakeTheRestOfTheLine) {
+  const std::string golden = ReadText(kGolden);
+  const auto site = ReadSite(Replace(golden, "RegionName       Alpine\n", "RegionName   Alpine  \n"));
+  EXPECT_EQ(site->RegionName, "Alpine");
+  EXPECT_EQ(site->QSMpInFile, "qsm runs/site 1.txt");
+  EXPECT_EQ(site->Cohort(0).SpeciesName, "Picea abies");
+  EXPECT_EQ(site->Cohort(1).SpeciesName, "Hard broadleaves");
+}
+
+TEST(ScenarioFile, KeysOfABlockAreNotTakenFromTheNextBlock) {
+  const std::string text = Replace(ReadText(kGolden), "Kgr              0.000000\n", "");
+  const auto site = ReadSite(text);
+  EXPECT_EQ(site->Cohort(0).Kgr, 0.0);
+  EXPECT_EQ(site->Cohort(1).Kgr, 300.0);
+}
+
+TEST(ScenarioFile, FlagWordsAndEvergreenFlag) {
+  std::string text = Replace(ReadText(kGolden), "RemovedOrLeft     1100 1011 0000",
+                             "RemovedOrLeft    1100  1011 0000");
+  text = Replace(text, "TurnOver         0.011000 0.021000 0.031000 0.250000",
+                 "TurnOver         0.011000 0.021000 0.031000 1.000000");
+  const auto site = ReadSite(text);
+  const CForMan& forMan = site->Cohort(0).ForMan;
+  EXPECT_EQ(forMan.ManActions[0].REMFLAG[0], 1);
+  EXPECT_EQ(forMan.ManActions[0].REMFLAG[1], 1);
+  EXPECT_EQ(forMan.ManActions[0].REMFLAG[2], 0);
+  EXPECT_EQ(forMan.ManActions[1].REMFLAG[1], 0);
+  EXPECT_EQ(forMan.ManActions[1].REMFLAG[3], 1);
+  EXPECT_EQ(site->Cohort(0).BiomassData.Evergreen, 0);
+  EXPECT_EQ(ReadSite(ReadText(kGolden))->Cohort(0).BiomassData.Evergreen, 1);
+}
+
+TEST(ScenarioFile, ExpansionFactorsAreStoredRelativeToStems) {
+  std::string text = ReadText(kGolden);
+  const auto bafst = text.find("BAFst");
+  const auto end = text.find('\n', bafst);
+  std::string row = "BAFst            ";
+  for (int k = 0; k < kBafColumns; ++k) row += "2.000000 ";
+  text.replace(bafst, end - bafst, row);
+  const auto site = ReadSite(text);
+  const BiomassRecord& b = site->Cohort(0).BiomassData;
+  EXPECT_EQ(b.BAF[0][3], (1.0 + 0.03) / 2.0);
+  EXPECT_EQ(b.BAF[3][14], (4.0 + 0.14) / 2.0);
+  EXPECT_EQ(b.BAF[kBafStemsRow][7], 1.0);
+}
+
+// Cuts the age-1000 column of every expansion-factor line.
+std::string WithFourteenColumns(const std::string& text) {
+  std::string out;
+  for (const std::string& line : SplitString(text, "")) {
+    std::string kept = line;
+    if (line.starts_with("BAF")) kept = line.substr(0, line.rfind(' ', line.size() - 2) + 1);
+    out += kept + "\n";
+  }
+  return out;
+}
+
+TEST(ScenarioFile, FourteenColumnsTakeTheAgeThousandColumnFromTheDefaults) {
+  const std::string text = WithFourteenColumns(ReadText(kGolden));
+  ASSERT_NE(text.find("BAFbr            1.000000 1.010000"), std::string::npos);
+  ASSERT_EQ(text.find("1.140000"), std::string::npos);
+
+  auto defaults = std::make_unique<SpeciesRegionDefaults>();
+  for (auto& species : *defaults) {
+    for (BiomassRecord& record : species) {
+      for (int row = 0; row < kBafRows; ++row) record.BAF[row][14] = row == 4 ? 1.0 : 0.5;
+    }
+  }
+  const Defs defs;
+  BiomassRecord& piceaAlpine = (*defaults)[defs.SpeciesIndex("Picea abies")][defs.RegionIndex("Alpine")];
+  for (int row = 0; row < kBafRows; ++row) piceaAlpine.BAF[row][14] = row == 4 ? 1.0 : 7.0 + row;
+
+  const auto site = ReadSite(text, nullptr, defaults.get());
+  EXPECT_EQ(site->Cohort(0).BiomassData.BAF[0][14], 7.0);
+  EXPECT_EQ(site->Cohort(0).BiomassData.BAF[3][14], 10.0);
+  EXPECT_EQ(site->Cohort(0).BiomassData.BAF[4][14], 1.0);
+  EXPECT_EQ(site->Cohort(0).BiomassData.BAF[0][13], 1.13);
+  EXPECT_EQ(site->Cohort(1).BiomassData.BAF[2][14], 0.5);
+
+  // Without defaults, or when species or region do not resolve, the age-140
+  // column is repeated.
+  const auto repeated = ReadSite(text);
+  EXPECT_EQ(repeated->Cohort(0).BiomassData.BAF[0][14], 1.13);
+  EXPECT_EQ(repeated->Cohort(1).BiomassData.BAF[2][14], 4.13);
+  const auto unknownRegion =
+      ReadSite(Replace(text, "RegionName       Alpine", "RegionName       Nowhere"), nullptr,
+               defaults.get());
+  EXPECT_EQ(unknownRegion->Cohort(0).BiomassData.BAF[1][14], 2.13);
+}
+
+TEST(ScenarioFile, AsksForTheRegionOfACountry) {
+  const std::string golden = ReadText(kGolden);
+  const std::string noRegion = Replace(golden, "RegionName       Alpine\n", "");
+  std::vector<std::string> asked;
+  const CountryToRegion stub = [&asked](const std::string& country) {
+    asked.push_back(country);
+    return std::string("Mediterranean");
+  };
+
+  const auto spain = ReadSite(noRegion + "CountryName      Spain\n", stub);
+  EXPECT_EQ(asked, std::vector<std::string>{"Spain"});
+  EXPECT_EQ(spain->RegionName, "Mediterranean");
+  EXPECT_EQ(spain->CountryName, "Spain");
+  EXPECT_TRUE(spain->RegionFromCountry);
+
+  ReadSite(noRegion + "CountryName      United Kingdom\n", stub);
+  EXPECT_EQ(asked.back(), "United Kingdom");
+
+  asked.clear();
+  const auto oneChar = ReadSite(noRegion + "CountryName      X\n", stub);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(oneChar->RegionName, "");
+  EXPECT_FALSE(oneChar->RegionFromCountry);
+
+  const auto emptyRegion = ReadSite(
+      Replace(golden, "RegionName       Alpine\n", "RegionName\nCountryName      Spain\n"), stub);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(emptyRegion->RegionName, "Unknown");
+}
+
+TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
+  const std::string golden = ReadText(kGolden);
+  std::string hundred;
+  for (int k = 1; k <= 100; ++k) hundred += FormatInt(k) + " ";
+  struct Case {
+    std::string from, to;
+    std::vector<std::string> message;  // parts the message must hold
+  };
+  const Case cases[] = {
+      {"NrCohorts        2", "NrCohorts        0", {"line 2", "\"NrCohorts\"", "outside 1..20"}},
+      {"NrCohorts        2", "NrCohorts        21", {"\"NrCohorts\"", "21"}},
+      {"NrCohorts        2", "NrCohorts        two", {"\"NrCohorts\"", "\"two\""}},
+      {"NrCohorts        2", "NrCohorts        3", {"\">>CohortNr_3\"", "missing"}},
+      {"NrDataGrowth     3", "NrDataGrowth     100", {"\"NrDataGrowth\" of cohort 1", "0..99"}},
+      {"NrDataGrowth     3", "NrDataGrowth     -1", {"\"NrDataGrowth\" of cohort 1"}},
+      {"NrDataGrowth     3", "NrDataGrowth     4",
+       {"\"GrowthYears\" of cohort 1", "3 values, at least 4"}},
+      {"GrowthYears      10 20 140 ", "GrowthYears      " + hundred,
+       {"\"GrowthYears\" of cohort 1", "100 values, at most 99"}},
+      {"Increment        2.500000", "Increment        2,5", {"\"Increment\" of cohort 1", "\"2,5\""}},
+      {"NrForManData     1", "NrForManData     100", {"\"NrForManData\" of cohort 2"}},
+      {"NrForManData     1", "NrForManData     2", {"\"ForManYears\" of cohort 2"}},
+      {"TurnOver         0.011000", "TurnOver         0.5 0.011000",
+       {"\"TurnOver\" of cohort 1", "6 values, 5 expected"}},
+      {"ctK              0.200000 ", "ctK              ", {"\"ctK\" of cohort 1", "4 values"}},
+      {"BAFbr            1.000000 1.010000 ", "BAFbr            ",
+       {"\"BAFbr\" of cohort 1", "13 values, at least 14"}},
+      {"BAFlv            4.000000 ", "BAFlv            1 4.000000 ",
+       {"\"BAFlv\" of cohort 1", "16 values, at most 15"}},
+      {"BAFst            1.000000 1.000000 1.000000", "BAFst            1.000000 1.000000 0.0",
+       {"\"BAFst\" of cohort 1", "age 30 is 0"}},
+      {"RemovedOrLeft     1100", "RemovedOrLeft     110", {"\"RemovedOrLeft\" of cohort 1", "\"110\""}},
+      {"RemovedOrLeft     1100", "RemovedOrLeft     11a0", {"\"11a0\"", "four digits"}},
+      {"RemovedOrLeft     1100", "RemovedOrLeft     11000", {"\"11000\""}},
+      {"Actions          3 1 2", "Actions          3 4 2", {"\"Actions\" of cohort 1", "type 4"}},
+      {"ForManYears      2000", "ForManYears      6000", {"\"ForManYears\" of cohort 1", "6000"}},
+      {"MaxGrowth        12.500000", "MaxGrowth        12.5 13", {"\"MaxGrowth\" of cohort 2", "one value"}},
+      {"MaxGrowth        12.500000", "MaxGrowth", {"\"MaxGrowth\" of cohort 2", "0 found"}},
+  };
+  for (const Case& c : cases) {
+    try {
+      ReadSite(Replace(golden, c.from, c.to));
+      ADD_FAILURE() << c.to << " was taken";
+    } catch (const TarvexError& e) {
+      const std::string message = e.what();
+      EXPECT_TRUE(message.starts_with("site.txt, ")) << message;
+      for (const std::string& part : c.message) {
+        EXPECT_NE(message.find(part), std::string::npos) << message << " lacks " << part;
+      }
+    }
+  }
+}
+
+TEST(ScenarioFile, ARefusedFileLeavesNoSiteBehind) {
+  TestFolder folder;
+  const std::string file = folder.File("bad.txt");
+  WriteText(file, Replace(ReadText(kGolden), "NrDataGrowth     3", "NrDataGrowth     7"));
+  std::unique_ptr<CSite> site = TwoCohortSite();
+  const CSite* before = site.get();
+  try {
+    site = CSite::ReadFromFile(file, nullptr, nullptr);
+  } catch (const TarvexError& e) {
+    EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(site.get(), before);
+  EXPECT_EQ(site->Cohort(0).Cai.NrDataGrowth, 3);
+
+  try {
+    CSite::ReadFromFile(folder.File("none.txt"), nullptr, nullptr);
+    ADD_FAILURE();
+  } catch (const TarvexError& e) {
+    EXPECT_NE(std::string(e.what()).find("Cannot open Tarvex file"), std::string::npos);
+  }
+}
+
+TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
+  TestFolder folder;
+  auto site = TwoCohortSite();
+  site->Cohort(1).SpeciesName = "Picea\nabies";
+  EXPECT_THROW(site->WriteToFile(folder.File("a.txt")), TarvexError);
+  site = TwoCohortSite();
+  site->Cohort(0).ForMan.ManActions[1].REMFLAG[2] = 10;
+  try {
+    site->WriteToFile(folder.File("a.txt"));
+    ADD_FAILURE();
+  } catch (const TarvexError& e) {
+    EXPECT_NE(std::string(e.what()).find("Cannot write Tarvex file "), std::string::npos);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.File("a.txt")));
+}
+
+// A save that fails leaves the old file as it was and says so.
+TEST(ScenarioFile, AFailedSaveKeepsTheOldFile) {
+  TestFolder folder;
+  const std::string file = folder.File("site.txt");
+  WriteText(file, "old contents\n");
+
+  // The file system refuses to grow a file beyond 64 bytes.
+  struct rlimit old {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 64;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string message;
+  try {
+    TwoCohortSite()->WriteToFile(file);
+  } catch (const TarvexError& e) {
+    message = e.what();
+  }
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_TRUE(message.starts_with("Cannot write Tarvex file " + file + ": ")) << message;
+  EXPECT_EQ(ReadText(file), "old contents\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                          std::filesystem::directory_iterator()),
+            1);  // no temporary file left behind
+}
+
+TEST(ScenarioFile, ANonRegularTargetIsRefused) {
+  struct stat before {};
+  ASSERT_EQ(::stat("/dev/full", &before), 0);
+  try {
+    TwoCohortSite()->WriteToFile("/dev/full");
+    ADD_FAILURE();
+  } catch (const TarvexError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot write Tarvex file /dev/full: not a regular file");
+  }
+  struct stat after {};
+  ASSERT_EQ(::stat("/dev/full", &after), 0);
+  EXPECT_TRUE(S_ISCHR(after.st_mode));
+  EXPECT_EQ(after.st_rdev, before.st_rdev);
+}
+
+TEST(ScenarioFile, AnUnwritableFolderIsReported) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  TestFolder folder;
+  const std::string file = folder.File("site.txt");
+  WriteText(file, "old contents\n");
+  std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read |
+                                                  std::filesystem::perms::owner_exec);
+  EXPECT_THROW(TwoCohortSite()->WriteToFile(file), TarvexError);
+  EXPECT_EQ(ReadText(file), "old contents\n");
+}
+
+TEST(ScenarioFile, ASaveKeepsThePermissionsOfTheOldFile) {
+  TestFolder folder;
+  const std::string file = folder.File("site.txt");
+  WriteText(file, "old\n");
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_read);
+  TwoCohortSite()->WriteToFile(file);
+  EXPECT_EQ(std::filesystem::status(file).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
+  EXPECT_EQ(ReadText(file), ReadText(kGolden));
+}
+
+}  // namespace
+}  // namespace tarvex

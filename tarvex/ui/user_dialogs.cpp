@@ -1,0 +1,30 @@
+#include "tarvex/ui/user_dialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tarvex {
+
+void QtUserDialogs::ShowMessage(QWidget* parent, const QString& text) {
+  QMessageBox::information(parent, QCoreApplication::applicationName(), text);
+}
+
+bool QtUserDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+  return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+QString QtUserDialogs::GetOpenFileName(QWidget* parent, const FileDialogRequest& request) {
+  return QFileDialog::getOpenFileName(parent, request.caption, request.start, request.filter);
+}
+
+QString QtUserDialogs::GetSaveFileName(QWidget* parent, const FileDialogRequest& request) {
+  QFileDialog dialog(parent, request.caption, request.start, request.filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+}  // namespace tarvex

@@ -1,0 +1,41 @@
+#pragma once
+// The message boxes and file dialogs the main window shows, behind one small
+// interface so that the window can be driven without a person at the screen.
+
+#include <QString>
+
+class QWidget;
+
+namespace tarvex {
+
+// What a file dialog is asked for: caption, starting folder or file, filter
+// ("Tarvex files (*.tvx)"), and the extension added to a bare name on saving.
+struct FileDialogRequest {
+  QString caption;
+  QString start;
+  QString filter;
+  QString defaultSuffix;
+};
+
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+  // An information box with an OK button.
+  virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+  // A box with the buttons Yes and No; true for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+  // The chosen file, or an empty text when the user cancelled.
+  virtual QString GetOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual QString GetSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+// The ordinary modal Qt boxes and dialogs.
+class QtUserDialogs final : public UserDialogs {
+ public:
+  void ShowMessage(QWidget* parent, const QString& text) override;
+  bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
+  QString GetOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
+  QString GetSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+};
+
+}  // namespace tarvex

@@ -142,12 +142,13 @@ class ColumnReader {
     for (int32_t i = 1; i < icol_; ++i) reader.skip();
     value = std::numeric_limits<float>::quiet_NaN();
     if (reader.read(value) == FreeReadStatus::bad) {
-      return fail_in_file("Line " + std::to_string(line_number_) + ": column" + I_2_C(icol_, 4) + " is not a number!");
+      const int32_t column = std::max(icol_, 1);  // column 0 reads column 1
+      return fail_in_file("Line " + std::to_string(line_number_) + ": column" + I_2_C(column, 4) + " is not a number!");
     }
     return true;
   }
 
-  // The value as stored: scaled and shifted when valid.
+  // A valid value as it is stored: times the factor, then plus the offset.
   float scaled(float value) const {
     value = value * fact_;
     value = value + offs_;

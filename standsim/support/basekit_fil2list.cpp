@@ -1,25 +1,15 @@
 #include "standsim/support/basekit_fil2list.h"
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <string_view>
 
 #include "standsim/support/fixed_text.h"
+#include "standsim/support/fortran_units.h"
 
 namespace standsim {
 
 namespace {
-
-// The file name of a blank-padded path text, with "\" opened as "/".
-std::string OPEN_NAME(std::string_view path) {
-  int32_t first = 0, last = 0;
-  TRIMPOS(path, first, last);
-  if (last == 0) return {};
-  std::string name(path.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
-  std::replace(name.begin(), name.end(), '\\', '/');
-  return name;
-}
 
 struct KeyLine {
   std::string_view key, value;
@@ -51,10 +41,10 @@ FIL2LIST_OVERFLOW FIL2LIST(KEYLIST& par) {
   };
 
   par.NKEY = 0;
-  std::ifstream file(OPEN_NAME(std::string_view(par.LISTFILE, LINE_LENGTH)), std::ios::binary);
+  OpenedUnit file(std::string_view(par.LISTFILE, LINE_LENGTH), UnitAccess::read);
+  if (!file.is_open()) return overflow;
   std::string line;
-  for (int32_t number = 1; std::getline(file, line); ++number) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (int32_t number = 1; UNIT_READ_LINE(file.number(), line) == UnitStatus::ok; ++number) {
     KeyLine entry;
     if (!SPLIT_KEY_LINE(line, entry)) continue;
     if (par.NKEY == KEYLIST_MAXKEY) {

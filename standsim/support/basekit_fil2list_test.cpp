@@ -2,43 +2,35 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 
 #include "standsim/support/fixed_text.h"
+#include "standsim/support/fortran_units.h"
 #include "standsim/support/keyed_list_testing.h"
+#include "standsim/support/test_folder.h"
 
 namespace standsim {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::KEY_TEXT;
 using testing::LINE_TEXT;
 
 class Fil2list : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::path(TEST_BINARY_DIR) / "fil2list" /
-              ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-
-  // Writes CONTENT to NAME in the test's folder and fills a list from it.
-  FIL2LIST_OVERFLOW FILL(const std::string& content, const std::string& name = "site.qsm") {
-    std::ofstream(folder_ / name, std::ios::binary) << content;
-    return FILL_FROM((folder_ / name).string());
-  }
+  // Writes CONTENT to site.qsm in the test's folder and fills a list from it.
+  FIL2LIST_OVERFLOW FILL(const std::string& content) { return FILL_FROM(folder_.write("site.qsm", content)); }
 
   FIL2LIST_OVERFLOW FILL_FROM(const std::string& path) {
     list_ = testing::EMPTY_LIST();
     ASSIGN_TEXT(list_->LISTNAME, "QSM");
     ASSIGN_TEXT(list_->LISTFILE, path);
-    return FIL2LIST(*list_);
+    const FIL2LIST_OVERFLOW overflow = FIL2LIST(*list_);
+    EXPECT_EQ(LOWEST_FREE_UNIT(), FIRST_POOL_UNIT) << "the file was left open";
+    return overflow;
   }
 
-  fs::path folder_;
+  TestFolder folder_;
   std::unique_ptr<KEYLIST> list_;
 };
 
@@ -67,19 +59,19 @@ TEST_F(Fil2list, ReadsKeysAndLeftAdjustedValues) {
     EXPECT_EQ(list_->DEF[i - 1], 0);
   }
   EXPECT_EQ(std::string(list_->LISTNAME, 16), PADDED("QSM", 16));
-  EXPECT_EQ(std::string(list_->LISTFILE, LINE_LENGTH), PADDED((folder_ / "site.qsm").string(), LINE_LENGTH));
+  EXPECT_EQ(std::string(list_->LISTFILE, LINE_LENGTH), PADDED(folder_.file("site.qsm"), LINE_LENGTH));
   EXPECT_EQ(std::string(list_->LISTDIR, LINE_LENGTH), std::string(LINE_LENGTH, '\0'));  // not the filler's
 }
 
 TEST_F(Fil2list, OpensBackslashesAsSlashes) {
-  fs::create_directories(folder_ / "sub");
-  std::ofstream(folder_ / "sub" / "a.qsm") << "period 2000 2001\n";
-  FILL_FROM(folder_.string() + "\\sub\\a.qsm");
+  std::filesystem::create_directories(folder_.file("sub"));
+  folder_.write("sub/a.qsm", "period 2000 2001\n");
+  FILL_FROM(folder_.folder() + "sub\\a.qsm");
   EXPECT_EQ(list_->NKEY, 1);
 }
 
 TEST_F(Fil2list, AMissingFileGivesAnEmptyList) {
-  EXPECT_EQ(FILL_FROM((folder_ / "none.qsm").string()).kind, FIL2LIST_OVERFLOW::NONE);
+  EXPECT_EQ(FILL_FROM(folder_.file("none.qsm")).kind, FIL2LIST_OVERFLOW::NONE);
   EXPECT_EQ(list_->NKEY, 0);
   EXPECT_EQ(FILL_FROM("").kind, FIL2LIST_OVERFLOW::NONE);
   EXPECT_EQ(list_->NKEY, 0);

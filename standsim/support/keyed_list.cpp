@@ -68,6 +68,15 @@ bool FINDKEYS(const KEYLIST& par, std::string_view keyword, int32_t& n, std::spa
   return n >= 1;
 }
 
+void APPEND_DEFAULT_KEY(KEYLIST& par, std::string_view keyword) {
+  // A full list has no room: the entry would overwrite the fields after KEY.
+  if (KEYS_IN_USE(par) == KEYLIST_MAXKEY) return;
+  const int32_t i = ++par.NKEY;
+  ASSIGN_TEXT(par.KEY[i - 1], keyword);
+  par.DEF[i - 1] = FLAG_TRUE;
+  par.GOT[i - 1] = FLAG_TRUE;
+}
+
 int32_t KEYDEF(std::string_view keyword, const KEYLIST& par) {
   int32_t ind = 0;
   return FINDKEY(par, keyword, ind) ? par.DEF[ind - 1] : 0;

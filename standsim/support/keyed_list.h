@@ -68,6 +68,11 @@ bool FINDKEY(const KEYLIST& par, std::string_view keyword, int32_t& ind);
 // field must be blanks as stored.
 bool FINDKEYS(const KEYLIST& par, std::string_view keyword, int32_t& n, std::span<int32_t> indv);
 
+// Appends KEYWORD, as passed (blank padded or cut to 16 characters), as an
+// entry taken from its default: DEF and GOT true, its value text not
+// written. A full list (256 entries) is left as it is.
+void APPEND_DEFAULT_KEY(KEYLIST& par, std::string_view keyword);
+
 // The DEF and GOT flag words of KEYWORD as stored; 0 when it is absent.
 int32_t KEYDEF(std::string_view keyword, const KEYLIST& par);
 int32_t KEYGOT(std::string_view keyword, const KEYLIST& par);

@@ -51,7 +51,7 @@ void BM_Read4upTwoColumnFiles(benchmark::State& state) {
   std::filesystem::create_directories(folder);
   WRITE_DATA_FILE(folder / "nox.dat", 0.01);
   WRITE_DATA_FILE(folder / "nh3.dat", 0.02);
-  std::ofstream(folder / "site.qsm") << "period 1 5000\nNOx_dep nox.dat;NOx\nNH3_dep nh3.dat;\\2\n";
+  std::ofstream(folder / "site.qsm") << "period 1 4999\nNOx_dep nox.dat;NOx\nNH3_dep nh3.dat;\\2\n";
 
   const std::string path = (folder / "site.qsm").string();
   std::vector<unsigned char> fname(128, 0);

@@ -79,13 +79,16 @@ TEST_F(Read4up, ReadsColumnReferencesRelativeToTheQsmFolder) {
                                         "period 1985 2015\n"
                                         "NOx_dep data/dep.dat;NOx\n"
                                         "NH3_dep data\\dep.dat;\\2\n");
-  const Read4upResult r = CALL_READ4UP(qsm);
-  EXPECT_EQ(r.message, BLANK_MESSAGE);
-  EXPECT_FLOAT_EQ(r.ndep[1985], 1.0f + 0.5f);  // before the first year: the first values
-  EXPECT_FLOAT_EQ(r.ndep[1995], 1.5f + 0.75f);
-  EXPECT_FLOAT_EQ(r.ndep[2000], 2.0f + 1.0f);  // the missing NH3 value interpolated
-  EXPECT_FLOAT_EQ(r.ndep[2015], 3.0f + 1.5f);  // after the last year: the last values
-  EXPECT_EQ(r.ndep[1984], UNTOUCHED);
+  // The folder of the QSM file ends at its last "/" or "\".
+  for (const std::string& path : {qsm, folder_.folder() + "sub\\site.qsm"}) {
+    const Read4upResult r = CALL_READ4UP(path);
+    EXPECT_EQ(r.message, BLANK_MESSAGE) << path;
+    EXPECT_FLOAT_EQ(r.ndep[1985], 1.0f + 0.5f);  // before the first year: the first values
+    EXPECT_FLOAT_EQ(r.ndep[1995], 1.5f + 0.75f);
+    EXPECT_FLOAT_EQ(r.ndep[2000], 2.0f + 1.0f);  // the missing NH3 value interpolated
+    EXPECT_FLOAT_EQ(r.ndep[2015], 3.0f + 1.5f);  // after the last year: the last values
+    EXPECT_EQ(r.ndep[1984], UNTOUCHED);
+  }
 }
 
 TEST_F(Read4up, AnAbsentSeriesCountsAsZero) {

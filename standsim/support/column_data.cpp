@@ -65,8 +65,11 @@ class ColumnReader {
     file_ = without_trailing_blanks(file_piece);
     if (!FILE_EXISTS(file_piece)) return fail(std::string(routine_) + ": File  " + file_ + "  does not exist!");
     std::array<char, name_length> name;
-    bool byname = false;
-    COLSPEC(spec, fact_, offs_, name, byname, icol_);
+    bool byname = false, readable = true;
+    COLSPEC(spec, fact_, offs_, name, byname, icol_, &readable);
+    if (!readable) {
+      return fail(std::string(routine_) + ": Cannot read the column  " + without_trailing_blanks(TIDY(spec)) + "  of  " + file_);
+    }
     unit_.emplace(file_piece, UnitAccess::read);
     if (!unit_->is_open()) return fail(std::string(routine_) + ": File  " + file_ + "  cannot be read!");
 
@@ -139,12 +142,13 @@ class ColumnReader {
     for (int32_t i = 1; i < icol_; ++i) reader.skip();
     value = std::numeric_limits<float>::quiet_NaN();
     if (reader.read(value) == FreeReadStatus::bad) {
-      return fail_in_file("Line " + std::to_string(line_number_) + ": column" + I_2_C(icol_, 4) + " is not a number!");
+      const int32_t column = std::max(icol_, 1);  // column 0 reads column 1
+      return fail_in_file("Line " + std::to_string(line_number_) + ": column" + I_2_C(column, 4) + " is not a number!");
     }
     return true;
   }
 
-  // The value as stored: scaled and shifted when valid.
+  // A valid value as it is stored: times the factor, then plus the offset.
   float scaled(float value) const {
     value = value * fact_;
     value = value + offs_;
@@ -182,7 +186,13 @@ FileReference split_reference(std::string_view string) {
 
 }  // namespace
 
-void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname, int32_t& icol) {
+void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname, int32_t& icol,
+             bool* readable) {
+  bool all_read = true;
+  const auto read_into = [&](std::string_view text, auto& value) {
+    if (FreeFormatReader(text).read(value) != FreeReadStatus::value) all_read = false;
+  };
+  if (readable != nullptr) *readable = true;
   fact = 1.0f;
   offs = 0.0f;
   icol = 1;
@@ -194,22 +204,23 @@ void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> na
   std::size_t l = static_cast<std::size_t>(first - 1), h = static_cast<std::size_t>(last);  // [l, h)
   const std::size_t star = line.find('*');
   if (star != std::string_view::npos) {
-    FreeFormatReader(line.substr(0, star)).read(fact);
+    read_into(line.substr(0, star), fact);
     l = star + 1;
   }
   const std::size_t plus = line.find('+');
   if (plus != std::string_view::npos) {
-    FreeFormatReader(line.substr(plus + 1)).read(offs);
+    read_into(line.substr(plus + 1), offs);
     h = plus;
   }
   const std::string_view column = l < h ? line.substr(l, h - l) : std::string_view();
   if (!column.empty() && column.front() == '\\') {
-    FreeFormatReader(column.substr(1)).read(icol);
-    return;
+    read_into(column.substr(1), icol);
+  } else {
+    ASSIGN_TEXT(name, column);
+    byname = true;
+    icol = 0;
   }
-  ASSIGN_TEXT(name, column);
-  byname = true;
-  icol = 0;
+  if (readable != nullptr) *readable = all_read;
 }
 
 void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub, float xmiss,

@@ -41,8 +41,10 @@ namespace standsim {
 // Parses a column specification (see above). NAME is a text of 32
 // characters. Without a specification: column 1, factor 1.0, offset 0.0. A
 // factor, offset or column number that does not read as a number keeps its
-// default.
-void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname, int32_t& icol);
+// default; READABLE, when given, then becomes false (else true). The readers
+// refuse such a specification.
+void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname, int32_t& icol,
+             bool* readable = nullptr);
 
 // Fills VEC for the years IYRB..IYRE with NSUB values per year from the
 // reference STRING (see above).

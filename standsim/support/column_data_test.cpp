@@ -228,6 +228,9 @@ TEST_F(ColumnData, EveryFailureHasItsMessageAndLeavesTheSeries) {
       {"series.dat;A", 1980, 1990, 2000, 0, "xVARIN01: nsub < 1!"},
       {"1.2.3", 1980, 1990, 2000, 1, "xVARIN01: Cannot read  1.2.3  as a number!"},
       {"   ", 1980, 1990, 2000, 1, "xVARIN01: No number and no file given!"},
+      {"series.dat;O.5*A", 1980, 1990, 2000, 1, "xVARIN01: Cannot read the column  O.5*A  of  series.dat"},
+      {"series.dat;\\x", 1980, 1990, 2000, 1, "xVARIN01: Cannot read the column  \\x  of  series.dat"},
+      {"series.dat;A+", 1980, 1990, 2000, 1, "xVARIN01: Cannot read the column  A+  of  series.dat"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reference);
@@ -304,6 +307,7 @@ TEST(ColumnSpec, ParsesFactorColumnAndOffset) {
     const char* name;
     bool byname;
     int32_t icol;
+    bool readable = true;
   };
   const Case cases[] = {
       {"", 1.0f, 0.0f, "", false, 1},
@@ -314,7 +318,8 @@ TEST(ColumnSpec, ParsesFactorColumnAndOffset) {
       {"2* \\3", 2.0f, 0.0f, " \\3", true, 0},  // the "\" must follow the "*" directly
       {"NOx+-2.5", 1.0f, -2.5f, "NOx", true, 0},
       {"a_name_longer_than_thirty_two_characters", 1.0f, 0.0f, "a_name_longer_than_thirty_two_ch", true, 0},
-      {"x*\\", 1.0f, 0.0f, "", false, 1},  // unreadable factor and column number keep their defaults
+      {"x*\\", 1.0f, 0.0f, "", false, 1, false},  // unreadable factor and column number keep their defaults
+      {"*NOx+", 1.0f, 0.0f, "NOx", true, 0, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.spec);
@@ -322,7 +327,9 @@ TEST(ColumnSpec, ParsesFactorColumnAndOffset) {
     std::array<char, 32> name;
     bool byname = !c.byname;
     int32_t icol = -1;
-    COLSPEC(c.spec, fact, offs, name, byname, icol);
+    bool readable = false;
+    COLSPEC(c.spec, fact, offs, name, byname, icol, &readable);
+    EXPECT_EQ(readable, c.readable);
     EXPECT_EQ(fact, c.fact);
     EXPECT_EQ(offs, c.offs);
     EXPECT_EQ(std::string(name.begin(), name.end()), PADDED(c.name, 32));

@@ -78,7 +78,7 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWor
       }
       if (!present) continue;
 
-      const BIOVEC prev = work.wbiom[at - 1];
+      const BIOVEC prev = work.wbiom[work.at(c, y - 1)];
       const double s = prev.v[ST] + tables.increment(k);
       const BIOVEC bio = BIOVEC_OF(s) * tables.factors(k);
       const BIOVEC removed = bio * BIOVEC_OF(work.actperc[at] / kPercent);

@@ -1,6 +1,7 @@
 #include "standsim/engine/growth_frame.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "standsim/engine/even_aged_model.h"
@@ -11,12 +12,32 @@
 namespace standsim {
 namespace {
 
+// The years the models and the copy touch: the period, the year before the
+// natural stand's first, and every simulated even-aged cohort from the year
+// before its first action on. Actions outside them are never read.
+std::pair<int64_t, int64_t> touched_years(const GrowthCall& call) {
+  int64_t first = call.iyr1;
+  int64_t last = call.iyr2;
+  if (call.mantype == MAN_NATURAL && call.ncoh > 0) {
+    first = int64_t{call.iyr1} - 1;
+    last = std::max(last, first);
+  }
+  if (call.mantype == MAN_EVEN_AGED) {
+    for (int c = 0; c < call.ncoh; ++c) {
+      const int32_t y0 = call.mact_at(c, 0).YEAR;
+      if (y0 <= call.iyr2) first = std::min(first, int64_t{y0} - 1);
+    }
+  }
+  return {first, last};
+}
+
 // Scatters every cohort's actions into the work arrays by year; of two
 // actions of one year the later in stored order wins.
 void scatter_actions(const GrowthCall& call, GrowthWork& work) {
   for (int c = 0; c < call.ncoh; ++c) {
     for (int a = 0; a < call.nmact[c]; ++a) {
       const MANACT& action = call.mact_at(c, a);
+      if (!work.holds(action.YEAR)) continue;
       const std::size_t at = work.at(c, action.YEAR);
       work.acttyp[at] = action.ACTTYPE;
       work.actperc[at] = action.PERC;
@@ -59,7 +80,8 @@ std::string RUN_GROWTH(const GrowthCall& call) {
   if (std::string refusal = REFUSE_GROWTH_INPUT(call); !refusal.empty()) return refusal;
 
   // The even-aged model computes cohort after cohort, the natural one year after year.
-  GrowthWork work(call.ncoh, call.ib, call.ie,
+  const auto [first_year, last_year] = touched_years(call);
+  GrowthWork work(call.ncoh, first_year, last_year,
                   call.mantype == MAN_NATURAL ? GrowthWork::Order::kCohortsOfAYearTogether
                                               : GrowthWork::Order::kYearsOfACohortTogether);
   scatter_actions(call, work);

@@ -29,8 +29,8 @@ std::span<T> take(unsigned char*& cursor, std::size_t n) {
 
 }  // namespace
 
-GrowthWork::GrowthWork(int32_t ncoh, int32_t ib_, int32_t ie, Order order)
-    : ib(ib_), years(static_cast<std::size_t>(int64_t{ie} - ib_ + 1)) {
+GrowthWork::GrowthWork(int32_t ncoh, int64_t first, int64_t last, Order order)
+    : first_year(first), years(last < first ? 0 : static_cast<std::size_t>(last - first + 1)) {
   const std::size_t cohorts = static_cast<std::size_t>(ncoh);
   const bool by_cohort = order == Order::kYearsOfACohortTogether;
   year_stride = by_cohort ? 1 : cohorts;

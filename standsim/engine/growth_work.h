@@ -1,5 +1,6 @@
 // The work arrays of one GROWTH call: the actions scattered by year and the
-// yearly results, for cohorts 0..NCOH-1 and years IB..IE, all zero when made.
+// yearly results, for cohorts 0..NCOH-1 and the years a call touches (a
+// window of IB..IE), all zero when made.
 // The seven arrays share one zeroed allocation, made once per call. Their
 // order follows the model's loops, so that a model walks through memory:
 // each cohort's years together when cohorts are computed one after the
@@ -20,14 +21,17 @@ struct GrowthWork {
   enum class Order { kYearsOfACohortTogether, kCohortsOfAYearTogether };
 
   // Ends the process with an out-of-memory message when the arrays cannot be had.
-  GrowthWork(int32_t ncoh, int32_t ib, int32_t ie, Order order);
+  // No years when LAST_YEAR is below FIRST_YEAR.
+  GrowthWork(int32_t ncoh, int64_t first_year, int64_t last_year, Order order);
+
+  bool holds(int32_t y) const { return y >= first_year && y < first_year + static_cast<int64_t>(years); }
 
   std::size_t at(int c, int32_t y) const {
-    return static_cast<std::size_t>(int64_t{y} - ib) * year_stride +
+    return static_cast<std::size_t>(int64_t{y} - first_year) * year_stride +
            static_cast<std::size_t>(c) * cohort_stride;
   }
 
-  int32_t ib;
+  int64_t first_year;
   std::size_t years;
   std::size_t year_stride;
   std::size_t cohort_stride;

@@ -1,0 +1,24 @@
+// The even-aged stand model: every cohort is a planted stand that grows
+// along its own stem-growth curve from its planting on, is thinned or
+// clear-cut by its actions and can be planted again. Cohorts are computed
+// one after the other and do not influence each other.
+#pragma once
+
+#include <span>
+
+#include "standsim/engine/growth_call.h"
+#include "standsim/engine/growth_work.h"
+
+namespace standsim {
+
+// Number of whole ages (1..1000) of the growth and expansion-factor tables;
+// a stand older than the tables keeps the values of age 1000.
+inline constexpr int kTableAges = 1000;
+
+// Fills the yearly results of WORK for every cohort of CALL (actions already
+// scattered into WORK) and writes each simulated year's leaf N content into
+// the leaves slot of ctN of the cohort's record in PARAMS. The inputs must
+// have passed REFUSE_GROWTH_INPUT.
+void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWork& work);
+
+}  // namespace standsim

@@ -1,0 +1,17 @@
+// Pieces of the engine's messages.
+#pragma once
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+namespace standsim {
+
+// The decimal text of V, independent of any locale.
+inline std::string INTEGER_TEXT(int64_t v) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+  return std::string(digits, end);
+}
+
+}  // namespace standsim

@@ -1,0 +1,186 @@
+// The frame of GROWTH: what it writes, what it leaves alone, its messages,
+// and the input it refuses.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "standsim/engine/growth_fixture.h"
+
+namespace standsim::testing {
+namespace {
+
+const std::string kSuccess = Padded("");
+
+// A two-cohort even-aged site, both planted in year 2.
+Site PlantedSite() {
+  Site site;
+  site.ncoh = 2;
+  site.add_action(0, 2, ACT_PLANTING);
+  site.add_action(1, 2, ACT_PLANTING);
+  site.add_action(1, 6, ACT_THINNING, 25.0);
+  return site;
+}
+
+bool ResultsUntouched(const Site& site) {
+  for (const BIOVEC& b : site.biom) {
+    for (double v : b.v) if (v != kUntouched) return false;
+  }
+  for (const NUTVEC& n : site.upt) {
+    for (double v : n.v) if (v != kUntouched) return false;
+  }
+  for (const NUTVEC& n : site.soilin) {
+    for (double v : n.v) if (v != kUntouched) return false;
+  }
+  for (const BIOVEC& b : site.litf) {
+    for (double v : b.v) if (v != kUntouched) return false;
+  }
+  return true;
+}
+
+bool RecordsUntouched(const Site& site, const Site& before) {
+  return std::memcmp(site.cpar.data(), before.cpar.data(), site.cpar.size() * sizeof(COHPAR)) == 0;
+}
+
+TEST(Growth, SuccessReturns127BlanksAndAZeroByte) {
+  Site site = PlantedSite();
+  site.run();
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(site.errmsg.data()), 127), kSuccess);
+  EXPECT_EQ(site.errmsg[127], 0);
+  EXPECT_EQ(site.errmsg[128], '#');  // nothing written beyond the 128 bytes
+}
+
+TEST(Growth, WritesOnlyThePeriodOfTheSimulatedCohorts) {
+  Site site = PlantedSite();
+  site.iyr1 = 4;
+  site.iyr2 = 8;
+  ASSERT_EQ(site.run(), kSuccess);
+  for (int c = 0; c < site.ncmax; ++c) {
+    for (int32_t y = site.ib; y <= site.ie; ++y) {
+      const bool written = c < site.ncoh && y >= 4 && y <= 8;
+      EXPECT_EQ(site.bio(c, y).v[ST] != kUntouched, written) << "cohort " << c + 1 << ", year " << y;
+      EXPECT_EQ(site.soil(c, y).v[NUT_CA] != kUntouched, written);
+    }
+  }
+  // Written slots of uptake and soil inputs that carry nothing hold zero.
+  EXPECT_EQ(site.uptake(0, 4).v[NUT_C], 0.0);
+  EXPECT_EQ(site.soil(0, 4).v[NUT_K], 0.0);
+}
+
+TEST(Growth, NoCohortsWriteNothing) {
+  for (int32_t mantype : {1, 2}) {
+    Site site;
+    site.mantype = mantype;
+    site.ncoh = 0;
+    EXPECT_EQ(site.run(), kSuccess) << "type " << mantype;
+    EXPECT_TRUE(ResultsUntouched(site));
+  }
+}
+
+TEST(Growth, UnknownManagementTypeReturnsZerosForThePeriod) {
+  Site site = PlantedSite();
+  site.mantype = 3;
+  const Site before = site;
+  EXPECT_EQ(site.run(), Padded("E: unknown management type"));
+  for (int c = 0; c < 2; ++c) {
+    for (int32_t y = site.ib; y <= site.ie; ++y) {
+      const double want = y >= 1 && y <= 10 ? 0.0 : kUntouched;
+      for (double v : site.bio(c, y).v) EXPECT_EQ(v, want);
+      for (double v : site.uptake(c, y).v) EXPECT_EQ(v, want);
+    }
+  }
+  EXPECT_TRUE(RecordsUntouched(site, before));
+}
+
+TEST(Growth, AFirstActionThatIsNoPlantingIsRefused) {
+  // The planting follows in storage, though its year is earlier.
+  Site site;
+  site.ncoh = 2;
+  site.add_action(0, 2, ACT_PLANTING);
+  site.add_action(1, 5, ACT_THINNING, 10.0);
+  site.add_action(1, 3, ACT_PLANTING);
+  const Site before = site;
+  EXPECT_EQ(site.run(), Padded("E:first management action should be planting"));
+  EXPECT_TRUE(ResultsUntouched(site));
+  EXPECT_TRUE(RecordsUntouched(site, before));
+}
+
+struct Refusal {
+  const char* name;
+  std::function<void(Site&)> change;
+  std::string message;
+};
+
+TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
+  const std::vector<Refusal> cases = {
+      {"negative count of cohorts", [](Site& s) { s.ncoh = -1; },
+       "E: number of cohorts -1 outside 0..3"},
+      {"more cohorts than the capacity", [](Site& s) { s.ncoh = 4; },
+       "E: number of cohorts 4 outside 0..3"},
+      {"last year index below the first", [](Site& s) { s.ie = -1; },
+       "E: last year index -1 below the first 0"},
+      {"result years beyond the arrays", [](Site& s) { s.iyr2 = 60; }, "E: years 1..60 outside 0..59"},
+      {"result years before the arrays", [](Site& s) { s.iyr1 = -1; }, "E: years -1..10 outside 0..59"},
+      {"no capacity for points", [](Site& s) { s.npmax = 0; },
+       "E: capacity of points and actions 0 below 1"},
+      {"more actions than the capacity", [](Site& s) { s.nmact[1] = 9; },
+       "E: cohort 2: 9 actions exceed the capacity of 8"},
+      {"action year beyond the arrays", [](Site& s) { s.add_action(1, 60, ACT_THINNING); },
+       "E: cohort 2: action 3 in year 60 outside 0..59"},
+      {"action year before the arrays", [](Site& s) { s.add_action(0, -3, ACT_THINNING); },
+       "E: cohort 1: action 2 in year -3 outside 0..59"},
+      {"planting without a year before it", [](Site& s) { s.action(0, 0).YEAR = 0; },
+       "E: cohort 1: first action in year 0, the year before it lies below 0"},
+      {"no growth point", [](Site& s) { s.ncaip[1] = 0; }, "E: cohort 2: no growth-curve point"},
+      {"one expansion-factor point", [](Site& s) { s.nbaf[0] = 1; },
+       "E: cohort 1: fewer than two expansion-factor points"},
+      {"more growth points than the capacity", [](Site& s) { s.ncaip[0] = 9; },
+       "E: cohort 1: 9 growth points exceed the capacity of 8"},
+      {"equal expansion-factor ages",
+       [](Site& s) {
+         s.nbaf[1] = 3;
+         s.baf_age(1, 2) = 1025;
+       },
+       "E: bad xa input in splint: cohort 2, expansion-factor points 2 and 3 both at age 1025"},
+      {"even-aged years without deposition",
+       [](Site& s) {
+         s = Site(-10, 49);
+         s.add_action(0, -3, ACT_PLANTING);
+         s.iyr1 = -5;
+         s.iyr2 = 5;
+       },
+       "E: cohort 1: no deposition for year -3 (years start at 1)"},
+      {"natural stand without an initial year",
+       [](Site& s) {
+         s.mantype = 2;
+         s.iyr1 = 0;
+       },
+       "E: initial year -1 of the natural stand outside 0..59"},
+      {"natural years without deposition",
+       [](Site& s) {
+         s = Site(-10, 49);
+         s.mantype = 2;
+         s.iyr1 = 0;
+       },
+       "E: no deposition for year 0 (years start at 1)"},
+      {"natural cohort without wood density",
+       [](Site& s) {
+         s.mantype = 2;
+         s.cpar[1].WoodDensityKg = 0.0;
+       },
+       "E: cohort 2: wood density is zero"},
+  };
+  for (const Refusal& c : cases) {
+    Site site = PlantedSite();
+    c.change(site);
+    const Site before = site;
+    EXPECT_EQ(site.run(), Padded(c.message)) << c.name;
+    EXPECT_TRUE(ResultsUntouched(site)) << c.name;
+    EXPECT_TRUE(RecordsUntouched(site, before)) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace standsim::testing

@@ -1,0 +1,45 @@
+// The parts of a cohort's yearly budget that both stand models compute alike.
+#pragma once
+
+#include <cmath>
+
+#include "standsim/engine/biovec_ops.h"
+#include "standsim/engine/growth_constants.h"
+#include "standsim/engine/growth_records.h"
+
+namespace standsim {
+
+// Leaf N content under the deposition D; stored into the leaves slot of the
+// cohort's N contents, which the year's later steps use.
+inline double UPDATE_LEAF_N(COHPAR& p, double d) {
+  const double leaf_n = p.Nlfmin + (1.0 - std::exp(-p.expNlf * d)) * (p.Nlfmax - p.Nlfmin);
+  p.ctN.v[LV] = leaf_n;
+  return leaf_n;
+}
+
+inline bool IS_EVERGREEN(const COHPAR& p) { return (p.Evergreen & 1) != 0; }
+
+// N uptake before the deciduous correction: what the standing biomass gained
+// plus its turnover, in equivalents.
+inline double GROSS_N_UPTAKE(const BIOVEC& bio, const BIOVEC& prev, const BIOVEC& turnover,
+                             const COHPAR& p) {
+  return SUM((bio - prev + turnover) * p.ctN) * kEquivalentsN;
+}
+
+// Ca, Mg and K uptake net of litterfall: the change of the standing biomass
+// plus what left the site.
+inline void CATION_UPTAKE(const BIOVEC& now, const BIOVEC& prev, const BIOVEC& exported,
+                          const COHPAR& p, NUTVEC& upt) {
+  const BIOVEC gain = now - prev + exported;
+  upt.v[NUT_CA] = SUM(gain * p.ctCa) * kEquivalentsCa;
+  upt.v[NUT_MG] = SUM(gain * p.ctMg) * kEquivalentsMg;
+  upt.v[NUT_K] = SUM(gain * p.ctK) * kEquivalentsK;
+}
+
+// Carbon and organic N that reach the soil with the litterfall.
+inline void SOIL_INPUTS(const BIOVEC& litf, const COHPAR& p, NUTVEC& soilin) {
+  soilin.v[NUT_C] = SUM(litf * p.CarbonContent) * kPercentOf;
+  soilin.v[NUT_N] = SUM(litf * p.ctN) * kPercentOf;
+}
+
+}  // namespace standsim

@@ -64,8 +64,8 @@ void copy_year(const GrowthCall& call, const GrowthWork& work, int c, int32_t y)
 // arrays, the years go in runs that stay in cache while every cohort takes
 // its part.
 void copy_period(const GrowthCall& call, const GrowthWork& work) {
-  constexpr int32_t kRun = 64;
-  const int32_t run = work.year_stride == 1 ? call.iyr2 - call.iyr1 + 1 : kRun;
+  constexpr int64_t kRun = 64;
+  const int64_t run = work.year_stride == 1 ? int64_t{call.iyr2} - call.iyr1 + 1 : kRun;
   for (int64_t first = call.iyr1; first <= call.iyr2; first += run) {
     const auto last = static_cast<int32_t>(std::min<int64_t>(first + run - 1, call.iyr2));
     for (int c = 0; c < call.ncoh; ++c) {

@@ -59,15 +59,27 @@ void copy_year(const GrowthCall& call, const GrowthWork& work, int c, int32_t y)
   call.soilin[to] = work.wsoilin[from];
 }
 
-// Copies the period of every cohort into the result arrays, one cohort's
-// years after the other. When the cohorts of a year lie together in the work
-// arrays, the years go in runs that stay in cache while every cohort takes
-// its part.
+// Copies the period of every cohort into the result arrays. When each
+// cohort's years lie together in the work arrays they are copied in one
+// piece; when the cohorts of a year lie together, the years go in runs that
+// stay in cache while every cohort takes its part.
 void copy_period(const GrowthCall& call, const GrowthWork& work) {
-  constexpr int32_t kRun = 64;
-  const int32_t run = work.year_stride == 1 ? call.iyr2 - call.iyr1 + 1 : kRun;
-  for (int64_t first = call.iyr1; first <= call.iyr2; first += run) {
-    const auto last = static_cast<int32_t>(std::min<int64_t>(first + run - 1, call.iyr2));
+  if (call.iyr2 < call.iyr1) return;
+  if (work.year_stride == 1) {
+    const auto n = static_cast<std::size_t>(int64_t{call.iyr2} - call.iyr1 + 1);
+    for (int c = 0; c < call.ncoh; ++c) {
+      const std::size_t from = work.at(c, call.iyr1);
+      const std::size_t to = call.result(c, call.iyr1);
+      std::copy_n(work.wbiom.begin() + from, n, call.biom.begin() + to);
+      std::copy_n(work.wlitf.begin() + from, n, call.litf.begin() + to);
+      std::copy_n(work.wupt.begin() + from, n, call.upt.begin() + to);
+      std::copy_n(work.wsoilin.begin() + from, n, call.soilin.begin() + to);
+    }
+    return;
+  }
+  constexpr int64_t kRun = 64;
+  for (int64_t first = call.iyr1; first <= call.iyr2; first += kRun) {
+    const auto last = static_cast<int32_t>(std::min<int64_t>(first + kRun - 1, call.iyr2));
     for (int c = 0; c < call.ncoh; ++c) {
       for (auto y = static_cast<int32_t>(first); y <= last; ++y) copy_year(call, work, c, y);
     }

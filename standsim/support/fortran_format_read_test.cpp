@@ -33,8 +33,6 @@ struct StatementResult {
   bool operator==(const StatementResult&) const = default;
 };
 
-
-
 std::ostream& operator<<(std::ostream& out, const StatementResult& r) {
   out << r.outcome_class << " [" << r.message << "]";
   for (const std::string& item : r.items) out << ' ' << item;

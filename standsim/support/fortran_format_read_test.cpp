@@ -1,5 +1,5 @@
 // The formatted and list-directed reads compared with what the Fortran
-// run-time itself reads from the same file (format_read_reference).
+// run-time itself reads from the same file (fortran_reference/format_read_reference.f90).
 #include "standsim/support/fortran_format_read.h"
 
 #include <gtest/gtest.h>

@@ -31,7 +31,9 @@ ReadResult read_formatted(const RecordSource& source, const InputFormat& format,
 // for r times the value c, "r*" for r null values; a null value (nothing
 // between two commas, or a comma first) leaves its item as it was; a "/"
 // ends the statement and leaves the remaining items as they were. Whatever
-// follows the last value in its record is skipped.
+// follows the last value in its record is skipped. Each value is read as
+// FreeFormatReader reads a number (fortran_free_read.h); a flag is [.]T or
+// [.]F followed by anything.
 ReadResult read_list_directed(const RecordSource& source, std::span<const ReadItem> items);
 
 }  // namespace standsim

@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(ListDirected, FormattedReadTest, testing::Values(
     ReadCase{"*", "r8", 4, 1, "1\t2 , , 3 4\n"},
     ReadCase{"*", "r8", 4, 2, "3*1.5 2\n7 8\n"},
     ReadCase{"*", "r8", 2, 7, "3.0 1\n99999999999 1\n1.5/\n2*\n 2*,5\n1,,\n1q2 1\n"},
-    ReadCase{"*", "r8", 2, 6, "nan(x) 1\n1d5 2\ninfinity -inf\n1 2*3\n2*1.5/\n1+5 1-2\n"},
+    ReadCase{"*", "r8", 2, 6, "nan 1\n1d5 2\ninfinity -inf\n1 2*3\n2*1.5/\n1+5 1-2\n"},
     ReadCase{"*", "r8", 2, 2, " ,\n8 9\n1 , ,\n"},
     ReadCase{"*", "r8", 2, 3, "1e99999999999 1e-99999999999\n0e99999999999 -0\n1.e5 1.\n"},
     ReadCase{"*", "r4", 2, 2, "0.100000001490116119384765625 1.00000005960464477539062500001\n1e400 -1e-400\n"},

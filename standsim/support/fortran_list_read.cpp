@@ -1,16 +1,13 @@
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "standsim/support/fortran_decimal.h"
 #include "standsim/support/fortran_format_read.h"
+#include "standsim/support/fortran_free_read.h"
 
 namespace standsim {
 namespace {
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
@@ -18,91 +15,10 @@ bool ends_value(char c) { return is_blank(c) || c == ',' || c == '/'; }
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string lower_text(std::string_view text) {
-  std::string word;
-  for (const char c : text) word += lower(c);
-  return word;
-}
-
-// A real written as [sign] digits [. digits] [exponent], the exponent a
-// letter E, D or Q with an optional sign, or a bare sign, followed by
-// digits; or [sign] INF, INFINITY, NAN, NAN(...).
-template <typename Real>
-bool parse_real(std::string_view text, Real& value) {
-  std::size_t i = 0;
-  const std::size_t n = text.size();
-  bool negative = false;
-  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-
-  const std::string word = lower_text(text.substr(i));
-  if (word == "inf" || word == "infinity" || word == "nan" ||
-      (word.starts_with("nan(") && word.ends_with(")"))) {
-    value = word[0] == 'i' ? std::numeric_limits<Real>::infinity() : std::numeric_limits<Real>::quiet_NaN();
-    if (negative) value = -value;
-    return true;
-  }
-
-  std::string digits;
-  long long fraction = 0;
-  bool point = false;
-  for (; i < n; ++i) {
-    const char c = text[i];
-    if (is_digit(c)) {
-      digits += c;
-      if (point) ++fraction;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
-  }
-  if (digits.empty()) return false;
-
-  long long power = 0;
-  if (i < n) {
-    const char c = lower(text[i]);
-    const bool letter = c == 'e' || c == 'd' || c == 'q';
-    if (!letter && c != '+' && c != '-') return false;
-    if (letter) ++i;
-    bool exponent_negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) exponent_negative = text[i++] == '-';
-    if (i == n) return false;
-    for (; i < n; ++i) {
-      if (!is_digit(text[i])) return false;
-      if (power < 1'000'000'000LL) power = power * 10 + (text[i] - '0');
-    }
-    if (exponent_negative) power = -power;
-  }
-  power -= fraction;
-  if constexpr (std::is_same_v<Real, float>) {
-    value = decimal_to_float(negative, digits, power);
-  } else {
-    value = decimal_to_double(negative, digits, power);
-  }
-  return true;
-}
-
-enum class IntegerResult { ok, bad, overflow };
-
-IntegerResult parse_integer(std::string_view text, std::int32_t& value) {
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) return IntegerResult::bad;
-  const long long limit = negative ? 2147483648LL : 2147483647LL;
-  long long magnitude = 0;
-  bool overflow = false;
-  for (; i < text.size(); ++i) {
-    if (!is_digit(text[i])) return IntegerResult::bad;
-    magnitude = magnitude * 10 + (text[i] - '0');
-    if (magnitude > limit) {
-      overflow = true;
-      magnitude = limit;
-    }
-  }
-  if (overflow) return IntegerResult::overflow;
-  value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
-  return IntegerResult::ok;
+// A value that would be an integer but for its size.
+bool is_integer_text(std::string_view text) {
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // [.] T or F, then anything.
@@ -196,28 +112,29 @@ class ListRead {
     return true;
   }
 
+  // Reads the value TEXT, which holds no separator, into ITEM, the item
+  // number NUMBER of the statement.
   bool store(const std::string& text, const ReadItem& item, std::size_t number) {
     const std::string n = std::to_string(number);
-    if (float* const* f = std::get_if<float*>(&item)) {
-      if (parse_real(text, **f)) return true;
-      return stop(ReadOutcome::bad_value, "Bad real number in item " + n + " of list input");
+    if (const FlagWord* flag = std::get_if<FlagWord>(&item)) {
+      if (parse_logical(text, *flag->word)) return true;
+      return stop(ReadOutcome::bad_value, "Bad logical value while reading item " + n);
     }
-    if (double* const* d = std::get_if<double*>(&item)) {
-      if (parse_real(text, **d)) return true;
-      return stop(ReadOutcome::bad_value, "Bad real number in item " + n + " of list input");
-    }
+    FreeFormatReader reader(text);
+    FreeReadStatus status;
     if (std::int32_t* const* i = std::get_if<std::int32_t*>(&item)) {
-      switch (parse_integer(text, **i)) {
-        case IntegerResult::ok:
-          return true;
-        case IntegerResult::overflow:
-          return stop(ReadOutcome::bad_value, "Integer overflow while reading item " + n);
-        case IntegerResult::bad:
-          return stop(ReadOutcome::bad_value, "Bad integer for item " + n + " in list input");
-      }
+      status = reader.read(**i);
+    } else if (float* const* f = std::get_if<float*>(&item)) {
+      status = reader.read(**f);
+    } else {
+      status = reader.read(*std::get<double*>(item));
     }
-    if (parse_logical(text, *std::get<FlagWord>(item).word)) return true;
-    return stop(ReadOutcome::bad_value, "Bad logical value while reading item " + n);
+    if (status == FreeReadStatus::value) return true;
+    if (!std::holds_alternative<std::int32_t*>(item)) {
+      return stop(ReadOutcome::bad_value, "Bad real number in item " + n + " of list input");
+    }
+    if (is_integer_text(text)) return stop(ReadOutcome::bad_value, "Integer overflow while reading item " + n);
+    return stop(ReadOutcome::bad_value, "Bad integer for item " + n + " in list input");
   }
 
   // Ends the statement with OUTCOME; always false.

@@ -266,7 +266,9 @@ INSTANTIATE_TEST_SUITE_P(ListDirected, FormattedReadTest, testing::Values(
     ReadCase{"*", "i4", 2, 1, "2147483648\n"},
     ReadCase{"*", "i4", 2, 1, "12a\n"},
     ReadCase{"*", "i4", 2, 1, "*5 1\n"},
-    ReadCase{"*", "i4", 2, 1, "0*5 1\n"}));
+    ReadCase{"*", "i4", 2, 1, "0*5 1\n"},
+    ReadCase{"*", "l4", 4, 1, "T .f. true, 2*F\n"},
+    ReadCase{"*", "l4", 2, 1, "T x\n"}));
 
 }  // namespace
 }  // namespace standsim

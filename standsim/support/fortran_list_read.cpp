@@ -1,9 +1,10 @@
+#include "standsim/support/fortran_format_read.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "standsim/support/fortran_format_read.h"
 #include "standsim/support/fortran_free_read.h"
 
 namespace standsim {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,13 @@ char first_character(const std::string& line) { return line.empty() ? ' ' : line
 
 // Length of the text into which the first data line of a row layout is read.
 constexpr std::size_t kFirstLineLength = 4096;
+
+// Index ranges are computed in 64 bits: the extreme 32-bit indexes give
+// offsets and sizes beyond 32 bits, which are cut to its range.
+int32_t to_int32(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
 
 void warn_unreadable(std::string_view filnam, int line, const std::string& message) {
   REPORT_WARNING("FILECHAR: cannot read line " + std::to_string(line) + " of " + OPEN_NAME(filnam) + ": " +
@@ -57,10 +66,10 @@ void scan_index_records(std::string_view filnam, UnitRecords& records, int32_t& 
     ioff = joff = ni = nj = 0;
     return;
   }
-  ioff = imin - 1;
-  ni = imax - imin + 1;
-  joff = jmin - 1;
-  nj = jmax - jmin + 1;
+  ioff = to_int32(int64_t{imin} - 1);
+  ni = to_int32(int64_t{imax} - imin + 1);
+  joff = to_int32(int64_t{jmin} - 1);
+  nj = to_int32(int64_t{jmax} - jmin + 1);
 }
 
 void scan_rows(std::string_view filnam, std::string_view layout, int32_t unit, UnitRecords& records,

@@ -41,6 +41,8 @@ TEST(Filechar, MeasuresIndexRecordsAndRows) {
       // non-positive, or all above 99999, measure right.
       {"non-positive indexes", "i-j-val", "-3 0 2\n-1 -4 3\n", -4, 3, -5, 5, 2.0, 3.0},
       {"indexes above 99999", "i-j-val", "100005 200000 1\n100001 200003 2\n", 100000, 5, 199999, 4, 1.0, 2.0},
+      {"the extreme 32-bit indexes", "i-j-val", "-2147483648 2147483647 1\n2147483647 -2147483648 2\n",
+       -2147483648, 2147483647, -2147483648, 2147483647, 1.0, 2.0},
       {"no complete record", "i-j-val", "\n", 0, 0, 0, 0, 1.0e30, -1.0e30},
       {"free-format rows under a header", "*", "! a\n! b\n1 2 3 4 5 6\n6 5 4 3 2 1\n0 0 0 0 0 -7.5\n1,2,3,4,5,9\n",
        0, 6, 0, 4, -7.5, 9.0},

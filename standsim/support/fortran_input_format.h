@@ -18,7 +18,7 @@ namespace standsim {
 
 struct FormatNode {
   enum class Kind {
-    group,       // REPEAT times the nodes of CHILDREN
+    group,         // REPEAT times the nodes of CHILDREN
     integer,       // Iw: WIDTH
     real,          // Fw.d, Ew.d, ENw.d, ESw.d, Dw.d: WIDTH and DIGITS
     logical,       // Lw: WIDTH

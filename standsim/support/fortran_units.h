@@ -29,6 +29,9 @@
 // only. A unit that is not open, or used against its access, gives
 // UnitStatus::error and changes nothing.
 //
+// Unlike a Fortran run-time, one file may be open on several units at once
+// (each with its own position); UNIT_OF_FILE tells the lowest such unit.
+//
 // The table of units is one variable of the library: no two threads may use
 // units at the same time.
 #pragma once
@@ -59,7 +62,7 @@ int32_t LOWEST_FREE_UNIT();
 
 bool UNIT_IS_OPEN(int32_t unit);
 
-// The unit on which the named file is open, -1 when it is open on none.
+// The lowest unit on which the named file is open, -1 when it is open on none.
 int32_t UNIT_OF_FILE(std::string_view file_name);
 
 // Opens the file on UNIT (non-negative, not already open). False when the unit

@@ -95,6 +95,7 @@ std::optional<EditDescriptor> PARSE_FORMAT(std::string_view format) {
 }
 
 std::string WRITE_INTEGER(int32_t value, int32_t width, int32_t min_digits) {
+  if (min_digits > width) return asterisks(width);
   const int64_t magnitude = std::llabs(static_cast<int64_t>(value));
   if (value == 0 && min_digits == 0) return std::string(static_cast<std::size_t>(width), ' ');
   std::string digits = std::to_string(magnitude);

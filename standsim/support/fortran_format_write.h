@@ -39,7 +39,7 @@ struct EditDescriptor {
 std::optional<EditDescriptor> PARSE_FORMAT(std::string_view format);
 
 // The field that an I descriptor of WIDTH and MIN_DIGITS (-1 when absent)
-// writes for VALUE.
+// writes for VALUE; asterisks when MIN_DIGITS is above WIDTH.
 std::string WRITE_INTEGER(int32_t value, int32_t width, int32_t min_digits = -1);
 
 // The fields that F and G descriptors write for VALUE. F writes the exact

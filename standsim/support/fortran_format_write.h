@@ -15,7 +15,7 @@
 //    four blanks; zero likewise with D - 1 decimals; any other value in E
 //    form "0.ddddE+xx" (an exponent beyond 99 drops the "E": "0.dddd+xxx").
 // A value that is not a number is "NaN", an infinity "Inf" or "Infinity"
-// with its sign, as wide as the field allows.
+// with its sign, as wide as the field allows. A width below 1 writes nothing.
 #pragma once
 
 #include <cstdint>

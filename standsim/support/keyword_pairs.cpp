@@ -10,7 +10,7 @@
 #include "standsim/support/fortran_units.h"
 #include "standsim/support/letter_case.h"
 #include "standsim/support/line_items.h"
-#include "standsim/support/saved_file.h"
+#include "standsim/support/replacing_unit.h"
 #include "standsim/support/text_array.h"
 
 namespace standsim {
@@ -68,13 +68,13 @@ int32_t PAIRSPLIT(std::string_view word, std::string_view filnam, int32_t n) {
   constexpr std::size_t piece_length = 128;
   std::vector<char> bytes(static_cast<std::size_t>(n) * piece_length);
   const TextArray pieces(bytes, piece_length, "PAIRSPLIT pieces");
-  std::unique_ptr<SavedFile> output;
+  std::unique_ptr<ReplacingUnit> output;
   int32_t count = 0;
   std::string keyword, value;
   while (next_line(keyword)) {
     if (!next_line(value)) break;
     if (!matches(keyword, word)) continue;
-    if (!output) output = std::make_unique<SavedFile>(filnam);
+    if (!output) output = std::make_unique<ReplacingUnit>(filnam);
     SPLITSEP(PADDED(value, piece_length), ";", n, pieces);
     for (int32_t i = 1; i <= n; ++i) output->write_line(without_trailing_blanks(pieces.text(i)));
     ++count;

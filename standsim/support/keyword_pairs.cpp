@@ -1,6 +1,5 @@
 #include "standsim/support/keyword_pairs.h"
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "standsim/support/letter_case.h"
 #include "standsim/support/line_items.h"
 #include "standsim/support/replacing_unit.h"
+#include "standsim/support/string_lists.h"
 #include "standsim/support/text_array.h"
 
 namespace standsim {
@@ -19,12 +19,7 @@ namespace {
 constexpr std::size_t KEYWORD_LENGTH = 8;
 
 bool matches(std::string_view keyword_line, std::string_view word) {
-  const std::string keyword = PADDED(keyword_line, KEYWORD_LENGTH);
-  const std::size_t common = std::min(word.size(), KEYWORD_LENGTH);
-  const std::string_view beyond = word.substr(common);
-  return std::string_view(keyword).substr(0, common) == word.substr(0, common) &&
-         keyword.find_first_not_of(' ', common) == std::string::npos &&
-         beyond.find_first_not_of(' ') == std::string_view::npos;
+  return SAME_TEXT(PADDED(keyword_line, KEYWORD_LENGTH), word);
 }
 
 // Reads the next line of unit 1; false at its end or on a failure.

@@ -9,16 +9,10 @@ namespace {
 
 bool all_blank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
-// Equal after the shorter text is padded with blanks.
-bool same_text(std::string_view a, std::string_view b) {
-  const std::size_t common = std::min(a.size(), b.size());
-  return a.substr(0, common) == b.substr(0, common) && all_blank(a.substr(common)) && all_blank(b.substr(common));
-}
-
 // The index of the first of CVEC(1..N) equal to TEXT, 0 when none is.
 int32_t first_equal(int32_t n, const TextArray& cvec, std::string_view text) {
   for (int32_t i = 1; i <= n; ++i) {
-    if (same_text(cvec.text(i), text)) return i;
+    if (SAME_TEXT(cvec.text(i), text)) return i;
   }
   return 0;
 }
@@ -30,6 +24,11 @@ void remove_entry(int32_t j, int32_t& n, const TextArray& cvec) {
 }
 
 }  // namespace
+
+bool SAME_TEXT(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  return a.substr(0, common) == b.substr(0, common) && all_blank(a.substr(common)) && all_blank(b.substr(common));
+}
 
 void ADDCVEC(int32_t& n, const TextArray& cvec, int32_t nadd, const TextArray& caddv) {
   for (int32_t i = 1; i <= nadd; ++i) {

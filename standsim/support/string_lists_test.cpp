@@ -125,5 +125,12 @@ TEST(StringLists, UniqcvecKeepsFirstAppearancesInOrder) {
   EXPECT_EQ(cvec.show(n), "a,b,c|,,");
 }
 
+TEST(StringListsDeathTest, AddingToAFullListStops) {
+  List cvec(1, 2, {"a", "b"});
+  const List add(1, 1, {"c"});
+  int32_t n = 2;
+  EXPECT_DEATH(ADDCVEC(n, *cvec, 1, *add), "index 3 out of range");
+}
+
 }  // namespace
 }  // namespace standsim

@@ -1,5 +1,6 @@
 #include "standsim/support/fortran_format_write.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -9,11 +10,11 @@ namespace {
 
 constexpr int32_t MAX_WIDTH = 9999;
 
-std::string asterisks(int32_t width) { return std::string(static_cast<std::size_t>(width), '*'); }
+std::string asterisks(int32_t width) { return std::string(static_cast<std::size_t>(std::max(width, 0)), '*'); }
 
 // TEXT right-justified in WIDTH characters, or asterisks when it is longer.
 std::string right_justified(std::string_view text, int32_t width) {
-  const auto w = static_cast<std::size_t>(width);
+  const auto w = static_cast<std::size_t>(std::max(width, 0));
   if (text.size() > w) return asterisks(width);
   return std::string(w - text.size(), ' ').append(text);
 }
@@ -38,7 +39,7 @@ std::string fixed_digits(double magnitude, int32_t decimals) {
 }
 
 // SIGN, then the digits of a number whose integer part may be the optional
-// zero, which goes first when the field is too narrow for it.
+// zero, which is left out when the field is too narrow for it.
 std::string with_optional_zero(const std::string& sign, const std::string& digits, int32_t width) {
   const std::string full = sign + digits;
   if (full.size() <= static_cast<std::size_t>(width)) return right_justified(full, width);
@@ -95,6 +96,8 @@ std::optional<EditDescriptor> PARSE_FORMAT(std::string_view format) {
 }
 
 std::string WRITE_INTEGER(int32_t value, int32_t width, int32_t min_digits) {
+  if (width < 1) return {};
+  if (min_digits > width) return asterisks(width);
   const int64_t magnitude = std::llabs(static_cast<int64_t>(value));
   if (value == 0 && min_digits == 0) return std::string(static_cast<std::size_t>(width), ' ');
   std::string digits = std::to_string(magnitude);
@@ -106,7 +109,7 @@ std::string WRITE_INTEGER(int32_t value, int32_t width, int32_t min_digits) {
 
 std::string WRITE_FIXED(double value, int32_t width, int32_t decimals) {
   if (!std::isfinite(value)) return non_finite(value, width);
-  if (decimals + 1 > width) return asterisks(width);  // no room for the point and decimals
+  if (decimals < 0 || decimals + 1 > width) return asterisks(width);  // no room for the point and decimals
   const std::string sign = std::signbit(value) ? "-" : "";
   const std::string digits = fixed_digits(std::fabs(value), decimals);
   if (decimals == 0) return right_justified(sign + digits + ".", width);
@@ -131,7 +134,7 @@ Real power_of_ten(int32_t n) {
 template <typename Real>
 std::string general(Real value, int32_t width, int32_t digits) {
   if (!std::isfinite(value)) return non_finite(value, width);
-  if (digits + 4 > width) return asterisks(width);  // no form fits
+  if (digits < 1 || digits + 4 > width) return asterisks(width);  // no form fits
   const std::string trailing(4, ' ');
   // The F form: W - 4 characters and four blanks, all asterisks when the
   // value does not fit the narrower field.

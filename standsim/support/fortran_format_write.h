@@ -15,7 +15,7 @@
 //    four blanks; zero likewise with D - 1 decimals; any other value in E
 //    form "0.ddddE+xx" (an exponent beyond 99 drops the "E": "0.dddd+xxx").
 // A value that is not a number is "NaN", an infinity "Inf" or "Infinity"
-// with its sign, as wide as the field allows.
+// with its sign, as wide as the field allows. A width below 1 writes nothing.
 #pragma once
 
 #include <cstdint>
@@ -39,7 +39,7 @@ struct EditDescriptor {
 std::optional<EditDescriptor> PARSE_FORMAT(std::string_view format);
 
 // The field that an I descriptor of WIDTH and MIN_DIGITS (-1 when absent)
-// writes for VALUE.
+// writes for VALUE; asterisks when MIN_DIGITS is above WIDTH.
 std::string WRITE_INTEGER(int32_t value, int32_t width, int32_t min_digits = -1);
 
 // The fields that F and G descriptors write for VALUE. F writes the exact

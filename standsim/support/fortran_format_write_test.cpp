@@ -105,6 +105,11 @@ TEST(FortranFormatWrite, RefusesWhatIsNotAFormatOfOneNumber) {
                              "(f8.2.1)", "(i99999)", "(2f8.2)"}) {
     EXPECT_FALSE(PARSE_FORMAT(format).has_value()) << format;
   }
+  EXPECT_EQ(WRITE_INTEGER(5, 0), "");
+  EXPECT_EQ(WRITE_INTEGER(5, -3, 2), "");
+  EXPECT_EQ(WRITE_FIXED(2.5, -1, 2), "");
+  EXPECT_EQ(WRITE_FIXED(2.5, 4, -1), "****");
+  EXPECT_EQ(WRITE_GENERAL(2.5f, 8, 0), "********");
   EXPECT_EQ(WRITE_FORMATTED("(i8)", 2.5), std::nullopt);
   EXPECT_EQ(WRITE_FORMATTED("(f8.2)", int32_t{2}), std::nullopt);
   EXPECT_EQ(WRITE_FORMATTED("(f8.2) and more", 2.5), "    2.50");

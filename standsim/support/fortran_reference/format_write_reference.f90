@@ -4,7 +4,8 @@
 ! KIND is I4 (a 4-byte integer), R4 or R8 (a 4- or 8-byte real), BITS the
 ! value's bit pattern as a decimal integer, FORMAT the format text and FIELD
 ! the characters written (trailing blanks kept before the last "|").
-program format_write_reference
+! Built and run by the build; fortran_format_write_test.cpp compares every line.
+program fortran_format_write_reference
   implicit none
   integer, parameter :: nfix = 58
   real(8) :: fixed(nfix)
@@ -111,4 +112,4 @@ contains
     end do
   end subroutine
 
-end program format_write_reference
+end program fortran_format_write_reference

@@ -261,7 +261,6 @@ class FormattedRead {
       stop(ReadOutcome::end_of_file, "End of file");
       return false;
     }
-    ++result_.records;
     column_ = 0;
     return true;
   }

@@ -56,7 +56,6 @@ class ListRead {
       stop(ReadOutcome::end_of_file, "End of file");
       return false;
     }
-    ++result_.records;
     column_ = 0;
     return true;
   }

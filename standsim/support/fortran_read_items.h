@@ -40,7 +40,6 @@ enum class ReadOutcome {
 struct ReadResult {
   ReadOutcome outcome = ReadOutcome::ok;
   std::string message;  // the run-time's message when the outcome is not ok
-  int records = 0;      // number of records the statement took
 };
 
 }  // namespace standsim

@@ -179,7 +179,9 @@ UnitStatus UNIT_BACKSPACE(int32_t unit) {
 UnitStatus UNIT_WRITE_LINE(int32_t unit, std::string_view line) {
   Unit* u = find_unit(unit);
   if (u == nullptr || u->access != UnitAccess::write) return UnitStatus::error;
-  if (std::fwrite(line.data(), 1, line.size(), u->file) != line.size() || std::fputc('\n', u->file) == EOF) {
+  // An empty view may have no data pointer at all, which fwrite must not see.
+  if ((!line.empty() && std::fwrite(line.data(), 1, line.size(), u->file) != line.size()) ||
+      std::fputc('\n', u->file) == EOF) {
     return UnitStatus::error;
   }
   return UnitStatus::ok;

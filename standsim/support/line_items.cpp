@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "standsim/support/fixed_text.h"
+#include "standsim/support/fortran_format_write.h"
 
 namespace standsim {
 namespace {
@@ -184,16 +185,7 @@ bool ONECHAR(std::string_view line, char cc1) {
 
 std::string I_2_C(int32_t ival, int32_t n, const int32_t* m) {
   if (n < 1) return {};
-  const int64_t value = ival;
-  std::string digits = value == 0 ? "0" : std::to_string(value < 0 ? -value : value);
-  if (m != nullptr) {
-    if (*m == 0 && value == 0) digits.clear();
-    if (static_cast<int64_t>(digits.size()) < *m) digits.insert(0, static_cast<std::size_t>(*m) - digits.size(), '0');
-  }
-  if (value < 0) digits.insert(0, 1, '-');
-  const std::size_t width = static_cast<std::size_t>(n);
-  if (digits.size() > width || (m != nullptr && *m > n)) return std::string(width, '*');
-  return std::string(width - digits.size(), ' ') + digits;
+  return WRITE_INTEGER(ival, n, m != nullptr ? *m : -1);
 }
 
 }  // namespace standsim

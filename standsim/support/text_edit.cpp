@@ -84,10 +84,10 @@ void REPLSUB(std::string_view cold, std::string_view cnew, std::span<char> strin
   }
 }
 
-void SUBARGS(const std::array<std::string_view, 9>& carr, std::span<char> string) {
-  for (std::size_t k = 0; k < carr.size(); ++k) {
-    const std::string placeholder{'$', static_cast<char>('1' + k)};
-    std::string_view value = carr[k];
+void SUBARGS(const TextArray& carr, std::span<char> string) {
+  for (int32_t k = 1; k <= 9; ++k) {
+    const std::string placeholder{'$', static_cast<char>('0' + k)};
+    std::string_view value = carr.text(k);
     value = value.substr(0, value.find_last_not_of(' ') + 1);
     REPLSUB(placeholder, value, string);
   }

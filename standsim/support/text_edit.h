@@ -4,11 +4,12 @@
 // character that is not a blank, TAB or zero byte; positions are 1-based.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "standsim/support/text_array.h"
 
 namespace standsim {
 
@@ -33,9 +34,9 @@ void WORDGAP(int32_t ngap, std::string_view string, int32_t& ibeg, int32_t& iend
 void REPLSUB(std::string_view cold, std::string_view cnew, std::span<char> string);
 
 // Fills the placeholders $1 to $9 of STRING, in this order, each with the
-// text CARR(k), carr[k-1], without its trailing blanks; a blank CARR(k)
-// deletes its placeholders.
-void SUBARGS(const std::array<std::string_view, 9>& carr, std::span<char> string);
+// text CARR(k) (of the 9 texts of CARR) without its trailing blanks; a
+// blank CARR(k) deletes its placeholders.
+void SUBARGS(const TextArray& carr, std::span<char> string);
 
 // STRING without the outer pair of quotes of its significant stretch, when
 // both ends are the same quote character (apostrophe or double quote): the

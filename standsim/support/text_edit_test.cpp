@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "standsim/support/fixed_text.h"
 
 namespace standsim {
 namespace {
@@ -84,19 +87,22 @@ TEST(TextEdit, ReplsubReplacesInPlaceWithinTheDeclaredLength) {
 
 TEST(TextEdit, SubargsFillsThePlaceholdersInOrder) {
   struct Case {
-    std::array<std::string_view, 9> carr;
+    std::vector<std::string> carr;
     std::string text, result;
   };
   const Case cases[] = {
-      {{"x$2  ", "y   "}, "<$1>        ", "<xy>        "},   // $2 inside CARR(1) is filled later
-      {{"a", "b$1"}, "$2          ", "b$1         "},      // $1 inside CARR(2) stays
+      {{"x$2", "y"}, "<$1>        ", "<xy>        "},   // $2 inside CARR(1) is filled later
+      {{"a", "b$1"}, "$2          ", "b$1         "},   // $1 inside CARR(2) stays
       {{"one"}, "$10         ", "one0        "},
-      {{"  ", "z"}, "a$1b$2c     ", "abzc        "},       // a blank CARR(k) deletes its placeholder
+      {{"", "z"}, "a$1b$2c     ", "abzc        "},      // a blank CARR(k) deletes its placeholder
       {{"", "", "", "", "", "", "", "", "nine"}, "$9$9   ", "ninenin"},
   };
   for (const Case& c : cases) {
+    std::string bytes(9 * 5, ' ');
+    const TextArray carr(bytes, 5);
+    for (std::size_t k = 0; k < c.carr.size(); ++k) ASSIGN_TEXT(carr[static_cast<int32_t>(k + 1)], c.carr[k]);
     std::string text = c.text;
-    SUBARGS(c.carr, text);
+    SUBARGS(carr, text);
     EXPECT_EQ(text, c.result) << c.text;
   }
 }

@@ -4,6 +4,8 @@
 #include <climits>
 #include <optional>
 
+#include "standsim/support/letter_case.h"
+
 namespace standsim {
 namespace {
 
@@ -201,8 +203,9 @@ InputFormat InputFormat::parse(std::string_view text) {
   std::string compact;
   for (const char c : text) {
     if (c == ' ' || c == '\t' || c == '\0') continue;
-    compact += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    compact += c;
   }
+  compact = LOW2UPP(compact);  // ASCII only, whatever the locale
   InputFormat format;
   FormatParser parser(std::move(compact));
   if (!parser.parse(format.nodes_)) {

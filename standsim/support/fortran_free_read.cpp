@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <type_traits>
+
+#include "standsim/support/fortran_decimal.h"
 
 namespace standsim {
 namespace {
@@ -83,22 +86,13 @@ bool parse_real(std::string_view item, T& value) {
     }
     if (exponent_negative) exponent = -exponent;
   }
-  const std::size_t first_nonzero = digits.find_first_not_of('0');
-  if (first_nonzero == std::string::npos) {
-    value = negative ? -T(0) : T(0);
-    return true;
-  }
   // digits[k] has the weight 10^(point - 1 - k + exponent).
-  const std::string text = digits + "e" + std::to_string(exponent + point - static_cast<long long>(digits.size()));
-  T parsed{};
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-  if (ec == std::errc::result_out_of_range) {
-    const long long magnitude = point - 1 - static_cast<long long>(first_nonzero) + exponent;
-    parsed = magnitude > 0 ? std::numeric_limits<T>::infinity() : T(0);
-  } else if (ec != std::errc() || end != text.data() + text.size()) {
-    return false;
+  const long long power = exponent + point - static_cast<long long>(digits.size());
+  if constexpr (std::is_same_v<T, float>) {
+    value = decimal_to_float(negative, digits, power);
+  } else {
+    value = decimal_to_double(negative, digits, power);
   }
-  value = negative ? -parsed : parsed;
   return true;
 }
 

@@ -24,7 +24,8 @@ struct AgeTables {
     for (auto& column : baf) column.resize(kTableAges);
   }
 
-  void build(const GrowthCall& call, const COHPAR& p, int c) {
+  // Fills the ages 1..N of the tables; N is all a cohort's years can reach.
+  void build(const GrowthCall& call, const COHPAR& p, int c, std::size_t n) {
     const int npoints = call.ncaip[c];
     ages.resize(static_cast<std::size_t>(npoints));
     values.resize(static_cast<std::size_t>(npoints));
@@ -33,7 +34,7 @@ struct AgeTables {
       ages[i] = call.caip_at(c, i).AGE;
       values[i] = call.caip_at(c, i).INC * to_mass;
     }
-    LININT(ages, values, cai);
+    LININT(ages, values, std::span(cai).first(n));
 
     const int nbaf = call.nbaf[c];
     ages.resize(static_cast<std::size_t>(nbaf));
@@ -44,7 +45,7 @@ struct AgeTables {
       // Never set: the ages were checked to differ from their neighbours, and
       // every evaluation bracket is a pair of neighbours.
       bool bad_ages = false;
-      SPLINEGRID(ages, values, baf[comp], bad_ages);
+      SPLINEGRID(ages, values, std::span(baf[comp]).first(n), bad_ages);
     }
   }
 
@@ -61,9 +62,10 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWor
   AgeTables tables;
   for (int c = 0; c < call.ncoh; ++c) {
     COHPAR& p = params[c];
-    tables.build(call, p, c);
     const int32_t y0 = call.mact_at(c, 0).YEAR;
     if (y0 > call.iyr2) continue;
+    // A stand planted in year y0 reaches at most the age index IYR2 - y0 + 2.
+    tables.build(call, p, c, static_cast<std::size_t>(std::min<int64_t>(int64_t{call.iyr2} - y0 + 2, kTableAges)));
 
     const bool evergreen = IS_EVERGREEN(p);
     int k = 1;  // age index
@@ -78,7 +80,7 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWor
       }
       if (!present) continue;
 
-      const BIOVEC prev = work.wbiom[at - 1];
+      const BIOVEC prev = work.wbiom[work.at(c, y - 1)];
       const double s = prev.v[ST] + tables.increment(k);
       const BIOVEC bio = BIOVEC_OF(s) * tables.factors(k);
       const BIOVEC removed = bio * BIOVEC_OF(work.actperc[at] / kPercent);

@@ -11,7 +11,7 @@
 namespace {
 
 // The complete list of symbols the library exports.
-const std::set<std::string> kExportedSymbols = {"GROWTH"};
+const std::set<std::string> kExportedSymbols = {"GROWTH", "READ4UP"};
 
 std::set<std::string> DefinedDynamicSymbols(const std::string& library) {
   const std::string command = "nm -D --defined-only '" + library + "'";

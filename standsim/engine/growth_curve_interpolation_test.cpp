@@ -122,6 +122,21 @@ TEST(SplineGrid, AgreesWithAnIndependentNaturalSpline) {
   }
 }
 
+TEST(SplineGrid, TakesMorePointsThanAFixedWorkVectorWould) {
+  // 700 points on a line: the natural spline is that line.
+  std::vector<int32_t> ages(700);
+  std::vector<double> values(700);
+  for (int i = 0; i < 700; ++i) {
+    ages[i] = 2 * i + 1;
+    values[i] = 0.5 * ages[i] + 3.0;
+  }
+  std::vector<double> y(1500);
+  bool bad = false;
+  SPLINEGRID(ages, values, y, bad);
+  EXPECT_FALSE(bad);
+  for (int j = 1; j <= 1500; ++j) EXPECT_NEAR(y[j - 1], 0.5 * j + 3.0, 1e-9) << "j = " << j;
+}
+
 TEST(SplineGrid, ReportsEqualAbscissaeAtABracket) {
   // One point: every bracket is degenerate.
   std::vector<double> y(3);

@@ -43,7 +43,9 @@ struct Site {
   // (points at ages 0 and 1024) and whose expansion factors are constant
   // powers of two (points at ages 1 and 1025), so that the tables hold
   // exact values.
-  explicit Site(int32_t first_index = 0, int32_t last_index = 59) : ib(first_index), ie(last_index) {
+  explicit Site(int32_t first_index = 0, int32_t last_index = 59, int32_t cohort_capacity = 3,
+                int32_t point_capacity = 8)
+      : ib(first_index), ie(last_index), ncmax(cohort_capacity), npmax(point_capacity) {
     const std::size_t points = static_cast<std::size_t>(ncmax * npmax);
     cpar.assign(ncmax, COHPAR{});
     caip.assign(points, CAIPT{});

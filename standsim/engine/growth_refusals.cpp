@@ -23,10 +23,11 @@ std::string refuse_scalars(const GrowthCall& call) {
   if (call.ie < call.ib) {
     return "E: last year index " + text(call.ie) + " below the first " + text(call.ib);
   }
+  if (call.ncoh == 0) return {};  // nothing is read or written
   if (call.iyr2 >= call.iyr1 && (call.iyr1 < call.ib || call.iyr2 > call.ie)) {
     return "E: years " + text(call.iyr1) + ".." + text(call.iyr2) + " outside " + year_range(call);
   }
-  if (call.ncoh > 0 && call.npmax < 1) {
+  if (call.npmax < 1) {
     return "E: capacity of points and actions " + text(call.npmax) + " below 1";
   }
   return {};

@@ -26,7 +26,7 @@ std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params, Grow
     for (int c = 0; c < call.ncoh; ++c) {
       COHPAR& p = params[c];
       const std::size_t at = work.at(c, y);
-      const BIOVEC prev = work.wbiom[at - 1];
+      const BIOVEC prev = work.wbiom[work.at(c, y - 1)];
       const double denominator = s + p.Kgr;
       if (denominator == 0.0) {
         return "E: cohort " + INTEGER_TEXT(c + 1) + ", year " + INTEGER_TEXT(y) +

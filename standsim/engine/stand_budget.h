@@ -9,8 +9,9 @@
 
 namespace standsim {
 
-// Leaf N content under the deposition D; stored into the leaves slot of the
-// cohort's N contents, which the year's later steps use.
+// Leaf N content under the deposition D, stored into the leaves slot of the
+// cohort's N contents, which the year's later steps use. (The product of the
+// negated exponent and D is the same whichever factor comes first.)
 inline double UPDATE_LEAF_N(COHPAR& p, double d) {
   const double leaf_n = p.Nlfmin + (1.0 - std::exp(-p.expNlf * d)) * (p.Nlfmax - p.Nlfmin);
   p.ctN.v[LV] = leaf_n;

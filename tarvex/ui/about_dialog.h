@@ -1,0 +1,24 @@
+// The "About" window: the program's picture, name and version.
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tarvex {
+
+class PictureLabel;
+
+class TFormAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFormAbout(QWidget* parent = nullptr);
+
+  PictureLabel* Image1;
+  QPlainTextEdit* Memo1;
+  QPushButton* Button1;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,48 @@
+// The dialog that asks for the biogeographical region of a scenario whose
+// file names only a country. It shows the country and a map of the regions;
+// the caller sets Country, shows the dialog modally and reads Region however
+// the dialog was closed. Region keeps the last choice between showings.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "tarvex/data/site.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace tarvex {
+
+class PictureLabel;
+
+class TFormCntry2Region : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFormCntry2Region(QWidget* parent = nullptr);
+
+  // Shows the country in the label; runs whenever the dialog is shown.
+  void FormActivate();
+  // Takes the text of the region list as the chosen region.
+  void ComboBoxRegionsChange(const QString& text);
+
+  std::string Country;  // the country read from the scenario file
+  std::string Region;   // the region last chosen in the list
+
+  QLabel* LabelCntry;
+  QLabel* Label1;
+  QComboBox* ComboBoxRegions;
+  PictureLabel* Image1;
+  QPushButton* Button1;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+// The region chooser of the scenario reader: shows DIALOG modally for the
+// country and returns the region chosen there.
+CountryToRegion AskRegionWith(TFormCntry2Region& dialog);
+
+}  // namespace tarvex

@@ -1,0 +1,4 @@
+#define Contents 10
+#define SiteInputs 20
+#define ForestInputs 30
+#define Results 40

@@ -19,12 +19,18 @@ QString QtUserDialogs::GetOpenFileName(QWidget* parent, const FileDialogRequest&
   return QFileDialog::getOpenFileName(parent, request.caption, request.start, request.filter);
 }
 
-QString QtUserDialogs::GetSaveFileName(QWidget* parent, const FileDialogRequest& request) {
+QString QtUserDialogs::GetSaveFileName(QWidget* parent, const FileDialogRequest& request,
+                                       int* filterIndex) {
   QFileDialog dialog(parent, request.caption, request.start, request.filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(request.defaultSuffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  if (filterIndex != nullptr) {
+    *filterIndex = static_cast<int>(request.filter.split(";;").indexOf(dialog.selectedNameFilter()));
+  }
   return dialog.selectedFiles().first();
 }
+
+bool QtUserDialogs::RunModal(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
 }  // namespace tarvex

@@ -4,12 +4,13 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace tarvex {
 
 // What a file dialog is asked for: caption, starting folder or file, filter
-// ("Tarvex files (*.tvx)"), and the extension added to a bare name on saving.
+// (entries separated by ";;"), and the extension added to a bare name on saving.
 struct FileDialogRequest {
   QString caption;
   QString start;
@@ -26,7 +27,11 @@ class UserDialogs {
   virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
   // The chosen file, or an empty text when the user cancelled.
   virtual QString GetOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;
-  virtual QString GetSaveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+  // FILTERINDEX, when given, receives the 0-based entry of the filter chosen.
+  virtual QString GetSaveFileName(QWidget* parent, const FileDialogRequest& request,
+                                  int* filterIndex = nullptr) = 0;
+  // Shows DIALOG modally; true when it was closed with OK.
+  virtual bool RunModal(QDialog& dialog) = 0;
 };
 
 // The ordinary modal Qt boxes and dialogs.
@@ -35,7 +40,9 @@ class QtUserDialogs final : public UserDialogs {
   void ShowMessage(QWidget* parent, const QString& text) override;
   bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
   QString GetOpenFileName(QWidget* parent, const FileDialogRequest& request) override;
-  QString GetSaveFileName(QWidget* parent, const FileDialogRequest& request) override;
+  QString GetSaveFileName(QWidget* parent, const FileDialogRequest& request,
+                          int* filterIndex = nullptr) override;
+  bool RunModal(QDialog& dialog) override;
 };
 
 }  // namespace tarvex

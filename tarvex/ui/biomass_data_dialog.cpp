@@ -1,0 +1,137 @@
+#include "tarvex/ui/biomass_data_dialog.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "tarvex/data/number_text.h"
+#include "tarvex/ui/float_text.h"
+#include "tarvex/ui/string_grid.h"
+
+namespace tarvex {
+namespace {
+
+const QStringList kCompartments{"branches", "coarse roots", "fine roots", "foliage", "stems"};
+constexpr int kLeavesColumn = 4;  // of the contents grid
+constexpr int kNitrogenRow = 4;
+
+double ValueOf(const QString& text) { return ParseDouble(text.toStdString()); }
+
+}  // namespace
+
+TFormBiomassData::TFormBiomassData(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("Biomass Data");
+  // No close command: the dialog ends through OK or Cancel only.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  resize(784, 588);
+
+  EditCarbonContent = new QLineEdit(this);
+  EditWoodDensity = new QLineEdit(this);
+  EditNlfmin = new QLineEdit(this);
+  EditNlfmax = new QLineEdit(this);
+  EditexpNlf = new QLineEdit(this);
+
+  StringGridBAF = new StringGrid(16, 6, 1, this);
+  QStringList ages{"year->"};
+  for (int age : BafAges) ages << QString::number(age);
+  StringGridBAF->SetHeaderRow(ages);
+  StringGridBAF->SetFixedColumn(QStringList{"year->"} + kCompartments);
+  StringGridBAF->verticalHeader()->setMinimumWidth(64);
+  StringGridBAF->horizontalHeader()->setDefaultSectionSize(36);
+
+  StringGridTurnOver = new StringGrid(5, 2, 0, this);
+  StringGridTurnOver->SetHeaderRow(kCompartments);
+  StringGridTurnOver->horizontalHeader()->setDefaultSectionSize(64);
+
+  StringGridContents = new StringGrid(6, 5, 1, this);
+  StringGridContents->SetHeaderRow(QStringList{""} + kCompartments);
+  StringGridContents->SetFixedColumn({"", "Ca", "K", "Mg", "N"});
+
+  Button1 = new QPushButton("OK", this);
+  Button2 = new QPushButton("Cancel", this);
+  ButtonGetDefaults = new QPushButton("Restore default values", this);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(ButtonGetDefaults, &QPushButton::clicked, this, &TFormBiomassData::ButtonGetDefaultsClick);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(new QLabel("Carbon content (%)", this), 0, 0);
+  layout->addWidget(EditCarbonContent, 0, 1);
+  layout->addWidget(new QLabel("Wood density (g/cm3)", this), 0, 2);
+  layout->addWidget(EditWoodDensity, 0, 3);
+  layout->addWidget(new QLabel("Biomass expansion factors", this), 1, 0, 1, 4);
+  layout->addWidget(StringGridBAF, 2, 0, 1, 6);
+  layout->addWidget(new QLabel("Turnover rates (1/yr)", this), 3, 0, 1, 2);
+  layout->addWidget(StringGridTurnOver, 4, 0, 1, 3);
+  layout->addWidget(new QLabel("Nlfmin (%)", this), 5, 0);
+  layout->addWidget(EditNlfmin, 5, 1);
+  layout->addWidget(new QLabel("Nlfmax (%)", this), 6, 0);
+  layout->addWidget(EditNlfmax, 6, 1);
+  layout->addWidget(new QLabel("expNlf ( (m2yr/eq)", this), 7, 0);
+  layout->addWidget(EditexpNlf, 7, 1);
+  layout->addWidget(new QLabel("Nutrient contents (%)", this), 3, 3, 1, 3);
+  layout->addWidget(StringGridContents, 4, 3, 4, 3);
+  layout->addWidget(ButtonGetDefaults, 8, 0, 1, 2);
+  layout->addWidget(Button1, 8, 4);
+  layout->addWidget(Button2, 8, 5);
+}
+
+void TFormBiomassData::SetDefaults(bool show, const BiomassRecord& record) {
+  DefaultValues = record;
+  if (show) ShowValues(DefaultValues);
+}
+
+void TFormBiomassData::SetValues(bool show, const BiomassRecord& record) {
+  CurrentValues = record;
+  if (show) ShowValues(CurrentValues);
+}
+
+void TFormBiomassData::ShowValues(const BiomassRecord& record) {
+  Evergreen = record.Evergreen;
+  EditCarbonContent->setText(QString::fromStdString(FloatToText(record.CarbonContent)));
+  EditWoodDensity->setText(QString::fromStdString(FloatToText(record.WoodDensity)));
+  EditNlfmin->setText(QString::fromStdString(FloatToText(record.Nlfmin)));
+  EditNlfmax->setText(QString::fromStdString(FloatToText(record.Nlfmax)));
+  EditexpNlf->setText(QString::fromStdString(FloatToText(record.expNlf)));
+  for (int c = 0; c < 5; ++c) {
+    StringGridTurnOver->SetCell(c, 1, QString::fromStdString(FloatToText(record.TurnOver[c])));
+    StringGridContents->SetCell(c + 1, 1, QString::fromStdString(FloatToText(record.ctCa[c])));
+    StringGridContents->SetCell(c + 1, 2, QString::fromStdString(FloatToText(record.ctK[c])));
+    StringGridContents->SetCell(c + 1, 3, QString::fromStdString(FloatToText(record.ctMg[c])));
+    StringGridContents->SetCell(c + 1, 4, QString::fromStdString(FloatToText(record.ctN[c])));
+  }
+  // The leaves' N content follows from the deposition in the model.
+  StringGridContents->SetCell(kLeavesColumn, kNitrogenRow, "f(Ndep)");
+  for (int i = 0; i < kBafRows; ++i) {
+    for (int k = 0; k < kBafColumns; ++k) StringGridBAF->SetCell(k + 1, i + 1, QString::fromStdString(FloatToText(record.BAF[i][k])));
+  }
+}
+
+void TFormBiomassData::GetValues(BiomassRecord& record) const {
+  record.CarbonContent = ValueOf(EditCarbonContent->text());
+  record.WoodDensity = ValueOf(EditWoodDensity->text());
+  record.Nlfmin = ValueOf(EditNlfmin->text());
+  record.Nlfmax = ValueOf(EditNlfmax->text());
+  record.expNlf = ValueOf(EditexpNlf->text());
+  for (int c = 0; c < 5; ++c) record.TurnOver[c] = ValueOf(StringGridTurnOver->Cell(c, 1));
+  for (int i = 0; i < kBafRows; ++i) {
+    for (int k = 0; k < kBafColumns; ++k) record.BAF[i][k] = ValueOf(StringGridBAF->Cell(k + 1, i + 1));
+  }
+  for (int c = 0; c < 5; ++c) {
+    record.ctCa[c] = ValueOf(StringGridContents->Cell(c + 1, 1));
+    record.ctK[c] = ValueOf(StringGridContents->Cell(c + 1, 2));
+    record.ctMg[c] = ValueOf(StringGridContents->Cell(c + 1, 3));
+    if (c + 1 != kLeavesColumn) record.ctN[c] = ValueOf(StringGridContents->Cell(c + 1, 4));
+  }
+  record.Evergreen = Evergreen;
+}
+
+void TFormBiomassData::ZeroStemTurnover(bool flag) {
+  if (!flag) StringGridTurnOver->SetCell(4, 1, "0");
+}
+
+void TFormBiomassData::ButtonGetDefaultsClick() { ShowValues(DefaultValues); }
+
+}  // namespace tarvex

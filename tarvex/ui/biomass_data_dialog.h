@@ -1,0 +1,52 @@
+#pragma once
+// The dialog in which the user reviews and edits a cohort's biomass
+// parameters: expansion factors, carbon content, wood density, turnover
+// rates, leaf nitrogen parameters and nutrient contents. The evergreen flag
+// has no control and passes through.
+
+#include <QDialog>
+
+#include "tarvex/data/biomass_record.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace tarvex {
+
+class StringGrid;
+
+class TFormBiomassData : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFormBiomassData(QWidget* parent = nullptr);
+
+  void SetDefaults(bool show, const BiomassRecord& record);
+  void SetValues(bool show, const BiomassRecord& record);
+  void ShowValues(const BiomassRecord& record);
+  // Converts every shown value into its slot of RECORD; a text that is not a
+  // number raises ConversionError with the slots converted so far written.
+  void GetValues(BiomassRecord& record) const;
+  // FLAG false writes "0" into the stems turnover cell.
+  void ZeroStemTurnover(bool flag);
+  void ButtonGetDefaultsClick();
+
+  QLineEdit* EditCarbonContent;
+  QLineEdit* EditWoodDensity;
+  QLineEdit* EditNlfmin;
+  QLineEdit* EditNlfmax;
+  QLineEdit* EditexpNlf;
+  StringGrid* StringGridBAF;
+  StringGrid* StringGridTurnOver;
+  StringGrid* StringGridContents;
+  QPushButton* Button1;
+  QPushButton* Button2;
+  QPushButton* ButtonGetDefaults;
+
+ private:
+  BiomassRecord CurrentValues{};
+  BiomassRecord DefaultValues{};
+  unsigned char Evergreen = 0;
+};
+
+}  // namespace tarvex

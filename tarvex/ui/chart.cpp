@@ -1,0 +1,109 @@
+#include "tarvex/ui/chart.h"
+
+#include <QAreaSeries>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace tarvex {
+
+Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QWidget* parent)
+    : QChartView(parent),
+      kind_(kind),
+      bottomAxis_(new QValueAxis(this)),
+      leftAxis_(new QValueAxis(this)),
+      line_(new QLineSeries(this)) {
+  bottom_.Title = bottomTitle;
+  left_.Title = leftTitle;
+  auto* chart = new QChart;
+  chart->legend()->hide();
+  chart->addAxis(bottomAxis_, Qt::AlignBottom);
+  chart->addAxis(leftAxis_, Qt::AlignLeft);
+  if (kind_ == Kind::Bar) {
+    bars_ = new QAreaSeries(line_);
+    chart->addSeries(bars_);
+    bars_->attachAxis(bottomAxis_);
+    bars_->attachAxis(leftAxis_);
+  } else {
+    chart->addSeries(line_);
+    line_->attachAxis(bottomAxis_);
+    line_->attachAxis(leftAxis_);
+  }
+  setChart(chart);
+  setRenderHint(QPainter::Antialiasing);
+  refresh_.setSingleShot(true);
+  refresh_.setInterval(0);
+  connect(&refresh_, &QTimer::timeout, this, &Chart::Refresh);
+  ScheduleRefresh();
+}
+
+void Chart::AddPoint(double x, double y, const QString& label) {
+  points_.append(QPointF(x, y));
+  labels_.append(label);
+  ScheduleRefresh();
+}
+
+void Chart::Clear() {
+  points_.clear();
+  labels_.clear();
+  ScheduleRefresh();
+}
+
+void Chart::SetColor(const QColor& color) {
+  QPen pen = line_->pen();
+  pen.setColor(color);
+  line_->setPen(pen);
+  if (bars_ != nullptr) {
+    bars_->setBrush(color);
+    bars_->setPen(pen);
+  }
+}
+
+void Chart::SetPenWidth(int width) {
+  QPen pen = line_->pen();
+  pen.setWidth(width);
+  line_->setPen(pen);
+}
+
+void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin, double dataMax) {
+  double low = limits.AutomaticMinimum ? dataMin : limits.Minimum;
+  double high = limits.AutomaticMaximum ? dataMax : limits.Maximum;
+  if (high < low) std::swap(low, high);
+  if (high == low) high = low + 1.0;
+  axis->setRange(low, high);
+  axis->setTitleText(limits.Title);
+}
+
+void Chart::Refresh() {
+  refresh_.stop();
+  double xMin = 0.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
+  if (!points_.isEmpty()) {
+    xMin = xMax = points_.front().x();
+    yMin = yMax = points_.front().y();
+    for (const QPointF& p : points_) {
+      xMin = std::min(xMin, p.x());
+      xMax = std::max(xMax, p.x());
+      yMin = std::min(yMin, p.y());
+      yMax = std::max(yMax, p.y());
+    }
+  }
+  if (kind_ == Kind::Bar) yMin = std::min(yMin, 0.0);
+  ApplyAxis(bottomAxis_, bottom_, xMin, xMax);
+  ApplyAxis(leftAxis_, left_, yMin, yMax);
+  if (kind_ == Kind::Line) {
+    line_->replace(points_);
+    return;
+  }
+  // Each bar is a rectangle of the series' width in pixels standing on zero.
+  const double span = bottomAxis_->max() - bottomAxis_->min();
+  const double plotWidth = chart()->plotArea().width();
+  const double half = plotWidth > 0.0 ? span * barWidth_ / plotWidth / 2.0 : span / 100.0;
+  QVector<QPointF> outline;
+  for (const QPointF& p : points_) {
+    outline << QPointF(p.x() - half, 0.0) << QPointF(p.x() - half, p.y())
+            << QPointF(p.x() + half, p.y()) << QPointF(p.x() + half, 0.0);
+  }
+  line_->replace(outline);
+}
+
+}  // namespace tarvex

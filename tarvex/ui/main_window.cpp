@@ -1,0 +1,267 @@
+// Start-up, binding of the model library and the close of the main window.
+#include "tarvex/ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QUrl>
+#include <cstdlib>
+
+#include "tarvex/data/number_text.h"
+#include "tarvex/data/species_data.h"
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/ui/about_dialog.h"
+#include "tarvex/ui/biomass_data_dialog.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/country_region_dialog.h"
+#include "tarvex/ui/help_topics.h"
+#include "tarvex/ui/help_viewer.h"
+#include "tarvex/ui/options_store.h"
+#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/standsim_library.h"
+#include "tarvex/ui/string_grid.h"
+
+namespace tarvex {
+namespace {
+
+constexpr int kStartPageMilliseconds = 6000;
+const char* const kSpeciesDataFile = "IxoTreeData_reg.dat";
+const char* const kOptionsKey = "Software\\KeldonKRC\\Tarvex\\v1.3";
+
+QString TextOf(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The three folder options, in the order they are read and written.
+std::array<OptItem, 3> FolderOptions(const std::string& scenario, const std::string& qsm,
+                                            const std::string& results) {
+  return {{{"LastPath", "string", scenario},
+           {"QSMpFilePath", "string", qsm},
+           {"OutFilePath", "string", results}}};
+}
+
+}  // namespace
+
+TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
+    : QMainWindow(parent),
+      Dialogs(*setup.Dialogs),
+      FormAbout(new TFormAbout(this)),
+      FormBiomassData(new TFormBiomassData(this)),
+      FormCntry2Region(new TFormCntry2Region(this)) {
+  setWindowTitle("Tarvex!");
+  resize(933, 700);
+  BuildMenus();
+  BuildSitePage();
+  BuildForestPage();
+  BuildResultsPage();
+  BuildCohortBar();
+
+  const char* appData = std::getenv("APPDATA");
+  AppDataFolder = std::string(appData != nullptr ? appData : "") + "/KeldonKRC/Tarvex/";
+  const QString appDataFolder = QString::fromStdString(AppDataFolder);
+  OpenDialog1Folder = OpenDialog2Folder = SaveDialog1Folder = SaveDialog2Folder = appDataFolder;
+
+  ScenarioSaved = true;
+  RegionChanged = false;
+  NaturalForest = false;
+
+  PageControl1->setCurrentWidget(TabSheetSiteInputs);
+  PageControlOutput->setCurrentIndex(0);
+  Panel6->hide();
+  ButtonNextCohort->setEnabled(false);
+  ButtonPreviousCohort->setEnabled(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{Label9, Label10, Label14, EditKgr,
+                                                    EditMaxGrowth, EditInitBiom}) {
+    w->hide();
+  }
+
+  InitExeFolder(setup.ProgramFolder);
+  ScenarioFolder = ExeFolder;
+
+  // The start page covers the pages until the timer fires.
+  WebBrowser1->setSource(
+      QUrl::fromLocalFile(QString::fromStdString(ExeFolder + "html/standsim_text.html")));
+  ClientArea->setCurrentWidget(WebBrowser1);
+
+  HelpTopics = std::make_unique<HelpBrowser>();
+  HelpWindow = new HelpViewer(*HelpTopics, this);
+  HelpWindow->setWindowFlag(Qt::Window);
+  Tables = std::make_unique<Defs>();
+  FillSpeciesAndRegions();
+  try {
+    SpeciesRegionDefaults_ = BuildSpeciesRegionDefaults(kSpeciesDataFile, *Tables);
+  } catch (const TarvexError& e) {
+    // Without the species defaults no cohort can get biomass parameters.
+    ShowMessage(e.what());
+    SpeciesRegionDefaults_ = std::make_unique<SpeciesRegionDefaults>();
+    if (setup.EndProcess) setup.EndProcess(1); else std::exit(1);
+  }
+
+  StringGridStemGrowth->SetHeaderRow({"Age", "Growth (m3/ha/yr)"});
+  StringGridManagement->SetHeaderRow(
+      {"Year", "Management", "Percentage", "Stems", "Branches", "Roots", "Leaves"});
+  StringGridManagement->SetCell(2, 1, "100");
+
+  Site = std::make_unique<CSite>();
+  Site->AddCohort();
+  SetNrCohortsLabel();
+  CurrentCohort = 0;
+  LabelCohortNumber->setText("Cohort 1");
+
+  ChartManagement->SetBarWidth(20);
+  BindStandsimLibrary(setup.EndProcess);
+  for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->SetPenWidth(2);
+  LoadFolderOptions();
+
+  ConnectEvents();
+  Timer1.setInterval(kStartPageMilliseconds);
+  connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  Timer1.start();
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::InitExeFolder(const QString& programFolder) {
+  QString folder = programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
+  if (folder.isEmpty() || !QDir::setCurrent(folder)) return;
+  ExeFolder = QDir::cleanPath(QDir(folder).absolutePath()).toStdString();
+  if (ExeFolder.empty() || ExeFolder.back() != '/') ExeFolder += '/';
+}
+
+void TForm1::BindStandsimLibrary(const std::function<void(int)>& endProcess) {
+  try {
+    const StandsimEntries entries = BindStandsim(ExeFolder + kStandsimLibraryName);
+    GrowthEntry = entries.Growth;
+    Read4upEntry = entries.Read4up;
+  } catch (const TarvexError& e) {
+    ShowMessage(e.what());
+    if (endProcess) endProcess(0); else std::exit(0);
+  }
+}
+
+void TForm1::FillSpeciesAndRegions() {
+  ComboBoxSpecies->addItem("Unknown");
+  for (const SpeciesRow& row : Tables->Species) ComboBoxSpecies->addItem(TextOf(row.Name));
+  ComboBoxSpecies->setCurrentIndex(0);
+  // Every region but the first row, "All".
+  for (const RegionRow& row : Tables->Regions) {
+    if (row.Nr != 1) ComboBoxRegions->addItem(TextOf(row.Name));
+  }
+  ComboBoxRegions->setCurrentIndex(-1);
+  ComboBoxRegions->setEditText("Select Region");
+}
+
+void TForm1::FormCreate() {
+  const std::string helpFolder = ExeFolder + "HELP/";
+  HelpWindow->SetHelpFolder(QString::fromStdString(helpFolder));
+  HelpHeaderPath = helpFolder + "tarvexhelp.h";
+  try {
+    HelpTopics->LoadTopics(HelpHeaderPath);
+  } catch (const std::exception& e) {
+    ShowMessage(e.what());
+  }
+}
+
+void TForm1::Timer1Timer() {
+  Timer1.stop();
+  ClientArea->setCurrentWidget(PageControl1);
+  WebBrowser1->hide();
+  Panel6->show();
+}
+
+void TForm1::LoadFolderOptions() {
+  // The options set only the dialogs' starting folders, not the folder fields.
+  std::array<OptItem, 3> options = FolderOptions({}, {}, {});
+  try {
+    if (LoadOptions({kOptionsKey, options})) {
+      OpenDialog1Folder = QString::fromStdString(options[0].Value);
+      OpenDialog2Folder = QString::fromStdString(options[1].Value);
+      SaveDialog2Folder = QString::fromStdString(options[2].Value);
+    }
+  } catch (const std::exception&) {
+    OpenDialog1Folder = QString::fromStdString(AppDataFolder);
+  }
+}
+
+void TForm1::SaveFolderOptions() {
+  std::array<OptItem, 3> options = FolderOptions(ScenarioFolder, QSMFolder, ResultsFolder);
+  bool saved = false;
+  try {
+    saved = SaveOptions({kOptionsKey, options});
+  } catch (const std::exception&) {
+    saved = false;
+  }
+  if (!saved) ShowMessage("cannot write to registry");
+}
+
+void TForm1::exit1Click() { close(); }
+
+void TForm1::About1Click() { Dialogs.RunModal(*FormAbout); }
+
+void TForm1::Help2Click() { HelpWindow->ShowContext(HelpTopics->GetTopicId("Contents")); }
+
+void TForm1::SpeedButton1Click() {
+  const char* topic = nullptr;
+  if (PageControl1->currentWidget() == TabSheetSiteInputs) topic = "SiteInputs";
+  if (PageControl1->currentWidget() == TabSheetInputs) topic = "ForestInputs";
+  if (PageControl1->currentWidget() == TabSheetResults) topic = "Results";
+  if (topic != nullptr) HelpWindow->ShowContext(HelpTopics->GetTopicId(topic));
+}
+
+std::string TForm1::ChooseRegionForCountry(const std::string& country) {
+  FormCntry2Region->Country = country;
+  Dialogs.RunModal(*FormCntry2Region);
+  return FormCntry2Region->Region;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  bool closing = true;
+  if (AskSaveChanges()) {
+    try {
+      SaveFile();
+    } catch (const std::exception& e) {
+      closing = false;
+      ShowMessage(e.what());
+    }
+  }
+  SaveFolderOptions();
+  if (closing) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TForm1::AskSaveChanges() {
+  if (ScenarioSaved && !EditQsmpFileName->isModified()) return false;
+  return Dialogs.AskYesNo(nullptr, "Save the file", "Save Tarvex file ?");
+}
+
+void TForm1::ShowMessage(const QString& text) { Dialogs.ShowMessage(this, text); }
+
+void TForm1::Guard(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    ShowMessage(e.what());
+  }
+}
+
+void TForm1::SetNrCohortsLabel() {
+  LabelNrCohorts->setText("Number of cohorts: " + QString::number(Site->NrCohorts()));
+}
+
+void TForm1::ShowCohortLabels() {
+  LabelCohortNumber->setText("Cohort " + QString::number(CurrentCohort + 1));
+  LabelSpecies->setText(QString::fromStdString(Current().SpeciesName));
+}
+
+}  // namespace tarvex

@@ -1,0 +1,269 @@
+#pragma once
+// The main window of the workbench: the site, forest and results pages, the
+// cohort bar, the menus and tool buttons. It holds the scenario's site, the
+// built-in tables and the species-by-region defaults, binds the model library
+// at start-up, validates and stores the inputs shown, runs the model, plots
+// and exports the results and manages the scenario files.
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "standsim/engine/standsim_api.h"
+#include "tarvex/data/biomass_record.h"
+#include "tarvex/data/defs.h"
+#include "tarvex/data/site.h"
+#include "tarvex/ui/user_dialogs.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+class QTextBrowser;
+class QToolButton;
+class QWidget;
+
+namespace tarvex {
+
+class Chart;
+class HelpBrowser;
+class HelpViewer;
+class RadioGroup;
+class StringGrid;
+class TFormAbout;
+class TFormBiomassData;
+class TFormCntry2Region;
+
+// What the window needs from its surroundings.
+struct WorkbenchSetup {
+  // Message boxes, file dialogs and modal dialogs; must outlive the window.
+  UserDialogs* Dialogs = nullptr;
+  // The program's folder (libstandsim.so, the species data file, html/,
+  // HELP/); empty for the folder of the running program.
+  QString ProgramFolder;
+  // Ends the process after a failed binding of the model library.
+  std::function<void(int)> EndProcess;
+};
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(const WorkbenchSetup& setup, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Start-up and lifecycle.
+  void FormCreate();
+  void Timer1Timer();
+  void exit1Click();
+  void About1Click();
+  void Help2Click();
+  void SpeedButton1Click();
+
+  // Deposition.
+  void SpeedButtonOpenQSMpFileClick();
+  void ButtonReadNdepClick();
+  void ReadNdep();
+
+  // Cohort inputs and navigation.
+  void DisplayCohort();
+  bool StoreCohortInputs(bool strict);
+  void Insertnewcohort1Click();
+  void SpeedButtonInsertCohortClick();
+  void ButtonPreviousCohortClick();
+  void ButtonNextCohortClick();
+  void Deletecohort1Click();
+  void ComboBoxRegionsChange();
+  void RadioGroupManTypeClick();
+
+  // Growth-curve and management grids.
+  void SaveGrowth(bool strict);
+  void SaveManActions(bool strict);
+  void DisplayGrowth();
+  void DisplayManActions();
+  void ClearGridRows(StringGrid& grid);
+  void SetManPlant();
+  void FillGrowthArray();
+  void FillManagementArray();
+  void StringGridStemGrowthSelectCell(int col, int row);
+  void StringGridManagementSelectCell(int col, int row, bool& canSelect);
+  void StringGridManagementTopLeftChanged();
+  void ComboBox1Change();
+  void ComboBox2Change();
+  void CheckBoxDefManagementClick();
+
+  // Species and biomass parameters.
+  void ComboBoxSpeciesChange();
+  void Button1Click();
+
+  // Model run and result charts.
+  void PageControl1Change();
+  bool RunModel();
+  void RadioGroupOutClick(RadioGroup* sender);
+  void PageControlOutputChange();
+  void CheckBoxShowAvgClick();
+
+  // Scenario commands.
+  void Open1Click();
+  void New1Click();
+  void Save1Click();
+  void SaveFile();
+
+  // Results, picture and QSM reference export.
+  void ButtonSaveResultsClick();
+  void ButtonSaveGraphClick();
+
+  // State, for the workbench's own checks.
+  CSite& SiteRecord() { return *Site; }
+  int CurrentCohortIndex() const { return CurrentCohort; }
+  bool IsScenarioSaved() const { return ScenarioSaved; }
+  bool IsNaturalForest() const { return NaturalForest; }
+  int FirstPeriodYear() const { return PeriodFirstYear; }
+  int LastPeriodYear() const { return PeriodLastYear; }
+  const std::string& CurrentScenarioFolder() const { return ScenarioFolder; }
+  const std::string& AppDataPath() const { return AppDataFolder; }
+  TFormBiomassData& BiomassDialog() { return *FormBiomassData; }
+  TFormCntry2Region& CountryDialog() { return *FormCntry2Region; }
+  const HelpViewer& Help() const { return *HelpWindow; }
+  const SpeciesRegionDefaults& Defaults() const { return *SpeciesRegionDefaults_; }
+
+  // Components.
+  QAction* Open1;
+  QAction* New1;
+  QAction* Save1;
+  QAction* exit1;
+  QAction* Insertnewcohort1;
+  QAction* Deletecohort1;
+  QAction* About1;
+  QAction* Help2;
+  QToolButton* SpeedButtonOpenFile;
+  QToolButton* SpeedButtonSaveFile;
+  QToolButton* SpeedButtonInsertCohort;
+  QToolButton* SpeedButton1;
+  QStackedWidget* ClientArea;
+  QTabWidget* PageControl1;
+  QWidget* TabSheetSiteInputs;
+  QWidget* TabSheetInputs;
+  QWidget* TabSheetResults;
+  QWidget* Panel6;
+  QLabel* LabelCohortNumber;
+  QLabel* LabelNrCohorts;
+  QPushButton* ButtonPreviousCohort;
+  QPushButton* ButtonNextCohort;
+  QTextBrowser* WebBrowser1;
+  QTimer Timer1;
+
+  // Site inputs.
+  QComboBox* ComboBoxRegions;
+  QLineEdit* EditQsmpFileName;
+  QToolButton* SpeedButtonOpenQSMpFile;
+  QPushButton* ButtonReadNdep;
+  RadioGroup* RadioGroupManType;
+  Chart* ChartNdep;
+
+  // Forest inputs.
+  QComboBox* ComboBoxSpecies;
+  QPushButton* Button1;
+  QLabel* Label9;
+  QLabel* Label10;
+  QLabel* Label14;
+  QLineEdit* EditKgr;
+  QLineEdit* EditMaxGrowth;
+  QLineEdit* EditInitBiom;
+  StringGrid* StringGridStemGrowth;
+  QLabel* LabelDupEntry;
+  Chart* ChartStemGrowth;
+  StringGrid* StringGridManagement;
+  QComboBox* ComboBox1;
+  QComboBox* ComboBox2;
+  Chart* ChartManagement;
+  QCheckBox* CheckBoxDefManagement;
+
+  // Results.
+  Chart* Chart1;
+  QTabWidget* PageControlOutput;
+  RadioGroup* RadioGroupBiomass;
+  RadioGroup* RadioGroupLitterfall;
+  RadioGroup* RadioGroupUptake;
+  RadioGroup* RadioGroupSoilInputs;
+  QCheckBox* CheckBoxShowAvg;
+  QCheckBox* CheckBoxExpAll;
+  QPushButton* ButtonSaveResults;
+  QPushButton* ButtonSaveGraph;
+  QLabel* LabelSpecies;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Builds the menus, pages and controls and connects their events.
+  void BuildMenus();
+  void BuildSitePage();
+  void BuildForestPage();
+  void BuildResultsPage();
+  void BuildCohortBar();
+  void ConnectEvents();
+
+  void InitExeFolder(const QString& programFolder);
+  void BindStandsimLibrary(const std::function<void(int)>& endProcess);
+  void FillSpeciesAndRegions();
+  void LoadFolderOptions();
+  void SaveFolderOptions();
+  void ShowMessage(const QString& text);
+  void ShowMessage(const std::string& text) { ShowMessage(QString::fromStdString(text)); }
+  void ShowMessage(const char* text) { ShowMessage(QString::fromUtf8(text)); }
+  // Runs an event handler; what it raises is shown in a message box.
+  void Guard(const std::function<void()>& handler);
+  bool AskSaveChanges();
+  // The radio group of the active output page.
+  RadioGroup* ActiveOutputGroup() const;
+  CCohort& Current() { return Site->Cohort(CurrentCohort); }
+  void ClearInputCharts();
+  void SetNrCohortsLabel();
+  void ShowCohortLabels();
+  void AddManagementAction(const StringGrid& grid, int row);
+  std::string ChooseRegionForCountry(const std::string& country);
+  void SaveChartPicture(const QString& fileName, bool metafile);
+
+  UserDialogs& Dialogs;
+  TFormAbout* FormAbout;
+  TFormBiomassData* FormBiomassData;
+  TFormCntry2Region* FormCntry2Region;
+  int YearLo = 0;
+  int YearHi = 0;
+  bool ScenarioSaved = true;
+  bool NaturalForest = false;
+  bool RegionChanged = false;
+  standsim::Read4upEntry Read4upEntry = nullptr;
+  standsim::GrowthEntry GrowthEntry = nullptr;
+  int PeriodFirstYear = 0;
+  int PeriodLastYear = 0;
+  std::unique_ptr<SpeciesRegionDefaults> SpeciesRegionDefaults_;
+  BiomassRecord BiomassWork{};
+  std::unique_ptr<CSite> Site;
+  int NdepFirstYear = 0;
+  int NdepLastYear = 0;
+  int CurrentCohort = 0;
+  int ManGridRow = 0;
+  int ManGridCol = 0;
+  std::string ExeFolder;
+  std::string ScenarioFolder;
+  std::string AppDataFolder;
+  std::string QSMFolder;
+  std::string ResultsFolder;
+  std::unique_ptr<Defs> Tables;
+  std::string HelpHeaderPath;
+  std::unique_ptr<HelpBrowser> HelpTopics;
+  HelpViewer* HelpWindow;
+  QString OpenDialog1Folder, OpenDialog2Folder, SaveDialog1Folder, SaveDialog2Folder;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,67 @@
+// The species choice of the cohort shown and the run of the biomass
+// parameter dialog.
+#include <QComboBox>
+
+#include "tarvex/ui/biomass_data_dialog.h"
+#include "tarvex/ui/main_window.h"
+
+namespace tarvex {
+
+void TForm1::ComboBoxSpeciesChange() {
+  Current().SpeciesName = ComboBoxSpecies->currentText().toStdString();
+  const int s = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
+  const int g = Tables->RegionIndex(ComboBoxRegions->currentText().toStdString());
+  if (g == -1) {
+    ShowMessage("No Region defined");
+    return;
+  }
+  if (s == -1) {
+    ShowMessage("No species defined");
+    return;
+  }
+  const BiomassRecord& defaults = (*SpeciesRegionDefaults_)[s][g];
+  FormBiomassData->SetDefaults(true, defaults);
+  Current().BiomassData = defaults;
+  Current().HasBiomassData = false;
+  // The species changed whatever the dialog's outcome.
+  ScenarioSaved = false;
+  Button1Click();
+}
+
+void TForm1::Button1Click() {
+  const int s = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
+  const int g = Tables->RegionIndex(ComboBoxRegions->currentText().toStdString());
+  if (g == -1) {
+    ShowMessage("No region defined");
+    return;
+  }
+  if (s == -1) {
+    ShowMessage("No species defined");
+    return;
+  }
+  const BiomassRecord& defaults = (*SpeciesRegionDefaults_)[s][g];
+  CCohort& cohort = Current();
+  if (RegionChanged || !cohort.HasBiomassData) {
+    FormBiomassData->SetDefaults(true, defaults);
+    // An even-aged stand loses no stems through turnover.
+    if (!NaturalForest) FormBiomassData->ZeroStemTurnover(false);
+  } else {
+    FormBiomassData->SetDefaults(false, defaults);
+    FormBiomassData->SetValues(true, cohort.BiomassData);
+  }
+  if (Dialogs.RunModal(*FormBiomassData)) {
+    // A text that is not a number leaves the cohort as it was.
+    FormBiomassData->GetValues(BiomassWork);
+    cohort.BiomassData = BiomassWork;
+    cohort.HasBiomassData = true;
+    ScenarioSaved = false;
+  } else if (!cohort.HasBiomassData) {
+    BiomassWork = defaults;
+    cohort.BiomassData = defaults;
+    cohort.HasBiomassData = true;
+    ShowMessage("Using defaults values for biomass parameters !");
+  }
+  RegionChanged = false;
+}
+
+}  // namespace tarvex

@@ -1,0 +1,207 @@
+// The inputs of the site and of the cohort shown: display, validation and
+// storing, insertion, deletion and the walk through the cohorts, the region
+// choice and the forest-type switch.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "tarvex/data/number_text.h"
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/float_text.h"
+#include "tarvex/ui/main_window.h"
+#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/string_grid.h"
+
+namespace tarvex {
+namespace {
+
+const char* const kUnknown = "Unknown";
+const char* const kNaturalForestType = "NatJuvenation";
+const char* const kEvenAgedForestType = "EvenAged";
+
+}  // namespace
+
+void TForm1::ClearInputCharts() {
+  ChartManagement->Clear();
+  ChartStemGrowth->Clear();
+}
+
+void TForm1::DisplayCohort() {
+  ClearGridRows(*StringGridStemGrowth);
+  ClearGridRows(*StringGridManagement);
+  ClearInputCharts();
+  EditQsmpFileName->setText(QString::fromStdString(Site->QSMpInFile));
+  if (CurrentCohort < 0) return;
+  ReadNdep();
+  ComboBoxRegions->setEditText(QString::fromStdString(Site->RegionName));
+  ComboBoxSpecies->setEditText(QString::fromStdString(Current().SpeciesName));
+  RadioGroupManType->SetItemIndex(Site->ForestType == kNaturalForestType ? 1 : 0);
+  if (NaturalForest) {
+    EditKgr->setText(QString::fromStdString(FloatToText(Current().Kgr)));
+    EditInitBiom->setText(QString::fromStdString(FloatToText(Current().InitBiom)));
+    EditMaxGrowth->setText(QString::fromStdString(FloatToText(Current().MaxGrowth)));
+  }
+  DisplayGrowth();
+  DisplayManActions();
+}
+
+bool TForm1::StoreCohortInputs(bool strict) {
+  if (strict && EditQsmpFileName->text().isEmpty()) {
+    throw TarvexError("Error: no QSMP input file for deposition defined!");
+  }
+  if (Site->QSMpInFile.empty()) Site->QSMpInFile = EditQsmpFileName->text().toStdString();
+  ReadNdep();
+  if (strict && ComboBoxRegions->currentText() == kUnknown) {
+    throw TarvexError("Error: no region defined for this site!");
+  }
+  Site->RegionName = ComboBoxRegions->currentText().toStdString();
+  if (ComboBoxSpecies->currentText() == kUnknown) {
+    throw TarvexError("Error: no species defined for this cohort!");
+  }
+  CCohort& cohort = Current();
+  cohort.SpeciesName = ComboBoxSpecies->currentText().toStdString();
+  if (NaturalForest) {
+    const struct {
+      QLineEdit* edit;
+      double* value;
+      const char* missing;
+    } fields[] = {{EditMaxGrowth, &cohort.MaxGrowth, "No maximum growth defined"},
+                  {EditInitBiom, &cohort.InitBiom, "No initial biomass defined"},
+                  {EditKgr, &cohort.Kgr, "No Kgr value defined"}};
+    for (const auto& field : fields) {
+      if (strict && field.edit->text().isEmpty()) throw TarvexError(field.missing);
+      *field.value = ParseDouble(field.edit->text().toStdString());
+    }
+  }
+  try {
+    SaveGrowth(true);
+    SaveManActions(true);
+  } catch (const TarvexError& e) {
+    ShowMessage(e.what());
+    if (strict) throw TarvexError(e.what());
+  }
+  return true;
+}
+
+void TForm1::Insertnewcohort1Click() {
+  try {
+    StoreCohortInputs(false);
+  } catch (const std::exception& e) {
+    ShowMessage(e.what());
+    return;
+  }
+  if (Site->NrCohorts() >= kMaxCohorts) {
+    ShowMessage("A site holds at most " + QString::number(kMaxCohorts) + " cohorts!");
+    return;
+  }
+  ClearGridRows(*StringGridStemGrowth);
+  ClearGridRows(*StringGridManagement);
+  if (!NaturalForest) SetManPlant();
+  ClearInputCharts();
+  ComboBoxSpecies->setCurrentIndex(0);
+  ComboBoxSpecies->setEditText(kUnknown);
+  Site->AddCohort();
+  LabelCohortNumber->setText("Cohort " + QString::number(Site->NrCohorts()));
+  CurrentCohort = Site->NrCohorts() - 1;
+  SetNrCohortsLabel();
+  ButtonPreviousCohort->setEnabled(true);
+  PageControl1->blockSignals(true);
+  PageControl1->setCurrentWidget(TabSheetInputs);
+  PageControl1->blockSignals(false);
+}
+
+void TForm1::SpeedButtonInsertCohortClick() {
+  Insertnewcohort1Click();
+  ScenarioSaved = false;
+}
+
+void TForm1::ButtonPreviousCohortClick() {
+  if (CurrentCohort <= 0) {
+    ShowMessage("No previous Cohort!");
+    return;
+  }
+  try {
+    StoreCohortInputs(false);
+  } catch (const std::exception& e) {
+    ShowMessage(e.what());
+    return;
+  }
+  ButtonNextCohort->setEnabled(true);
+  --CurrentCohort;
+  DisplayCohort();
+  ShowCohortLabels();
+  if (CurrentCohort == 0) ButtonPreviousCohort->setEnabled(false);
+  RadioGroupOutClick(ActiveOutputGroup());
+}
+
+void TForm1::ButtonNextCohortClick() {
+  if (CurrentCohort >= Site->NrCohorts() - 1) {
+    ShowMessage("No next Cohort!");
+    return;
+  }
+  try {
+    StoreCohortInputs(false);
+  } catch (const std::exception& e) {
+    ShowMessage(e.what());
+    return;
+  }
+  ButtonPreviousCohort->setEnabled(true);
+  ++CurrentCohort;
+  DisplayCohort();
+  if (CurrentCohort == Site->NrCohorts() - 1) ButtonNextCohort->setEnabled(false);
+  ShowCohortLabels();
+  RadioGroupOutClick(ActiveOutputGroup());
+}
+
+void TForm1::Deletecohort1Click() {
+  if (!Dialogs.AskYesNo(this, "Please confirm", "Delete current cohort ?")) return;
+  const bool onlyCohort = Site->NrCohorts() == 1;
+  Site->DeleteCohort(CurrentCohort);
+  ScenarioSaved = false;
+  if (onlyCohort) {
+    // The site keeps one empty cohort.
+    ClearGridRows(*StringGridStemGrowth);
+    ClearGridRows(*StringGridManagement);
+    ClearInputCharts();
+    Site->AddCohort();
+    CurrentCohort = 0;
+  } else {
+    // The cohort before the deleted one is shown; after the first, the one
+    // that moved into its place, so that no input shown belongs elsewhere.
+    if (CurrentCohort > 0) --CurrentCohort;
+    if (Site->NrCohorts() > 1) ButtonNextCohort->setEnabled(true);
+    DisplayCohort();
+    ShowCohortLabels();
+  }
+  SetNrCohortsLabel();
+}
+
+void TForm1::ComboBoxRegionsChange() {
+  Site->RegionName = ComboBoxRegions->currentText().toStdString();
+  ScenarioSaved = false;
+  RegionChanged = true;
+}
+
+void TForm1::RadioGroupManTypeClick() {
+  const bool natural = RadioGroupManType->ItemIndex() == 1;
+  NaturalForest = natural;
+  Site->ForestType = natural ? kNaturalForestType : kEvenAgedForestType;
+  for (QWidget* w : std::initializer_list<QWidget*>{Label9, Label10, Label14, EditKgr,
+                                                    EditMaxGrowth, EditInitBiom}) {
+    w->setVisible(natural);
+  }
+  StringGridStemGrowth->setVisible(!natural);
+  ChartStemGrowth->setVisible(!natural);
+  ComboBox1->clear();
+  if (natural) {
+    ComboBox1->addItems({"Thinning", "Clearcut"});
+  } else {
+    ComboBox1->addItems({"Planting", "Thinning", "Clearcut"});
+    SetManPlant();
+  }
+}
+
+}  // namespace tarvex

@@ -1,0 +1,87 @@
+// Reading the nitrogen deposition and the simulated period of the site's QSM
+// input file through READ4UP, and the deposition chart.
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstring>
+
+#include "tarvex/data/read4up_file_name.h"
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/data/text_helpers.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/main_window.h"
+#include "tarvex/ui/path_parts.h"
+
+namespace tarvex {
+
+void TForm1::SpeedButtonOpenQSMpFileClick() {
+  const QString name =
+      Dialogs.GetOpenFileName(this, {"Open QSM+ input file", OpenDialog2Folder, {}, {}});
+  if (name.isEmpty()) return;
+  EditQsmpFileName->setText(name);
+  Site->QSMpInFile = name.toStdString();
+  ReadNdep();
+  ScenarioSaved = false;
+}
+
+void TForm1::ButtonReadNdepClick() {
+  const std::string name = EditQsmpFileName->text().toStdString();
+  if (name.empty()) {
+    ShowMessage("No file name given !");
+    return;
+  }
+  if (!FileExists(name)) {
+    ShowMessage("No such file !");
+    return;
+  }
+  Site->QSMpInFile = name;
+  ReadNdep();
+}
+
+void TForm1::ReadNdep() {
+  ChartNdep->Clear();
+  MakeFullPath(Site->QSMpInFile, ScenarioFolder);
+  if (!FileExists(Site->QSMpInFile)) {
+    ShowMessage("Specified QSM+ file specifying N dep not found!");
+    return;
+  }
+  std::array<unsigned char, kRead4upNameBytes> fileName{};
+  try {
+    fileName = Read4upFileName(NativePath(Site->QSMpInFile));
+  } catch (const TarvexError& e) {
+    ShowMessage(e.what());
+    return;
+  }
+  unsigned char message[256] = {' ', 0};
+  YearLo = 0;
+  YearHi = kLastYear;
+  int32_t first = PeriodFirstYear, last = PeriodLastYear;
+  Read4upEntry(fileName.data(), &YearLo, &YearHi, &first, &last, Site->Ndep.data(), message);
+  message[sizeof message - 1] = 0;
+  PeriodFirstYear = first;
+  PeriodLastYear = last;
+  Site->FirstYear = PeriodFirstYear;
+  Site->LastYear = PeriodLastYear;
+  if (message[0] != ' ' && message[0] != 0) {
+    std::string text(reinterpret_cast<const char*>(message));
+    text.erase(text.find_last_not_of(' ') + 1);
+    ShowMessage("Cannot read N deposition: " + text);
+    Site->ClearNdep();
+    return;
+  }
+  for (ChartAxis* axis : {&ChartNdep->Bottom(), &ChartManagement->Bottom()}) {
+    axis->SetAutomatic(false);
+    axis->Minimum = 0;
+    axis->Maximum = PeriodLastYear + 10;
+    axis->Minimum = PeriodFirstYear;
+  }
+  for (int y = std::max(PeriodFirstYear, 0); y <= std::min(PeriodLastYear, kLastYear); ++y) {
+    ChartNdep->AddPoint(y, Site->Ndep[static_cast<std::size_t>(y)]);
+  }
+  NdepFirstYear = PeriodFirstYear;
+  NdepLastYear = PeriodLastYear;
+  ButtonReadNdep->setEnabled(false);
+  QSMFolder = FolderPart(Site->QSMpInFile);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,93 @@
+// Export from the results page: the results file with the optional rewrite
+// of the QSM input file's uptake references, and the chart as a picture.
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "tarvex/data/atomic_file.h"
+#include "tarvex/data/results_file.h"
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/data/text_helpers.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/main_window.h"
+#include "tarvex/ui/path_parts.h"
+#include "tarvex/ui/qsm_reference.h"
+
+namespace tarvex {
+namespace {
+
+constexpr int kAllResultColumns = 16;
+constexpr int kUptakeResultColumns = 6;
+const QString kPictureFilter = "Enhanced Windows Metafile(*.emf);;Bitmap(*.bmp)";
+
+// The lines of FILENAME without their line ends; false when it cannot be read.
+bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
+  std::ifstream in(NativePath(fileName), std::ios::binary);
+  if (!in) return false;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return !in.bad();
+}
+
+}  // namespace
+
+void TForm1::ButtonSaveResultsClick() {
+  const QString name = Dialogs.GetSaveFileName(this, {"Save results", SaveDialog2Folder, {}, {}});
+  if (name.isEmpty()) return;
+  const std::string fileName = name.toStdString();
+  ResultsFolder = FolderPart(fileName);
+  const bool all = CheckBoxExpAll->isChecked();
+  Site->WriteResults(fileName, all ? kAllResultColumns : kUptakeResultColumns, ResultColumnNames, all);
+
+  if (!Dialogs.AskYesNo(nullptr, "Save", "Save reference to uptake file in QSM+ input file?")) return;
+  std::vector<std::string> lines;
+  if (!ReadLines(Site->QSMpInFile, lines)) {
+    ShowMessage("Cannot open QSM input file for read!");
+    return;
+  }
+  std::string text;
+  for (const std::string& line : RewriteQsmReferences(lines, fileName)) text += line + "\n";
+  // The old file is replaced only by a complete new one.
+  try {
+    SaveFileAtomically(Site->QSMpInFile, text);
+  } catch (const AtomicSaveError& e) {
+    ShowMessage(e.Created() ? "Error: Cannot replace the QSM+ file !"
+                            : "Cannot open QSM input file for write...");
+  }
+}
+
+void TForm1::ButtonSaveGraphClick() {
+  const QString folder = QDir::currentPath();
+  int filterIndex = 0;
+  QString name = Dialogs.GetSaveFileName(
+      this, {"Save Graph", QString::fromStdString(ScenarioFolder), kPictureFilter, {}}, &filterIndex);
+  if (!name.isEmpty()) {
+    bool metafile = name.endsWith(".emf");
+    if (!metafile && !name.endsWith(".bmp")) {
+      metafile = filterIndex == 0;
+      name += metafile ? ".emf" : ".bmp";
+    }
+    SaveChartPicture(name, metafile);
+  }
+  QDir::setCurrent(folder);
+}
+
+void TForm1::SaveChartPicture(const QString& fileName, bool metafile) {
+  Chart1->Refresh();
+  if (metafile) {
+    // Enhanced metafiles are written by the picture writer of the workbench
+    // once it is part of it.
+    throw TarvexError("Cannot save the graph as an enhanced metafile: " + fileName.toStdString());
+  }
+  if (!Chart1->grab().toImage().save(fileName, "BMP")) {
+    throw TarvexError("Cannot save the graph as " + fileName.toStdString());
+  }
+}
+
+}  // namespace tarvex

@@ -1,0 +1,283 @@
+// The growth-curve and management grids of the cohort shown: each grid is an
+// editing copy of its record, committed into the cohort from the whole grid
+// and shown again from the record in stored order.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <algorithm>
+#include <array>
+#include <numeric>
+#include <vector>
+
+#include "standsim/engine/growth_records.h"
+#include "tarvex/data/number_text.h"
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/data/text_helpers.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/default_management.h"
+#include "tarvex/ui/float_text.h"
+#include "tarvex/ui/main_window.h"
+#include "tarvex/ui/string_grid.h"
+
+namespace tarvex {
+namespace {
+
+constexpr int kGrowthRows = 49;
+constexpr int kManagementRows = 98;
+constexpr int kActionColumn = 1;
+constexpr int kPercentageColumn = 2;
+constexpr int kFirstRemovalColumn = 3;
+const char* const kRemoved = "Removed";
+const char* const kLeft = "Left";
+
+int ActionTypeOf(const QString& text) {
+  if (text.isEmpty()) return standsim::ACT_NONE;
+  if (text == "Clearcut") return standsim::ACT_CLEARCUT;
+  if (text == "Planting") return standsim::ACT_PLANTING;
+  return standsim::ACT_THINNING;
+}
+
+QString ActionText(int type) {
+  switch (type) {
+    case standsim::ACT_THINNING: return "Thinning";
+    case standsim::ACT_CLEARCUT: return "Clearcut";
+    case standsim::ACT_PLANTING: return "Planting";
+    default: return "Unknown";
+  }
+}
+
+double NumberOrZero(const QString& text) {
+  return text.isEmpty() ? 0.0 : ParseDouble(text.toStdString());
+}
+
+// Places LIST over the data cell (COL, ROW) of GRID and opens it.
+void OpenCellList(QComboBox& list, const StringGrid& grid, int col, int row) {
+  const QRect cell = grid.CellRect(col, row);
+  list.setGeometry(cell.left() + 1, cell.top() + 1, grid.columnWidth(col), list.sizeHint().height());
+  list.show();
+  list.setFocus();
+  list.raise();
+  list.showPopup();
+}
+
+}  // namespace
+
+void TForm1::ClearGridRows(StringGrid& grid) { grid.ClearRows(); }
+
+void TForm1::SaveGrowth(bool strict) {
+  CCai& curve = Current().Cai;
+  curve.Clear();
+  if (NaturalForest) return;
+  int added = 0;
+  for (int r = 1; r <= kGrowthRows; ++r) {
+    const QString ageText = StringGridStemGrowth->Cell(0, r);
+    if (ageText.isEmpty()) continue;
+    const double increment = NumberOrZero(StringGridStemGrowth->Cell(1, r));
+    const int age = ParseInt(ageText.toStdString());
+    if (!curve.AddPoint(age, increment)) throw TarvexError("Error: Duplicate entry");
+    ++added;
+  }
+  if (added == 0 && strict) throw TarvexError("No growth defined for one of the cohorts!");
+}
+
+void TForm1::FillGrowthArray() {
+  LabelDupEntry->setText(" ");
+  try {
+    SaveGrowth(false);
+  } catch (const TarvexError& e) {
+    LabelDupEntry->setText(QString::fromStdString(e.what()));
+    return;
+  }
+  DisplayGrowth();
+  ScenarioSaved = false;
+}
+
+void TForm1::StringGridStemGrowthSelectCell(int /*col*/, int row) {
+  if (row > 0) FillGrowthArray();
+}
+
+void TForm1::DisplayGrowth() {
+  const CCai& curve = Current().Cai;
+  const int n = curve.NrDataGrowth;
+  if (n == 0) return;
+  ClearGridRows(*StringGridStemGrowth);
+  ChartStemGrowth->Clear();
+  std::vector<int> ages(static_cast<std::size_t>(n));
+  std::vector<double> increments(static_cast<std::size_t>(n));
+  curve.GetArrays(ages, increments);
+
+  ChartAxis& left = ChartStemGrowth->Left();
+  ChartAxis& bottom = ChartStemGrowth->Bottom();
+  left.SetAutomatic(false);
+  bottom.SetAutomatic(false);
+  left.Maximum = 15;
+  left.Minimum = -0.01;
+  bottom.Maximum = 150;
+  bottom.Minimum = 0;
+  bottom.Maximum = n > 1 ? curve.MaxAge() : ages[0] + 10;
+  if (ages[0] > 0) ChartStemGrowth->AddPoint(0, increments[0]);
+  // The line runs through the points by ascending age.
+  std::vector<int> order(static_cast<std::size_t>(n));
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return ages[a] < ages[b]; });
+  for (int i : order) {
+    if (increments[i] < 0) continue;
+    left.Maximum = std::max(left.Maximum, increments[i]);
+    ChartStemGrowth->AddPoint(ages[i], increments[i]);
+  }
+  for (int i = 0; i < n; ++i) {
+    if (increments[i] < 0) continue;
+    StringGridStemGrowth->SetCell(0, i + 1, QString::number(ages[i]));
+    StringGridStemGrowth->SetCell(1, i + 1, QString::fromStdString(FloatToText(increments[i])));
+  }
+}
+
+void TForm1::AddManagementAction(const StringGrid& grid, int row) {
+  const int type = ActionTypeOf(grid.Cell(kActionColumn, row));
+  const double perc = NumberOrZero(grid.Cell(kPercentageColumn, row));
+  RemovalFlags flags{};
+  for (int j = 0; j < 4; ++j) flags[j] = grid.Cell(kFirstRemovalColumn + j, row) == kRemoved ? 1 : 0;
+  const int year = ParseInt(grid.Cell(0, row).toStdString());
+  if (!Current().ForMan.SetAction(year, type, perc, flags)) {
+    ShowMessage("Percentage must be between 0 and 100 %...");
+  }
+}
+
+void TForm1::SaveManActions(bool strict) {
+  Current().ForMan.Clear();
+  int taken = 0;
+  for (int r = 1; r <= kManagementRows; ++r) {
+    if (StringGridManagement->Cell(0, r).isEmpty()) continue;
+    AddManagementAction(*StringGridManagement, r);
+    ++taken;
+  }
+  if (taken == 0 && strict && !NaturalForest) {
+    throw TarvexError("No management defined for one of the cohorts!");
+  }
+}
+
+void TForm1::FillManagementArray() {
+  SaveManActions(false);
+  DisplayManActions();
+  ScenarioSaved = false;
+}
+
+void TForm1::StringGridManagementSelectCell(int col, int row, bool& canSelect) {
+  if (row == 0) return;
+  ComboBox1->hide();
+  ComboBox2->hide();
+  if (col == kActionColumn) {
+    OpenCellList(*ComboBox1, *StringGridManagement, col, row);
+    canSelect = true;
+    ManGridRow = row;
+  } else if (col == kPercentageColumn) {
+    // The percentage of a planting or a clearcut stays 100.
+    const QString action = StringGridManagement->Cell(kActionColumn, row);
+    if (action == "Planting" || action == "Clearcut") canSelect = false;
+  } else if (col >= kFirstRemovalColumn) {
+    if (StringGridManagement->Cell(kActionColumn, row).isEmpty()) {
+      canSelect = false;
+      return;
+    }
+    OpenCellList(*ComboBox2, *StringGridManagement, col, row);
+    canSelect = true;
+    ManGridCol = col;
+    ManGridRow = row;
+  }
+  FillManagementArray();
+}
+
+void TForm1::StringGridManagementTopLeftChanged() {
+  // The lists follow their cells when the grid scrolls.
+  for (QComboBox* list : {ComboBox1, ComboBox2}) {
+    if (!list->isVisible()) continue;
+    const int col = list == ComboBox1 ? kActionColumn : ManGridCol;
+    list->move(StringGridManagement->CellRect(col, ManGridRow).topLeft() + QPoint(1, 1));
+  }
+}
+
+void TForm1::ComboBox1Change() {
+  const QString action = ComboBox1->currentText();
+  StringGridManagement->SetCell(kActionColumn, ManGridRow, action);
+  if (action == "Planting") {
+    SetManPlant();
+  } else {
+    if (action == "Clearcut") StringGridManagement->SetCell(kPercentageColumn, ManGridRow, "100");
+    const bool leavesFall = Current().BiomassData.TurnOver[standsim::LV] == 1.0;
+    const std::array<QString, 4> removal{kRemoved, kRemoved, kLeft, leavesFall ? kLeft : kRemoved};
+    for (int j = 0; j < 4; ++j) StringGridManagement->SetCell(kFirstRemovalColumn + j, ManGridRow, removal[j]);
+  }
+  ComboBox1->hide();
+  StringGridManagement->setFocus();
+}
+
+void TForm1::ComboBox2Change() {
+  StringGridManagement->SetCell(ManGridCol, ManGridRow, ComboBox2->currentText());
+  ComboBox2->hide();
+  StringGridManagement->setFocus();
+}
+
+void TForm1::SetManPlant() {
+  StringGridManagement->SetCell(kActionColumn, 1, "Planting");
+  StringGridManagement->SetCell(kPercentageColumn, 1, "100");
+  for (int j = 0; j < 4; ++j) StringGridManagement->SetCell(kFirstRemovalColumn + j, 1, "-");
+}
+
+void TForm1::DisplayManActions() {
+  const CForMan& management = Current().ForMan;
+  const int n = management.NrForManData;
+  if (n == 0) return;
+  std::vector<int> years(static_cast<std::size_t>(n)), types(static_cast<std::size_t>(n));
+  std::vector<double> percs(static_cast<std::size_t>(n));
+  std::vector<RemovalFlags> flags(static_cast<std::size_t>(n));
+  management.GetArrays(years, types, percs, flags);
+  ChartManagement->Clear();
+  ClearGridRows(*StringGridManagement);
+
+  std::vector<int> sorted = years;
+  ShellSort(sorted);
+  if (sorted.back() > ChartManagement->Bottom().Minimum) {
+    ChartManagement->Bottom().Maximum = sorted.back() + 10;
+  }
+  for (int i = 0; i < n; ++i) {
+    if (types[i] < 0) continue;
+    const QString text = ActionText(types[i]);
+    if (percs[i] > 0) ChartManagement->AddPoint(years[i], percs[i], text);
+    StringGridManagement->SetCell(0, i + 1, QString::number(years[i]));
+    StringGridManagement->SetCell(kActionColumn, i + 1, text);
+    StringGridManagement->SetCell(kPercentageColumn, i + 1, QString::fromStdString(FloatToText(percs[i])));
+    for (int j = 0; j < 4; ++j) {
+      const QString removal = types[i] == standsim::ACT_PLANTING ? "-"
+                              : flags[i][j] == 1                 ? kRemoved
+                                                                 : kLeft;
+      StringGridManagement->SetCell(kFirstRemovalColumn + j, i + 1, removal);
+    }
+  }
+}
+
+void TForm1::CheckBoxDefManagementClick() {
+  if (ComboBoxSpecies->currentText() == "Unknown") {
+    throw TarvexError("Error: first define a species for this cohort!");
+  }
+  if (!CheckBoxDefManagement->isChecked()) return;
+  if (!Dialogs.AskYesNo(this, "Warning!", "This will erase all management specified; are you sure ?")) {
+    CheckBoxDefManagement->setChecked(false);
+    return;
+  }
+  int rotation = 0;
+  if (!NaturalForest) {
+    const int species = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
+    // A typed name that is not a species of the table has no rotation length.
+    if (species < 0) throw TarvexError("Error: first define a species for this cohort!");
+    rotation = Tables->Species[static_cast<std::size_t>(species)].Rotation;
+  }
+  CForMan& management = Current().ForMan;
+  management.Clear();
+  ClearGridRows(*StringGridManagement);
+  for (const PlannedAction& action : DefaultSchedule(NaturalForest, NdepFirstYear, NdepLastYear, rotation)) {
+    management.SetAction(action.Year, action.ActType, action.Perc, kDefaultRemovalFlags);
+  }
+  DisplayManActions();
+}
+
+}  // namespace tarvex

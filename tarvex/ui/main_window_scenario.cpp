@@ -1,0 +1,95 @@
+// The scenario commands: open, new and save of a Tarvex file.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "tarvex/data/number_text.h"
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/main_window.h"
+#include "tarvex/ui/path_parts.h"
+#include "tarvex/ui/string_grid.h"
+
+namespace tarvex {
+
+void TForm1::Save1Click() {
+  try {
+    SaveFile();
+  } catch (const std::exception& e) {
+    ShowMessage(e.what());
+  }
+}
+
+void TForm1::SaveFile() {
+  StoreCohortInputs(true);
+  for (int i = 0; i < Site->NrCohorts(); ++i) {
+    if (!Site->Cohort(i).HasBiomassData) {
+      throw TarvexError("No biomass data defined for Cohort" + FormatInt(i + 1));
+    }
+  }
+  DisplayGrowth();
+  FillManagementArray();
+  const QString name = Dialogs.GetSaveFileName(this, {"Save Tarvex file", SaveDialog1Folder, {}, {}});
+  if (name.isEmpty()) return;
+  // Raises, with the old file untouched, when the file cannot be written.
+  Site->WriteToFile(name.toStdString());
+  statusBar()->showMessage("Using file: " + name);
+  ScenarioSaved = true;
+  EditQsmpFileName->setModified(false);
+  ScenarioFolder = FolderPart(name.toStdString());
+}
+
+void TForm1::Open1Click() {
+  const QString name = Dialogs.GetOpenFileName(this, {"Open Tarvex file", OpenDialog1Folder, {}, {}});
+  if (name.isEmpty()) return;
+  const std::string fileName = name.toStdString();
+  if (!FileExists(fileName)) {
+    ShowMessage("File does not exists");
+    return;
+  }
+  // The current scenario is replaced only by a file read whole.
+  std::unique_ptr<CSite> site = CSite::ReadFromFile(
+      fileName, [this](const std::string& country) { return ChooseRegionForCountry(country); },
+      SpeciesRegionDefaults_.get());
+  Site = std::move(site);
+  ScenarioFolder = FolderPart(fileName);
+  if (Site->RegionFromCountry) ScenarioSaved = false;
+  if (Site->NrCohorts() > 1) ButtonNextCohort->setEnabled(true);
+  CurrentCohort = 0;
+  DisplayCohort();
+  SetNrCohortsLabel();
+  statusBar()->showMessage("Using file: " + name);
+  ButtonReadNdep->setEnabled(false);
+}
+
+void TForm1::New1Click() {
+  if (AskSaveChanges()) {
+    try {
+      SaveFile();
+    } catch (const std::exception& e) {
+      ShowMessage(e.what());
+      return;
+    }
+  }
+  ClearGridRows(*StringGridStemGrowth);
+  ClearGridRows(*StringGridManagement);
+  for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->Clear();
+  ComboBoxRegions->setCurrentIndex(0);
+  ComboBoxRegions->setEditText(ComboBoxRegions->itemText(0));
+  ComboBoxSpecies->setCurrentIndex(0);
+  ComboBoxSpecies->setEditText(ComboBoxSpecies->itemText(0));
+  EditQsmpFileName->clear();
+  Site = std::make_unique<CSite>();
+  // The new site keeps the forest type the window shows.
+  Site->ForestType = NaturalForest ? "NatJuvenation" : "EvenAged";
+  Site->AddCohort();
+  SetNrCohortsLabel();
+  CurrentCohort = 0;
+  LabelCohortNumber->setText("Cohort 1");
+  if (!NaturalForest) SetManPlant();
+  ButtonReadNdep->setEnabled(true);
+}
+
+}  // namespace tarvex

@@ -1,0 +1,81 @@
+#include "tarvex/ui/string_grid.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+
+namespace tarvex {
+
+StringGrid::StringGrid(int columns, int rows, int fixedColumns, QWidget* parent)
+    : QTableWidget(rows - 1, columns - fixedColumns, parent), fixedColumns_(fixedColumns) {
+  verticalHeader()->setVisible(fixedColumns > 0);
+  for (int c = 0; c < columnCount(); ++c) setHorizontalHeaderItem(c, new QTableWidgetItem);
+  for (int r = 0; r < rowCount(); ++r) {
+    setVerticalHeaderItem(r, new QTableWidgetItem);
+    for (int c = 0; c < columnCount(); ++c) setItem(r, c, new QTableWidgetItem);
+  }
+}
+
+QString StringGrid::Cell(int col, int row) const {
+  if (row == 0 && col < fixedColumns_) return corner_;
+  if (row == 0) return horizontalHeaderItem(col - fixedColumns_)->text();
+  if (col < fixedColumns_) return verticalHeaderItem(row - 1)->text();
+  const QTableWidgetItem* cell = item(row - 1, col - fixedColumns_);
+  return cell != nullptr ? cell->text() : QString();
+}
+
+void StringGrid::SetCell(int col, int row, const QString& text) {
+  if (row == 0 && col < fixedColumns_) {
+    corner_ = text;
+  } else if (row == 0) {
+    horizontalHeaderItem(col - fixedColumns_)->setText(text);
+  } else if (col < fixedColumns_) {
+    verticalHeaderItem(row - 1)->setText(text);
+  } else if (QTableWidgetItem* cell = item(row - 1, col - fixedColumns_)) {
+    cell->setText(text);
+  } else {
+    setItem(row - 1, col - fixedColumns_, new QTableWidgetItem(text));
+  }
+}
+
+void StringGrid::SetHeaderRow(const QStringList& captions) {
+  for (int c = 0; c < captions.size() && c < ColCount(); ++c) SetCell(c, 0, captions[c]);
+}
+
+void StringGrid::SetFixedColumn(const QStringList& captions) {
+  for (int r = 0; r < captions.size() && r < RowCount(); ++r) SetCell(0, r, captions[r]);
+}
+
+void StringGrid::ClearRows() {
+  for (int r = 1; r < RowCount(); ++r) {
+    for (int c = fixedColumns_; c < ColCount(); ++c) SetCell(c, r, QString());
+  }
+}
+
+QRect StringGrid::CellRect(int col, int row) const {
+  return visualRect(model()->index(row - 1, col - fixedColumns_));
+}
+
+void StringGrid::SelectCellQuietly(int col, int row) {
+  quiet_ = true;
+  setCurrentCell(row - 1, col - fixedColumns_);
+  quiet_ = false;
+}
+
+void StringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  // The base class first takes over the text of a cell editor that is open.
+  QTableWidget::currentChanged(current, previous);
+  if (quiet_ || !current.isValid()) return;
+  const int previousCol = previous.isValid() ? previous.column() + fixedColumns_ : -1;
+  const int previousRow = previous.isValid() ? previous.row() + 1 : -1;
+  emit CellSelected(current.column() + fixedColumns_, current.row() + 1, previousCol, previousRow);
+}
+
+void StringGrid::focusOutEvent(QFocusEvent* event) {
+  QTableWidget::focusOutEvent(event);
+  QWidget* next = QApplication::focusWidget();
+  if (next != nullptr && isAncestorOf(next)) return;
+  emit Exited();
+}
+
+}  // namespace tarvex

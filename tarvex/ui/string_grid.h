@@ -1,0 +1,55 @@
+#pragma once
+// A grid of text cells addressed as (column, row) with the fixed header row 0
+// and, when asked for, a fixed first column: the header row is the table's
+// horizontal header and the fixed column its vertical header, so data cells
+// start at (fixed columns, 1).
+
+#include <QString>
+#include <QStringList>
+#include <QTableWidget>
+
+namespace tarvex {
+
+class StringGrid : public QTableWidget {
+  Q_OBJECT
+
+ public:
+  // COLUMNS and ROWS count the fixed row and column as well.
+  StringGrid(int columns, int rows, int fixedColumns, QWidget* parent = nullptr);
+
+  int ColCount() const { return columnCount() + fixedColumns_; }
+  int RowCount() const { return rowCount() + 1; }
+
+  QString Cell(int col, int row) const;
+  void SetCell(int col, int row, const QString& text);
+  // Captions of the header row from column 0 (or of the fixed column from row 0).
+  void SetHeaderRow(const QStringList& captions);
+  void SetFixedColumn(const QStringList& captions);
+
+  // Empties every cell of rows 1..RowCount-1; the header row stays.
+  void ClearRows();
+
+  // The rectangle of the data cell (COL, ROW) in the coordinates of the
+  // grid's viewport.
+  QRect CellRect(int col, int row) const;
+
+  // Makes (COL, ROW) the current cell without reporting the selection.
+  void SelectCellQuietly(int col, int row);
+
+ signals:
+  // A data cell became the current cell; the previous one is given too.
+  void CellSelected(int col, int row, int previousCol, int previousRow);
+  // The keyboard focus left the grid (and the widgets placed over it).
+  void Exited();
+
+ protected:
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  int fixedColumns_;
+  QString corner_;
+  bool quiet_ = false;
+};
+
+}  // namespace tarvex

@@ -1,0 +1,195 @@
+// Start-up of the main window, the binding of the model library and the
+// close with its save question and folder options.
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QtTest>
+#include <array>
+#include <filesystem>
+
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/options_store.h"
+#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+namespace {
+
+QStringList Items(const QComboBox& box) {
+  QStringList items;
+  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+  return items;
+}
+
+QStringList HeaderRow(const StringGrid& grid) {
+  QStringList captions;
+  for (int c = 0; c < grid.ColCount(); ++c) captions << grid.Cell(c, 0);
+  return captions;
+}
+
+std::array<OptItem, 3> StoredFolders() {
+  std::array<OptItem, 3> options{{{"LastPath", "string", "-"},
+                                  {"QSMpFilePath", "string", "-"},
+                                  {"OutFilePath", "string", "-"}}};
+  LoadOptions({"Software\\KeldonKRC\\Tarvex\\v1.3", options});
+  return options;
+}
+
+}  // namespace
+
+class MainWindowStartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseTestSettings(); }
+
+  void freshWindowShowsTheTablesAndOneCohort() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(window->windowTitle(), QString("Tarvex!"));
+    QCOMPARE(Items(*window->ComboBoxRegions),
+             QStringList({"Atlantic", "Artic", "Alpine", "Boreal", "Continental", "Mediterranean"}));
+    QCOMPARE(window->ComboBoxRegions->currentText(), QString("Select Region"));
+    const QStringList species = Items(*window->ComboBoxSpecies);
+    QCOMPARE(species.size(), 27);
+    QCOMPARE(species.front(), QString("Unknown"));
+    const Defs tables;
+    for (int s = 0; s < kSpeciesCount; ++s) {
+      QCOMPARE(species[s + 1].toStdString(), std::string(tables.Species[s].Name));
+    }
+    QCOMPARE(window->ComboBoxSpecies->currentText(), QString("Unknown"));
+    QCOMPARE(window->LabelNrCohorts->text(), QString("Number of cohorts: 1"));
+    QCOMPARE(window->LabelCohortNumber->text(), QString("Cohort 1"));
+    QCOMPARE(window->SiteRecord().NrCohorts(), 1);
+    QCOMPARE(HeaderRow(*window->StringGridStemGrowth), QStringList({"Age", "Growth (m3/ha/yr)"}));
+    QCOMPARE(HeaderRow(*window->StringGridManagement),
+             QStringList({"Year", "Management", "Percentage", "Stems", "Branches", "Roots", "Leaves"}));
+    QCOMPARE(window->StringGridManagement->Cell(2, 1), QString("100"));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetSiteInputs);
+    QCOMPARE(window->PageControlOutput->currentIndex(), 0);
+    QVERIFY(!window->ButtonNextCohort->isEnabled());
+    QVERIFY(!window->ButtonPreviousCohort->isEnabled());
+    QVERIFY(window->EditKgr->isHidden());
+    QVERIFY(window->Label14->isHidden());
+    QVERIFY(window->ButtonReadNdep->isEnabled());
+    QVERIFY(window->IsScenarioSaved());
+    QVERIFY(!window->IsNaturalForest());
+    QCOMPARE(window->CurrentScenarioFolder(), std::string(PROGRAM_DIR) + "/");
+    QCOMPARE(QDir::currentPath(), QDir(PROGRAM_DIR).absolutePath());
+    // The species defaults come from the file, overlaid by the built-in table.
+    QCOMPARE(window->Defaults()[0][1].Nlfmin, tables.Species[0].Nlfmin);
+    QVERIFY(window->Defaults()[0][1].WoodDensity > 0.0);
+  }
+
+  void startPageCoversThePagesUntilTheTimerFires() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    QCOMPARE(window->ClientArea->currentWidget(), window->WebBrowser1);
+    QVERIFY(window->Panel6->isHidden());
+    QVERIFY(window->Timer1.isActive());
+    QCOMPARE(window->Timer1.interval(), 6000);
+    QVERIFY(window->WebBrowser1->source().toLocalFile().endsWith("/html/standsim_text.html"));
+    window->Timer1Timer();
+    QVERIFY(!window->Timer1.isActive());
+    QCOMPARE(window->ClientArea->currentWidget(), window->PageControl1);
+    QVERIFY(!window->Panel6->isHidden());
+  }
+
+  void dialogsStartBelowAppData_data() {
+    QTest::addColumn<QByteArray>("appData");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("set") << QByteArray("/home/user/.config") << "/home/user/.config/KeldonKRC/Tarvex/";
+    QTest::newRow("unset") << QByteArray() << "/KeldonKRC/Tarvex/";
+  }
+  void dialogsStartBelowAppData() {
+    QFETCH(QByteArray, appData);
+    QFETCH(QString, expected);
+    const QByteArray old = qgetenv("APPDATA");
+    if (appData.isEmpty()) qunsetenv("APPDATA"); else qputenv("APPDATA", appData);
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    if (old.isEmpty()) qunsetenv("APPDATA"); else qputenv("APPDATA", old);
+    QCOMPARE(QString::fromStdString(window->AppDataPath()), expected);
+  }
+
+  void aMissingLibraryEndsTheProgram() {
+    // A program folder with the species data file but without the library.
+    QTemporaryDir folder;
+    std::filesystem::copy_file(std::string(PROGRAM_DIR) + "/IxoTreeData_reg.dat",
+                               folder.filePath("IxoTreeData_reg.dat").toStdString());
+    RecordingDialogs dialogs;
+    int code = -1;
+    try {
+      StartWindow(dialogs, folder.path());
+    } catch (const ProcessEnded& ended) {
+      code = ended.code;
+    }
+    QCOMPARE(code, 0);
+    QCOMPARE(dialogs.messages, QStringList({"Cannot load libstandsim.so"}));
+    QDir::setCurrent(PROGRAM_DIR);
+  }
+
+  void aLibraryWithoutTheEntryPointsIsRefused() {
+    // Any shared library that is not the model library lacks GROWTH.
+    QTemporaryDir folder;
+    std::filesystem::copy_file(std::string(PROGRAM_DIR) + "/IxoTreeData_reg.dat",
+                               folder.filePath("IxoTreeData_reg.dat").toStdString());
+    const QString stranger = QFileInfo(QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
+                                       "/libQt6Test.so.6").canonicalFilePath();
+    if (stranger.isEmpty()) QSKIP("no shared library to stand in");
+    std::filesystem::copy_file(stranger.toStdString(),
+                               folder.filePath("libstandsim.so").toStdString());
+    RecordingDialogs dialogs;
+    QVERIFY_THROWS_EXCEPTION(ProcessEnded, StartWindow(dialogs, folder.path()));
+    QCOMPARE(dialogs.messages, QStringList({"Cannot find routine GROWTH in libstandsim.so"}));
+    QDir::setCurrent(PROGRAM_DIR);
+  }
+
+  void closingAfterTypingAQsmNameAsksToSave() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    QTest::keyClicks(window->EditQsmpFileName, "site.qsm");
+    dialogs.answers = {false};
+    QCloseEvent event;
+    QApplication::sendEvent(window.get(), &event);
+    QVERIFY(event.isAccepted());
+    QCOMPARE(dialogs.questions, QStringList({"Save the file: Save Tarvex file ?"}));
+    // The folders are stored even so: the program's folder and two empty texts.
+    const auto stored = StoredFolders();
+    QCOMPARE(stored[0].Value, std::string(PROGRAM_DIR) + "/");
+    QCOMPARE(stored[1].Value, std::string());
+    QCOMPARE(stored[2].Value, std::string());
+  }
+
+  void aFailedSaveOnCloseKeepsTheWindowOpen() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    QTest::keyClicks(window->EditQsmpFileName, "site.qsm");
+    dialogs.answers = {true};
+    QCloseEvent event;
+    QApplication::sendEvent(window.get(), &event);
+    QVERIFY(!event.isAccepted());
+    QVERIFY(dialogs.messages.contains("Error: no species defined for this cohort!"));
+  }
+
+  void anUnchangedScenarioClosesWithoutAsking() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    QCloseEvent event;
+    QApplication::sendEvent(window.get(), &event);
+    QVERIFY(event.isAccepted());
+    QVERIFY(dialogs.questions.isEmpty());
+  }
+};
+
+QTEST_MAIN(MainWindowStartupTest)
+#include "main_window_startup_test.moc"

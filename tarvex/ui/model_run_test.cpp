@@ -1,0 +1,165 @@
+// The model run: validation, packing of GROWTH's arguments, the call of the
+// real model library and the copy of the results into the cohorts.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "tarvex/data/species_data.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/growth_arguments.h"
+#include "tarvex/ui/standsim_library.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+namespace {
+
+double Stems(const standsim::BIOVEC& biomass) { return biomass.v[standsim::ST]; }
+
+}  // namespace
+
+class ModelRunTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    UseTestSettings();
+    QVERIFY(folder_.isValid());
+    qsm_ = WriteFile(folder_, "site.qsm", kQsmText);
+  }
+
+  void init() { QDir::setCurrent(PROGRAM_DIR); }
+
+  void anEvenAgedSiteRunsFromItsPlanting() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    EnterEvenAgedCohort(*window, dialogs, qsm_);
+    window->PageControl1->setCurrentWidget(window->TabSheetResults);
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetResults);
+    QCOMPARE(window->FirstPeriodYear(), 1990);
+    QCOMPARE(window->LastPeriodYear(), 2050);
+
+    const CSite& site = window->SiteRecord();
+    const CCohort& cohort = site.Cohort(0);
+    for (int y = 1990; y <= 2000; ++y) QCOMPARE(Stems(cohort.Biomass[y]), 0.0);
+    QVERIFY(Stems(cohort.Biomass[2001]) > 0.0);
+    QVERIFY(Stems(cohort.Biomass[2029]) > Stems(cohort.Biomass[2031]));  // thinned in 2030
+    QCOMPARE(Stems(site.SumBiomass[2040]), Stems(cohort.Biomass[2040]));
+    QVERIFY(cohort.Uptake[2020].v[standsim::NUT_N] != 0.0);
+
+    // The plot starts at the planting and shows the biomass of the stems.
+    const Chart& chart = *window->Chart1;
+    QCOMPARE(chart.Count(), 51);
+    QCOMPARE(chart.Point(0).x(), 2000.0);
+    QCOMPARE(chart.Point(10).y(), Stems(cohort.Biomass[2010]));
+    QCOMPARE(chart.Bottom().Minimum, 2000.0);
+    QCOMPARE(chart.Bottom().Maximum, 2050.0);
+    QCOMPARE(chart.Left().Title, QString("Biomass stems (g/m2)"));
+    QVERIFY(!window->CheckBoxShowAvg->isHidden());
+  }
+
+  void resultsAreCopiedWithTheShiftOfTheForestType_data() {
+    QTest::addColumn<bool>("natural");
+    QTest::newRow("even-aged: year y shows year y - 1") << false;
+    QTest::newRow("natural: year y shows year y") << true;
+  }
+  void resultsAreCopiedWithTheShiftOfTheForestType() {
+    QFETCH(bool, natural);
+    const StandsimEntries standsim = BindStandsim(STANDSIM_LIBRARY_PATH);
+    const Defs tables;
+    const auto defaults =
+        BuildSpeciesRegionDefaults(std::string(PROGRAM_DIR) + "/IxoTreeData_reg.dat", tables);
+    auto site = std::make_unique<CSite>();
+    CCohort& cohort = site->AddCohort();
+    cohort.BiomassData = (*defaults)[10][4];
+    cohort.Cai.AddPoint(10, 3.0);
+    cohort.Cai.AddPoint(100, 8.0);
+    if (natural) {
+      cohort.MaxGrowth = 10.0;
+      cohort.Kgr = 200.0;
+      cohort.InitBiom = 50.0;
+    } else {
+      cohort.ForMan.SetAction(2000, standsim::ACT_PLANTING, 100.0, {0, 0, 0, 0});
+    }
+    site->Ndep.fill(0.75f);
+
+    auto arguments = std::make_unique<GrowthArguments>(natural);
+    arguments->PackCohort(0, cohort, 1990);
+    if (natural) {
+      QCOMPARE(Stems(arguments->Biomass(0, 1989)),
+               50.0 * (cohort.BiomassData.WoodDensity * 1000.0) * 0.1);
+    }
+    arguments->SetDeposition(*site, 1990, 2050);
+    QCOMPARE(QString::fromStdString(arguments->Call(standsim.Growth, 1, 1990, 2050)), QString());
+    arguments->CopyResults(*site, 1990, 2050);
+
+    const int start = natural ? 1990 : 2000;
+    const int shift = natural ? 0 : 1;
+    for (int y = 1980; y < start; ++y) QCOMPARE(Stems(cohort.Biomass[y]), 0.0);
+    for (int y = start; y <= 2050; ++y) {
+      QCOMPARE(Stems(cohort.Biomass[y]), Stems(arguments->Biomass(0, y - shift)));
+    }
+    QVERIFY(Stems(cohort.Biomass[2010]) > 0.0);
+  }
+
+  void aCohortWithoutPlantingStopsTheRunAndKeepsTheResults() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    EnterEvenAgedCohort(*window, dialogs, qsm_);
+    QVERIFY(window->RunModel());
+    const double before = Stems(window->SiteRecord().Cohort(0).Biomass[2010]);
+
+    window->Insertnewcohort1Click();
+    window->ComboBoxSpecies->setEditText("Picea abies");
+    window->ComboBoxSpeciesChange();
+    window->StringGridStemGrowth->SetCell(0, 1, "20");
+    window->StringGridStemGrowth->SetCell(1, 1, "5");
+    window->StringGridManagement->ClearRows();
+    window->StringGridManagement->SetCell(0, 1, "2010");
+    window->StringGridManagement->SetCell(1, 1, "Thinning");
+    dialogs.Clear();
+    window->PageControl1->setCurrentWidget(window->TabSheetResults);
+    QCOMPARE(dialogs.messages, QStringList({"Not all cohorts have planting years!"}));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetInputs);
+    QCOMPARE(window->LabelNrCohorts->text(), QString("Number of cohorts: 2"));
+    QCOMPARE(Stems(window->SiteRecord().Cohort(0).Biomass[2010]), before);
+  }
+
+  void aMessageOfGrowthIsShownWithoutItsPrefix() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    EnterEvenAgedCohort(*window, dialogs, qsm_);
+    // The first stored action is a thinning, the planting comes later.
+    StringGrid& management = *window->StringGridManagement;
+    management.ClearRows();
+    management.SetCell(0, 1, "1995");
+    management.SetCell(1, 1, "Thinning");
+    management.SetCell(2, 1, "10");
+    management.SetCell(0, 2, "2000");
+    management.SetCell(1, 2, "Planting");
+    window->PageControl1->setCurrentWidget(window->TabSheetResults);
+    QCOMPARE(dialogs.messages, QStringList({"first management action should be planting"}));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetInputs);
+  }
+
+  void validationMessagesStopTheRun() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    EnterEvenAgedCohort(*window, dialogs, qsm_);
+    window->ComboBoxRegions->setEditText("Unknown");
+    QVERIFY(!window->RunModel());
+    QCOMPARE(dialogs.messages, QStringList({"Error: no region defined for this site!"}));
+  }
+
+private:
+  QTemporaryDir folder_;
+  std::string qsm_;
+};
+
+QTEST_MAIN(ModelRunTest)
+#include "model_run_test.moc"

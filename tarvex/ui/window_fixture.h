@@ -1,0 +1,123 @@
+#pragma once
+// Helpers of the main window's tests: message boxes and dialogs answered by
+// the test and recorded, a window started from the built program's folder,
+// and small scenarios in a scratch folder.
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "tarvex/ui/main_window.h"
+#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/user_dialogs.h"
+
+namespace tarvex::testing {
+
+// The window ended the process with CODE.
+struct ProcessEnded {
+  int code;
+};
+
+class RecordingDialogs final : public UserDialogs {
+ public:
+  void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+  bool AskYesNo(QWidget*, const QString& caption, const QString& text) override {
+    questions << caption + ": " + text;
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  QString GetOpenFileName(QWidget*, const FileDialogRequest&) override { return Next(); }
+  QString GetSaveFileName(QWidget*, const FileDialogRequest&, int* filterIndex) override {
+    if (filterIndex != nullptr) *filterIndex = saveFilterIndex;
+    return Next();
+  }
+  bool RunModal(QDialog& dialog) override { return modal ? modal(dialog) : false; }
+
+  // Forgets what was shown and asked so far.
+  void Clear() {
+    messages.clear();
+    questions.clear();
+  }
+
+  QStringList messages;
+  QStringList questions;        // "caption: text"
+  std::deque<bool> answers;     // to the questions, in order; No when empty
+  std::deque<QString> files;    // chosen in the file dialogs, in order; cancel when empty
+  int saveFilterIndex = 0;
+  std::function<bool(QDialog&)> modal;  // Cancel when empty
+
+ private:
+  QString Next() {
+    if (files.empty()) return {};
+    QString name = files.front();
+    files.pop_front();
+    return name;
+  }
+};
+
+// Options go to the test location of the user's settings, never to the real one.
+inline void UseTestSettings() { QStandardPaths::setTestModeEnabled(true); }
+
+inline std::unique_ptr<TForm1> StartWindow(RecordingDialogs& dialogs,
+                                           const QString& programFolder = PROGRAM_DIR) {
+  WorkbenchSetup setup;
+  setup.Dialogs = &dialogs;
+  setup.ProgramFolder = programFolder;
+  setup.EndProcess = [](int code) { throw ProcessEnded{code}; };
+  return std::make_unique<TForm1>(setup);
+}
+
+inline std::string WriteFile(const QTemporaryDir& folder, const std::string& name,
+                             const std::string& text) {
+  const std::string path = folder.filePath(QString::fromStdString(name)).toStdString();
+  std::ofstream(path, std::ios::binary) << text;
+  return path;
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A deposition period 1990..2050 with 0.75 eq/m2/yr every year.
+inline const char* const kQsmText = "! site\nperiod 1990 2050\nNOx_dep 0.5\nNH3_dep 0.25\n";
+
+// Shows the site inputs of an even-aged stand of Picea abies in the Boreal
+// region on the QSM file QSM: a growth curve and a planting in 2000 with a
+// thinning in 2030; the biomass parameters are the species' defaults.
+inline void EnterEvenAgedCohort(TForm1& window, RecordingDialogs& dialogs, const std::string& qsm) {
+  window.EditQsmpFileName->setText(QString::fromStdString(qsm));
+  window.ComboBoxRegions->setEditText("Boreal");
+  window.ComboBoxSpecies->setEditText("Picea abies");
+  window.ComboBoxSpeciesChange();  // the dialog is cancelled: the defaults are taken
+  StringGrid& growth = *window.StringGridStemGrowth;
+  growth.SetCell(0, 1, "10");
+  growth.SetCell(1, 1, "2");
+  growth.SetCell(0, 2, "50");
+  growth.SetCell(1, 2, "12");
+  growth.SetCell(0, 3, "120");
+  growth.SetCell(1, 3, "6");
+  StringGrid& management = *window.StringGridManagement;
+  window.SetManPlant();
+  management.SetCell(0, 1, "2000");
+  management.SetCell(0, 2, "2030");
+  management.SetCell(1, 2, "Thinning");
+  management.SetCell(2, 2, "20");
+  for (int c = 3; c <= 6; ++c) management.SetCell(c, 2, c < 5 ? "Removed" : "Left");
+  dialogs.Clear();
+}
+
+}  // namespace tarvex::testing

@@ -231,6 +231,10 @@ class TForm1 : public QMainWindow {
   void ShowCohortLabels();
   void AddManagementAction(const StringGrid& grid, int row);
   std::string ChooseRegionForCountry(const std::string& country);
+  // The row of the management grid that shows, after a commit, the action
+  // of YEAR that stood in ROW before it; for a row without year the first
+  // free row from ROW on.
+  int RowAfterCommit(const QString& year, int row) const;
   void SaveChartPicture(const QString& fileName, bool metafile);
 
   UserDialogs& Dialogs;

@@ -166,25 +166,41 @@ void TForm1::StringGridManagementSelectCell(int col, int row, bool& canSelect) {
   if (row == 0) return;
   ComboBox1->hide();
   ComboBox2->hide();
+  const QString action = StringGridManagement->Cell(kActionColumn, row);
+  // Removal flags belong to an action.
+  if (col >= kFirstRemovalColumn && action.isEmpty()) {
+    canSelect = false;
+    return;
+  }
+  // The percentage of a planting or a clearcut stays 100.
+  if (col == kPercentageColumn && (action == "Planting" || action == "Clearcut")) canSelect = false;
+
+  // The commit shows the actions again in stored order, so the row chosen
+  // may move; the list then opens over the row where it went.
+  const QString year = StringGridManagement->Cell(0, row);
+  FillManagementArray();
+  const int moved = RowAfterCommit(year, row);
+  if (canSelect && moved != row) StringGridManagement->SelectCellQuietly(col, moved);
   if (col == kActionColumn) {
-    OpenCellList(*ComboBox1, *StringGridManagement, col, row);
+    OpenCellList(*ComboBox1, *StringGridManagement, col, moved);
     canSelect = true;
-    ManGridRow = row;
-  } else if (col == kPercentageColumn) {
-    // The percentage of a planting or a clearcut stays 100.
-    const QString action = StringGridManagement->Cell(kActionColumn, row);
-    if (action == "Planting" || action == "Clearcut") canSelect = false;
+    ManGridRow = moved;
   } else if (col >= kFirstRemovalColumn) {
-    if (StringGridManagement->Cell(kActionColumn, row).isEmpty()) {
-      canSelect = false;
-      return;
-    }
-    OpenCellList(*ComboBox2, *StringGridManagement, col, row);
+    OpenCellList(*ComboBox2, *StringGridManagement, col, moved);
     canSelect = true;
     ManGridCol = col;
-    ManGridRow = row;
+    ManGridRow = moved;
   }
-  FillManagementArray();
+}
+
+int TForm1::RowAfterCommit(const QString& year, int row) const {
+  const CForMan& management = Site->Cohort(CurrentCohort).ForMan;
+  if (year.isEmpty()) return std::max(row, management.NrForManData + 1);
+  const int y = ParseInt(year.toStdString());
+  for (int k = 0; k < management.NrForManData; ++k) {
+    if (management.ManActions[static_cast<std::size_t>(k)].YEAR == y) return k + 1;
+  }
+  return row;
 }
 
 void TForm1::StringGridManagementTopLeftChanged() {

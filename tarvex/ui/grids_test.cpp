@@ -1,0 +1,284 @@
+// The growth-curve and management grids: commits with their checks, the
+// display in stored order, the drop-down lists and the default schedule.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QtTest>
+
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/default_management.h"
+#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+namespace {
+
+QStringList Row(const StringGrid& grid, int row) {
+  QStringList cells;
+  for (int c = 0; c < grid.ColCount(); ++c) cells << grid.Cell(c, row);
+  return cells;
+}
+
+QString Schedule(const std::vector<PlannedAction>& actions) {
+  QStringList items;
+  for (const PlannedAction& a : actions) {
+    items << QString("%1:%2:%3").arg(a.Year).arg(a.ActType).arg(a.Perc);
+  }
+  return items.join(' ');
+}
+
+}  // namespace
+
+class GridsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseTestSettings(); }
+
+  void init() {
+    QDir::setCurrent(PROGRAM_DIR);
+    dialogs_.Clear();
+    window_ = StartWindow(dialogs_);
+    window_->ComboBoxSpecies->setEditText("Picea abies");
+    window_->StringGridManagement->ClearRows();
+  }
+  void cleanup() { window_.reset(); }
+
+  void aDuplicateAgeStopsTheCommit() {
+    StringGrid& grid = *window_->StringGridStemGrowth;
+    grid.SetCell(0, 1, "10");
+    grid.SetCell(1, 1, "2.5");
+    grid.SetCell(0, 2, "20");
+    grid.SetCell(0, 3, "10");
+    grid.SetCell(1, 3, "4");
+    window_->FillGrowthArray();
+    const CCai& curve = window_->SiteRecord().Cohort(0).Cai;
+    QCOMPARE(curve.NrDataGrowth, 2);
+    QCOMPARE(curve.Points[0].AGE, 10);
+    QCOMPARE(curve.Points[0].INC, 2.5);
+    QCOMPARE(curve.Points[1].AGE, 20);
+    QCOMPARE(curve.Points[1].INC, 0.0);
+    QCOMPARE(window_->LabelDupEntry->text(), QString("Error: Duplicate entry"));
+    QCOMPARE(Row(grid, 2), QStringList({"20", ""}));  // not shown again
+    QCOMPARE(Row(grid, 3), QStringList({"10", "4"}));
+  }
+
+  void aTextThatIsNoNumberIsReported() {
+    window_->StringGridStemGrowth->SetCell(0, 1, "ten");
+    window_->FillGrowthArray();
+    QCOMPARE(window_->LabelDupEntry->text(), QString("\"ten\" is not a valid integer"));
+  }
+
+  void theCurveChartStartsAtAgeZero() {
+    StringGrid& grid = *window_->StringGridStemGrowth;
+    grid.SetCell(0, 1, "30");
+    grid.SetCell(1, 1, "5.0");
+    window_->FillGrowthArray();
+    const Chart& chart = *window_->ChartStemGrowth;
+    QCOMPARE(chart.Count(), 2);
+    QCOMPARE(chart.Point(0), QPointF(0, 5));
+    QCOMPARE(chart.Point(1), QPointF(30, 5));
+    QCOMPARE(chart.Bottom().Minimum, 0.0);
+    QCOMPARE(chart.Bottom().Maximum, 40.0);
+    QCOMPARE(chart.Left().Minimum, -0.01);
+    QCOMPARE(chart.Left().Maximum, 15.0);
+    QCOMPARE(Row(grid, 1), QStringList({"30", "5"}));
+    grid.SetCell(1, 1, "22");
+    window_->FillGrowthArray();
+    QCOMPARE(window_->ChartStemGrowth->Left().Maximum, 22.0);
+    QVERIFY(!window_->IsScenarioSaved());
+  }
+
+  void aNaturalStandKeepsNoCurve() {
+    window_->RadioGroupManType->SetItemIndex(1);
+    window_->StringGridStemGrowth->SetCell(0, 1, "30");
+    window_->SaveGrowth(true);
+    QCOMPARE(window_->SiteRecord().Cohort(0).Cai.NrDataGrowth, 0);
+    window_->SaveManActions(true);  // natural stands need no management
+  }
+
+  void aRowWithOnlyAYearBecomesAThinning() {
+    StringGrid& grid = *window_->StringGridManagement;
+    grid.SetCell(0, 1, "2010");
+    window_->FillManagementArray();
+    QCOMPARE(Row(grid, 1), QStringList({"2010", "Unknown", "0", "Left", "Left", "Left", "Left"}));
+    window_->FillManagementArray();
+    const standsim::MANACT& action = window_->SiteRecord().Cohort(0).ForMan.ManActions[0];
+    QCOMPARE(action.YEAR, 2010);
+    QCOMPARE(action.ACTTYPE, int(standsim::ACT_THINNING));
+    QCOMPARE(action.PERC, 0.0);
+  }
+
+  void actionsStayInStoredOrder() {
+    StringGrid& grid = *window_->StringGridManagement;
+    const char* years[] = {"2030", "2010", "2020"};
+    for (int r = 0; r < 3; ++r) {
+      grid.SetCell(0, r + 1, years[r]);
+      grid.SetCell(1, r + 1, "Thinning");
+      grid.SetCell(2, r + 1, "10");
+      grid.SetCell(3, r + 1, "Removed");
+    }
+    window_->FillManagementArray();
+    QCOMPARE(Row(grid, 1), QStringList({"2030", "Thinning", "10", "Removed", "Left", "Left", "Left"}));
+    QCOMPARE(grid.Cell(0, 2), QString("2010"));
+    QCOMPARE(grid.Cell(0, 3), QString("2020"));
+    QCOMPARE(window_->ChartManagement->Bottom().Maximum, 2040.0);
+    QCOMPARE(window_->ChartManagement->Count(), 3);
+    QCOMPARE(window_->ChartManagement->Label(0), QString("Thinning"));
+  }
+
+  void aPercentageOutsideTheRangeIsStoredAsZero() {
+    StringGrid& grid = *window_->StringGridManagement;
+    grid.SetCell(0, 1, "2010");
+    grid.SetCell(1, 1, "Thinning");
+    grid.SetCell(2, 1, "120");
+    window_->FillManagementArray();
+    QCOMPARE(dialogs_.messages, QStringList({"Percentage must be between 0 and 100 %..."}));
+    QCOMPARE(window_->SiteRecord().Cohort(0).ForMan.ManActions[0].PERC, 0.0);
+  }
+
+  void strictCommitOfAnEvenAgedStandNeedsAnAction() {
+    QVERIFY_THROWS_EXCEPTION(TarvexError, window_->SaveManActions(true));
+    window_->SaveManActions(false);
+  }
+
+  void aChosenActionFillsItsRow_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<double>("leavesTurnover");
+    QTest::addColumn<QStringList>("row");
+    QTest::newRow("clearcut, leaves fall yearly") << "Clearcut" << 1.0
+        << QStringList({"2050", "Clearcut", "100", "Removed", "Removed", "Left", "Left"});
+    QTest::newRow("clearcut, evergreen leaves") << "Clearcut" << 0.25
+        << QStringList({"2050", "Clearcut", "100", "Removed", "Removed", "Left", "Removed"});
+    QTest::newRow("thinning keeps its percentage") << "Thinning" << 1.0
+        << QStringList({"2050", "Thinning", "30", "Removed", "Removed", "Left", "Left"});
+  }
+  void aChosenActionFillsItsRow() {
+    QFETCH(QString, action);
+    QFETCH(double, leavesTurnover);
+    QFETCH(QStringList, row);
+    window_->SiteRecord().Cohort(0).BiomassData.TurnOver[standsim::LV] = leavesTurnover;
+    StringGrid& grid = *window_->StringGridManagement;
+    grid.SetCell(0, 3, "2050");
+    grid.SetCell(2, 3, "30");
+    bool canSelect = true;
+    window_->StringGridManagementSelectCell(1, 3, canSelect);
+    QVERIFY(canSelect);
+    QVERIFY(!window_->ComboBox1->isHidden());
+    window_->ComboBox1->setCurrentText(action);
+    window_->ComboBox1Change();
+    QVERIFY(window_->ComboBox1->isHidden());
+    QCOMPARE(Row(grid, 1), row);  // the commit moved the only action up
+  }
+
+  void aListWritesTheRowChosenAfterTheCommitMovedIt() {
+    // Rows 1 and 3 hold actions; row 2 is empty.
+    StringGrid& grid = *window_->StringGridManagement;
+    grid.SetCell(0, 1, "2000");
+    grid.SetCell(1, 1, "Planting");
+    grid.SetCell(0, 3, "2040");
+    grid.SetCell(1, 3, "Thinning");
+    grid.SetCell(2, 3, "15");
+    bool canSelect = true;
+    window_->StringGridManagementSelectCell(1, 2, canSelect);
+    window_->ComboBox1->setCurrentText("Clearcut");
+    window_->ComboBox1Change();
+    // The thinning moved to row 2 and is kept; the choice went to a free row.
+    QCOMPARE(Row(grid, 2), QStringList({"2040", "Thinning", "15", "Left", "Left", "Left", "Left"}));
+    QCOMPARE(grid.Cell(1, 3), QString("Clearcut"));
+  }
+
+  void choosingPlantingWritesThePlantingRow() {
+    StringGrid& grid = *window_->StringGridManagement;
+    for (int r = 1; r <= 4; ++r) grid.SetCell(0, r, QString::number(1980 + 10 * r));
+    bool canSelect = true;
+    window_->StringGridManagementSelectCell(1, 4, canSelect);
+    window_->ComboBox1->setCurrentText("Planting");
+    window_->ComboBox1Change();
+    QCOMPARE(grid.Cell(1, 4), QString("Planting"));
+    QCOMPARE(Row(grid, 1), QStringList({"1990", "Planting", "100", "-", "-", "-", "-"}));
+  }
+
+  void cellsThatCannotBeChosen() {
+    StringGrid& grid = *window_->StringGridManagement;
+    struct Case {
+      int col, row;
+      bool selectable;
+    } cases[] = {{2, 1, false}, {2, 2, false}, {2, 3, true}, {4, 3, true}};
+    for (const Case& c : cases) {
+      window_->StringGridManagement->ClearRows();
+      grid.SetCell(0, 1, "2000");
+      grid.SetCell(1, 1, "Planting");
+      grid.SetCell(0, 2, "2050");
+      grid.SetCell(1, 2, "Clearcut");
+      grid.SetCell(0, 3, "2030");
+      grid.SetCell(1, 3, "Thinning");
+      bool canSelect = true;
+      window_->StringGridManagementSelectCell(c.col, c.row, canSelect);
+      QCOMPARE(canSelect, c.selectable);
+    }
+    // A removal cell of a row without action: refused before any commit.
+    window_->StringGridManagement->ClearRows();
+    grid.SetCell(0, 1, "2040");
+    bool canSelect = true;
+    window_->StringGridManagementSelectCell(3, 1, canSelect);
+    QVERIFY(!canSelect);
+    QCOMPARE(grid.Cell(1, 1), QString());  // a commit would show "Unknown"
+    QVERIFY(window_->ComboBox2->isHidden());
+  }
+
+  void defaultSchedules_data() {
+    QTest::addColumn<bool>("natural");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<QString>("schedule");
+    QTest::newRow("R = 80") << false << 0 << 80
+        << "1990:3:100 2010:1:20 2020:1:20 2030:1:20 2040:1:20 2050:1:20 2060:1:20 2070:2:100";
+    QTest::newRow("R = 60") << false << 0 << 60
+        << "1990:3:100 2000:1:20 2010:1:20 2020:1:20 2030:1:20 2040:1:20 2050:2:100";
+    QTest::newRow("R = 50") << false << 0 << 50
+        << "1990:3:100 2000:1:20 2010:1:20 2020:1:20 2030:1:20 2040:2:100";
+    QTest::newRow("natural 1990..2050") << true << 2050 << 0 << "2010:1:10 2030:1:10 2050:1:10";
+    QTest::newRow("natural 1990..2000") << true << 2000 << 0 << "2010:1:10";
+  }
+  void defaultSchedules() {
+    QFETCH(bool, natural);
+    QFETCH(int, last);
+    QFETCH(int, rotation);
+    QFETCH(QString, schedule);
+    QCOMPARE(Schedule(DefaultSchedule(natural, 1990, last, rotation)), schedule);
+  }
+
+  void defaultManagementAsksAndReplacesTheActions() {
+    StringGrid& grid = *window_->StringGridManagement;
+    grid.SetCell(0, 1, "1995");
+    window_->FillManagementArray();
+    window_->CheckBoxDefManagement->setChecked(true);
+    dialogs_.answers = {false};
+    window_->CheckBoxDefManagementClick();
+    QVERIFY(!window_->CheckBoxDefManagement->isChecked());
+    QCOMPARE(grid.Cell(0, 1), QString("1995"));
+
+    window_->CheckBoxDefManagement->setChecked(true);
+    dialogs_.answers = {true};
+    window_->CheckBoxDefManagementClick();
+    QCOMPARE(dialogs_.questions.back(),
+             QString("Warning!: This will erase all management specified; are you sure ?"));
+    QCOMPARE(Row(grid, 1), QStringList({"0", "Planting", "100", "-", "-", "-", "-"}));
+    QCOMPARE(Row(grid, 2), QStringList({"20", "Thinning", "20", "Removed", "Removed", "Left", "Left"}));
+    QVERIFY(window_->CheckBoxDefManagement->isChecked());
+
+    window_->ComboBoxSpecies->setEditText("Unknown");
+    QVERIFY_THROWS_EXCEPTION(TarvexError, window_->CheckBoxDefManagementClick());
+  }
+
+ private:
+  RecordingDialogs dialogs_;
+  std::unique_ptr<TForm1> window_;
+};
+
+QTEST_MAIN(GridsTest)
+#include "grids_test.moc"

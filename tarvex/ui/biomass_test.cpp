@@ -1,0 +1,163 @@
+// The species choice and the biomass parameter dialog run from the main
+// window: which values it shows, and what OK and Cancel keep.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/ui/biomass_data_dialog.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+namespace {
+
+constexpr int kPiceaAbies = 12;  // 0-based species index
+constexpr int kBoreal = 4;       // 0-based region index
+
+bool SameRecord(const BiomassRecord& a, const BiomassRecord& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+}  // namespace
+
+class BiomassTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseTestSettings(); }
+
+  void init() {
+    QDir::setCurrent(PROGRAM_DIR);
+    dialogs_.Clear();
+    dialogs_.modal = nullptr;
+    window_ = StartWindow(dialogs_);
+    QCOMPARE(Defs().SpeciesIndex("Picea abies"), kPiceaAbies);
+    window_->ComboBoxRegions->setEditText("Boreal");
+  }
+  void cleanup() { window_.reset(); }
+
+  void aSpeciesChoiceNeedsARegionAndASpecies_data() {
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("species");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("species Unknown") << "Boreal" << "Unknown" << "No species defined";
+    QTest::newRow("no region yet") << "Select Region" << "Picea abies" << "No Region defined";
+  }
+  void aSpeciesChoiceNeedsARegionAndASpecies() {
+    QFETCH(QString, region);
+    QFETCH(QString, species);
+    QFETCH(QString, message);
+    bool opened = false;
+    dialogs_.modal = [&](QDialog&) { return opened = true; };
+    const BiomassRecord before = window_->SiteRecord().Cohort(0).BiomassData;
+    window_->ComboBoxRegions->setEditText(region);
+    window_->ComboBoxSpecies->setEditText(species);
+    window_->ComboBoxSpeciesChange();
+    QCOMPARE(dialogs_.messages, QStringList({message}));
+    QVERIFY(!opened);
+    const CCohort& cohort = window_->SiteRecord().Cohort(0);
+    QCOMPARE(QString::fromStdString(cohort.SpeciesName), species);
+    QVERIFY(SameRecord(cohort.BiomassData, before));
+  }
+
+  void cancelOnANewSpeciesTakesTheDefaults() {
+    const BiomassRecord& defaults = window_->Defaults()[kPiceaAbies][kBoreal];
+    QVERIFY(defaults.TurnOver[standsim::ST] != 0.0);
+    QString stemsTurnover;
+    dialogs_.modal = [&](QDialog& dialog) {
+      auto& form = static_cast<TFormBiomassData&>(dialog);
+      stemsTurnover = form.StringGridTurnOver->Cell(4, 1);
+      form.StringGridBAF->SetCell(1, 1, "99");  // discarded by Cancel
+      return false;
+    };
+    window_->ComboBoxSpecies->setEditText("Picea abies");
+    window_->ComboBoxSpeciesChange();
+    QCOMPARE(stemsTurnover, QString("0"));
+    QCOMPARE(dialogs_.messages, QStringList({"Using defaults values for biomass parameters !"}));
+    const CCohort& cohort = window_->SiteRecord().Cohort(0);
+    QVERIFY(cohort.HasBiomassData);
+    QVERIFY(SameRecord(cohort.BiomassData, defaults));
+    QVERIFY(!window_->IsScenarioSaved());
+  }
+
+  void theDialogShowsTheConfirmedValuesOfACohort() {
+    dialogs_.modal = [](QDialog&) { return true; };
+    window_->ComboBoxSpecies->setEditText("Picea abies");
+    window_->ComboBoxSpeciesChange();  // OK: confirmed with stems turnover 0
+    CCohort& cohort = window_->SiteRecord().Cohort(0);
+    QVERIFY(cohort.HasBiomassData);
+    QCOMPARE(cohort.BiomassData.TurnOver[standsim::ST], 0.0);
+    cohort.BiomassData.TurnOver[standsim::ST] = 0.125;
+    cohort.BiomassData.ctCa[standsim::FR] = 0.5;
+    cohort.BiomassData.ctCa[standsim::LV] = 0.75;
+    const BiomassRecord confirmed = cohort.BiomassData;
+
+    QStringList shown;
+    dialogs_.modal = [&](QDialog& dialog) {
+      auto& form = static_cast<TFormBiomassData&>(dialog);
+      shown << form.StringGridTurnOver->Cell(4, 1) << form.StringGridContents->Cell(3, 1)
+            << form.StringGridContents->Cell(4, 1) << form.StringGridContents->Cell(4, 4);
+      return false;
+    };
+    dialogs_.Clear();
+    window_->Button1Click();
+    QCOMPARE(shown, QStringList({"0.125", "0.5", "0.75", "f(Ndep)"}));
+    QVERIFY(dialogs_.messages.isEmpty());
+    QVERIFY(SameRecord(window_->SiteRecord().Cohort(0).BiomassData, confirmed));
+  }
+
+  void okReadsBackEveryShownValue() {
+    dialogs_.modal = [](QDialog& dialog) {
+      auto& form = static_cast<TFormBiomassData&>(dialog);
+      form.EditCarbonContent->setText("48.5");
+      form.StringGridBAF->SetCell(15, 5, "1.25");        // stems at age 1000
+      form.StringGridContents->SetCell(5, 4, "0.125");   // N of stems
+      form.StringGridContents->SetCell(4, 4, "f(Ndep)");  // not read back
+      return true;
+    };
+    window_->ComboBoxSpecies->setEditText("Picea abies");
+    window_->ComboBoxSpeciesChange();
+    const BiomassRecord& data = window_->SiteRecord().Cohort(0).BiomassData;
+    QCOMPARE(data.CarbonContent, 48.5);
+    QCOMPARE(data.BAF[standsim::ST][14], 1.25);
+    QCOMPARE(data.ctN[standsim::ST], 0.125);
+    // The leaves' N content is that of the work record, all zero at first.
+    QCOMPARE(data.ctN[standsim::LV], 0.0);
+    QCOMPARE(data.Evergreen, window_->Defaults()[kPiceaAbies][kBoreal].Evergreen);
+  }
+
+  void aTextThatIsNoNumberLeavesTheCohortAsItWas() {
+    dialogs_.modal = [](QDialog& dialog) {
+      static_cast<TFormBiomassData&>(dialog).StringGridBAF->SetCell(3, 2, "abc");
+      return true;
+    };
+    window_->ComboBoxSpecies->setEditText("Picea abies");
+    window_->Button1->click();
+    QCOMPARE(dialogs_.messages, QStringList({"\"abc\" is not a valid number"}));
+    QVERIFY(!window_->SiteRecord().Cohort(0).HasBiomassData);
+  }
+
+  void restoreShowsTheDefaultsAgain() {
+    TFormBiomassData& form = window_->BiomassDialog();
+    BiomassRecord defaults{};
+    defaults.TurnOver[standsim::ST] = 0.02;
+    defaults.WoodDensity = 0.45;
+    form.SetDefaults(true, defaults);
+    form.ZeroStemTurnover(false);
+    form.EditWoodDensity->setText("0.6");
+    QCOMPARE(form.StringGridTurnOver->Cell(4, 1), QString("0"));
+    form.ButtonGetDefaults->click();
+    QCOMPARE(form.StringGridTurnOver->Cell(4, 1), QString("0.02"));
+    QCOMPARE(form.EditWoodDensity->text(), QString("0.45"));
+  }
+
+ private:
+  RecordingDialogs dialogs_;
+  std::unique_ptr<TForm1> window_;
+};
+
+QTEST_MAIN(BiomassTest)
+#include "biomass_test.moc"

@@ -1,0 +1,176 @@
+// The scenario commands: save, open and new, with the save question.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QtTest>
+#include <filesystem>
+
+#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+class ScenarioCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseTestSettings(); }
+
+  void init() {
+    QDir::setCurrent(PROGRAM_DIR);
+    folder_ = std::make_unique<QTemporaryDir>();
+    qsm_ = WriteFile(*folder_, "site.qsm", kQsmText);
+    dialogs_ = RecordingDialogs();
+    window_ = StartWindow(dialogs_);
+    EnterEvenAgedCohort(*window_, dialogs_, qsm_);
+  }
+  void cleanup() { window_.reset(); }
+
+  void saveWritesTheScenarioAndMarksItSaved() {
+    const QString file = folder_->filePath("stand.tvx");
+    dialogs_.files = {file};
+    window_->Save1Click();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    const std::string text = ReadFile(file.toStdString());
+    QVERIFY(text.find("Boreal") != std::string::npos);
+    QVERIFY(text.find("Picea abies") != std::string::npos);
+    QVERIFY(window_->IsScenarioSaved());
+    QVERIFY(!window_->EditQsmpFileName->isModified());
+    QCOMPARE(window_->statusBar()->currentMessage(), "Using file: " + file);
+    QCOMPARE(QString::fromStdString(window_->CurrentScenarioFolder()), folder_->path() + "/");
+  }
+
+  void aRefusedOrCancelledSaveWritesNothing() {
+    const QString file = folder_->filePath("stand.tvx");
+    window_->Insertnewcohort1Click();
+    window_->ComboBoxSpecies->setEditText("Pinus nigra");  // no biomass data
+    window_->StringGridStemGrowth->SetCell(0, 1, "20");
+    window_->StringGridManagement->SetCell(0, 1, "2005");
+    dialogs_.files = {file};
+    window_->Save1Click();
+    QCOMPARE(dialogs_.messages, QStringList({"No biomass data defined for Cohort2"}));
+    QVERIFY(!QFile::exists(file));
+
+    window_->SiteRecord().Cohort(1).HasBiomassData = true;
+    dialogs_.files.clear();  // the dialog is cancelled
+    window_->Save1Click();
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(!window_->IsScenarioSaved());
+  }
+
+  void aSaveThatFailsIsReportedAndKeepsTheScenarioUnsaved() {
+    const QString file = folder_->filePath("missing/stand.tvx");
+    dialogs_.files = {file};
+    window_->Save1Click();
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY(dialogs_.messages[0].startsWith("Cannot write Tarvex file " + file));
+    QVERIFY(!window_->IsScenarioSaved());
+    QVERIFY(window_->statusBar()->currentMessage().isEmpty());
+  }
+
+  void openShowsTheFirstCohortOfTheFile() {
+    window_->Insertnewcohort1Click();
+    window_->ComboBoxSpecies->setEditText("Pinus nigra");
+    window_->ComboBoxSpeciesChange();
+    window_->StringGridStemGrowth->SetCell(0, 1, "20");
+    window_->StringGridStemGrowth->SetCell(1, 1, "3");
+    window_->StringGridManagement->SetCell(0, 1, "2005");
+    const QString file = folder_->filePath("stand.tvx");
+    dialogs_.files = {file};
+    window_->Save1Click();
+
+    auto other = StartWindow(dialogs_);
+    dialogs_.Clear();
+    dialogs_.files = {file};
+    other->Open1Click();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(other->SiteRecord().NrCohorts(), 2);
+    QCOMPARE(other->CurrentCohortIndex(), 0);
+    QCOMPARE(other->ComboBoxSpecies->currentText(), QString("Picea abies"));
+    QCOMPARE(other->ComboBoxRegions->currentText(), QString("Boreal"));
+    QCOMPARE(other->StringGridStemGrowth->Cell(0, 2), QString("50"));
+    QCOMPARE(other->StringGridManagement->Cell(1, 2), QString("Thinning"));
+    QCOMPARE(other->LabelNrCohorts->text(), QString("Number of cohorts: 2"));
+    QVERIFY(other->ButtonNextCohort->isEnabled());
+    QVERIFY(!other->ButtonReadNdep->isEnabled());
+    QCOMPARE(other->LastPeriodYear(), 2050);
+    QCOMPARE(other->statusBar()->currentMessage(), "Using file: " + file);
+  }
+
+  void aRelativeQsmNameIsReadFromTheScenarioFolder() {
+    const QString file = folder_->filePath("stand.tvx");
+    dialogs_.files = {file};
+    window_->Save1Click();
+    std::string text = ReadFile(file.toStdString());
+    const auto at = text.find(qsm_);
+    QVERIFY(at != std::string::npos);
+    text.replace(at, qsm_.size(), "site.qsm");
+    WriteFile(*folder_, "relative.tvx", text);
+
+    auto other = StartWindow(dialogs_);
+    dialogs_.Clear();
+    dialogs_.files = {folder_->filePath("relative.tvx")};
+    other->Open1Click();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(other->SiteRecord().QSMpInFile, qsm_);
+    QCOMPARE(other->FirstPeriodYear(), 1990);
+  }
+
+  void aFileThatCannotBeOpenedLeavesTheScenario() {
+    dialogs_.files = {folder_->filePath("nothing.tvx")};
+    window_->Open1Click();
+    QCOMPARE(dialogs_.messages, QStringList({"File does not exists"}));
+    const std::string bad = WriteFile(*folder_, "bad.tvx", "NrCohorts        many\n");
+    dialogs_.files = {QString::fromStdString(bad)};
+    dialogs_.Clear();
+    window_->SpeedButtonOpenFile->click();
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages[0].contains("bad.tvx"), qPrintable(dialogs_.messages[0]));
+    QCOMPARE(window_->SiteRecord().Cohort(0).SpeciesName, std::string("Picea abies"));
+  }
+
+  void newAsksToSaveAnUnsavedScenario() {
+    // A failing save stops New.
+    dialogs_.answers = {true};
+    dialogs_.files = {folder_->filePath("missing/stand.tvx")};
+    window_->New1Click();
+    QCOMPARE(dialogs_.questions, QStringList({"Save the file: Save Tarvex file ?"}));
+    QCOMPARE(window_->ComboBoxSpecies->currentText(), QString("Picea abies"));
+
+    dialogs_.answers = {false};
+    window_->New1Click();
+    QCOMPARE(window_->SiteRecord().NrCohorts(), 1);
+    QCOMPARE(window_->SiteRecord().Cohort(0).SpeciesName, std::string("Unknown"));
+    QCOMPARE(window_->ComboBoxSpecies->currentText(), QString("Unknown"));
+    QCOMPARE(window_->ComboBoxRegions->currentText(), QString("Atlantic"));
+    QVERIFY(window_->EditQsmpFileName->text().isEmpty());
+    QCOMPARE(window_->StringGridStemGrowth->Cell(0, 1), QString());
+    QCOMPARE(window_->StringGridManagement->Cell(1, 1), QString("Planting"));
+    QVERIFY(window_->ButtonReadNdep->isEnabled());
+    QCOMPARE(window_->LabelCohortNumber->text(), QString("Cohort 1"));
+  }
+
+  void newKeepsANaturalForest() {
+    window_->RadioGroupManType->SetItemIndex(1);
+    window_->StringGridManagement->ClearRows();
+    dialogs_.answers = {false};
+    window_->New1Click();
+    QVERIFY(window_->IsNaturalForest());
+    QCOMPARE(window_->RadioGroupManType->ItemIndex(), 1);
+    QCOMPARE(window_->StringGridManagement->Cell(1, 1), QString());
+    QCOMPARE(window_->SiteRecord().ForestType, std::string("NatJuvenation"));
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+  std::string qsm_;
+  RecordingDialogs dialogs_;
+  std::unique_ptr<TForm1> window_;
+};
+
+QTEST_MAIN(ScenarioCommandsTest)
+#include "scenario_commands_test.moc"

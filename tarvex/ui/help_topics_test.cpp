@@ -76,6 +76,9 @@ class HelpTopicsTest : public QObject {
     QTest::newRow("no number") << QByteArray("a Results\n") << "Results" << 0;
     QTest::newRow("not a number") << QByteArray("a Results forty\n") << "Results" << 0;
     QTest::newRow("number too large") << QByteArray("a Results 99999999999\n") << "Results" << 0;
+    QTest::newRow("long first word") << QByteArray(40, 'd') + " Results 40\n" << "Results" << 40;
+    QTest::newRow("name of 63 characters") << "a " + QByteArray(63, 'n') + " 5\n" << QString(63, 'n') << 5;
+    QTest::newRow("name of 64 characters") << "a " + QByteArray(64, 'n') + " 5\n" << QString(64, 'n') << 0;
     QTest::newRow("empty name never matches") << QByteArray("\n// comment\n") << "" << 0;
   }
   void lookups() {

@@ -1,0 +1,52 @@
+#include "tarvex/ui/chart_picture.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+#include <string_view>
+
+#include "tarvex/data/atomic_file.h"
+#include "tarvex/data/tarvex_error.h"
+#include "tarvex/ui/enhanced_metafile.h"
+
+namespace tarvex {
+namespace {
+
+[[noreturn]] void Refuse(const std::string& fileName, const std::string& reason) {
+  throw TarvexError("Cannot save the picture " + fileName + ": " + reason);
+}
+
+QImage Rendering(QWidget& widget, const std::string& fileName) {
+  const QImage image = widget.grab().toImage();
+  if (image.isNull()) Refuse(fileName, "the window has no size");
+  return image;
+}
+
+void Save(const std::string& fileName, std::string_view bytes) {
+  try {
+    SaveFileAtomically(fileName, bytes);
+  } catch (const AtomicSaveError& error) {
+    Refuse(fileName, error.what());
+  }
+}
+
+}  // namespace
+
+void SaveToBitmapFile(QWidget& widget, const std::string& fileName) {
+  const QImage image = Rendering(widget, fileName);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP")) {
+    Refuse(fileName, "the bitmap cannot be made");
+  }
+  Save(fileName, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+void SaveToMetafileEnh(QWidget& widget, const std::string& fileName) {
+  const QImage image = Rendering(widget, fileName);
+  Save(fileName, EnhancedMetafile(image));
+}
+
+}  // namespace tarvex

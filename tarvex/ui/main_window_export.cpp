@@ -2,7 +2,6 @@
 // of the QSM input file's uptake references, and the chart as a picture.
 #include <QCheckBox>
 #include <QDir>
-#include <QImage>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
 #include "tarvex/ui/chart.h"
+#include "tarvex/ui/chart_picture.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/path_parts.h"
 #include "tarvex/ui/qsm_reference.h"
@@ -81,12 +81,9 @@ void TForm1::ButtonSaveGraphClick() {
 void TForm1::SaveChartPicture(const QString& fileName, bool metafile) {
   Chart1->Refresh();
   if (metafile) {
-    // Enhanced metafiles are written by the picture writer of the workbench
-    // once it is part of it.
-    throw TarvexError("Cannot save the graph as an enhanced metafile: " + fileName.toStdString());
-  }
-  if (!Chart1->grab().toImage().save(fileName, "BMP")) {
-    throw TarvexError("Cannot save the graph as " + fileName.toStdString());
+    SaveToMetafileEnh(*Chart1, fileName.toStdString());
+  } else {
+    SaveToBitmapFile(*Chart1, fileName.toStdString());
   }
 }
 

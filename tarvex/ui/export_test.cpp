@@ -1,0 +1,155 @@
+// Export from the results page: the results file, the rewrite of the QSM
+// input file's uptake references and the picture of the chart.
+#include <QCheckBox>
+#include <QtTest>
+
+#include "tarvex/ui/qsm_reference.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+QStringList Texts(const std::vector<std::string>& lines) {
+  QStringList texts;
+  for (const std::string& line : lines) texts << QString::fromStdString(line);
+  return texts;
+}
+
+}  // namespace
+
+class ExportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseTestSettings(); }
+
+  void init() {
+    QDir::setCurrent(PROGRAM_DIR);
+    folder_ = std::make_unique<QTemporaryDir>();
+    dialogs_ = RecordingDialogs();
+  }
+
+  void referencesReplaceTheUptakeKeys_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("rewritten");
+    const QString ref = "     /out/site1.csv;\\";
+    QTest::newRow("one key given, the others appended")
+        << QStringList({"NOx_dep 0.5", "N_gupt 0.0"})
+        << QStringList({"NOx_dep 0.5", "!N_gupt 0.0", "N_gupt" + ref + "1", "Ca_upt" + ref + "2",
+                        "Mg_upt" + ref + "3", "K_upt" + ref + "4", "Clf" + ref + "5",
+                        "Nlf" + ref + "6"});
+    QTest::newRow("a comma ends the key, case counts")
+        << QStringList({"N_gupt,0.1", "n_gupt 0.2", "Ca_upt", "Mg_upt", "K_upt", "Clf", "Nlf"})
+        << QStringList({"!N_gupt,0.1", "N_gupt" + ref + "1", "n_gupt 0.2", "!Ca_upt",
+                        "Ca_upt" + ref + "2", "!Mg_upt", "Mg_upt" + ref + "3", "!K_upt",
+                        "K_upt" + ref + "4", "!Clf", "Clf" + ref + "5", "!Nlf", "Nlf" + ref + "6"});
+  }
+  void referencesReplaceTheUptakeKeys() {
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, rewritten);
+    std::vector<std::string> input;
+    for (const QString& line : lines) input.push_back(line.toStdString());
+    QCOMPARE(Texts(RewriteQsmReferences(input, "/out/site1.csv")), rewritten);
+  }
+
+  void exportingTwiceKeepsTheEarlierReferencesCommentedOut() {
+    const auto once = RewriteQsmReferences({"period 1990 2050"}, "/a.csv");
+    const auto twice = RewriteQsmReferences(once, "/b.csv");
+    const QStringList text = Texts(twice);
+    QCOMPARE(text.filter(QRegularExpression("^!N_gupt")).size(), 1);
+    QCOMPARE(text.filter(QRegularExpression("^N_gupt .*/b.csv;\\\\1$")).size(), 1);
+    const auto third = Texts(RewriteQsmReferences(twice, "/c.csv"));
+    QCOMPARE(third.filter(QRegularExpression("^!+N_gupt")).size(), 2);
+  }
+
+  void resultsAreSavedAndReferencedFromTheQsmFile() {
+    const std::string qsm = WriteFile(*folder_, "site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
+    auto window = StartWindow(dialogs_);
+    EnterEvenAgedCohort(*window, dialogs_, qsm);
+    QVERIFY(window->RunModel());
+    const QString results = folder_->filePath("site1.csv");
+    dialogs_.files = {results};
+    dialogs_.answers = {true};
+    window->ButtonSaveResultsClick();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(dialogs_.questions,
+             QStringList({"Save: Save reference to uptake file in QSM+ input file?"}));
+    const auto lines = Lines(ReadFile(results.toStdString()));
+    QCOMPARE(QString::fromStdString(lines.front()), QString("! Year,N_gupt,Ca_upt,Mg_upt,K_upt,Clf,Nlf"));
+    QCOMPARE(lines.size(), std::size_t{1 + 61});
+    const QStringList qsmLines = Texts(Lines(ReadFile(qsm)));
+    QVERIFY(qsmLines.contains("!N_gupt 0.0"));
+    QVERIFY(qsmLines.contains("N_gupt     " + results + ";\\1"));
+    QVERIFY(qsmLines.contains("Nlf     " + results + ";\\6"));
+    // The rewritten file still gives the deposition.
+    window->ReadNdep();
+    QVERIFY(dialogs_.messages.isEmpty());
+
+    // All results: 16 columns; the QSM file is left alone on "No".
+    window->CheckBoxExpAll->setChecked(true);
+    dialogs_.files = {results};
+    window->ButtonSaveResultsClick();
+    QCOMPARE(QString::fromStdString(Lines(ReadFile(results.toStdString())).front()).count(','), 16);
+    QCOMPARE(Texts(Lines(ReadFile(qsm))), qsmLines);
+  }
+
+  void aQsmFileThatCannotBeReadIsReported() {
+    const std::string qsm = WriteFile(*folder_, "site.qsm", kQsmText);
+    auto window = StartWindow(dialogs_);
+    EnterEvenAgedCohort(*window, dialogs_, qsm);
+    QVERIFY(window->RunModel());
+    QFile::remove(QString::fromStdString(qsm));
+    dialogs_.files = {folder_->filePath("site1.csv")};
+    dialogs_.answers = {true};
+    window->ButtonSaveResultsClick();
+    QCOMPARE(dialogs_.messages, QStringList({"Cannot open QSM input file for read!"}));
+    QVERIFY(QFile::exists(folder_->filePath("site1.csv")));
+  }
+
+  void thePictureTypeFollowsTheExtensionOrTheFilter_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("metafile");
+    QTest::newRow("emf") << "graph.emf" << 1 << "graph.emf" << true;
+    QTest::newRow("bmp") << "graph.bmp" << 0 << "graph.bmp" << false;
+    QTest::newRow("upper case, first filter") << "graph.BMP" << 0 << "graph.BMP.emf" << true;
+    QTest::newRow("none, second filter") << "graph" << 1 << "graph.bmp" << false;
+  }
+  void thePictureTypeFollowsTheExtensionOrTheFilter() {
+    QFETCH(QString, name);
+    QFETCH(int, filter);
+    QFETCH(QString, written);
+    QFETCH(bool, metafile);
+    auto window = StartWindow(dialogs_);
+    window->resize(600, 400);
+    dialogs_.files = {folder_->filePath(name)};
+    dialogs_.saveFilterIndex = filter;
+    window->ButtonSaveGraphClick();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    const std::string picture = ReadFile(folder_->filePath(written).toStdString());
+    QVERIFY(picture.size() > 64);
+    if (metafile) {
+      QCOMPARE(picture.substr(40, 4), std::string(" EMF"));
+    } else {
+      QCOMPARE(picture.substr(0, 2), std::string("BM"));
+    }
+    QCOMPARE(QDir::currentPath(), QDir(PROGRAM_DIR).absolutePath());
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+  RecordingDialogs dialogs_;
+};
+
+QTEST_MAIN(ExportTest)
+#include "export_test.moc"

@@ -1,0 +1,103 @@
+// Reading the deposition of the site's QSM input file through READ4UP.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+class DepositionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseTestSettings(); }
+
+  void init() {
+    QDir::setCurrent(PROGRAM_DIR);
+    folder_ = std::make_unique<QTemporaryDir>();
+    dialogs_ = RecordingDialogs();
+    window_ = StartWindow(dialogs_);
+  }
+  void cleanup() { window_.reset(); }
+
+  void aReadingDrawsThePeriod() {
+    const std::string qsm =
+        WriteFile(*folder_, "site.qsm", "period 1950 2100\nNOx_dep 0.5\nNH3_dep 0.25\n");
+    window_->EditQsmpFileName->setText(QString::fromStdString(qsm));
+    window_->ButtonReadNdepClick();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    const Chart& chart = *window_->ChartNdep;
+    QCOMPARE(chart.Count(), 151);
+    QCOMPARE(chart.Point(0), QPointF(1950, 0.75));
+    QCOMPARE(chart.Bottom().Minimum, 1950.0);
+    QCOMPARE(chart.Bottom().Maximum, 2110.0);
+    QCOMPARE(window_->ChartManagement->Bottom().Maximum, 2110.0);
+    QCOMPARE(window_->SiteRecord().FirstYear, 1950);
+    QCOMPARE(window_->SiteRecord().LastYear, 2100);
+    QCOMPARE(window_->SiteRecord().Ndep[2000], 0.75f);
+    QVERIFY(!window_->ButtonReadNdep->isEnabled());
+    QVERIFY(window_->IsScenarioSaved());  // the button changes nothing to save
+    // A second reading resolves the absolute name to itself.
+    window_->ReadNdep();
+    QCOMPARE(window_->SiteRecord().QSMpInFile, qsm);
+    QCOMPARE(window_->ChartNdep->Count(), 151);
+  }
+
+  void theButtonChecksTheTypedName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << "" << "No file name given !";
+    QTest::newRow("missing") << "/no/such/site.qsm" << "No such file !";
+  }
+  void theButtonChecksTheTypedName() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    window_->EditQsmpFileName->setText(name);
+    window_->ButtonReadNdepClick();
+    QCOMPARE(dialogs_.messages, QStringList({message}));
+    QVERIFY(window_->SiteRecord().QSMpInFile.empty());
+  }
+
+  void aRelativeNameStartsInTheProgramFolder() {
+    window_->SiteRecord().QSMpInFile = "no_such_site.qsm";
+    window_->ReadNdep();
+    QCOMPARE(dialogs_.messages, QStringList({"Specified QSM+ file specifying N dep not found!"}));
+    QCOMPARE(window_->SiteRecord().QSMpInFile, std::string(PROGRAM_DIR) + "/no_such_site.qsm");
+    QCOMPARE(window_->ChartNdep->Count(), 0);
+  }
+
+  void aMessageOfRead4upClearsTheDeposition() {
+    const std::string good = WriteFile(*folder_, "good.qsm", kQsmText);
+    window_->SiteRecord().QSMpInFile = good;
+    window_->ReadNdep();
+    const std::string bad = WriteFile(*folder_, "bad.qsm", "NOx_dep 0.5\nNH3_dep 0.25\n");
+    window_->SiteRecord().QSMpInFile = bad;
+    window_->ReadNdep();
+    QCOMPARE(dialogs_.messages,
+             QStringList({"Cannot read N deposition: No period defined in qsm+ input file!"}));
+    QCOMPARE(window_->SiteRecord().Ndep[2000], 0.0f);
+    QCOMPARE(window_->ChartNdep->Count(), 0);
+  }
+
+  void aNameTooLongForTheModelLibraryIsRefused() {
+    const std::string deep = folder_->path().toStdString() + "/" + std::string(120, 'd');
+    QVERIFY(QDir().mkpath(QString::fromStdString(deep)));
+    window_->SiteRecord().QSMpInFile = deep + "/site.qsm";
+    std::ofstream(window_->SiteRecord().QSMpInFile) << kQsmText;
+    window_->ReadNdep();
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages[0].contains("site.qsm"), qPrintable(dialogs_.messages[0]));
+    QCOMPARE(window_->FirstPeriodYear(), 0);
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+  RecordingDialogs dialogs_;
+  std::unique_ptr<TForm1> window_;
+};
+
+QTEST_MAIN(DepositionTest)
+#include "deposition_test.moc"

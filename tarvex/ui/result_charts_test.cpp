@@ -1,0 +1,126 @@
+// The result chart: which array and slot each choice plots, over which
+// years, with which axes.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+class ResultChartsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    UseTestSettings();
+    qsm_ = WriteFile(folder_, "site.qsm", "period 1990 2100\nNOx_dep 0.5\nNH3_dep 0.25\n");
+  }
+
+  // Two cohorts planted in 2005 and 2010 whose results mark slot and year:
+  // cohort c holds 1000 * (c + 1) + slot + year / 10000 in every array.
+  void init() {
+    QDir::setCurrent(PROGRAM_DIR);
+    dialogs_ = RecordingDialogs();
+    window_ = StartWindow(dialogs_);
+    window_->EditQsmpFileName->setText(QString::fromStdString(qsm_));
+    window_->ButtonReadNdepClick();
+    CSite& site = window_->SiteRecord();
+    site.AddCohort();
+    for (int c = 0; c < 2; ++c) {
+      CCohort& cohort = site.Cohort(c);
+      cohort.ForMan.SetAction(2005 + 5 * c, standsim::ACT_PLANTING, 100, {0, 0, 0, 0});
+      for (int y = 0; y < kYears; ++y) {
+        for (int s = 0; s < 6; ++s) {
+          const double v = 1000.0 * (c + 1) + s + y / 10000.0;
+          if (s < 5) cohort.Biomass[y].v[s] = cohort.Litterfall[y].v[s] = v;
+          cohort.Uptake[y].v[s] = cohort.SoilInputs[y].v[s] = v;
+        }
+      }
+    }
+    site.SumCohorts();
+  }
+  void cleanup() { window_.reset(); }
+
+  void anEvenAgedSiteIsPlottedFromItsFirstPlanting() {
+    window_->RadioGroupOutClick(window_->RadioGroupBiomass);
+    const Chart& chart = *window_->Chart1;
+    QCOMPARE(chart.Bottom().Minimum, 2005.0);
+    QCOMPARE(chart.Bottom().Maximum, 2100.0);
+    QCOMPARE(chart.Count(), 96);
+    QCOMPARE(chart.Point(0), QPointF(2005, 1004.2005));
+    QCOMPARE(chart.Left().Title, QString("Biomass stems (g/m2)"));
+    QCOMPARE(chart.Left().Minimum, 0.0);
+    QVERIFY(!chart.Left().AutomaticMinimum);
+    QVERIFY(chart.Left().AutomaticMaximum);
+  }
+
+  void aNaturalSiteIsPlottedFromThePeriodStart() {
+    window_->RadioGroupManType->SetItemIndex(1);
+    window_->RadioGroupOutClick(window_->RadioGroupBiomass);
+    QCOMPARE(window_->Chart1->Point(0).x(), 1990.0);
+  }
+
+  void eachChoicePlotsItsSlot_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<bool>("total");
+    QTest::addColumn<double>("value");  // at 2010
+    QTest::addColumn<QString>("title");
+    QTest::newRow("branches") << 0 << 1 << false << 1000.0 << "Biomass branches (g/m2)";
+    QTest::newRow("litter of fine roots") << 1 << 3 << false << 1002.0
+                                          << "Litterfall fine roots (g/m2)";
+    QTest::newRow("Mg uptake, total") << 2 << 2 << true << 3006.0
+                                      << "Mg uptake-litterfall (eq/m2)";
+    QTest::newRow("Mg uptake, cohort") << 2 << 2 << false << 1003.0
+                                       << "Mg uptake-litterfall (eq/m2)";
+    QTest::newRow("organic N") << 3 << 1 << false << 1001.0
+                               << "Organic N input (g/m2)";
+  }
+  void eachChoicePlotsItsSlot() {
+    QFETCH(int, page);
+    QFETCH(int, item);
+    QFETCH(bool, total);
+    QFETCH(double, value);
+    QFETCH(QString, title);
+    window_->CheckBoxShowAvg->setChecked(total);
+    window_->PageControlOutput->setCurrentIndex(page);
+    auto* group = window_->PageControlOutput->currentWidget()->findChild<RadioGroup*>();
+    group->SetItemIndex(item);  // replots through the click handler
+    const Chart& chart = *window_->Chart1;
+    const double expected = total ? value + 2 * 0.2010 : value + 0.2010;
+    QCOMPARE(chart.Point(5).x(), 2010.0);
+    QCOMPARE(chart.Point(5).y(), expected);
+    QCOMPARE(chart.Left().Title, title);
+    QCOMPARE(chart.Left().Automatic(), page == 2);
+  }
+
+  void changingThePagePlotsItsSelectedItem() {
+    window_->PageControlOutput->setCurrentIndex(3);
+    QCOMPARE(window_->Chart1->Left().Title, QString("Carbon input (g/m2)"));
+    QCOMPARE(window_->Chart1->Point(0).y(), 1000.2005);
+    window_->CheckBoxExpAll->click();  // replots the same choice
+    QCOMPARE(window_->Chart1->Left().Title, QString("Carbon input (g/m2)"));
+    QCOMPARE(window_->Chart1->Count(), 96);
+  }
+
+  void aCohortWithoutPlantingIsReported() {
+    window_->SiteRecord().AddCohort();
+    window_->RadioGroupOutClick(window_->RadioGroupBiomass);
+    QCOMPARE(dialogs_.messages, QStringList({"Not all cohorts have planting years!"}));
+    QCOMPARE(window_->Chart1->Count(), 0);
+  }
+
+ private:
+  QTemporaryDir folder_;
+  std::string qsm_;
+  RecordingDialogs dialogs_;
+  std::unique_ptr<TForm1> window_;
+};
+
+QTEST_MAIN(ResultChartsTest)
+#include "result_charts_test.moc"

@@ -18,6 +18,7 @@ constexpr int kLeavesColumn = 4;  // of the contents grid
 constexpr int kNitrogenRow = 4;
 
 double ValueOf(const QString& text) { return ParseDouble(text.toStdString()); }
+QString Shown(double value) { return QString::fromStdString(FloatToText(value)); }
 
 }  // namespace
 
@@ -54,7 +55,8 @@ TFormBiomassData::TFormBiomassData(QWidget* parent) : QDialog(parent) {
   ButtonGetDefaults = new QPushButton("Restore default values", this);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-  connect(ButtonGetDefaults, &QPushButton::clicked, this, &TFormBiomassData::ButtonGetDefaultsClick);
+  connect(ButtonGetDefaults, &QPushButton::clicked, this,
+          &TFormBiomassData::ButtonGetDefaultsClick);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(new QLabel("Carbon content (%)", this), 0, 0);
@@ -90,22 +92,23 @@ void TFormBiomassData::SetValues(bool show, const BiomassRecord& record) {
 
 void TFormBiomassData::ShowValues(const BiomassRecord& record) {
   Evergreen = record.Evergreen;
-  EditCarbonContent->setText(QString::fromStdString(FloatToText(record.CarbonContent)));
-  EditWoodDensity->setText(QString::fromStdString(FloatToText(record.WoodDensity)));
-  EditNlfmin->setText(QString::fromStdString(FloatToText(record.Nlfmin)));
-  EditNlfmax->setText(QString::fromStdString(FloatToText(record.Nlfmax)));
-  EditexpNlf->setText(QString::fromStdString(FloatToText(record.expNlf)));
+  EditCarbonContent->setText(Shown(record.CarbonContent));
+  EditWoodDensity->setText(Shown(record.WoodDensity));
+  EditNlfmin->setText(Shown(record.Nlfmin));
+  EditNlfmax->setText(Shown(record.Nlfmax));
+  EditexpNlf->setText(Shown(record.expNlf));
   for (int c = 0; c < 5; ++c) {
-    StringGridTurnOver->SetCell(c, 1, QString::fromStdString(FloatToText(record.TurnOver[c])));
-    StringGridContents->SetCell(c + 1, 1, QString::fromStdString(FloatToText(record.ctCa[c])));
-    StringGridContents->SetCell(c + 1, 2, QString::fromStdString(FloatToText(record.ctK[c])));
-    StringGridContents->SetCell(c + 1, 3, QString::fromStdString(FloatToText(record.ctMg[c])));
-    StringGridContents->SetCell(c + 1, 4, QString::fromStdString(FloatToText(record.ctN[c])));
+    StringGridTurnOver->SetCell(c, 1, Shown(record.TurnOver[c]));
+    StringGridContents->SetCell(c + 1, 1, Shown(record.ctCa[c]));
+    StringGridContents->SetCell(c + 1, 2, Shown(record.ctK[c]));
+    StringGridContents->SetCell(c + 1, 3, Shown(record.ctMg[c]));
+    StringGridContents->SetCell(c + 1, 4, Shown(record.ctN[c]));
   }
   // The leaves' N content follows from the deposition in the model.
   StringGridContents->SetCell(kLeavesColumn, kNitrogenRow, "f(Ndep)");
   for (int i = 0; i < kBafRows; ++i) {
-    for (int k = 0; k < kBafColumns; ++k) StringGridBAF->SetCell(k + 1, i + 1, QString::fromStdString(FloatToText(record.BAF[i][k])));
+    for (int k = 0; k < kBafColumns; ++k)
+      StringGridBAF->SetCell(k + 1, i + 1, Shown(record.BAF[i][k]));
   }
 }
 
@@ -117,7 +120,8 @@ void TFormBiomassData::GetValues(BiomassRecord& record) const {
   record.expNlf = ValueOf(EditexpNlf->text());
   for (int c = 0; c < 5; ++c) record.TurnOver[c] = ValueOf(StringGridTurnOver->Cell(c, 1));
   for (int i = 0; i < kBafRows; ++i) {
-    for (int k = 0; k < kBafColumns; ++k) record.BAF[i][k] = ValueOf(StringGridBAF->Cell(k + 1, i + 1));
+    for (int k = 0; k < kBafColumns; ++k)
+      record.BAF[i][k] = ValueOf(StringGridBAF->Cell(k + 1, i + 1));
   }
   for (int c = 0; c < 5; ++c) {
     record.ctCa[c] = ValueOf(StringGridContents->Cell(c + 1, 1));

@@ -43,8 +43,12 @@ class BiomassTest : public QObject {
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("species");
     QTest::addColumn<QString>("message");
-    QTest::newRow("species Unknown") << "Boreal" << "Unknown" << "No species defined";
-    QTest::newRow("no region yet") << "Select Region" << "Picea abies" << "No Region defined";
+    QTest::newRow("species Unknown") << "Boreal"
+                                     << "Unknown"
+                                     << "No species defined";
+    QTest::newRow("no region yet") << "Select Region"
+                                   << "Picea abies"
+                                   << "No Region defined";
   }
   void aSpeciesChoiceNeedsARegionAndASpecies() {
     QFETCH(QString, region);
@@ -113,8 +117,8 @@ class BiomassTest : public QObject {
     dialogs_.modal = [](QDialog& dialog) {
       auto& form = static_cast<TFormBiomassData&>(dialog);
       form.EditCarbonContent->setText("48.5");
-      form.StringGridBAF->SetCell(15, 5, "1.25");        // stems at age 1000
-      form.StringGridContents->SetCell(5, 4, "0.125");   // N of stems
+      form.StringGridBAF->SetCell(15, 5, "1.25");         // stems at age 1000
+      form.StringGridContents->SetCell(5, 4, "0.125");    // N of stems
       form.StringGridContents->SetCell(4, 4, "f(Ndep)");  // not read back
       return true;
     };

@@ -65,18 +65,31 @@ class CohortInputsTest : public QObject {
     QTest::addColumn<QString>("raised");
     QTest::addColumn<QString>("storedRegion");
     const QString q = QString::fromStdString(qsm_);
-    QTest::newRow("strict without file name") << true << "" << "Boreal" << "Picea abies"
-        << "Error: no QSMP input file for deposition defined!" << "Unknown";
-    QTest::newRow("strict, region Unknown") << true << q << "Unknown" << "Picea abies"
-        << "Error: no region defined for this site!" << "Unknown";
-    QTest::newRow("lenient keeps Select Region") << false << q << "Select Region" << "Picea abies"
-        << "" << "Select Region";
-    QTest::newRow("lenient, species Unknown") << false << q << "Boreal" << "Unknown"
-        << "Error: no species defined for this cohort!" << "Boreal";
-    QTest::newRow("strict, species Unknown") << true << q << "Boreal" << "Unknown"
-        << "Error: no species defined for this cohort!" << "Boreal";
-    QTest::newRow("strict, all given") << true << q << "Boreal" << "Picea abies" << ""
-        << "Boreal";
+    QTest::newRow("strict without file name") << true << ""
+                                              << "Boreal"
+                                              << "Picea abies"
+                                              << "Error: no QSMP input file for deposition defined!"
+                                              << "Unknown";
+    QTest::newRow("strict, region Unknown") << true << q << "Unknown"
+                                            << "Picea abies"
+                                            << "Error: no region defined for this site!"
+                                            << "Unknown";
+    QTest::newRow("lenient keeps Select Region") << false << q << "Select Region"
+                                                 << "Picea abies"
+                                                 << ""
+                                                 << "Select Region";
+    QTest::newRow("lenient, species Unknown") << false << q << "Boreal"
+                                              << "Unknown"
+                                              << "Error: no species defined for this cohort!"
+                                              << "Boreal";
+    QTest::newRow("strict, species Unknown") << true << q << "Boreal"
+                                             << "Unknown"
+                                             << "Error: no species defined for this cohort!"
+                                             << "Boreal";
+    QTest::newRow("strict, all given") << true << q << "Boreal"
+                                       << "Picea abies"
+                                       << ""
+                                       << "Boreal";
   }
   void validationChecksInOrder() {
     QFETCH(bool, strict);

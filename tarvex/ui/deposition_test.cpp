@@ -49,8 +49,10 @@ class DepositionTest : public QObject {
   void theButtonChecksTheTypedName_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty") << "" << "No file name given !";
-    QTest::newRow("missing") << "/no/such/site.qsm" << "No such file !";
+    QTest::newRow("empty") << ""
+                           << "No file name given !";
+    QTest::newRow("missing") << "/no/such/site.qsm"
+                             << "No such file !";
   }
   void theButtonChecksTheTypedName() {
     QFETCH(QString, name);

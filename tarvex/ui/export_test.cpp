@@ -72,7 +72,8 @@ class ExportTest : public QObject {
   }
 
   void resultsAreSavedAndReferencedFromTheQsmFile() {
-    const std::string qsm = WriteFile(*folder_, "site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
+    const std::string qsm =
+        WriteFile(*folder_, "site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
     auto window = StartWindow(dialogs_);
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
@@ -84,7 +85,8 @@ class ExportTest : public QObject {
     QCOMPARE(dialogs_.questions,
              QStringList({"Save: Save reference to uptake file in QSM+ input file?"}));
     const auto lines = Lines(ReadFile(results.toStdString()));
-    QCOMPARE(QString::fromStdString(lines.front()), QString("! Year,N_gupt,Ca_upt,Mg_upt,K_upt,Clf,Nlf"));
+    QCOMPARE(QString::fromStdString(lines.front()),
+             QString("! Year,N_gupt,Ca_upt,Mg_upt,K_upt,Clf,Nlf"));
     QCOMPARE(lines.size(), std::size_t{1 + 61});
     const QStringList qsmLines = Texts(Lines(ReadFile(qsm)));
     QVERIFY(qsmLines.contains("!N_gupt 0.0"));

@@ -122,7 +122,8 @@ class GridsTest : public QObject {
       grid.SetCell(3, r + 1, "Removed");
     }
     window_->FillManagementArray();
-    QCOMPARE(Row(grid, 1), QStringList({"2030", "Thinning", "10", "Removed", "Left", "Left", "Left"}));
+    QCOMPARE(Row(grid, 1),
+             QStringList({"2030", "Thinning", "10", "Removed", "Left", "Left", "Left"}));
     QCOMPARE(grid.Cell(0, 2), QString("2010"));
     QCOMPARE(grid.Cell(0, 3), QString("2020"));
     QCOMPARE(window_->ChartManagement->Bottom().Maximum, 2040.0);
@@ -149,11 +150,14 @@ class GridsTest : public QObject {
     QTest::addColumn<QString>("action");
     QTest::addColumn<double>("leavesTurnover");
     QTest::addColumn<QStringList>("row");
-    QTest::newRow("clearcut, leaves fall yearly") << "Clearcut" << 1.0
+    QTest::newRow("clearcut, leaves fall yearly")
+        << "Clearcut" << 1.0
         << QStringList({"2050", "Clearcut", "100", "Removed", "Removed", "Left", "Left"});
-    QTest::newRow("clearcut, evergreen leaves") << "Clearcut" << 0.25
+    QTest::newRow("clearcut, evergreen leaves")
+        << "Clearcut" << 0.25
         << QStringList({"2050", "Clearcut", "100", "Removed", "Removed", "Left", "Removed"});
-    QTest::newRow("thinning keeps its percentage") << "Thinning" << 1.0
+    QTest::newRow("thinning keeps its percentage")
+        << "Thinning" << 1.0
         << QStringList({"2050", "Thinning", "30", "Removed", "Removed", "Left", "Left"});
   }
   void aChosenActionFillsItsRow() {
@@ -235,12 +239,14 @@ class GridsTest : public QObject {
     QTest::addColumn<int>("last");
     QTest::addColumn<int>("rotation");
     QTest::addColumn<QString>("schedule");
-    QTest::newRow("R = 80") << false << 0 << 80
+    QTest::newRow("R = 80")
+        << false << 0 << 80
         << "1990:3:100 2010:1:20 2020:1:20 2030:1:20 2040:1:20 2050:1:20 2060:1:20 2070:2:100";
-    QTest::newRow("R = 60") << false << 0 << 60
+    QTest::newRow("R = 60")
+        << false << 0 << 60
         << "1990:3:100 2000:1:20 2010:1:20 2020:1:20 2030:1:20 2040:1:20 2050:2:100";
     QTest::newRow("R = 50") << false << 0 << 50
-        << "1990:3:100 2000:1:20 2010:1:20 2020:1:20 2030:1:20 2040:2:100";
+                            << "1990:3:100 2000:1:20 2010:1:20 2020:1:20 2030:1:20 2040:2:100";
     QTest::newRow("natural 1990..2050") << true << 2050 << 0 << "2010:1:10 2030:1:10 2050:1:10";
     QTest::newRow("natural 1990..2000") << true << 2000 << 0 << "2010:1:10";
   }
@@ -268,7 +274,8 @@ class GridsTest : public QObject {
     QCOMPARE(dialogs_.questions.back(),
              QString("Warning!: This will erase all management specified; are you sure ?"));
     QCOMPARE(Row(grid, 1), QStringList({"0", "Planting", "100", "-", "-", "-", "-"}));
-    QCOMPARE(Row(grid, 2), QStringList({"20", "Thinning", "20", "Removed", "Removed", "Left", "Left"}));
+    QCOMPARE(Row(grid, 2),
+             QStringList({"20", "Thinning", "20", "Removed", "Removed", "Left", "Left"}));
     QVERIFY(window_->CheckBoxDefManagement->isChecked());
 
     window_->ComboBoxSpecies->setEditText("Unknown");

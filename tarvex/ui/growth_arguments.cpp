@@ -63,9 +63,11 @@ void GrowthArguments::PackCohort(int c, const CCohort& cohort, int firstYear) {
   }
   nbaf_[static_cast<std::size_t>(c)] = natural_ ? 1 : kBafColumns;
   if (natural_) {
-    for (int i = 0; i < kBafRows; ++i) bafval_[PointIndex(c, 0)].v[i] = data.BAF[i][kNaturalBafColumn];
+    for (int i = 0; i < kBafRows; ++i)
+      bafval_[PointIndex(c, 0)].v[i] = data.BAF[i][kNaturalBafColumn];
     if (firstYear - 1 >= kYearLo && firstYear - 1 <= kYearHi) {
-      biom_[ResultIndex(c, firstYear - 1)].v[standsim::ST] = cohort.InitBiom * p.WoodDensityKg * 0.1;
+      biom_[ResultIndex(c, firstYear - 1)].v[standsim::ST] =
+          cohort.InitBiom * p.WoodDensityKg * 0.1;
     }
   }
 }

@@ -41,7 +41,7 @@ QString TextOf(std::string_view text) {
 
 // The three folder options, in the order they are read and written.
 std::array<OptItem, 3> FolderOptions(const std::string& scenario, const std::string& qsm,
-                                            const std::string& results) {
+                                     const std::string& results) {
   return {{{"LastPath", "string", scenario},
            {"QSMpFilePath", "string", qsm},
            {"OutFilePath", "string", results}}};
@@ -101,7 +101,10 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
     // Without the species defaults no cohort can get biomass parameters.
     ShowMessage(e.what());
     SpeciesRegionDefaults_ = std::make_unique<SpeciesRegionDefaults>();
-    if (setup.EndProcess) setup.EndProcess(1); else std::exit(1);
+    if (setup.EndProcess)
+      setup.EndProcess(1);
+    else
+      std::exit(1);
   }
 
   StringGridStemGrowth->SetHeaderRow({"Age", "Growth (m3/ha/yr)"});
@@ -143,7 +146,10 @@ void TForm1::BindStandsimLibrary(const std::function<void(int)>& endProcess) {
     Read4upEntry = entries.Read4up;
   } catch (const TarvexError& e) {
     ShowMessage(e.what());
-    if (endProcess) endProcess(0); else std::exit(0);
+    if (endProcess)
+      endProcess(0);
+    else
+      std::exit(0);
   }
 }
 

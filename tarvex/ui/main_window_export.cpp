@@ -43,9 +43,11 @@ void TForm1::ButtonSaveResultsClick() {
   const std::string fileName = name.toStdString();
   ResultsFolder = FolderPart(fileName);
   const bool all = CheckBoxExpAll->isChecked();
-  Site->WriteResults(fileName, all ? kAllResultColumns : kUptakeResultColumns, ResultColumnNames, all);
+  Site->WriteResults(fileName, all ? kAllResultColumns : kUptakeResultColumns, ResultColumnNames,
+                     all);
 
-  if (!Dialogs.AskYesNo(nullptr, "Save", "Save reference to uptake file in QSM+ input file?")) return;
+  if (!Dialogs.AskYesNo(nullptr, "Save", "Save reference to uptake file in QSM+ input file?"))
+    return;
   std::vector<std::string> lines;
   if (!ReadLines(Site->QSMpInFile, lines)) {
     ShowMessage("Cannot open QSM input file for read!");
@@ -66,7 +68,8 @@ void TForm1::ButtonSaveGraphClick() {
   const QString folder = QDir::currentPath();
   int filterIndex = 0;
   QString name = Dialogs.GetSaveFileName(
-      this, {"Save Graph", QString::fromStdString(ScenarioFolder), kPictureFilter, {}}, &filterIndex);
+      this, {"Save Graph", QString::fromStdString(ScenarioFolder), kPictureFilter, {}},
+      &filterIndex);
   if (!name.isEmpty()) {
     bool metafile = name.endsWith(".emf");
     if (!metafile && !name.endsWith(".bmp")) {

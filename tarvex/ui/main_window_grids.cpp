@@ -39,10 +39,14 @@ int ActionTypeOf(const QString& text) {
 
 QString ActionText(int type) {
   switch (type) {
-    case standsim::ACT_THINNING: return "Thinning";
-    case standsim::ACT_CLEARCUT: return "Clearcut";
-    case standsim::ACT_PLANTING: return "Planting";
-    default: return "Unknown";
+    case standsim::ACT_THINNING:
+      return "Thinning";
+    case standsim::ACT_CLEARCUT:
+      return "Clearcut";
+    case standsim::ACT_PLANTING:
+      return "Planting";
+    default:
+      return "Unknown";
   }
 }
 
@@ -53,7 +57,8 @@ double NumberOrZero(const QString& text) {
 // Places LIST over the data cell (COL, ROW) of GRID and opens it.
 void OpenCellList(QComboBox& list, const StringGrid& grid, int col, int row) {
   const QRect cell = grid.CellRect(col, row);
-  list.setGeometry(cell.left() + 1, cell.top() + 1, grid.columnWidth(col), list.sizeHint().height());
+  list.setGeometry(cell.left() + 1, cell.top() + 1, grid.columnWidth(col),
+                   list.sizeHint().height());
   list.show();
   list.setFocus();
   list.raise();
@@ -136,7 +141,8 @@ void TForm1::AddManagementAction(const StringGrid& grid, int row) {
   const int type = ActionTypeOf(grid.Cell(kActionColumn, row));
   const double perc = NumberOrZero(grid.Cell(kPercentageColumn, row));
   RemovalFlags flags{};
-  for (int j = 0; j < 4; ++j) flags[j] = grid.Cell(kFirstRemovalColumn + j, row) == kRemoved ? 1 : 0;
+  for (int j = 0; j < 4; ++j)
+    flags[j] = grid.Cell(kFirstRemovalColumn + j, row) == kRemoved ? 1 : 0;
   const int year = ParseInt(grid.Cell(0, row).toStdString());
   if (!Current().ForMan.SetAction(year, type, perc, flags)) {
     ShowMessage("Percentage must be between 0 and 100 %...");
@@ -221,7 +227,8 @@ void TForm1::ComboBox1Change() {
     if (action == "Clearcut") StringGridManagement->SetCell(kPercentageColumn, ManGridRow, "100");
     const bool leavesFall = Current().BiomassData.TurnOver[standsim::LV] == 1.0;
     const std::array<QString, 4> removal{kRemoved, kRemoved, kLeft, leavesFall ? kLeft : kRemoved};
-    for (int j = 0; j < 4; ++j) StringGridManagement->SetCell(kFirstRemovalColumn + j, ManGridRow, removal[j]);
+    for (int j = 0; j < 4; ++j)
+      StringGridManagement->SetCell(kFirstRemovalColumn + j, ManGridRow, removal[j]);
   }
   ComboBox1->hide();
   StringGridManagement->setFocus();
@@ -261,7 +268,8 @@ void TForm1::DisplayManActions() {
     if (percs[i] > 0) ChartManagement->AddPoint(years[i], percs[i], text);
     StringGridManagement->SetCell(0, i + 1, QString::number(years[i]));
     StringGridManagement->SetCell(kActionColumn, i + 1, text);
-    StringGridManagement->SetCell(kPercentageColumn, i + 1, QString::fromStdString(FloatToText(percs[i])));
+    StringGridManagement->SetCell(kPercentageColumn, i + 1,
+                                  QString::fromStdString(FloatToText(percs[i])));
     for (int j = 0; j < 4; ++j) {
       const QString removal = types[i] == standsim::ACT_PLANTING ? "-"
                               : flags[i][j] == 1                 ? kRemoved
@@ -276,7 +284,8 @@ void TForm1::CheckBoxDefManagementClick() {
     throw TarvexError("Error: first define a species for this cohort!");
   }
   if (!CheckBoxDefManagement->isChecked()) return;
-  if (!Dialogs.AskYesNo(this, "Warning!", "This will erase all management specified; are you sure ?")) {
+  if (!Dialogs.AskYesNo(this, "Warning!",
+                        "This will erase all management specified; are you sure ?")) {
     CheckBoxDefManagement->setChecked(false);
     return;
   }
@@ -290,7 +299,8 @@ void TForm1::CheckBoxDefManagementClick() {
   CForMan& management = Current().ForMan;
   management.Clear();
   ClearGridRows(*StringGridManagement);
-  for (const PlannedAction& action : DefaultSchedule(NaturalForest, NdepFirstYear, NdepLastYear, rotation)) {
+  for (const PlannedAction& action :
+       DefaultSchedule(NaturalForest, NdepFirstYear, NdepLastYear, rotation)) {
     management.SetAction(action.Year, action.ActType, action.Perc, kDefaultRemovalFlags);
   }
   DisplayManActions();

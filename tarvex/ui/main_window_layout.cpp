@@ -107,8 +107,8 @@ void TForm1::BuildSitePage() {
   SpeedButtonOpenQSMpFile = new QToolButton(TabSheetSiteInputs);
   SpeedButtonOpenQSMpFile->setText("...");
   ButtonReadNdep = new QPushButton("Read N depostion", TabSheetSiteInputs);
-  RadioGroupManType = new RadioGroup("Forest type", {"Uniform age", "Natural rejuvination"}, 2,
-                                     TabSheetSiteInputs);
+  RadioGroupManType =
+      new RadioGroup("Forest type", {"Uniform age", "Natural rejuvination"}, 2, TabSheetSiteInputs);
   RadioGroupManType->SetItemIndex(0);
   ChartNdep = new Chart(Chart::Kind::Line, "Year", "N deposition (eq/m2/yr)", TabSheetSiteInputs);
   ChartNdep->Bottom().SetAutomatic(false);
@@ -184,19 +184,18 @@ void TForm1::BuildResultsPage() {
   QWidget* page = TabSheetResults;
   Chart1 = new Chart(Chart::Kind::Line, "year", "", page);
   PageControlOutput = new QTabWidget(page);
-  RadioGroupBiomass = new RadioGroup(
-      "g/m2",
-      {"Biomass stems", "Biomass branches", "Biomass coarse roots", "Biomass fine roots",
-       "Biomass leaves"},
-      1);
-  RadioGroupLitterfall = new RadioGroup(
-      "g/m2/yr",
-      {"Litterfall stems", "Litterfall branches", "Litterfall coarse roots",
-       "Litterfall fine roots", "Litterfall leaves"},
-      1);
+  RadioGroupBiomass = new RadioGroup("g/m2",
+                                     {"Biomass stems", "Biomass branches", "Biomass coarse roots",
+                                      "Biomass fine roots", "Biomass leaves"},
+                                     1);
+  RadioGroupLitterfall =
+      new RadioGroup("g/m2/yr",
+                     {"Litterfall stems", "Litterfall branches", "Litterfall coarse roots",
+                      "Litterfall fine roots", "Litterfall leaves"},
+                     1);
   RadioGroupUptake = new RadioGroup(
-      "eq/m2/yr", {"N uptake", "Ca uptake-litterfall", "Mg uptake-litterfall", "K uptake-litterfall"},
-      1);
+      "eq/m2/yr",
+      {"N uptake", "Ca uptake-litterfall", "Mg uptake-litterfall", "K uptake-litterfall"}, 1);
   RadioGroupSoilInputs = new RadioGroup("g/m2/yr", {"Carbon input", "Organic N input"}, 1);
   PageControlOutput->addTab(OutputPage(RadioGroupBiomass), "Biomass");
   PageControlOutput->addTab(OutputPage(RadioGroupLitterfall), "Litterfall");
@@ -257,7 +256,8 @@ void TForm1::ConnectEvents() {
           guarded(&TForm1::ButtonPreviousCohortClick));
   connect(ButtonNextCohort, &QPushButton::clicked, this, guarded(&TForm1::ButtonNextCohortClick));
 
-  connect(ComboBoxRegions, &QComboBox::textActivated, this, guarded(&TForm1::ComboBoxRegionsChange));
+  connect(ComboBoxRegions, &QComboBox::textActivated, this,
+          guarded(&TForm1::ComboBoxRegionsChange));
   connect(ComboBoxRegions->lineEdit(), &QLineEdit::textEdited, this,
           guarded(&TForm1::ComboBoxRegionsChange));
   connect(SpeedButtonOpenQSMpFile, &QToolButton::clicked, this,
@@ -265,11 +265,11 @@ void TForm1::ConnectEvents() {
   connect(ButtonReadNdep, &QPushButton::clicked, this, guarded(&TForm1::ButtonReadNdepClick));
   connect(RadioGroupManType, &RadioGroup::Clicked, this, guarded(&TForm1::RadioGroupManTypeClick));
 
-  connect(ComboBoxSpecies, &QComboBox::textActivated, this, guarded(&TForm1::ComboBoxSpeciesChange));
+  connect(ComboBoxSpecies, &QComboBox::textActivated, this,
+          guarded(&TForm1::ComboBoxSpeciesChange));
   connect(Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
-  connect(StringGridStemGrowth, &StringGrid::CellSelected, this, [this](int col, int row) {
-    Guard([&] { StringGridStemGrowthSelectCell(col, row); });
-  });
+  connect(StringGridStemGrowth, &StringGrid::CellSelected, this,
+          [this](int col, int row) { Guard([&] { StringGridStemGrowthSelectCell(col, row); }); });
   connect(StringGridStemGrowth, &StringGrid::Exited, this, guarded(&TForm1::FillGrowthArray));
   connect(StringGridManagement, &StringGrid::CellSelected, this,
           [this](int col, int row, int previousCol, int previousRow) {

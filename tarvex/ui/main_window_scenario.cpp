@@ -31,7 +31,8 @@ void TForm1::SaveFile() {
   }
   DisplayGrowth();
   FillManagementArray();
-  const QString name = Dialogs.GetSaveFileName(this, {"Save Tarvex file", SaveDialog1Folder, {}, {}});
+  const QString name =
+      Dialogs.GetSaveFileName(this, {"Save Tarvex file", SaveDialog1Folder, {}, {}});
   if (name.isEmpty()) return;
   // Raises, with the old file untouched, when the file cannot be written.
   Site->WriteToFile(name.toStdString());
@@ -42,7 +43,8 @@ void TForm1::SaveFile() {
 }
 
 void TForm1::Open1Click() {
-  const QString name = Dialogs.GetOpenFileName(this, {"Open Tarvex file", OpenDialog1Folder, {}, {}});
+  const QString name =
+      Dialogs.GetOpenFileName(this, {"Open Tarvex file", OpenDialog1Folder, {}, {}});
   if (name.isEmpty()) return;
   const std::string fileName = name.toStdString();
   if (!FileExists(fileName)) {

@@ -56,8 +56,8 @@ class MainWindowStartupTest : public QObject {
     auto window = StartWindow(dialogs);
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
     QCOMPARE(window->windowTitle(), QString("Tarvex!"));
-    QCOMPARE(Items(*window->ComboBoxRegions),
-             QStringList({"Atlantic", "Artic", "Alpine", "Boreal", "Continental", "Mediterranean"}));
+    QCOMPARE(Items(*window->ComboBoxRegions), QStringList({"Atlantic", "Artic", "Alpine", "Boreal",
+                                                           "Continental", "Mediterranean"}));
     QCOMPARE(window->ComboBoxRegions->currentText(), QString("Select Region"));
     const QStringList species = Items(*window->ComboBoxSpecies);
     QCOMPARE(species.size(), 27);
@@ -71,8 +71,9 @@ class MainWindowStartupTest : public QObject {
     QCOMPARE(window->LabelCohortNumber->text(), QString("Cohort 1"));
     QCOMPARE(window->SiteRecord().NrCohorts(), 1);
     QCOMPARE(HeaderRow(*window->StringGridStemGrowth), QStringList({"Age", "Growth (m3/ha/yr)"}));
-    QCOMPARE(HeaderRow(*window->StringGridManagement),
-             QStringList({"Year", "Management", "Percentage", "Stems", "Branches", "Roots", "Leaves"}));
+    QCOMPARE(
+        HeaderRow(*window->StringGridManagement),
+        QStringList({"Year", "Management", "Percentage", "Stems", "Branches", "Roots", "Leaves"}));
     QCOMPARE(window->StringGridManagement->Cell(2, 1), QString("100"));
     QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetSiteInputs);
     QCOMPARE(window->PageControlOutput->currentIndex(), 0);
@@ -107,17 +108,24 @@ class MainWindowStartupTest : public QObject {
   void dialogsStartBelowAppData_data() {
     QTest::addColumn<QByteArray>("appData");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("set") << QByteArray("/home/user/.config") << "/home/user/.config/KeldonKRC/Tarvex/";
+    QTest::newRow("set") << QByteArray("/home/user/.config")
+                         << "/home/user/.config/KeldonKRC/Tarvex/";
     QTest::newRow("unset") << QByteArray() << "/KeldonKRC/Tarvex/";
   }
   void dialogsStartBelowAppData() {
     QFETCH(QByteArray, appData);
     QFETCH(QString, expected);
     const QByteArray old = qgetenv("APPDATA");
-    if (appData.isEmpty()) qunsetenv("APPDATA"); else qputenv("APPDATA", appData);
+    if (appData.isEmpty())
+      qunsetenv("APPDATA");
+    else
+      qputenv("APPDATA", appData);
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);
-    if (old.isEmpty()) qunsetenv("APPDATA"); else qputenv("APPDATA", old);
+    if (old.isEmpty())
+      qunsetenv("APPDATA");
+    else
+      qputenv("APPDATA", old);
     QCOMPARE(QString::fromStdString(window->AppDataPath()), expected);
   }
 
@@ -143,8 +151,9 @@ class MainWindowStartupTest : public QObject {
     QTemporaryDir folder;
     std::filesystem::copy_file(std::string(PROGRAM_DIR) + "/IxoTreeData_reg.dat",
                                folder.filePath("IxoTreeData_reg.dat").toStdString());
-    const QString stranger = QFileInfo(QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
-                                       "/libQt6Test.so.6").canonicalFilePath();
+    const QString stranger =
+        QFileInfo(QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Test.so.6")
+            .canonicalFilePath();
     if (stranger.isEmpty()) QSKIP("no shared library to stand in");
     std::filesystem::copy_file(stranger.toStdString(),
                                folder.filePath("libstandsim.so").toStdString());

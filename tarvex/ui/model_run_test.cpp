@@ -156,7 +156,7 @@ class ModelRunTest : public QObject {
     QCOMPARE(dialogs.messages, QStringList({"Error: no region defined for this site!"}));
   }
 
-private:
+ private:
   QTemporaryDir folder_;
   std::string qsm_;
 };

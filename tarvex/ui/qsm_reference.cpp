@@ -32,7 +32,8 @@ std::vector<std::string> RewriteQsmReferences(const std::vector<std::string>& li
     rewritten.push_back(QsmReferenceLine(match, resultsFile));
   }
   for (int j = 1; j <= kQsmReferenceColumns; ++j) {
-    if (!found[static_cast<std::size_t>(j - 1)]) rewritten.push_back(QsmReferenceLine(j, resultsFile));
+    if (!found[static_cast<std::size_t>(j - 1)])
+      rewritten.push_back(QsmReferenceLine(j, resultsFile));
   }
   return rewritten;
 }

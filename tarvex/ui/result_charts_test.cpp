@@ -72,14 +72,12 @@ class ResultChartsTest : public QObject {
     QTest::addColumn<double>("value");  // at 2010
     QTest::addColumn<QString>("title");
     QTest::newRow("branches") << 0 << 1 << false << 1000.0 << "Biomass branches (g/m2)";
-    QTest::newRow("litter of fine roots") << 1 << 3 << false << 1002.0
-                                          << "Litterfall fine roots (g/m2)";
-    QTest::newRow("Mg uptake, total") << 2 << 2 << true << 3006.0
-                                      << "Mg uptake-litterfall (eq/m2)";
-    QTest::newRow("Mg uptake, cohort") << 2 << 2 << false << 1003.0
-                                       << "Mg uptake-litterfall (eq/m2)";
-    QTest::newRow("organic N") << 3 << 1 << false << 1001.0
-                               << "Organic N input (g/m2)";
+    QTest::newRow("litter of fine roots")
+        << 1 << 3 << false << 1002.0 << "Litterfall fine roots (g/m2)";
+    QTest::newRow("Mg uptake, total") << 2 << 2 << true << 3006.0 << "Mg uptake-litterfall (eq/m2)";
+    QTest::newRow("Mg uptake, cohort")
+        << 2 << 2 << false << 1003.0 << "Mg uptake-litterfall (eq/m2)";
+    QTest::newRow("organic N") << 3 << 1 << false << 1001.0 << "Organic N input (g/m2)";
   }
   void eachChoicePlotsItsSlot() {
     QFETCH(int, page);

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "tarvex/ui/country_region_dialog.h"
 #include "tarvex/ui/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
@@ -118,6 +119,33 @@ class ScenarioCommandsTest : public QObject {
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(other->SiteRecord().QSMpInFile, qsm_);
     QCOMPARE(other->FirstPeriodYear(), 1990);
+  }
+
+  void aCountryIsTurnedIntoTheRegionChosenByTheUser() {
+    const QString file = folder_->filePath("stand.tvx");
+    dialogs_.files = {file};
+    window_->Save1Click();
+    std::string text = ReadFile(file.toStdString());
+    const auto at = text.find("RegionName");
+    QVERIFY(at != std::string::npos);
+    text.replace(at, text.find('\n', at) - at, "CountryName      Austria");
+    WriteFile(*folder_, "country.tvx", text);
+
+    auto other = StartWindow(dialogs_);
+    QVERIFY(other->IsScenarioSaved());
+    QString asked;
+    dialogs_.modal = [&](QDialog& dialog) {
+      auto& choice = static_cast<TFormCntry2Region&>(dialog);
+      asked = QString::fromStdString(choice.Country);
+      choice.ComboBoxRegionsChange("Alpine");
+      return true;
+    };
+    dialogs_.files = {folder_->filePath("country.tvx")};
+    other->Open1Click();
+    QCOMPARE(asked, QString("Austria"));
+    QCOMPARE(other->SiteRecord().RegionName, std::string("Alpine"));
+    QCOMPARE(other->ComboBoxRegions->currentText(), QString("Alpine"));
+    QVERIFY(!other->IsScenarioSaved());
   }
 
   void aFileThatCannotBeOpenedLeavesTheScenario() {

@@ -51,9 +51,9 @@ class RecordingDialogs final : public UserDialogs {
   }
 
   QStringList messages;
-  QStringList questions;        // "caption: text"
-  std::deque<bool> answers;     // to the questions, in order; No when empty
-  std::deque<QString> files;    // chosen in the file dialogs, in order; cancel when empty
+  QStringList questions;      // "caption: text"
+  std::deque<bool> answers;   // to the questions, in order; No when empty
+  std::deque<QString> files;  // chosen in the file dialogs, in order; cancel when empty
   int saveFilterIndex = 0;
   std::function<bool(QDialog&)> modal;  // Cancel when empty
 

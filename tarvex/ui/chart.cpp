@@ -4,8 +4,23 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace tarvex {
+namespace {
+
+// A whole tick step of 1, 2 or 5 times a power of ten giving at most about
+// eight ticks over SPAN.
+double WholeTickStep(double span) {
+  const double rough = std::max(span / 8.0, 1.0);
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  for (double factor : {1.0, 2.0, 5.0}) {
+    if (factor * power >= rough) return factor * power;
+  }
+  return 10.0 * power;
+}
+
+}  // namespace
 
 Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QWidget* parent)
     : QChartView(parent),
@@ -17,7 +32,11 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
   left_.Title = leftTitle;
   auto* chart = new QChart;
   chart->legend()->hide();
+  // Years and ages are labelled as whole numbers.
+  bottomAxis_->setLabelFormat("%.0f");
+  bottomAxis_->setTickType(QValueAxis::TicksDynamic);
   chart->addAxis(bottomAxis_, Qt::AlignBottom);
+  leftAxis_->setLabelFormat("%g");
   chart->addAxis(leftAxis_, Qt::AlignLeft);
   if (kind_ == Kind::Bar) {
     bars_ = new QAreaSeries(line_);
@@ -34,6 +53,8 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);
   connect(&refresh_, &QTimer::timeout, this, &Chart::Refresh);
+  // Bars keep their width in pixels when the plot area changes.
+  if (kind_ == Kind::Bar) connect(chart, &QChart::plotAreaChanged, this, [this] { ScheduleRefresh(); });
   ScheduleRefresh();
 }
 
@@ -89,6 +110,9 @@ void Chart::Refresh() {
   }
   if (kind_ == Kind::Bar) yMin = std::min(yMin, 0.0);
   ApplyAxis(bottomAxis_, bottom_, xMin, xMax);
+  const double step = WholeTickStep(bottomAxis_->max() - bottomAxis_->min());
+  bottomAxis_->setTickAnchor(std::ceil(bottomAxis_->min() / step) * step);
+  bottomAxis_->setTickInterval(step);
   ApplyAxis(leftAxis_, left_, yMin, yMax);
   if (kind_ == Kind::Line) {
     line_->replace(points_);
@@ -96,8 +120,9 @@ void Chart::Refresh() {
   }
   // Each bar is a rectangle of the series' width in pixels standing on zero.
   const double span = bottomAxis_->max() - bottomAxis_->min();
+  // Before the chart is laid out its plot area has no real width yet.
   const double plotWidth = chart()->plotArea().width();
-  const double half = plotWidth > 0.0 ? span * barWidth_ / plotWidth / 2.0 : span / 100.0;
+  const double half = plotWidth > 2.0 * barWidth_ ? span * barWidth_ / plotWidth / 2.0 : span / 100.0;
   QVector<QPointF> outline;
   for (const QPointF& p : points_) {
     outline << QPointF(p.x() - half, 0.0) << QPointF(p.x() - half, p.y())

@@ -231,8 +231,9 @@ std::string TForm1::ChooseRegionForCountry(const std::string& country) {
 void TForm1::closeEvent(QCloseEvent* event) {
   bool closing = true;
   if (AskSaveChanges()) {
+    // A save that fails or is cancelled keeps the window open.
     try {
-      SaveFile();
+      closing = SaveFile();
     } catch (const std::exception& e) {
       closing = false;
       ShowMessage(e.what());

@@ -115,7 +115,8 @@ class TForm1 : public QMainWindow {
   void Open1Click();
   void New1Click();
   void Save1Click();
-  void SaveFile();
+  // False when the user cancelled the file dialog.
+  bool SaveFile();
 
   // Results, picture and QSM reference export.
   void ButtonSaveResultsClick();

@@ -22,7 +22,7 @@ void TForm1::Save1Click() {
   }
 }
 
-void TForm1::SaveFile() {
+bool TForm1::SaveFile() {
   StoreCohortInputs(true);
   for (int i = 0; i < Site->NrCohorts(); ++i) {
     if (!Site->Cohort(i).HasBiomassData) {
@@ -33,13 +33,14 @@ void TForm1::SaveFile() {
   FillManagementArray();
   const QString name =
       Dialogs.GetSaveFileName(this, {"Save Tarvex file", SaveDialog1Folder, {}, {}});
-  if (name.isEmpty()) return;
+  if (name.isEmpty()) return false;
   // Raises, with the old file untouched, when the file cannot be written.
   Site->WriteToFile(name.toStdString());
   statusBar()->showMessage("Using file: " + name);
   ScenarioSaved = true;
   EditQsmpFileName->setModified(false);
   ScenarioFolder = FolderPart(name.toStdString());
+  return true;
 }
 
 void TForm1::Open1Click() {
@@ -68,8 +69,9 @@ void TForm1::Open1Click() {
 
 void TForm1::New1Click() {
   if (AskSaveChanges()) {
+    // A save that fails or is cancelled keeps the scenario.
     try {
-      SaveFile();
+      if (!SaveFile()) return;
     } catch (const std::exception& e) {
       ShowMessage(e.what());
       return;

@@ -190,6 +190,19 @@ class MainWindowStartupTest : public QObject {
     QVERIFY(dialogs.messages.contains("Error: no species defined for this cohort!"));
   }
 
+  void aCancelledSaveOnCloseKeepsTheWindowOpen() {
+    QTemporaryDir folder;
+    const std::string qsm = WriteFile(folder, "site.qsm", kQsmText);
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    EnterEvenAgedCohort(*window, dialogs, qsm);
+    dialogs.answers = {true};  // and the file dialog is cancelled
+    QCloseEvent event;
+    QApplication::sendEvent(window.get(), &event);
+    QVERIFY(!event.isAccepted());
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+  }
+
   void anUnchangedScenarioClosesWithoutAsking() {
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);

@@ -168,6 +168,10 @@ class ScenarioCommandsTest : public QObject {
     window_->New1Click();
     QCOMPARE(dialogs_.questions, QStringList({"Save the file: Save Tarvex file ?"}));
     QCOMPARE(window_->ComboBoxSpecies->currentText(), QString("Picea abies"));
+    // So does a cancelled one.
+    dialogs_.answers = {true};
+    window_->New1Click();
+    QCOMPARE(window_->SiteRecord().Cohort(0).SpeciesName, std::string("Picea abies"));
 
     dialogs_.answers = {false};
     window_->New1Click();

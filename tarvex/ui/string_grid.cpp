@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <algorithm>
 
 namespace tarvex {
 
@@ -40,6 +41,10 @@ void StringGrid::SetCell(int col, int row, const QString& text) {
 
 void StringGrid::SetHeaderRow(const QStringList& captions) {
   for (int c = 0; c < captions.size() && c < ColCount(); ++c) SetCell(c, 0, captions[c]);
+  // Every caption is shown whole.
+  for (int c = 0; c < columnCount(); ++c) {
+    setColumnWidth(c, std::max(columnWidth(c), horizontalHeader()->sectionSizeHint(c)));
+  }
 }
 
 void StringGrid::SetFixedColumn(const QStringList& captions) {

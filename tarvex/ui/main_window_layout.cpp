@@ -1,4 +1,5 @@
 // The controls of the main window and the connection of their events.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,12 +34,31 @@ QToolButton* ToolButton(QToolBar* bar, const QString& text, const QString& hint)
   return button;
 }
 
+// Hides a cell's drop-down list when the focus leaves it, except for its
+// own open list of items.
+class HideOnFocusLoss : public QObject {
+ public:
+  explicit HideOnFocusLoss(QComboBox* list) : QObject(list), list_(list) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut && !list_->view()->isVisible()) list_->hide();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QComboBox* list_;
+};
+
 // A drop-down list with an edit field placed over a cell of a grid.
 QComboBox* CellList(QWidget* parent, const QStringList& items) {
   auto* list = new QComboBox(parent);
   list->setEditable(true);
   list->addItems(items);
   list->hide();
+  // The edit field holds the focus of an editable list.
+  auto* hide = new HideOnFocusLoss(list);
+  list->installEventFilter(hide);
+  list->lineEdit()->installEventFilter(hide);
   return list;
 }
 

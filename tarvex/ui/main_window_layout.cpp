@@ -34,6 +34,14 @@ QToolButton* ToolButton(QToolBar* bar, const QString& text, const QString& hint)
   return button;
 }
 
+// A drop-down list with an edit field whose typed texts are not added to it.
+QComboBox* EditableList(QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  list->setEditable(true);
+  list->setInsertPolicy(QComboBox::NoInsert);
+  return list;
+}
+
 // Hides a cell's drop-down list when the focus leaves it, except for its
 // own open list of items.
 class HideOnFocusLoss : public QObject {
@@ -51,8 +59,7 @@ class HideOnFocusLoss : public QObject {
 
 // A drop-down list with an edit field placed over a cell of a grid.
 QComboBox* CellList(QWidget* parent, const QStringList& items) {
-  auto* list = new QComboBox(parent);
-  list->setEditable(true);
+  auto* list = EditableList(parent);
   list->addItems(items);
   list->hide();
   // The edit field holds the focus of an editable list.
@@ -121,8 +128,7 @@ void TForm1::BuildMenus() {
 }
 
 void TForm1::BuildSitePage() {
-  ComboBoxRegions = new QComboBox(TabSheetSiteInputs);
-  ComboBoxRegions->setEditable(true);
+  ComboBoxRegions = EditableList(TabSheetSiteInputs);
   EditQsmpFileName = new QLineEdit(TabSheetSiteInputs);
   SpeedButtonOpenQSMpFile = new QToolButton(TabSheetSiteInputs);
   SpeedButtonOpenQSMpFile->setText("...");
@@ -149,8 +155,7 @@ void TForm1::BuildSitePage() {
 
 void TForm1::BuildForestPage() {
   QWidget* page = TabSheetInputs;
-  ComboBoxSpecies = new QComboBox(page);
-  ComboBoxSpecies->setEditable(true);
+  ComboBoxSpecies = EditableList(page);
   Button1 = new QPushButton("Biomass Data", page);
   Label9 = new QLabel("Kgr (m3/ha)", page);
   Label10 = new QLabel("Maximum growth (m3/ha/y)", page);

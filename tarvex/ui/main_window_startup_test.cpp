@@ -9,11 +9,13 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QtTest>
 #include <array>
 #include <filesystem>
 
 #include "tarvex/ui/chart.h"
+#include "tarvex/ui/help_viewer.h"
 #include "tarvex/ui/options_store.h"
 #include "tarvex/ui/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
@@ -103,6 +105,24 @@ class MainWindowStartupTest : public QObject {
     QVERIFY(!window->Timer1.isActive());
     QCOMPARE(window->ClientArea->currentWidget(), window->PageControl1);
     QVERIFY(!window->Panel6->isHidden());
+  }
+
+  void helpShowsTheTopicOfThePage_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("site inputs") << 0 << "SiteInputs.html";
+    QTest::newRow("forest inputs") << 1 << "ForestInputs.html";
+  }
+  void helpShowsTheTopicOfThePage() {
+    QFETCH(int, page);
+    QFETCH(QString, shown);
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    window->PageControl1->setCurrentIndex(page);
+    window->SpeedButton1->click();
+    QVERIFY(window->Help().Browser()->source().toLocalFile().endsWith("/HELP/" + shown));
+    window->Help2->trigger();
+    QVERIFY(window->Help().Browser()->source().toLocalFile().endsWith("/HELP/Contents.html"));
   }
 
   void dialogsStartBelowAppData_data() {

@@ -173,7 +173,7 @@ class ColumnReader {
   std::optional<OpenedUnit> unit_;
 };
 
-// The reference cut into its file name and column specification.
+// The reference cut into its file name and column selector.
 struct FileReference {
   std::string file, spec;
 };

@@ -152,6 +152,12 @@ TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
          s.iyr2 = 5;
        },
        "E: cohort 1: no deposition for year -3 (years start at 1)"},
+      {"even-aged deposition of a first year beyond the arrays",
+       [](Site& s) {
+         s.iyr1 = 100;
+         s.iyr2 = 5;
+       },
+       "E: cohort 1: no deposition for year 100 (years end at 59)"},
       {"natural stand without an initial year",
        [](Site& s) {
          s.mantype = 2;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,33 @@ TEST(Growth, AFirstActionThatIsNoPlantingIsRefused) {
   EXPECT_EQ(site.run(), Padded("E:first management action should be planting"));
   EXPECT_TRUE(ResultsUntouched(site));
   EXPECT_TRUE(RecordsUntouched(site, before));
+}
+
+TEST(Growth, YearsAtTheTopOfTheIndexRangeEndTheirLoops) {
+  // IE at the largest 32-bit index: the last year of the period is that
+  // index, and no year counter may step past it.
+  constexpr int32_t kTop = std::numeric_limits<int32_t>::max();
+  for (int32_t mantype : {1, 2}) {
+    Site site(0, 10);
+    site.mantype = mantype;
+    site.ib = kTop - 10;
+    site.ie = kTop;
+    site.iyr1 = kTop - 3;
+    site.iyr2 = kTop;
+    site.add_action(0, kTop - 5, ACT_PLANTING);
+    site.biom[site.year(0, kTop - 4)].v[ST] = 800.0;
+    // The deposition of year y is element y - 1 from the address passed;
+    // only the years kTop - 5..kTop are read, from elements 5..10 here.
+    const double* ndep = site.ndep.data() - (kTop - 11);
+    GROWTH(&site.mantype, &site.ib, &site.ie, &site.ncmax, &site.ncoh, &site.iyr1, &site.iyr2,
+           &site.npmax, site.cpar.data(), site.caip.data(), site.bafage.data(), site.bafval.data(),
+           site.mact.data(), site.nmact.data(), site.nbaf.data(), site.ncaip.data(), ndep,
+           site.biom.data(), site.litf.data(), site.upt.data(), site.soilin.data(),
+           site.errmsg.data());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(site.errmsg.data()), 127), kSuccess)
+        << "type " << mantype;
+    EXPECT_GT(site.bio(0, kTop).v[ST], site.bio(0, kTop - 3).v[ST]) << "type " << mantype;
+  }
 }
 
 struct Refusal {

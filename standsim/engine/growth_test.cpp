@@ -122,7 +122,7 @@ TEST(Growth, YearsAtTheTopOfTheIndexRangeEndTheirLoops) {
     site.add_action(0, kTop - 5, ACT_PLANTING);
     site.biom[site.year(0, kTop - 4)].v[ST] = 800.0;
     // The deposition of year y is element y - 1 from the address passed;
-    // only the years kTop - 5..kTop are read, from elements 5..10 here.
+    // only the years of the period are read, from elements 7..10 here.
     const double* ndep = site.ndep.data() - (kTop - 11);
     GROWTH(&site.mantype, &site.ib, &site.ie, &site.ncmax, &site.ncoh, &site.iyr1, &site.iyr2,
            &site.npmax, site.cpar.data(), site.caip.data(), site.bafage.data(), site.bafval.data(),

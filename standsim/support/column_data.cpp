@@ -236,7 +236,8 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
   }
   const int64_t first = static_cast<int64_t>(iyrb) - n0;  // position of VEC(IYRB) in VEC
   const int64_t count = std::max<int64_t>(0, static_cast<int64_t>(nsub) * (static_cast<int64_t>(iyre) - iyrb + 1));
-  const auto fits = [&](int64_t n) { return first + n <= static_cast<int64_t>(vec.size()); };
+  // N elements from VEC(IYRB) lie within VEC; no element always does.
+  const auto fits = [&](int64_t n) { return n <= 0 || first + n <= static_cast<int64_t>(vec.size()); };
   const auto beyond_vec = [&] { reader.fail("xVARIN01: iyre beyond the end of vec!"); };
 
   if (is_number_text(string)) {

@@ -64,7 +64,7 @@ void GETKEYTS(KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb, 
 void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb,
                int32_t iyre, int32_t nsub, std::span<float> arr, const float* dfltv) {
   if (ncol > ndim) STOP_PROCESS("GETKEYTS2: NCOL > NDIM!");
-  if (ncol < 1) return;
+  if (ncol < 0) return;
   const ElementRange range = FILLED_ELEMENTS(n0, iyrb, iyre, nsub);
   if (!range.empty() && (range.last - n0) * ndim + ncol > static_cast<int64_t>(arr.size())) {
     STOP_PROCESS("GETKEYTS2: ARR too short!");

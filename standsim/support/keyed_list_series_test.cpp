@@ -140,6 +140,11 @@ TEST_F(KeyedListSeries, TwoDimensionalSeriesDefaults) {
   EXPECT_EQ(cols.at(3, 1999), UNTOUCHED);
   EXPECT_EQ(cols.at(1, 1997), UNTOUCHED);
   EXPECT_EQ(list_->DEF[0], 1);
+
+  // No column to fill: the absent key is appended all the same.
+  GETKEYTS2(3, 0, *list_, "none", 1990, 1998, 1999, 1, cols.arr, dfltv);
+  ASSERT_EQ(list_->NKEY, 2);
+  EXPECT_EQ(list_->DEF[1], 1);
 }
 
 }  // namespace

@@ -285,6 +285,7 @@ TEST_F(ColumnData, Varin00ReadsOneValuePerDataLine) {
       // Header item 2 gives column 1, the first item of a line without a year.
       {"lines.dat;w", 1, 2, {5, 5, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, ""},
       {"4", 3, 4, {UNTOUCHED, UNTOUCHED, 4, 4, UNTOUCHED, UNTOUCHED}, ""},
+      {"4", 9, 8, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, ""},  // no element requested
       {"lines.dat", 0, 2, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, "xVARINO0: nbeg < n0!"},
       {"lines.dat", 1, 7, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
        "xVARIN00: nend beyond the end of vec!"},

@@ -147,5 +147,26 @@ TEST_F(KeyedListSeries, TwoDimensionalSeriesDefaults) {
   EXPECT_EQ(list_->DEF[1], 1);
 }
 
+TEST_F(KeyedListSeries, AReferenceTooLongWithItsFolderIsRefused) {
+  // Cut to the value text, the reference would name the first column.
+  const std::string folder = "/" + std::string(200, 'f') + "/";
+  const std::string reference = std::string(50, 'd') + ".dat;\\12";
+  ASSIGN_TEXT(list_->LISTDIR, folder);
+  ADD_ENTRY(*list_, "NOx_dep", reference);
+  ADD_ENTRY(*list_, "upt", "1|" + reference);
+  GETKEYTS(*list_, " NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
+  EXPECT_EQ(KEYMSG_TEXT(),
+            PADDED("xGETKEYTS: Reference of  NOx_dep  is longer than 256 characters with its folder!", 128));
+  EXPECT_EQ(LINE_TEXT(*list_, 1), PADDED(reference, LINE_LENGTH));
+  EXPECT_EQ(list_->GOT[0], 1);
+  for (float v : vec_) EXPECT_EQ(v, UNTOUCHED);
+
+  Columns cols;
+  GETKEYTS2(3, 2, *list_, "upt", 1990, 1990, 1990, 1, cols.arr, nullptr);
+  EXPECT_EQ(KEYMSG_TEXT().substr(0, 38), "xGETKEYTS2: Reference of  upt  is long");
+  EXPECT_EQ(cols.at(1, 1990), 1.0f);
+  EXPECT_EQ(cols.at(2, 1990), UNTOUCHED);
+}
+
 }  // namespace
 }  // namespace standsim

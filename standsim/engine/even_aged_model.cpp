@@ -70,7 +70,7 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWor
     const bool evergreen = IS_EVERGREEN(p);
     int k = 1;  // age index
     bool present = false;
-    for (int32_t y = y0; y <= call.iyr2; ++y) {
+    for (int64_t y = y0; y <= call.iyr2; ++y) {
       const std::size_t at = work.at(c, y);
       const int32_t type = work.acttyp[at];
       if (type == ACT_PLANTING) {
@@ -90,7 +90,7 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWor
       const BIOVEC turnover = now * p.TurnOver;
       work.wlitf[at] = (removed - exported) + turnover;
 
-      const double leaf_n = UPDATE_LEAF_N(p, call.ndep_of(std::max(call.iyr1, y)));
+      const double leaf_n = UPDATE_LEAF_N(p, call.ndep_of(std::max<int64_t>(call.iyr1, y)));
       NUTVEC& upt = work.wupt[at];
       upt.v[NUT_N] = GROSS_N_UPTAKE(bio, prev, turnover, p);
       if (!evergreen) {

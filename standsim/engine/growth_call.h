@@ -54,10 +54,10 @@ struct GrowthCall {
   const BIOVEC& bafval_at(int c, int i) const { return bafval[point(c, i)]; }
   const MANACT& mact_at(int c, int i) const { return mact[point(c, i)]; }
 
-  std::size_t result(int c, int32_t y) const {
-    return static_cast<std::size_t>(int64_t{y} - ib) + static_cast<std::size_t>(c) * years();
+  std::size_t result(int c, int64_t y) const {
+    return static_cast<std::size_t>(y - ib) + static_cast<std::size_t>(c) * years();
   }
-  double ndep_of(int32_t y) const { return ndep[static_cast<std::size_t>(y) - 1]; }
+  double ndep_of(int64_t y) const { return ndep[static_cast<std::size_t>(y) - 1]; }
 };
 
 }  // namespace standsim

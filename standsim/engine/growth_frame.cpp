@@ -50,7 +50,7 @@ void scatter_actions(const GrowthCall& call, GrowthWork& work) {
   }
 }
 
-void copy_year(const GrowthCall& call, const GrowthWork& work, int c, int32_t y) {
+void copy_year(const GrowthCall& call, const GrowthWork& work, int c, int64_t y) {
   const std::size_t from = work.at(c, y);
   const std::size_t to = call.result(c, y);
   call.biom[to] = work.wbiom[from];
@@ -79,9 +79,9 @@ void copy_period(const GrowthCall& call, const GrowthWork& work) {
   }
   constexpr int64_t kRun = 64;
   for (int64_t first = call.iyr1; first <= call.iyr2; first += kRun) {
-    const auto last = static_cast<int32_t>(std::min<int64_t>(first + kRun - 1, call.iyr2));
+    const int64_t last = std::min<int64_t>(first + kRun - 1, call.iyr2);
     for (int c = 0; c < call.ncoh; ++c) {
-      for (auto y = static_cast<int32_t>(first); y <= last; ++y) copy_year(call, work, c, y);
+      for (int64_t y = first; y <= last; ++y) copy_year(call, work, c, y);
     }
   }
 }

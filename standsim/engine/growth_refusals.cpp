@@ -79,6 +79,11 @@ std::string refuse_even_aged(const GrowthCall& call, int c) {
       return cohort(c) + "no deposition for year " + text(std::max<int64_t>(call.iyr1, y0)) +
              " (years start at 1)";
     }
+    // Before an empty period every year takes the deposition of IYR1.
+    if (call.iyr1 > call.ie) {
+      return cohort(c) + "no deposition for year " + text(call.iyr1) + " (years end at " +
+             text(call.ie) + ")";
+    }
   }
   return {};
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,33 @@ TEST(Growth, AFirstActionThatIsNoPlantingIsRefused) {
   EXPECT_TRUE(RecordsUntouched(site, before));
 }
 
+TEST(Growth, YearsAtTheTopOfTheIndexRangeEndTheirLoops) {
+  // IE at the largest 32-bit index: the last year of the period is that
+  // index, and no year counter may step past it.
+  constexpr int32_t kTop = std::numeric_limits<int32_t>::max();
+  for (int32_t mantype : {1, 2}) {
+    Site site(0, 10);
+    site.mantype = mantype;
+    site.ib = kTop - 10;
+    site.ie = kTop;
+    site.iyr1 = kTop - 3;
+    site.iyr2 = kTop;
+    site.add_action(0, kTop - 5, ACT_PLANTING);
+    site.biom[site.year(0, kTop - 4)].v[ST] = 800.0;
+    // The deposition of year y is element y - 1 from the address passed;
+    // only the years of the period are read, from elements 7..10 here.
+    const double* ndep = site.ndep.data() - (kTop - 11);
+    GROWTH(&site.mantype, &site.ib, &site.ie, &site.ncmax, &site.ncoh, &site.iyr1, &site.iyr2,
+           &site.npmax, site.cpar.data(), site.caip.data(), site.bafage.data(), site.bafval.data(),
+           site.mact.data(), site.nmact.data(), site.nbaf.data(), site.ncaip.data(), ndep,
+           site.biom.data(), site.litf.data(), site.upt.data(), site.soilin.data(),
+           site.errmsg.data());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(site.errmsg.data()), 127), kSuccess)
+        << "type " << mantype;
+    EXPECT_GT(site.bio(0, kTop).v[ST], site.bio(0, kTop - 3).v[ST]) << "type " << mantype;
+  }
+}
+
 struct Refusal {
   const char* name;
   std::function<void(Site&)> change;
@@ -152,6 +180,12 @@ TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
          s.iyr2 = 5;
        },
        "E: cohort 1: no deposition for year -3 (years start at 1)"},
+      {"even-aged deposition of a first year beyond the arrays",
+       [](Site& s) {
+         s.iyr1 = 100;
+         s.iyr2 = 5;
+       },
+       "E: cohort 1: no deposition for year 100 (years end at 59)"},
       {"natural stand without an initial year",
        [](Site& s) {
          s.mantype = 2;

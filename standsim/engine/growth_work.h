@@ -24,10 +24,10 @@ struct GrowthWork {
   // No years when LAST_YEAR is below FIRST_YEAR.
   GrowthWork(int32_t ncoh, int64_t first_year, int64_t last_year, Order order);
 
-  bool holds(int32_t y) const { return y >= first_year && y < first_year + static_cast<int64_t>(years); }
+  bool holds(int64_t y) const { return y >= first_year && y < first_year + static_cast<int64_t>(years); }
 
-  std::size_t at(int c, int32_t y) const {
-    return static_cast<std::size_t>(int64_t{y} - first_year) * year_stride +
+  std::size_t at(int c, int64_t y) const {
+    return static_cast<std::size_t>(y - first_year) * year_stride +
            static_cast<std::size_t>(c) * cohort_stride;
   }
 

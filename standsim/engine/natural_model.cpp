@@ -15,7 +15,7 @@ std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params, Grow
     work.wbiom[work.at(c, start)] = BIOVEC_OF(st0) * call.bafval_at(c, 0);
   }
 
-  for (int32_t y = call.iyr1; y <= call.iyr2; ++y) {
+  for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
     // Stem volume of the whole stand in the previous year, m3/ha.
     double s = 0.0;
     for (int c = 0; c < call.ncoh; ++c) {

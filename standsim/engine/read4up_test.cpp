@@ -100,11 +100,13 @@ TEST_F(Read4up, AnAbsentSeriesCountsAsZero) {
 }
 
 TEST_F(Read4up, ReversedPeriodReadsNoYear) {
-  const Read4upResult r = READ("period 2000 1990\nNOx_dep 1\n");
-  EXPECT_EQ(r.message, BLANK_MESSAGE);
-  EXPECT_EQ(r.iyr1, 2000);
-  EXPECT_EQ(r.iyr2, 1990);
-  EXPECT_UNTOUCHED(r);
+  // Also when its first year lies beyond the years of the deposition table.
+  for (const auto& [period, ie] : {std::pair{"2000 1990", 4999}, std::pair{"6000 5000", 6000}}) {
+    const Read4upResult r = READ(std::string("period ") + period + "\nNOx_dep 1\n", 0, ie);
+    EXPECT_EQ(r.message, BLANK_MESSAGE) << period;
+    EXPECT_GT(r.iyr1, r.iyr2);
+    EXPECT_UNTOUCHED(r);
+  }
 }
 
 TEST_F(Read4up, RefusesWhatItCannotRead) {

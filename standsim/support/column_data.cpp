@@ -173,7 +173,7 @@ class ColumnReader {
   std::optional<OpenedUnit> unit_;
 };
 
-// The reference cut into its file name and column specification.
+// The reference cut into its file name and column selector.
 struct FileReference {
   std::string file, spec;
 };
@@ -236,14 +236,15 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
   }
   const int64_t first = static_cast<int64_t>(iyrb) - n0;  // position of VEC(IYRB) in VEC
   const int64_t count = std::max<int64_t>(0, static_cast<int64_t>(nsub) * (static_cast<int64_t>(iyre) - iyrb + 1));
-  const auto fits = [&](int64_t n) { return first + n <= static_cast<int64_t>(vec.size()); };
+  // N elements from VEC(IYRB) lie within VEC; no element always does.
+  const auto fits = [&](int64_t n) { return n <= 0 || first + n <= static_cast<int64_t>(vec.size()); };
   const auto beyond_vec = [&] { reader.fail("xVARIN01: iyre beyond the end of vec!"); };
 
   if (is_number_text(string)) {
     float x = 0.0f;
     if (!reader.read_number(string, x)) return;
     if (!fits(count)) return beyond_vec();
-    std::fill_n(vec.begin() + first, count, x);
+    if (count > 0) std::fill_n(vec.begin() + first, count, x);
     return;
   }
   const FileReference ref = split_reference(string);
@@ -319,19 +320,19 @@ void VARIN00(std::string_view string, int32_t n0, int32_t nbeg, int32_t nend, fl
   }
   const int64_t first = static_cast<int64_t>(nbeg) - n0;
   const int64_t count = std::max<int64_t>(0, static_cast<int64_t>(nend) - nbeg + 1);
-  if (first + count > static_cast<int64_t>(vec.size())) {
+  if (count > 0 && first + count > static_cast<int64_t>(vec.size())) {
     reader.fail("xVARIN00: nend beyond the end of vec!");
     return;
   }
   if (is_number_text(string)) {
     float x = 0.0f;
-    if (reader.read_number(string, x)) std::fill_n(vec.begin() + first, count, x);
+    if (reader.read_number(string, x) && count > 0) std::fill_n(vec.begin() + first, count, x);
     return;
   }
   const FileReference ref = split_reference(string);
   if (!reader.open(ref.file, ref.spec)) return;
 
-  std::fill_n(vec.begin() + first, count, 2.0f * xmiss);
+  if (count > 0) std::fill_n(vec.begin() + first, count, 2.0f * xmiss);
   bool has_data = false;
   int32_t year = 0;
   float value = 0.0f;

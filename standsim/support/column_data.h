@@ -4,10 +4,10 @@
 // Reference text (STRING, any length, blank padded):
 // - a number when, after TIDY, it holds only " +-0123456789." (no exponent
 //   letter); read as one free-format real;
-// - otherwise a file name and a column specification separated by the first
+// - otherwise a file name and a column selector separated by the first
 //   ";" outside quotes (no ";": column 1); the file name "=" alone is a
 //   special reference of VARIN01 (VEC(IYRB) = -999999.0, nothing else).
-// Column specification (COLSPEC): [FACT "*"] (NAME | "\" ICOL) ["+" OFFS]:
+// Column selector (COLSPEC): [FACT "*"] (NAME | "\" ICOL) ["+" OFFS]:
 // the column whose header item is NAME, or column ICOL counted from the
 // first column after the year; each valid value v is read as v * FACT + OFFS.
 //
@@ -38,11 +38,11 @@
 
 namespace standsim {
 
-// Parses a column specification (see above). NAME is a text of 32
-// characters. Without a specification: column 1, factor 1.0, offset 0.0. A
+// Parses a column selector (see above). NAME is a text of 32
+// characters. Without a selector: column 1, factor 1.0, offset 0.0. A
 // factor, offset or column number that does not read as a number keeps its
 // default; READABLE, when given, then becomes false (else true). The readers
-// refuse such a specification.
+// refuse such a selector.
 void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname, int32_t& icol,
              bool* readable = nullptr);
 

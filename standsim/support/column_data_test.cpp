@@ -116,9 +116,16 @@ TEST_F(ColumnData, NumbersAndTheEqualsReference) {
   EXPECT_EQ(r.at(1991), 12.5f);
   EXPECT_EQ(r.at(1992), UNTOUCHED);
 
-  r = read01("15", 1992, 1990);  // no year requested: nothing written, nothing reported
-  EXPECT_EQ(r.message, "");
-  EXPECT_EQ(std::count(r.vec.begin(), r.vec.end(), UNTOUCHED), 41);
+  // No year requested: nothing written, nothing reported, also when the
+  // first year lies beyond the series.
+  for (const int32_t iyrb : {1992, 2100}) {
+    for (const char* reference : {"15", "series.dat;A"}) {
+      write("series.dat", series_file);
+      r = read01(reference, iyrb, 1990);
+      EXPECT_EQ(r.message, "") << reference << ' ' << iyrb;
+      EXPECT_EQ(std::count(r.vec.begin(), r.vec.end(), UNTOUCHED), 41) << reference << ' ' << iyrb;
+    }
+  }
 
   r = read01("  =  ", 1990, 2000);
   EXPECT_EQ(r.message, "");
@@ -278,6 +285,7 @@ TEST_F(ColumnData, Varin00ReadsOneValuePerDataLine) {
       // Header item 2 gives column 1, the first item of a line without a year.
       {"lines.dat;w", 1, 2, {5, 5, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, ""},
       {"4", 3, 4, {UNTOUCHED, UNTOUCHED, 4, 4, UNTOUCHED, UNTOUCHED}, ""},
+      {"4", 9, 8, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, ""},  // no element requested
       {"lines.dat", 0, 2, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, "xVARINO0: nbeg < n0!"},
       {"lines.dat", 1, 7, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
        "xVARIN00: nend beyond the end of vec!"},

@@ -61,6 +61,11 @@ TEST(CopyfileDeathTest, StopsOnAMissingSourceOrADestinationThatCannotBeMade) {
               testing::ExitedWithCode(EXIT_FAILURE), "COPYFILE: cannot open file .*none.txt: no such file");
   EXPECT_EXIT(COPYCUT(src, folder.file("no/such/folder/dst.txt"), "!"), testing::ExitedWithCode(EXIT_FAILURE),
               "COPYCUT: cannot create file .*dst.txt");
+  // A folder cannot be replaced by the copy; the stop leaves no temporary file.
+  std::filesystem::create_directory(folder.file("dst"));
+  EXPECT_EXIT(COPYFILE(src, folder.file("dst"), "!"), testing::ExitedWithCode(EXIT_FAILURE),
+              "COPYFILE: cannot write file .*dst");
+  EXPECT_EQ(files_in(folder.folder()), 2) << "a temporary file was left behind";
 }
 
 TEST(Echopar, FramesTheParameterFileOnTheCallersUnit) {

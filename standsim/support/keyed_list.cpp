@@ -70,8 +70,10 @@ bool FINDKEYS(const KEYLIST& par, std::string_view keyword, int32_t& n, std::spa
 
 void APPEND_DEFAULT_KEY(KEYLIST& par, std::string_view keyword) {
   // A full list has no room: the entry would overwrite the fields after KEY.
-  if (KEYS_IN_USE(par) == KEYLIST_MAXKEY) return;
-  const int32_t i = ++par.NKEY;
+  // A negative count, like 0, leaves no entry in use.
+  const int32_t i = KEYS_IN_USE(par) + 1;
+  if (i > KEYLIST_MAXKEY) return;
+  par.NKEY = i;
   ASSIGN_TEXT(par.KEY[i - 1], keyword);
   par.DEF[i - 1] = FLAG_TRUE;
   par.GOT[i - 1] = FLAG_TRUE;

@@ -74,6 +74,18 @@ TEST(KeyedListGetters, AFullListTakesTheDefaultWithoutAppending) {
   EXPECT_EQ(std::memcmp(list.get(), before.get(), sizeof(KEYLIST)), 0);
 }
 
+TEST(KeyedListGetters, AListWithANegativeCountTakesTheKeyAsItsFirstEntry) {
+  auto list = testing::EMPTY_LIST();
+  list->NKEY = -3;
+  const int32_t idflt = 3;
+  int32_t ival = 0;
+  GETKEYI(*list, "absent", ival, &idflt);
+  EXPECT_EQ(ival, 3);
+  ASSERT_EQ(list->NKEY, 1);
+  EXPECT_EQ(KEY_TEXT(*list, 1), PADDED("absent", KEY_LENGTH));
+  EXPECT_EQ(list->DEF[0], 1);
+}
+
 TEST(KeyedListGetters, VectorsReadAtMostNValuesAndRepeatTheLast) {
   struct Case {
     std::string value;

@@ -1,6 +1,7 @@
 #include "standsim/support/keyed_list_series.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,20 @@ bool IS_FILE_REFERENCE(std::string_view text) {
   return text.find_first_not_of(" +-0123456789.=") != std::string_view::npos;
 }
 
-// TEXT joined to the list's folder, as a value text of 256 characters.
-std::string JOINED_TO_LISTDIR(const KEYLIST& par, std::string_view text) {
-  return PADDED(FULLPATH(std::string_view(par.LISTDIR, LINE_LENGTH), text), LINE_LENGTH);
+// TEXT joined to the list's folder, as a value text of 256 characters. A
+// joined text that does not fit is not cut, since its end would silently
+// name another column or scale; it is refused with a message of ROUTINE in
+// KEYMSG instead (nullopt).
+std::optional<std::string> JOINED_TO_LISTDIR(const KEYLIST& par, std::string_view text, std::string_view keyword,
+                                             std::string_view routine) {
+  const std::string joined = FULLPATH(std::string_view(par.LISTDIR, LINE_LENGTH), text);
+  if (joined.find_last_not_of(' ') + 1 <= LINE_LENGTH) return PADDED(joined, LINE_LENGTH);
+  int32_t first = 0, last = 0;
+  TRIMPOS(keyword, first, last);
+  const std::string_view key = keyword.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
+  ASSIGN_TEXT(KEYMSG, std::string(routine) + ": Reference of  " + std::string(key) +
+                          "  is longer than 256 characters with its folder!");
+  return std::nullopt;
 }
 
 }  // namespace
@@ -48,8 +60,13 @@ void GETKEYTS(KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb, 
   if (FINDKEY(par, keyword, ind)) {
     char(&line)[LINE_LENGTH] = par.LINE[ind - 1];
     const std::string_view text(line, LINE_LENGTH);
-    if (IS_FILE_REFERENCE(TIDY(text))) ASSIGN_TEXT(line, JOINED_TO_LISTDIR(par, text));
-    VARIN01(text, n0, iyrb, iyre, nsub, XMISS, vec, KEYMSG);
+    bool readable = true;
+    if (IS_FILE_REFERENCE(TIDY(text))) {
+      const std::optional<std::string> joined = JOINED_TO_LISTDIR(par, text, keyword, "xGETKEYTS");
+      if (joined) ASSIGN_TEXT(line, *joined);
+      readable = joined.has_value();
+    }
+    if (readable) VARIN01(text, n0, iyrb, iyre, nsub, XMISS, vec, KEYMSG);
     par.GOT[ind - 1] = FLAG_TRUE;
   } else if (dflt != nullptr) {
     const ElementRange range = FILLED_ELEMENTS(n0, iyrb, iyre, nsub);
@@ -64,7 +81,7 @@ void GETKEYTS(KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb, 
 void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb,
                int32_t iyre, int32_t nsub, std::span<float> arr, const float* dfltv) {
   if (ncol > ndim) STOP_PROCESS("GETKEYTS2: NCOL > NDIM!");
-  if (ncol < 1) return;
+  if (ncol < 0) return;
   const ElementRange range = FILLED_ELEMENTS(n0, iyrb, iyre, nsub);
   if (!range.empty() && (range.last - n0) * ndim + ncol > static_cast<int64_t>(arr.size())) {
     STOP_PROCESS("GETKEYTS2: ARR too short!");
@@ -99,8 +116,9 @@ void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keywor
     // Each item starts from its column as it is, so a failed read leaves it so.
     for (int64_t t = range.first; t <= range.last; ++t) work(t) = element(c, t);
     const std::string_view item = items.text(c);
-    const std::string reference = IS_FILE_REFERENCE(item) ? JOINED_TO_LISTDIR(par, item) : std::string(item);
-    VARIN01(reference, n0, iyrb, iyre, nsub, XMISS, w, KEYMSG);
+    const std::optional<std::string> reference =
+        IS_FILE_REFERENCE(item) ? JOINED_TO_LISTDIR(par, item, keyword, "xGETKEYTS2") : std::string(item);
+    if (reference) VARIN01(*reference, n0, iyrb, iyre, nsub, XMISS, w, KEYMSG);
     for (int64_t t = range.first; t <= range.last; ++t) element(c, t) = work(t);
     par.GOT[ind - 1] = FLAG_TRUE;
   }

@@ -10,8 +10,9 @@
 //
 // A key found: a value text that holds a character other than
 // " +-0123456789.=" (after TIDY) is a file reference and is joined to the
-// list's folder with FULLPATH first; the entry is marked taken (GOT) even
-// when the read fails. A failed read leaves its message in KEYMSG and in the
+// list's folder with FULLPATH first; a joined reference longer than a value
+// text (256 characters) is not read but refused with a message in KEYMSG.
+// The entry is marked taken (GOT) even when the read fails. A failed read leaves its message in KEYMSG and in the
 // series what VARIN01 left. A key absent and a default given: the filled
 // range takes the default and the key is appended with DEF and GOT set (not
 // when the list is full).
@@ -26,7 +27,7 @@
 namespace standsim {
 
 // The series of KEYWORD; the list's value text of a file reference is
-// rewritten into the joined path (cut to 256 characters). DFLT optional.
+// rewritten into the joined path. DFLT optional.
 void GETKEYTS(KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub,
               std::span<float> vec, const float* dflt);
 

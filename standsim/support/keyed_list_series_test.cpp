@@ -140,6 +140,32 @@ TEST_F(KeyedListSeries, TwoDimensionalSeriesDefaults) {
   EXPECT_EQ(cols.at(3, 1999), UNTOUCHED);
   EXPECT_EQ(cols.at(1, 1997), UNTOUCHED);
   EXPECT_EQ(list_->DEF[0], 1);
+
+  // No column to fill: the absent key is appended all the same.
+  GETKEYTS2(3, 0, *list_, "none", 1990, 1998, 1999, 1, cols.arr, dfltv);
+  ASSERT_EQ(list_->NKEY, 2);
+  EXPECT_EQ(list_->DEF[1], 1);
+}
+
+TEST_F(KeyedListSeries, AReferenceTooLongWithItsFolderIsRefused) {
+  // Cut to the value text, the reference would name the first column.
+  const std::string folder = "/" + std::string(200, 'f') + "/";
+  const std::string reference = std::string(50, 'd') + ".dat;\\12";
+  ASSIGN_TEXT(list_->LISTDIR, folder);
+  ADD_ENTRY(*list_, "NOx_dep", reference);
+  ADD_ENTRY(*list_, "upt", "1|" + reference);
+  GETKEYTS(*list_, " NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
+  EXPECT_EQ(KEYMSG_TEXT(),
+            PADDED("xGETKEYTS: Reference of  NOx_dep  is longer than 256 characters with its folder!", 128));
+  EXPECT_EQ(LINE_TEXT(*list_, 1), PADDED(reference, LINE_LENGTH));
+  EXPECT_EQ(list_->GOT[0], 1);
+  for (float v : vec_) EXPECT_EQ(v, UNTOUCHED);
+
+  Columns cols;
+  GETKEYTS2(3, 2, *list_, "upt", 1990, 1990, 1990, 1, cols.arr, nullptr);
+  EXPECT_EQ(KEYMSG_TEXT().substr(0, 38), "xGETKEYTS2: Reference of  upt  is long");
+  EXPECT_EQ(cols.at(1, 1990), 1.0f);
+  EXPECT_EQ(cols.at(2, 1990), UNTOUCHED);
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ TEST(NumberLabels, ClslabelAlignsTheConnectorsOfAllClasses) {
       {3, -1, "(i8)   ", 0, 20, "         < 20         ", 8},
       {2, 1, "(f 5.2)", 0.25f, 0.5f, " 0.25 - 0.50         ", 5},
       {2, 1, "(f3.2)", -0.5f, 0.5f, "*** - .50            ", 3},   // no room for the zero
+      {2, 1, "(f 5.1)", -0.96f, 0.97f, " -1.0 - 1.0          ", 5},  // rounded up to 1, not shown as 0
       {1, 1, "(g12.4)", 0, 0.05f, "             < 0.5000E-01", 12},
       {2, 1, "  (i 4)", 1.4f, 2.5f, "   1 - 3              ", 4},
   };

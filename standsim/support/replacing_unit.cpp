@@ -58,9 +58,12 @@ bool ReplacingUnit::commit() {
   struct stat info;
   const bool complete = closed && !failed_ && ::stat(temporary_.c_str(), &info) == 0 &&
                         static_cast<unsigned long long>(info.st_size) == bytes_;
-  if (!complete || std::rename(temporary_.c_str(), target_.c_str()) != 0) return false;
+  const bool renamed = complete && std::rename(temporary_.c_str(), target_.c_str()) == 0;
+  // A failed commit removes the temporary file at once: a caller that stops
+  // the process on the failure never runs the destructor.
+  if (!renamed) std::remove(temporary_.c_str());
   temporary_.clear();
-  return true;
+  return renamed;
 }
 
 }  // namespace standsim

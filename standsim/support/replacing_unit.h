@@ -27,7 +27,7 @@ class ReplacingUnit {
 
   // Closes the temporary file, checks that it holds everything written and
   // renames it over the target. False when anything failed; the target is
-  // then as it was.
+  // then as it was, and the temporary file is gone.
   bool commit();
 
  private:

@@ -130,7 +130,7 @@ class TreeDataReader {
 
 void FillGaps(int lowerBound, int first, int end, float missing, std::span<double> values,
               int& status) {
-  if (first < lowerBound) {
+  if (first < lowerBound || first < 0) {
     status = 1;
     return;
   }

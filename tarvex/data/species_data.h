@@ -23,8 +23,9 @@ namespace tarvex {
 // Fills the missing values (not greater than MISSING) of VALUES[FIRST..END-1]
 // in place: values before the first valid one take its value, values between
 // two valid ones lie on the line between them, values after the last valid
-// one repeat it. STATUS: 0 filled, 1 FIRST below LOWERBOUND (nothing done),
-// 2 no valid value in the range (nothing changed). END is held within VALUES.
+// one repeat it. STATUS: 0 filled, 1 FIRST below LOWERBOUND or below the
+// start of VALUES (nothing done), 2 no valid value in the range (nothing
+// changed). END is held within VALUES.
 void FillGaps(int lowerBound, int first, int end, float missing, std::span<double> values,
               int& status);
 

@@ -41,6 +41,12 @@ TEST(FillGaps, FillsBeforeBetweenAndAfterTheValidValues) {
     EXPECT_EQ(status, c.status);
     EXPECT_EQ(values, c.filled);
   }
+  // A lower bound below 0 does not let FIRST reach before the values.
+  std::vector<double> values{-1, 4.0};
+  int status = -1;
+  FillGaps(-5, -2, 2, -1.0f, values, status);
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(values, (std::vector<double>{-1, 4.0}));
 }
 
 // A species data file in which every value tells where it belongs:

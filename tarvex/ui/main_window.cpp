@@ -14,7 +14,6 @@
 #include <QUrl>
 #include <cstdlib>
 
-#include "tarvex/data/number_text.h"
 #include "tarvex/data/species_data.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/about_dialog.h"
@@ -55,6 +54,8 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
       FormAbout(new TFormAbout(this)),
       FormBiomassData(new TFormBiomassData(this)),
       FormCntry2Region(new TFormCntry2Region(this)) {
+  const std::function<void(int)> endProcess =
+      setup.EndProcess ? setup.EndProcess : [](int code) { std::exit(code); };
   setWindowTitle("Tarvex!");
   resize(933, 700);
   BuildMenus();
@@ -101,10 +102,7 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
     // Without the species defaults no cohort can get biomass parameters.
     ShowMessage(e.what());
     SpeciesRegionDefaults_ = std::make_unique<SpeciesRegionDefaults>();
-    if (setup.EndProcess)
-      setup.EndProcess(1);
-    else
-      std::exit(1);
+    endProcess(1);
   }
 
   StringGridStemGrowth->SetHeaderRow({"Age", "Growth (m3/ha/yr)"});
@@ -119,7 +117,7 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   LabelCohortNumber->setText("Cohort 1");
 
   ChartManagement->SetBarWidth(20);
-  BindStandsimLibrary(setup.EndProcess);
+  BindStandsimLibrary(endProcess);
   for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->SetPenWidth(2);
   LoadFolderOptions();
 
@@ -146,10 +144,7 @@ void TForm1::BindStandsimLibrary(const std::function<void(int)>& endProcess) {
     Read4upEntry = entries.Read4up;
   } catch (const TarvexError& e) {
     ShowMessage(e.what());
-    if (endProcess)
-      endProcess(0);
-    else
-      std::exit(0);
+    endProcess(0);
   }
 }
 

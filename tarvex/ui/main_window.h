@@ -49,7 +49,8 @@ struct WorkbenchSetup {
   // The program's folder (libstandsim.so, the species data file, html/,
   // HELP/); empty for the folder of the running program.
   QString ProgramFolder;
-  // Ends the process after a failed binding of the model library.
+  // Ends the process when the model library or the species data cannot be
+  // used; empty for std::exit.
   std::function<void(int)> EndProcess;
 };
 

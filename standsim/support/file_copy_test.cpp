@@ -14,19 +14,6 @@
 namespace standsim {
 namespace {
 
-std::string contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-int files_in(const std::string& folder) {
-  int n = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++n;
-  return n;
-}
-
 TEST(Copyfile, DropsTheMarkedLinesAndTrailingBlanks) {
   TestFolder folder;
   const std::string src = folder.write("src.txt", "keep  \n!drop\n  x ! y   \n\nlast   ");

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -38,5 +39,20 @@ class TestFolder {
  private:
   std::filesystem::path path_;
 };
+
+// The whole contents of the file at PATH.
+inline std::string contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// How many entries FOLDER holds.
+inline int files_in(const std::string& folder) {
+  int n = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++n;
+  return n;
+}
 
 }  // namespace standsim

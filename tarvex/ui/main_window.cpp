@@ -5,13 +5,16 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 #include <cstdlib>
 
 #include "tarvex/data/species_data.h"
@@ -58,6 +61,7 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
       setup.EndProcess ? setup.EndProcess : [](int code) { std::exit(code); };
   setWindowTitle("Tarvex!");
   resize(933, 700);
+  CentreOnScreen();
   BuildMenus();
   BuildSitePage();
   BuildForestPage();
@@ -129,6 +133,15 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  // A window larger than the screen keeps its top left corner on it.
+  const QRect area = screen->availableGeometry();
+  move(std::max(area.left(), area.center().x() - width() / 2),
+       std::max(area.top(), area.center().y() - height() / 2));
+}
 
 void TForm1::InitExeFolder(const QString& programFolder) {
   QString folder = programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;

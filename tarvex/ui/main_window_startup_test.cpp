@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -58,6 +59,15 @@ class MainWindowStartupTest : public QObject {
     auto window = StartWindow(dialogs);
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
     QCOMPARE(window->windowTitle(), QString("Tarvex!"));
+    // Centred on the screen; one wider than the screen starts at its left edge.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = window->geometry();
+    QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 1);
+    if (frame.width() <= screen.width()) {
+      QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 1);
+    } else {
+      QCOMPARE(frame.left(), screen.left());
+    }
     QCOMPARE(Items(*window->ComboBoxRegions), QStringList({"Atlantic", "Artic", "Alpine", "Boreal",
                                                            "Continental", "Mediterranean"}));
     QCOMPARE(window->ComboBoxRegions->currentText(), QString("Select Region"));

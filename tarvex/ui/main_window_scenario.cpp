@@ -62,6 +62,7 @@ void TForm1::Open1Click() {
   if (Site->NrCohorts() > 1) ButtonNextCohort->setEnabled(true);
   CurrentCohort = 0;
   DisplayCohort();
+  ShowCohortLabels();
   SetNrCohortsLabel();
   statusBar()->showMessage("Using file: " + name);
   ButtonReadNdep->setEnabled(false);

@@ -100,6 +100,14 @@ class ScenarioCommandsTest : public QObject {
     QVERIFY(!other->ButtonReadNdep->isEnabled());
     QCOMPARE(other->LastPeriodYear(), 2050);
     QCOMPARE(other->statusBar()->currentMessage(), "Using file: " + file);
+
+    // A window that showed its second cohort shows the file's first.
+    QCOMPARE(window_->LabelCohortNumber->text(), QString("Cohort 2"));
+    dialogs_.files = {file};
+    window_->Open1Click();
+    QCOMPARE(window_->CurrentCohortIndex(), 0);
+    QCOMPARE(window_->LabelCohortNumber->text(), QString("Cohort 1"));
+    QCOMPARE(window_->LabelSpecies->text(), QString("Picea abies"));
   }
 
   void aRelativeQsmNameIsReadFromTheScenarioFolder() {

@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -113,6 +115,10 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   StringGridManagement->SetHeaderRow(
       {"Year", "Management", "Percentage", "Stems", "Branches", "Roots", "Leaves"});
   StringGridManagement->SetCell(2, 1, "100");
+  // All seven columns of the management grid are in view beside its scroll bar.
+  StringGridManagement->setMinimumWidth(StringGridManagement->horizontalHeader()->length() +
+                                        StringGridManagement->verticalScrollBar()->sizeHint().width() +
+                                        2 * StringGridManagement->frameWidth());
 
   Site = std::make_unique<CSite>();
   Site->AddCohort();

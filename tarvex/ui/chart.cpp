@@ -104,7 +104,11 @@ void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin,
   double low = limits.AutomaticMinimum ? dataMin : limits.Minimum;
   double high = limits.AutomaticMaximum ? dataMax : limits.Maximum;
   if (high < low) std::swap(low, high);
-  if (high == low) high = low + 1.0;
+  // A constant series is drawn across the middle of the plot.
+  if (high == low) {
+    low -= 0.5;
+    high += 0.5;
+  }
   axis->setRange(low, high);
   axis->setTitleText(limits.Title);
 }

@@ -116,9 +116,10 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
       {"Year", "Management", "Percentage", "Stems", "Branches", "Roots", "Leaves"});
   StringGridManagement->SetCell(2, 1, "100");
   // All seven columns of the management grid are in view beside its scroll bar.
-  StringGridManagement->setMinimumWidth(StringGridManagement->horizontalHeader()->length() +
-                                        StringGridManagement->verticalScrollBar()->sizeHint().width() +
-                                        2 * StringGridManagement->frameWidth());
+  StringGrid& management = *StringGridManagement;
+  management.setMinimumWidth(management.horizontalHeader()->length() +
+                             management.verticalScrollBar()->sizeHint().width() +
+                             2 * management.frameWidth());
 
   Site = std::make_unique<CSite>();
   Site->AddCohort();

@@ -60,7 +60,8 @@ class ResultChartsTest : public QObject {
     QVERIFY(chart.Left().AutomaticMaximum);
     // The values are labelled at round ticks.
     window_->Chart1->Refresh();
-    const auto* left = qobject_cast<QValueAxis*>(window_->Chart1->chart()->axes(Qt::Vertical).front());
+    const auto* left =
+        qobject_cast<QValueAxis*>(window_->Chart1->chart()->axes(Qt::Vertical).front());
     QCOMPARE(left->tickType(), QValueAxis::TicksDynamic);
     QCOMPARE(left->tickInterval(), 500.0);
     QCOMPARE(left->tickAnchor(), 0.0);

@@ -85,7 +85,8 @@ void TForm1::New1Click() {
   ComboBoxRegions->setEditText(ComboBoxRegions->itemText(0));
   ComboBoxSpecies->setCurrentIndex(0);
   ComboBoxSpecies->setEditText(ComboBoxSpecies->itemText(0));
-  EditQsmpFileName->clear();
+  // Cleared as text set by the program, not as an edit of the user.
+  EditQsmpFileName->setText(QString());
   Site = std::make_unique<CSite>();
   // The new site keeps the forest type the window shows.
   Site->ForestType = NaturalForest ? "NatJuvenation" : "EvenAged";

@@ -194,6 +194,15 @@ class ScenarioCommandsTest : public QObject {
     QCOMPARE(window_->LabelCohortNumber->text(), QString("Cohort 1"));
   }
 
+  void aSavedScenarioIsReplacedWithoutQuestions() {
+    dialogs_.files = {folder_->filePath("stand.tvx")};
+    window_->Save1Click();
+    window_->New1Click();
+    window_->New1Click();  // the cleared file name is no change to save
+    QVERIFY(dialogs_.questions.isEmpty());
+    QVERIFY(!window_->EditQsmpFileName->isModified());
+  }
+
   void newKeepsANaturalForest() {
     window_->RadioGroupManType->SetItemIndex(1);
     window_->StringGridManagement->ClearRows();

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -231,6 +232,25 @@ class MainWindowStartupTest : public QObject {
     QApplication::sendEvent(window.get(), &event);
     QVERIFY(!event.isAccepted());
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+  }
+
+  void theSaveQuestionIsAPlainBox() {
+    QtUserDialogs dialogs;
+    QString shown;
+    // Answers the box once it is shown.
+    QTimer answer;
+    answer.setInterval(10);
+    connect(&answer, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      answer.stop();
+      shown = box->windowTitle() + ": " + box->text();
+      if (box->icon() != QMessageBox::NoIcon) shown += " (with icon)";
+      box->button(QMessageBox::Yes)->click();
+    });
+    answer.start();
+    QVERIFY(dialogs.AskYesNo(nullptr, "Save the file", "Save Tarvex file ?"));
+    QCOMPARE(shown, QString("Save the file: Save Tarvex file ?"));
   }
 
   void anUnchangedScenarioClosesWithoutAsking() {

@@ -104,10 +104,12 @@ void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin,
   double low = limits.AutomaticMinimum ? dataMin : limits.Minimum;
   double high = limits.AutomaticMaximum ? dataMax : limits.Maximum;
   if (high < low) std::swap(low, high);
-  // A constant series is drawn across the middle of the plot.
   if (high == low) {
-    low -= 0.5;
-    high += 0.5;
+    // A constant series is drawn across the middle of the plot; equal limits
+    // set by hand open upwards.
+    const bool fromData = limits.Automatic();
+    low -= fromData ? 0.5 : 0.0;
+    high += fromData ? 0.5 : 1.0;
   }
   axis->setRange(low, high);
   axis->setTitleText(limits.Title);

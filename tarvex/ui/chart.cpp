@@ -1,6 +1,7 @@
 #include "tarvex/ui/chart.h"
 
 #include <QAreaSeries>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -9,15 +10,23 @@
 namespace tarvex {
 namespace {
 
-// A whole tick step of 1, 2 or 5 times a power of ten giving at most about
-// eight ticks over SPAN.
-double WholeTickStep(double span) {
-  const double rough = std::max(span / 8.0, 1.0);
+// A tick step of 1, 2 or 5 times a power of ten giving at most about TICKS
+// ticks over SPAN, and at least SMALLEST.
+double TickStep(double span, double ticks, double smallest) {
+  const double rough = std::max(span / ticks, smallest);
   const double power = std::pow(10.0, std::floor(std::log10(rough)));
   for (double factor : {1.0, 2.0, 5.0}) {
     if (factor * power >= rough) return factor * power;
   }
   return 10.0 * power;
+}
+
+// Ticks at the whole multiples of STEP inside the axis' range; an axis whose
+// range gives no usable step keeps its ticks where they were.
+void SetTicks(QValueAxis* axis, double step) {
+  if (!std::isfinite(step) || step <= 0.0) return;
+  axis->setTickAnchor(std::ceil(axis->min() / step) * step);
+  axis->setTickInterval(step);
 }
 
 }  // namespace
@@ -32,11 +41,16 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
   left_.Title = leftTitle;
   auto* chart = new QChart;
   chart->legend()->hide();
+  // The plot takes the whole view, so that small charts keep their titles.
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->setMargins(QMargins(6, 6, 12, 6));
+  chart->setBackgroundRoundness(0);
   // Years and ages are labelled as whole numbers.
   bottomAxis_->setLabelFormat("%.0f");
   bottomAxis_->setTickType(QValueAxis::TicksDynamic);
   chart->addAxis(bottomAxis_, Qt::AlignBottom);
   leftAxis_->setLabelFormat("%g");
+  leftAxis_->setTickType(QValueAxis::TicksDynamic);
   chart->addAxis(leftAxis_, Qt::AlignLeft);
   if (kind_ == Kind::Bar) {
     bars_ = new QAreaSeries(line_);
@@ -90,7 +104,13 @@ void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin,
   double low = limits.AutomaticMinimum ? dataMin : limits.Minimum;
   double high = limits.AutomaticMaximum ? dataMax : limits.Maximum;
   if (high < low) std::swap(low, high);
-  if (high == low) high = low + 1.0;
+  if (high == low) {
+    // A constant series is drawn across the middle of the plot; equal limits
+    // set by hand open upwards.
+    const bool fromData = limits.Automatic();
+    low -= fromData ? 0.5 : 0.0;
+    high += fromData ? 0.5 : 1.0;
+  }
   axis->setRange(low, high);
   axis->setTitleText(limits.Title);
 }
@@ -110,14 +130,16 @@ void Chart::Refresh() {
   }
   if (kind_ == Kind::Bar) yMin = std::min(yMin, 0.0);
   ApplyAxis(bottomAxis_, bottom_, xMin, xMax);
-  const double step = WholeTickStep(bottomAxis_->max() - bottomAxis_->min());
-  bottomAxis_->setTickAnchor(std::ceil(bottomAxis_->min() / step) * step);
-  bottomAxis_->setTickInterval(step);
+  // Years and ages fall on whole ticks; values on round ones.
+  SetTicks(bottomAxis_, TickStep(bottomAxis_->max() - bottomAxis_->min(), 8.0, 1.0));
   ApplyAxis(leftAxis_, left_, yMin, yMax);
+  SetTicks(leftAxis_, TickStep(leftAxis_->max() - leftAxis_->min(), 5.0, 0.0));
   if (kind_ == Kind::Line) {
     line_->replace(points_);
     return;
   }
+  // An empty set of bars draws nothing, not even its outline.
+  bars_->setVisible(!points_.isEmpty());
   // Each bar is a rectangle of the series' width in pixels standing on zero.
   const double span = bottomAxis_->max() - bottomAxis_->min();
   // Before the chart is laid out its plot area has no real width yet.

@@ -1,6 +1,7 @@
 // Reading the deposition of the site's QSM input file through READ4UP.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "tarvex/ui/chart.h"
@@ -35,6 +36,12 @@ class DepositionTest : public QObject {
     QCOMPARE(chart.Bottom().Minimum, 1950.0);
     QCOMPARE(chart.Bottom().Maximum, 2110.0);
     QCOMPARE(window_->ChartManagement->Bottom().Maximum, 2110.0);
+    // The constant deposition runs across the middle of the plot.
+    window_->ChartNdep->Refresh();
+    const auto* left =
+        qobject_cast<QValueAxis*>(window_->ChartNdep->chart()->axes(Qt::Vertical).front());
+    QCOMPARE(left->min(), 0.25);
+    QCOMPARE(left->max(), 1.25);
     QCOMPARE(window_->SiteRecord().FirstYear, 1950);
     QCOMPARE(window_->SiteRecord().LastYear, 2100);
     QCOMPARE(window_->SiteRecord().Ndep[2000], 0.75f);

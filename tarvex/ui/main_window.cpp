@@ -5,13 +5,18 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 #include <cstdlib>
 
 #include "tarvex/data/species_data.h"
@@ -58,6 +63,7 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
       setup.EndProcess ? setup.EndProcess : [](int code) { std::exit(code); };
   setWindowTitle("Tarvex!");
   resize(933, 700);
+  CentreOnScreen();
   BuildMenus();
   BuildSitePage();
   BuildForestPage();
@@ -109,6 +115,11 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   StringGridManagement->SetHeaderRow(
       {"Year", "Management", "Percentage", "Stems", "Branches", "Roots", "Leaves"});
   StringGridManagement->SetCell(2, 1, "100");
+  // All seven columns of the management grid are in view beside its scroll bar.
+  StringGrid& management = *StringGridManagement;
+  management.setMinimumWidth(management.horizontalHeader()->length() +
+                             management.verticalScrollBar()->sizeHint().width() +
+                             2 * management.frameWidth());
 
   Site = std::make_unique<CSite>();
   Site->AddCohort();
@@ -129,6 +140,15 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  // A window larger than the screen keeps its top left corner on it.
+  const QRect area = screen->availableGeometry();
+  move(std::max(area.left(), area.center().x() - width() / 2),
+       std::max(area.top(), area.center().y() - height() / 2));
+}
 
 void TForm1::InitExeFolder(const QString& programFolder) {
   QString folder = programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;

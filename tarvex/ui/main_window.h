@@ -214,6 +214,7 @@ class TForm1 : public QMainWindow {
   void BuildCohortBar();
   void ConnectEvents();
 
+  void CentreOnScreen();
   void InitExeFolder(const QString& programFolder);
   void BindStandsimLibrary(const std::function<void(int)>& endProcess);
   void FillSpeciesAndRegions();

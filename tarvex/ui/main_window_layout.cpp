@@ -173,7 +173,7 @@ void TForm1::BuildForestPage() {
   ChartStemGrowth->SetColor(Qt::green);
 
   StringGridManagement = new StringGrid(7, 99, 0, page);
-  for (int c = 0; c < 7; ++c) StringGridManagement->setColumnWidth(c, 63);
+  for (int c = 0; c < 7; ++c) StringGridManagement->setColumnWidth(c, 72);
   ComboBox1 = CellList(StringGridManagement->viewport(), {"Thinning", "Clearcut", "Planting"});
   ComboBox1->setEditText("Thinning");
   ComboBox2 = CellList(StringGridManagement->viewport(), {"Removed", "Left"});
@@ -209,6 +209,8 @@ void TForm1::BuildResultsPage() {
   QWidget* page = TabSheetResults;
   Chart1 = new Chart(Chart::Kind::Line, "year", "", page);
   PageControlOutput = new QTabWidget(page);
+  // The four pages' tabs are all in view.
+  PageControlOutput->setUsesScrollButtons(false);
   RadioGroupBiomass = new RadioGroup("g/m2",
                                      {"Biomass stems", "Biomass branches", "Biomass coarse roots",
                                       "Biomass fine roots", "Biomass leaves"},

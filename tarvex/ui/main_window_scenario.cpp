@@ -62,6 +62,7 @@ void TForm1::Open1Click() {
   if (Site->NrCohorts() > 1) ButtonNextCohort->setEnabled(true);
   CurrentCohort = 0;
   DisplayCohort();
+  ShowCohortLabels();
   SetNrCohortsLabel();
   statusBar()->showMessage("Using file: " + name);
   ButtonReadNdep->setEnabled(false);
@@ -84,7 +85,8 @@ void TForm1::New1Click() {
   ComboBoxRegions->setEditText(ComboBoxRegions->itemText(0));
   ComboBoxSpecies->setCurrentIndex(0);
   ComboBoxSpecies->setEditText(ComboBoxSpecies->itemText(0));
-  EditQsmpFileName->clear();
+  // Cleared as text set by the program, not as an edit of the user.
+  EditQsmpFileName->setText(QString());
   Site = std::make_unique<CSite>();
   // The new site keeps the forest type the window shows.
   Site->ForestType = NaturalForest ? "NatJuvenation" : "EvenAged";

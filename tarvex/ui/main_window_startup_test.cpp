@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -58,6 +60,15 @@ class MainWindowStartupTest : public QObject {
     auto window = StartWindow(dialogs);
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
     QCOMPARE(window->windowTitle(), QString("Tarvex!"));
+    // Centred on the screen; one wider than the screen starts at its left edge.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect frame = window->geometry();
+    QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 1);
+    if (frame.width() <= screen.width()) {
+      QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 1);
+    } else {
+      QCOMPARE(frame.left(), screen.left());
+    }
     QCOMPARE(Items(*window->ComboBoxRegions), QStringList({"Atlantic", "Artic", "Alpine", "Boreal",
                                                            "Continental", "Mediterranean"}));
     QCOMPARE(window->ComboBoxRegions->currentText(), QString("Select Region"));
@@ -221,6 +232,25 @@ class MainWindowStartupTest : public QObject {
     QApplication::sendEvent(window.get(), &event);
     QVERIFY(!event.isAccepted());
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+  }
+
+  void theSaveQuestionIsAPlainBox() {
+    QtUserDialogs dialogs;
+    QString shown;
+    // Answers the box once it is shown.
+    QTimer answer;
+    answer.setInterval(10);
+    connect(&answer, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      answer.stop();
+      shown = box->windowTitle() + ": " + box->text();
+      if (box->icon() != QMessageBox::NoIcon) shown += " (with icon)";
+      box->button(QMessageBox::Yes)->click();
+    });
+    answer.start();
+    QVERIFY(dialogs.AskYesNo(nullptr, "Save the file", "Save Tarvex file ?"));
+    QCOMPARE(shown, QString("Save the file: Save Tarvex file ?"));
   }
 
   void anUnchangedScenarioClosesWithoutAsking() {

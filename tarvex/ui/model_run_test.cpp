@@ -10,6 +10,7 @@
 #include "tarvex/data/species_data.h"
 #include "tarvex/ui/chart.h"
 #include "tarvex/ui/growth_arguments.h"
+#include "tarvex/ui/radio_group.h"
 #include "tarvex/ui/standsim_library.h"
 #include "tarvex/ui/window_fixture.h"
 
@@ -105,6 +106,37 @@ class ModelRunTest : public QObject {
       QCOMPARE(Stems(cohort.Biomass[y]), Stems(arguments->Biomass(0, y - shift)));
     }
     QVERIFY(Stems(cohort.Biomass[2010]) > 0.0);
+  }
+
+  void aNaturalSiteRunsWithoutPlantingFromThePeriodStart() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    window->EditQsmpFileName->setText(QString::fromStdString(qsm_));
+    window->ComboBoxRegions->setEditText("Boreal");
+    window->RadioGroupManType->SetItemIndex(1);
+    for (int c = 0; c < 2; ++c) {
+      if (c > 0) window->Insertnewcohort1Click();
+      window->ComboBoxSpecies->setEditText("Picea abies");
+      window->ComboBoxSpeciesChange();
+      window->EditMaxGrowth->setText("10");
+      window->EditInitBiom->setText(c == 0 ? "50" : "20");
+      window->EditKgr->setText("200");
+      window->StringGridManagement->ClearRows();
+    }
+    dialogs.Clear();
+    window->PageControl1->setCurrentWidget(window->TabSheetResults);
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetResults);
+
+    const CSite& site = window->SiteRecord();
+    QCOMPARE(site.ForestType, std::string("NatJuvenation"));
+    for (int c = 0; c < 2; ++c) {
+      QCOMPARE(Stems(site.Cohort(c).Biomass[1989]), 0.0);
+      QVERIFY(Stems(site.Cohort(c).Biomass[1990]) > 0.0);
+    }
+    QCOMPARE(Stems(site.SumBiomass[2000]),
+             Stems(site.Cohort(0).Biomass[2000]) + Stems(site.Cohort(1).Biomass[2000]));
+    QCOMPARE(window->Chart1->Point(0).x(), 1990.0);
   }
 
   void aCohortWithoutPlantingStopsTheRunAndKeepsTheResults() {

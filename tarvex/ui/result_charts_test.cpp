@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "tarvex/ui/chart.h"
@@ -57,6 +58,13 @@ class ResultChartsTest : public QObject {
     QCOMPARE(chart.Left().Minimum, 0.0);
     QVERIFY(!chart.Left().AutomaticMinimum);
     QVERIFY(chart.Left().AutomaticMaximum);
+    // The values are labelled at round ticks.
+    window_->Chart1->Refresh();
+    const auto* left =
+        qobject_cast<QValueAxis*>(window_->Chart1->chart()->axes(Qt::Vertical).front());
+    QCOMPARE(left->tickType(), QValueAxis::TicksDynamic);
+    QCOMPARE(left->tickInterval(), 500.0);
+    QCOMPARE(left->tickAnchor(), 0.0);
   }
 
   void aNaturalSiteIsPlottedFromThePeriodStart() {

@@ -100,6 +100,14 @@ class ScenarioCommandsTest : public QObject {
     QVERIFY(!other->ButtonReadNdep->isEnabled());
     QCOMPARE(other->LastPeriodYear(), 2050);
     QCOMPARE(other->statusBar()->currentMessage(), "Using file: " + file);
+
+    // A window that showed its second cohort shows the file's first.
+    QCOMPARE(window_->LabelCohortNumber->text(), QString("Cohort 2"));
+    dialogs_.files = {file};
+    window_->Open1Click();
+    QCOMPARE(window_->CurrentCohortIndex(), 0);
+    QCOMPARE(window_->LabelCohortNumber->text(), QString("Cohort 1"));
+    QCOMPARE(window_->LabelSpecies->text(), QString("Picea abies"));
   }
 
   void aRelativeQsmNameIsReadFromTheScenarioFolder() {
@@ -184,6 +192,15 @@ class ScenarioCommandsTest : public QObject {
     QCOMPARE(window_->StringGridManagement->Cell(1, 1), QString("Planting"));
     QVERIFY(window_->ButtonReadNdep->isEnabled());
     QCOMPARE(window_->LabelCohortNumber->text(), QString("Cohort 1"));
+  }
+
+  void aSavedScenarioIsReplacedWithoutQuestions() {
+    dialogs_.files = {folder_->filePath("stand.tvx")};
+    window_->Save1Click();
+    window_->New1Click();
+    window_->New1Click();  // the cleared file name is no change to save
+    QVERIFY(dialogs_.questions.isEmpty());
+    QVERIFY(!window_->EditQsmpFileName->isModified());
   }
 
   void newKeepsANaturalForest() {

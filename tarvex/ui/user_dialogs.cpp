@@ -11,8 +11,9 @@ void QtUserDialogs::ShowMessage(QWidget* parent, const QString& text) {
 }
 
 bool QtUserDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
-  return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  // A plain question box, without an icon.
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+  return box.exec() == QMessageBox::Yes;
 }
 
 QString QtUserDialogs::GetOpenFileName(QWidget* parent, const FileDialogRequest& request) {

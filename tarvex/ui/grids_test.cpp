@@ -261,12 +261,12 @@ class GridsTest : public QObject {
   void defaultManagementAsksAndReplacesTheActions() {
     StringGrid& grid = *window_->StringGridManagement;
     grid.SetCell(0, 1, "1995");
-    window_->FillManagementArray();
     window_->CheckBoxDefManagement->setChecked(true);
     dialogs_.answers = {false};
     window_->CheckBoxDefManagementClick();
     QVERIFY(!window_->CheckBoxDefManagement->isChecked());
     QCOMPARE(grid.Cell(0, 1), QString("1995"));
+    QVERIFY(window_->IsScenarioSaved());
 
     window_->CheckBoxDefManagement->setChecked(true);
     dialogs_.answers = {true};
@@ -277,6 +277,7 @@ class GridsTest : public QObject {
     QCOMPARE(Row(grid, 2),
              QStringList({"20", "Thinning", "20", "Removed", "Removed", "Left", "Left"}));
     QVERIFY(window_->CheckBoxDefManagement->isChecked());
+    QVERIFY(!window_->IsScenarioSaved());
 
     window_->ComboBoxSpecies->setEditText("Unknown");
     QVERIFY_THROWS_EXCEPTION(TarvexError, window_->CheckBoxDefManagementClick());

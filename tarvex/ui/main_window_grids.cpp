@@ -304,6 +304,8 @@ void TForm1::CheckBoxDefManagementClick() {
     management.SetAction(action.Year, action.ActType, action.Perc, kDefaultRemovalFlags);
   }
   DisplayManActions();
+  // The cohort's management was replaced: closing must offer to save it.
+  ScenarioSaved = false;
 }
 
 }  // namespace tarvex

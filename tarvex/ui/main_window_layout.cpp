@@ -164,7 +164,9 @@ void TForm1::BuildForestPage() {
   EditMaxGrowth = new QLineEdit(page);
   EditInitBiom = new QLineEdit(page);
 
-  StringGridStemGrowth = new StringGrid(2, 50, 0, page);
+  // A data row for every point and action the records hold, so a curve or
+  // management read from a file is shown whole and kept by the next commit.
+  StringGridStemGrowth = new StringGrid(2, kMaxGrowthPoints + 1, 0, page);
   StringGridStemGrowth->setColumnWidth(0, 64);
   StringGridStemGrowth->setColumnWidth(1, 91);
   LabelDupEntry = new QLabel(page);
@@ -172,7 +174,7 @@ void TForm1::BuildForestPage() {
   ChartStemGrowth = new Chart(Chart::Kind::Line, "Age", "Stem Growth (m3/yr)", page);
   ChartStemGrowth->SetColor(Qt::green);
 
-  StringGridManagement = new StringGrid(7, 99, 0, page);
+  StringGridManagement = new StringGrid(7, kMaxManagementActions + 1, 0, page);
   for (int c = 0; c < 7; ++c) StringGridManagement->setColumnWidth(c, 63);
   ComboBox1 = CellList(StringGridManagement->viewport(), {"Thinning", "Clearcut", "Planting"});
   ComboBox1->setEditText("Thinning");

@@ -32,6 +32,9 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
   left_.Title = leftTitle;
   auto* chart = new QChart;
   chart->legend()->hide();
+  // Narrow margins leave the plot room for the axis titles in a small chart.
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  chart->setBackgroundRoundness(0);
   // Years and ages are labelled as whole numbers.
   bottomAxis_->setLabelFormat("%.0f");
   bottomAxis_->setTickType(QValueAxis::TicksDynamic);
@@ -118,6 +121,8 @@ void Chart::Refresh() {
     line_->replace(points_);
     return;
   }
+  // An area over no points would still draw its edge along the left axis.
+  bars_->setVisible(!points_.isEmpty());
   // Each bar is a rectangle of the series' width in pixels standing on zero.
   const double span = bottomAxis_->max() - bottomAxis_->min();
   // Before the chart is laid out its plot area has no real width yet.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -38,7 +39,10 @@ class TypedTextDelegate : public QStyledItemDelegate {
 StringGrid::StringGrid(int columns, int rows, int fixedColumns, QWidget* parent)
     : QTableWidget(rows - 1, columns - fixedColumns, parent), fixedColumns_(fixedColumns) {
   verticalHeader()->setVisible(fixedColumns > 0);
+  // A cell shows its text on one line, as typed.
+  setWordWrap(false);
   setItemDelegate(new TypedTextDelegate(this));
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
   connect(qApp, &QApplication::focusChanged, this, &StringGrid::FocusChanged);
   for (int c = 0; c < columnCount(); ++c) setHorizontalHeaderItem(c, new QTableWidgetItem);
   for (int r = 0; r < rowCount(); ++r) {
@@ -90,6 +94,24 @@ void StringGrid::ClearRows() {
   for (int r = 1; r < RowCount(); ++r) {
     for (int c = fixedColumns_; c < ColCount(); ++c) SetCell(c, r, QString());
   }
+}
+
+int StringGrid::FullWidth() const {
+  int width = 2 * frameWidth();
+  if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) {
+    width += verticalScrollBar()->sizeHint().width();
+  }
+  if (!verticalHeader()->isHidden()) width += verticalHeader()->sizeHint().width();
+  for (int c = 0; c < columnCount(); ++c) width += columnWidth(c);
+  return width;
+}
+
+QSize StringGrid::sizeHint() const { return {FullWidth(), QTableWidget::sizeHint().height()}; }
+
+int StringGrid::FullHeight() const {
+  int height = 2 * frameWidth() + horizontalHeader()->sizeHint().height();
+  for (int r = 0; r < rowCount(); ++r) height += rowHeight(r);
+  return height;
 }
 
 QRect StringGrid::CellRect(int col, int row) const {

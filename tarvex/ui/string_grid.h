@@ -31,6 +31,13 @@ class StringGrid : public QTableWidget {
   // Empties every cell of rows 1..RowCount-1; the header row stays.
   void ClearRows();
 
+  // The width that shows every column (beside the vertical scroll bar unless
+  // that is switched off) and the height that shows every row. The grid's
+  // preferred width is the first.
+  int FullWidth() const;
+  int FullHeight() const;
+  QSize sizeHint() const override;
+
   // The rectangle of the data cell (COL, ROW) in the coordinates of the
   // grid's viewport.
   QRect CellRect(int col, int row) const;

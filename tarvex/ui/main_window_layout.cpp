@@ -174,6 +174,8 @@ void TForm1::BuildForestPage() {
   LabelDupEntry->setStyleSheet("color: red; font-weight: bold;");
   ChartStemGrowth = new Chart(Chart::Kind::Line, "Age", "Stem Growth (m3/yr)", page);
   ChartStemGrowth->SetColor(Qt::green);
+  // Room for the left axis title.
+  ChartStemGrowth->setMinimumHeight(250);
 
   StringGridManagement = new StringGrid(7, kMaxManagementActions + 1, 0, page);
   // The removal columns show "Removed" whole.
@@ -215,7 +217,9 @@ void TForm1::BuildForestPage() {
   management->addWidget(ChartManagement, 1);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(inputs);
-  layout->addLayout(growth, 1);
+  // The management row takes the room the growth row, hidden for natural
+  // forests, does not need.
+  layout->addLayout(growth);
   layout->addLayout(management, 1);
   layout->addWidget(CheckBoxDefManagement);
 }

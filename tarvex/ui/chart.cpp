@@ -5,14 +5,17 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace tarvex {
 namespace {
 
-// A whole tick step of 1, 2 or 5 times a power of ten giving at most about
-// eight ticks over SPAN.
-double WholeTickStep(double span) {
-  const double rough = std::max(span / 8.0, 1.0);
+// A tick step of 1, 2 or 5 times a power of ten, at least SMALLEST, giving
+// at most about ROOM ticks over SPAN.
+double TickStep(double span, double room, double smallest) {
+  const double rough = std::max(span / room, smallest);
+  // An axis too wide or too narrow for its numbers keeps a plain step.
+  if (!std::isfinite(rough) || rough <= 0.0) return 1.0;
   const double power = std::pow(10.0, std::floor(std::log10(rough)));
   for (double factor : {1.0, 2.0, 5.0}) {
     if (factor * power >= rough) return factor * power;
@@ -40,6 +43,7 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
   bottomAxis_->setTickType(QValueAxis::TicksDynamic);
   chart->addAxis(bottomAxis_, Qt::AlignBottom);
   leftAxis_->setLabelFormat("%g");
+  leftAxis_->setTickType(QValueAxis::TicksDynamic);
   chart->addAxis(leftAxis_, Qt::AlignLeft);
   if (kind_ == Kind::Bar) {
     bars_ = new QAreaSeries(line_);
@@ -56,8 +60,9 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);
   connect(&refresh_, &QTimer::timeout, this, &Chart::Refresh);
-  // Bars keep their width in pixels when the plot area changes.
-  if (kind_ == Kind::Bar) connect(chart, &QChart::plotAreaChanged, this, [this] { ScheduleRefresh(); });
+  // Bars keep their width in pixels and the ticks their room when the plot
+  // area changes.
+  connect(chart, &QChart::plotAreaChanged, this, [this] { ScheduleRefresh(); });
   ScheduleRefresh();
 }
 
@@ -113,10 +118,18 @@ void Chart::Refresh() {
   }
   if (kind_ == Kind::Bar) yMin = std::min(yMin, 0.0);
   ApplyAxis(bottomAxis_, bottom_, xMin, xMax);
-  const double step = WholeTickStep(bottomAxis_->max() - bottomAxis_->min());
-  bottomAxis_->setTickAnchor(std::ceil(bottomAxis_->min() / step) * step);
-  bottomAxis_->setTickInterval(step);
   ApplyAxis(leftAxis_, left_, yMin, yMax);
+  // Whole years and ages at round steps, as many as have room for their
+  // labels; round values up the left axis.
+  const QRectF plot = chart()->plotArea();
+  const double columns = plot.width() > 0 ? std::clamp(plot.width() / 60.0, 2.0, 8.0) : 8.0;
+  const double rows = plot.height() > 0 ? std::clamp(plot.height() / 30.0, 2.0, 8.0) : 5.0;
+  for (auto [axis, room, smallest] : {std::tuple{bottomAxis_, columns, 1.0},
+                                       std::tuple{leftAxis_, rows, 0.0}}) {
+    const double step = TickStep(axis->max() - axis->min(), room, smallest);
+    axis->setTickAnchor(std::ceil(axis->min() / step) * step);
+    axis->setTickInterval(step);
+  }
   if (kind_ == Kind::Line) {
     line_->replace(points_);
     return;
@@ -126,7 +139,7 @@ void Chart::Refresh() {
   // Each bar is a rectangle of the series' width in pixels standing on zero.
   const double span = bottomAxis_->max() - bottomAxis_->min();
   // Before the chart is laid out its plot area has no real width yet.
-  const double plotWidth = chart()->plotArea().width();
+  const double plotWidth = plot.width();
   const double half = plotWidth > 2.0 * barWidth_ ? span * barWidth_ / plotWidth / 2.0 : span / 100.0;
   QVector<QPointF> outline;
   for (const QPointF& p : points_) {

@@ -2,6 +2,7 @@
 // typed so far, and leaving the grid from the cell editor counts as leaving
 // the grid.
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -82,6 +83,29 @@ class StringGridTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     other_->setFocus();
     QCOMPARE(exited.count(), 1);
+  }
+
+  // A grid given its full size shows every column and row whole.
+  void fullSizeShowsEveryCell_data() {
+    QTest::addColumn<int>("fixedColumns");
+    QTest::addColumn<bool>("scrollBar");
+    QTest::newRow("plain") << 0 << true;
+    QTest::newRow("fixed column") << 1 << true;
+    QTest::newRow("fixed column, no scroll bar") << 1 << false;
+  }
+  void fullSizeShowsEveryCell() {
+    QFETCH(int, fixedColumns);
+    QFETCH(bool, scrollBar);
+    StringGrid grid(6, 5, fixedColumns);
+    grid.SetHeaderRow({"", "branches", "coarse roots", "fine roots", "foliage", "stems"});
+    grid.SetFixedColumn({"", "Ca", "K", "Mg", "N"});
+    if (!scrollBar) grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid.resize(grid.FullWidth(), grid.FullHeight());
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QVERIFY(grid.viewport()->width() >= grid.horizontalHeader()->length());
+    QVERIFY(grid.viewport()->height() >= grid.verticalHeader()->length());
   }
 
  private:

@@ -1,10 +1,13 @@
 #include "tarvex/ui/biomass_data_dialog.h"
 
+#include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "tarvex/data/number_text.h"
 #include "tarvex/ui/float_text.h"
@@ -40,15 +43,31 @@ TFormBiomassData::TFormBiomassData(QWidget* parent) : QDialog(parent) {
   StringGridBAF->SetHeaderRow(ages);
   StringGridBAF->SetFixedColumn(QStringList{"year->"} + kCompartments);
   StringGridBAF->verticalHeader()->setMinimumWidth(64);
-  StringGridBAF->horizontalHeader()->setDefaultSectionSize(36);
+  // Each age column shows a factor of four decimals whole; the columns
+  // share any width beyond that.
+  const int factorWidth = StringGridBAF->fontMetrics().horizontalAdvance("0.0000") + 12;
+  for (int c = 0; c < kBafColumns; ++c) StringGridBAF->setColumnWidth(c, factorWidth);
+  StringGridBAF->horizontalHeader()->setMinimumSectionSize(factorWidth);
+  StringGridBAF->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
   StringGridTurnOver = new StringGrid(5, 2, 0, this);
-  StringGridTurnOver->SetHeaderRow(kCompartments);
   StringGridTurnOver->horizontalHeader()->setDefaultSectionSize(64);
+  StringGridTurnOver->SetHeaderRow(kCompartments);
 
   StringGridContents = new StringGrid(6, 5, 1, this);
+  StringGridContents->horizontalHeader()->setDefaultSectionSize(64);
   StringGridContents->SetHeaderRow(QStringList{""} + kCompartments);
   StringGridContents->SetFixedColumn({"", "Ca", "K", "Mg", "N"});
+
+  // Every row of the three grids is shown, without scroll bars.
+  for (StringGrid* grid : {StringGridBAF, StringGridTurnOver, StringGridContents}) {
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setFixedHeight(grid->FullHeight());
+  }
+  StringGridBAF->setMinimumWidth(StringGridBAF->FullWidth());
+  StringGridTurnOver->setFixedWidth(StringGridTurnOver->FullWidth());
+  StringGridContents->setFixedWidth(StringGridContents->FullWidth());
 
   Button1 = new QPushButton("OK", this);
   Button2 = new QPushButton("Cancel", this);
@@ -58,26 +77,37 @@ TFormBiomassData::TFormBiomassData(QWidget* parent) : QDialog(parent) {
   connect(ButtonGetDefaults, &QPushButton::clicked, this,
           &TFormBiomassData::ButtonGetDefaultsClick);
 
-  auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel("Carbon content (%)", this), 0, 0);
-  layout->addWidget(EditCarbonContent, 0, 1);
-  layout->addWidget(new QLabel("Wood density (g/cm3)", this), 0, 2);
-  layout->addWidget(EditWoodDensity, 0, 3);
-  layout->addWidget(new QLabel("Biomass expansion factors", this), 1, 0, 1, 4);
-  layout->addWidget(StringGridBAF, 2, 0, 1, 6);
-  layout->addWidget(new QLabel("Turnover rates (1/yr)", this), 3, 0, 1, 2);
-  layout->addWidget(StringGridTurnOver, 4, 0, 1, 3);
-  layout->addWidget(new QLabel("Nlfmin (%)", this), 5, 0);
-  layout->addWidget(EditNlfmin, 5, 1);
-  layout->addWidget(new QLabel("Nlfmax (%)", this), 6, 0);
-  layout->addWidget(EditNlfmax, 6, 1);
-  layout->addWidget(new QLabel("expNlf ( (m2yr/eq)", this), 7, 0);
-  layout->addWidget(EditexpNlf, 7, 1);
-  layout->addWidget(new QLabel("Nutrient contents (%)", this), 3, 3, 1, 3);
-  layout->addWidget(StringGridContents, 4, 3, 4, 3);
-  layout->addWidget(ButtonGetDefaults, 8, 0, 1, 2);
-  layout->addWidget(Button1, 8, 4);
-  layout->addWidget(Button2, 8, 5);
+  auto* top = new QHBoxLayout;
+  top->addWidget(new QLabel("Carbon content (%)", this));
+  top->addWidget(EditCarbonContent);
+  top->addSpacing(24);
+  top->addWidget(new QLabel("Wood density (g/cm3)", this));
+  top->addWidget(EditWoodDensity);
+  top->addStretch(1);
+  auto* leafNitrogen = new QFormLayout;
+  leafNitrogen->addRow("Nlfmin (%)", EditNlfmin);
+  leafNitrogen->addRow("Nlfmax (%)", EditNlfmax);
+  leafNitrogen->addRow("expNlf ( (m2yr/eq)", EditexpNlf);
+  auto* lower = new QGridLayout;
+  lower->addWidget(new QLabel("Turnover rates (1/yr)", this), 0, 0);
+  lower->addWidget(StringGridTurnOver, 1, 0);
+  lower->addWidget(new QLabel("Nutrient contents (%)", this), 2, 0);
+  lower->addWidget(StringGridContents, 3, 0);
+  lower->addLayout(leafNitrogen, 1, 2, 3, 1, Qt::AlignTop);
+  lower->setColumnMinimumWidth(1, 24);
+  lower->setColumnStretch(3, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ButtonGetDefaults);
+  buttons->addStretch(1);
+  buttons->addWidget(Button1);
+  buttons->addWidget(Button2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(new QLabel("Biomass expansion factors", this));
+  layout->addWidget(StringGridBAF);
+  layout->addLayout(lower);
+  layout->addStretch(1);
+  layout->addLayout(buttons);
 }
 
 void TFormBiomassData::SetDefaults(bool show, const BiomassRecord& record) {

@@ -6,14 +6,17 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace tarvex {
 namespace {
 
-// A tick step of 1, 2 or 5 times a power of ten giving at most about TICKS
-// ticks over SPAN, and at least SMALLEST.
-double TickStep(double span, double ticks, double smallest) {
-  const double rough = std::max(span / ticks, smallest);
+// A tick step of 1, 2 or 5 times a power of ten, at least SMALLEST, giving
+// at most about ROOM ticks over SPAN.
+double TickStep(double span, double room, double smallest) {
+  const double rough = std::max(span / room, smallest);
+  // An axis too wide or too narrow for its numbers keeps a plain step.
+  if (!std::isfinite(rough) || rough <= 0.0) return 1.0;
   const double power = std::pow(10.0, std::floor(std::log10(rough)));
   for (double factor : {1.0, 2.0, 5.0}) {
     if (factor * power >= rough) return factor * power;
@@ -67,8 +70,9 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);
   connect(&refresh_, &QTimer::timeout, this, &Chart::Refresh);
-  // Bars keep their width in pixels when the plot area changes.
-  if (kind_ == Kind::Bar) connect(chart, &QChart::plotAreaChanged, this, [this] { ScheduleRefresh(); });
+  // Bars keep their width in pixels and the ticks their room when the plot
+  // area changes.
+  connect(chart, &QChart::plotAreaChanged, this, [this] { ScheduleRefresh(); });
   ScheduleRefresh();
 }
 
@@ -130,10 +134,16 @@ void Chart::Refresh() {
   }
   if (kind_ == Kind::Bar) yMin = std::min(yMin, 0.0);
   ApplyAxis(bottomAxis_, bottom_, xMin, xMax);
-  // Years and ages fall on whole ticks; values on round ones.
-  SetTicks(bottomAxis_, TickStep(bottomAxis_->max() - bottomAxis_->min(), 8.0, 1.0));
   ApplyAxis(leftAxis_, left_, yMin, yMax);
-  SetTicks(leftAxis_, TickStep(leftAxis_->max() - leftAxis_->min(), 5.0, 0.0));
+  // Whole years and ages at round steps, as many as have room for their
+  // labels; round values up the left axis.
+  const QRectF plot = chart()->plotArea();
+  const double columns = plot.width() > 0 ? std::clamp(plot.width() / 60.0, 2.0, 8.0) : 8.0;
+  const double rows = plot.height() > 0 ? std::clamp(plot.height() / 30.0, 2.0, 8.0) : 5.0;
+  for (auto [axis, room, smallest] : {std::tuple{bottomAxis_, columns, 1.0},
+                                       std::tuple{leftAxis_, rows, 0.0}}) {
+    SetTicks(axis, TickStep(axis->max() - axis->min(), room, smallest));
+  }
   if (kind_ == Kind::Line) {
     line_->replace(points_);
     return;
@@ -143,7 +153,7 @@ void Chart::Refresh() {
   // Each bar is a rectangle of the series' width in pixels standing on zero.
   const double span = bottomAxis_->max() - bottomAxis_->min();
   // Before the chart is laid out its plot area has no real width yet.
-  const double plotWidth = chart()->plotArea().width();
+  const double plotWidth = plot.width();
   const double half = plotWidth > 2.0 * barWidth_ ? span * barWidth_ / plotWidth / 2.0 : span / 100.0;
   QVector<QPointF> outline;
   for (const QPointF& p : points_) {

@@ -8,6 +8,7 @@
 
 #include "tarvex/data/defs.h"
 #include "tarvex/ui/picture_label.h"
+#include "tarvex/ui/user_dialogs.h"
 
 namespace tarvex {
 
@@ -62,10 +63,10 @@ void TFormCntry2Region::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-CountryToRegion AskRegionWith(TFormCntry2Region& dialog) {
-  return [&dialog](const std::string& country) {
+CountryToRegion AskRegionWith(TFormCntry2Region& dialog, UserDialogs& dialogs) {
+  return [&dialog, &dialogs](const std::string& country) {
     dialog.Country = country;
-    dialog.exec();
+    dialogs.RunModal(dialog);
     return dialog.Region;
   };
 }

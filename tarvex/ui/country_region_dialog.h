@@ -16,6 +16,7 @@ class QPushButton;
 namespace tarvex {
 
 class PictureLabel;
+class UserDialogs;
 
 class TFormCntry2Region : public QDialog {
   Q_OBJECT
@@ -41,8 +42,8 @@ class TFormCntry2Region : public QDialog {
   void showEvent(QShowEvent* event) override;
 };
 
-// The region chooser of the scenario reader: shows DIALOG modally for the
-// country and returns the region chosen there.
-CountryToRegion AskRegionWith(TFormCntry2Region& dialog);
+// The region chooser of the scenario reader: shows DIALOG modally through
+// DIALOGS for the country and returns the region chosen there.
+CountryToRegion AskRegionWith(TFormCntry2Region& dialog, UserDialogs& dialogs);
 
 }  // namespace tarvex

@@ -15,6 +15,7 @@
 #include "tarvex/ui/about_dialog.h"
 #include "tarvex/ui/country_region_dialog.h"
 #include "tarvex/ui/picture_label.h"
+#include "tarvex/ui/user_dialogs.h"
 
 using namespace tarvex;
 
@@ -67,7 +68,7 @@ class DialogsTest : public QObject {
 
   void secondShowingKeepsThePreviousChoice() {
     TFormCntry2Region dialog;
-    const CountryToRegion ask = AskRegionWith(dialog);
+    const CountryToRegion ask = AskRegionWith(dialog, dialogs_);
     WhenShown(dialog, [&dialog] {
       QCOMPARE(dialog.LabelCntry->text(), QString("Country read from input file: Finland"));
       dialog.ComboBoxRegions->setCurrentText("Boreal");
@@ -97,7 +98,7 @@ class DialogsTest : public QObject {
       dialog.ComboBoxRegions->setCurrentText("Mediterranean");
       dialog.accept();
     });
-    const auto site = CSite::ReadFromFile(scenario.fileName().toStdString(), AskRegionWith(dialog), nullptr);
+    const auto site = CSite::ReadFromFile(scenario.fileName().toStdString(), AskRegionWith(dialog, dialogs_), nullptr);
     QCOMPARE(site->RegionName, std::string("Mediterranean"));
     QCOMPARE(dialog.Country, std::string("Spain"));
   }
@@ -124,6 +125,9 @@ class DialogsTest : public QObject {
     QVERIFY(!label.HasPicture());
     QVERIFY(label.text().contains("no such picture.jpg"));
   }
+
+ private:
+  QtUserDialogs dialogs_;
 };
 
 QTEST_MAIN(DialogsTest)

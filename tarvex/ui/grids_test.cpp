@@ -100,6 +100,23 @@ class GridsTest : public QObject {
     window_->SaveManActions(true);  // natural stands need no management
   }
 
+  // A scenario file may hold as many points and actions as the records do.
+  void fullRecordsAreShownAndKeptWhole() {
+    CCohort& cohort = window_->SiteRecord().Cohort(0);
+    for (int i = 0; i < kMaxGrowthPoints; ++i) QVERIFY(cohort.Cai.AddPoint(10 + i, 1.0));
+    for (int i = 0; i < kMaxManagementActions; ++i) {
+      QVERIFY(cohort.ForMan.SetAction(2000 + i, standsim::ACT_THINNING, 5.0, {1, 0, 0, 0}));
+    }
+    window_->DisplayGrowth();
+    window_->DisplayManActions();
+    QCOMPARE(window_->StringGridStemGrowth->Cell(0, kMaxGrowthPoints), QString("108"));
+    QCOMPARE(window_->StringGridManagement->Cell(0, kMaxManagementActions), QString("2098"));
+    window_->SaveGrowth(true);
+    window_->SaveManActions(true);
+    QCOMPARE(cohort.Cai.NrDataGrowth, kMaxGrowthPoints);
+    QCOMPARE(cohort.ForMan.NrForManData, kMaxManagementActions);
+  }
+
   void aRowWithOnlyAYearBecomesAThinning() {
     StringGrid& grid = *window_->StringGridManagement;
     grid.SetCell(0, 1, "2010");
@@ -261,12 +278,12 @@ class GridsTest : public QObject {
   void defaultManagementAsksAndReplacesTheActions() {
     StringGrid& grid = *window_->StringGridManagement;
     grid.SetCell(0, 1, "1995");
-    window_->FillManagementArray();
     window_->CheckBoxDefManagement->setChecked(true);
     dialogs_.answers = {false};
     window_->CheckBoxDefManagementClick();
     QVERIFY(!window_->CheckBoxDefManagement->isChecked());
     QCOMPARE(grid.Cell(0, 1), QString("1995"));
+    QVERIFY(window_->IsScenarioSaved());
 
     window_->CheckBoxDefManagement->setChecked(true);
     dialogs_.answers = {true};
@@ -277,6 +294,7 @@ class GridsTest : public QObject {
     QCOMPARE(Row(grid, 2),
              QStringList({"20", "Thinning", "20", "Removed", "Removed", "Left", "Left"}));
     QVERIFY(window_->CheckBoxDefManagement->isChecked());
+    QVERIFY(!window_->IsScenarioSaved());
 
     window_->ComboBoxSpecies->setEditText("Unknown");
     QVERIFY_THROWS_EXCEPTION(TarvexError, window_->CheckBoxDefManagementClick());

@@ -238,9 +238,7 @@ void TForm1::SpeedButton1Click() {
 }
 
 std::string TForm1::ChooseRegionForCountry(const std::string& country) {
-  FormCntry2Region->Country = country;
-  Dialogs.RunModal(*FormCntry2Region);
-  return FormCntry2Region->Region;
+  return AskRegionWith(*FormCntry2Region, Dialogs)(country);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -22,8 +22,6 @@
 namespace tarvex {
 namespace {
 
-constexpr int kGrowthRows = 49;
-constexpr int kManagementRows = 98;
 constexpr int kActionColumn = 1;
 constexpr int kPercentageColumn = 2;
 constexpr int kFirstRemovalColumn = 3;
@@ -74,7 +72,7 @@ void TForm1::SaveGrowth(bool strict) {
   curve.Clear();
   if (NaturalForest) return;
   int added = 0;
-  for (int r = 1; r <= kGrowthRows; ++r) {
+  for (int r = 1; r < StringGridStemGrowth->RowCount(); ++r) {
     const QString ageText = StringGridStemGrowth->Cell(0, r);
     if (ageText.isEmpty()) continue;
     const double increment = NumberOrZero(StringGridStemGrowth->Cell(1, r));
@@ -152,7 +150,7 @@ void TForm1::AddManagementAction(const StringGrid& grid, int row) {
 void TForm1::SaveManActions(bool strict) {
   Current().ForMan.Clear();
   int taken = 0;
-  for (int r = 1; r <= kManagementRows; ++r) {
+  for (int r = 1; r < StringGridManagement->RowCount(); ++r) {
     if (StringGridManagement->Cell(0, r).isEmpty()) continue;
     AddManagementAction(*StringGridManagement, r);
     ++taken;
@@ -304,6 +302,8 @@ void TForm1::CheckBoxDefManagementClick() {
     management.SetAction(action.Year, action.ActType, action.Perc, kDefaultRemovalFlags);
   }
   DisplayManActions();
+  // The cohort's management was replaced: closing must offer to save it.
+  ScenarioSaved = false;
 }
 
 }  // namespace tarvex

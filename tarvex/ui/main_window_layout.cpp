@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "tarvex/ui/chart.h"
 #include "tarvex/ui/main_window.h"
@@ -164,16 +165,23 @@ void TForm1::BuildForestPage() {
   EditMaxGrowth = new QLineEdit(page);
   EditInitBiom = new QLineEdit(page);
 
-  StringGridStemGrowth = new StringGrid(2, 50, 0, page);
+  // A data row for every point and action the records hold, so a curve or
+  // management read from a file is shown whole and kept by the next commit.
+  StringGridStemGrowth = new StringGrid(2, kMaxGrowthPoints + 1, 0, page);
   StringGridStemGrowth->setColumnWidth(0, 64);
   StringGridStemGrowth->setColumnWidth(1, 91);
   LabelDupEntry = new QLabel(page);
   LabelDupEntry->setStyleSheet("color: red; font-weight: bold;");
   ChartStemGrowth = new Chart(Chart::Kind::Line, "Age", "Stem Growth (m3/yr)", page);
   ChartStemGrowth->SetColor(Qt::green);
+  // Room for the left axis title.
+  ChartStemGrowth->setMinimumHeight(250);
 
-  StringGridManagement = new StringGrid(7, 99, 0, page);
-  for (int c = 0; c < 7; ++c) StringGridManagement->setColumnWidth(c, 72);
+  StringGridManagement = new StringGrid(7, kMaxManagementActions + 1, 0, page);
+  // The removal columns show "Removed" whole.
+  const int removalWidth =
+      std::max(63, StringGridManagement->fontMetrics().horizontalAdvance("Removed") + 16);
+  for (int c = 0; c < 7; ++c) StringGridManagement->setColumnWidth(c, c < 3 ? 63 : removalWidth);
   ComboBox1 = CellList(StringGridManagement->viewport(), {"Thinning", "Clearcut", "Planting"});
   ComboBox1->setEditText("Thinning");
   ComboBox2 = CellList(StringGridManagement->viewport(), {"Removed", "Left"});
@@ -184,25 +192,36 @@ void TForm1::BuildForestPage() {
   ChartManagement->Left().Maximum = 125;
   CheckBoxDefManagement = new QCheckBox("Default Management", page);
 
-  auto* layout = new QGridLayout(page);
-  layout->addWidget(new QLabel("Species", page), 0, 0);
-  layout->addWidget(ComboBoxSpecies, 0, 1);
-  layout->addWidget(Button1, 0, 2);
-  layout->addWidget(Label10, 1, 0);
-  layout->addWidget(EditMaxGrowth, 1, 1);
-  layout->addWidget(Label14, 2, 0);
-  layout->addWidget(EditInitBiom, 2, 1);
-  layout->addWidget(Label9, 3, 0);
-  layout->addWidget(EditKgr, 3, 1);
-  layout->addWidget(StringGridStemGrowth, 4, 0, 1, 2);
-  layout->addWidget(ChartStemGrowth, 4, 2, 1, 2);
-  layout->addWidget(LabelDupEntry, 5, 0, 1, 2);
-  layout->addWidget(StringGridManagement, 6, 0, 1, 2);
-  layout->addWidget(ChartManagement, 6, 2, 1, 2);
-  layout->addWidget(CheckBoxDefManagement, 7, 0);
-  layout->setRowStretch(4, 1);
-  layout->setRowStretch(6, 1);
-  layout->setColumnStretch(2, 1);
+  auto* inputs = new QGridLayout;
+  inputs->addWidget(new QLabel("Species", page), 0, 0);
+  inputs->addWidget(ComboBoxSpecies, 0, 1);
+  inputs->addWidget(Button1, 0, 2);
+  inputs->addWidget(Label10, 1, 0);
+  inputs->addWidget(EditMaxGrowth, 1, 1);
+  inputs->addWidget(Label14, 2, 0);
+  inputs->addWidget(EditInitBiom, 2, 1);
+  inputs->addWidget(Label9, 3, 0);
+  inputs->addWidget(EditKgr, 3, 1);
+  inputs->setColumnStretch(3, 1);
+  // Each grid is as wide as its columns; its chart takes the rest of the row.
+  auto* growth = new QGridLayout;
+  StringGridStemGrowth->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+  growth->addWidget(StringGridStemGrowth, 0, 0);
+  growth->addWidget(LabelDupEntry, 1, 0);
+  growth->addWidget(ChartStemGrowth, 0, 1, 2, 1);
+  growth->setColumnStretch(1, 1);
+  auto* management = new QHBoxLayout;
+  StringGridManagement->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+  StringGridManagement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  management->addWidget(StringGridManagement);
+  management->addWidget(ChartManagement, 1);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(inputs);
+  // The management row takes the room the growth row, hidden for natural
+  // forests, does not need.
+  layout->addLayout(growth);
+  layout->addLayout(management, 1);
+  layout->addWidget(CheckBoxDefManagement);
 }
 
 void TForm1::BuildResultsPage() {

@@ -60,7 +60,9 @@ int ParseInt(std::string_view text) {
 
 double ParseDouble(std::string_view text) {
   double value = 0.0;
-  if (!ParseWhole(text, value)) {
+  // "nan" and "inf" are no numbers a user means: they would slip past every
+  // range check of the inputs and the files.
+  if (!ParseWhole(text, value) || !std::isfinite(value)) {
     throw ConversionError("\"" + std::string(text) + "\" is not a valid number",
                           std::string(text));
   }

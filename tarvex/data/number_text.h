@@ -18,7 +18,8 @@ std::string FormatFixed6(double value);
 // The integer written in TEXT ("+" or "-" allowed before the digits).
 int ParseInt(std::string_view text);
 
-// The real number written in TEXT, in decimal or exponent notation.
+// The finite real number written in TEXT, in decimal or exponent notation;
+// "nan", "inf" and values beyond the doubles raise ConversionError.
 double ParseDouble(std::string_view text);
 
 }  // namespace tarvex

@@ -42,7 +42,7 @@ TEST(ParseNumbers, TakesWholeItemsOnly) {
   for (const char* bad : {"", "abc", "1,5", "12abc", "1.5", "++1", "99999999999"}) {
     EXPECT_THROW(ParseInt(bad), ConversionError) << bad;
   }
-  for (const char* bad : {"", "abc", "1,5", "0.5x", "--1", "1 2"}) {
+  for (const char* bad : {"", "abc", "1,5", "0.5x", "--1", "1 2", "nan", "inf", "-infinity", "1e999"}) {
     try {
       ParseDouble(bad);
       ADD_FAILURE() << bad << " was taken";

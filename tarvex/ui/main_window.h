@@ -253,6 +253,8 @@ class TForm1 : public QMainWindow {
   standsim::GrowthEntry GrowthEntry = nullptr;
   int PeriodFirstYear = 0;
   int PeriodLastYear = 0;
+  // Whether the last ReadNdep read the deposition; a run needs it.
+  bool NdepRead = false;
   std::unique_ptr<SpeciesRegionDefaults> SpeciesRegionDefaults_;
   BiomassRecord BiomassWork{};
   std::unique_ptr<CSite> Site;

@@ -39,6 +39,7 @@ void TForm1::ButtonReadNdepClick() {
 }
 
 void TForm1::ReadNdep() {
+  NdepRead = false;
   ChartNdep->Clear();
   MakeFullPath(Site->QSMpInFile, ScenarioFolder);
   if (!FileExists(Site->QSMpInFile)) {
@@ -80,6 +81,7 @@ void TForm1::ReadNdep() {
   }
   NdepFirstYear = PeriodFirstYear;
   NdepLastYear = PeriodLastYear;
+  NdepRead = true;
   ButtonReadNdep->setEnabled(false);
   QSMFolder = FolderPart(Site->QSMpInFile);
 }

@@ -29,6 +29,9 @@ bool TForm1::RunModel() {
       ShowMessage(e.what());
       return false;
     }
+    // The validation has shown why the deposition could not be read; a run
+    // on a cleared series and a period that was not read would be wrong.
+    if (!NdepRead) return false;
     arguments->PackCohort(c, Site->Cohort(c), PeriodFirstYear);
     if (!NaturalForest) {
       try {

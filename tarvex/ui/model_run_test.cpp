@@ -188,6 +188,23 @@ class ModelRunTest : public QObject {
     QCOMPARE(dialogs.messages, QStringList({"Error: no region defined for this site!"}));
   }
 
+  void aDepositionThatCannotBeReadStopsTheRunAndKeepsTheResults() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    const std::string qsm = WriteFile(folder_, "edited.qsm", kQsmText);
+    EnterEvenAgedCohort(*window, dialogs, qsm);
+    QVERIFY(window->RunModel());
+    const double before = Stems(window->SiteRecord().Cohort(0).Biomass[2010]);
+
+    // The QSM file loses its last year.
+    WriteFile(folder_, "edited.qsm", "period 1990\nNOx_dep 0.5\n");
+    dialogs.Clear();
+    QVERIFY(!window->RunModel());
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.messages[0].startsWith("Cannot read N deposition: "), qPrintable(dialogs.messages[0]));
+    QCOMPARE(Stems(window->SiteRecord().Cohort(0).Biomass[2010]), before);
+  }
+
  private:
   QTemporaryDir folder_;
   std::string qsm_;

@@ -15,12 +15,6 @@ using namespace tarvex::testing;
 
 namespace {
 
-QStringList Items(const QComboBox& box) {
-  QStringList items;
-  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
-  return items;
-}
-
 // The message StoreCohortInputs raises, or "" when it returns.
 QString Raised(TForm1& window, bool strict) {
   try {

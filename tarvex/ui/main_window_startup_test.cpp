@@ -27,12 +27,6 @@ using namespace tarvex::testing;
 
 namespace {
 
-QStringList Items(const QComboBox& box) {
-  QStringList items;
-  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
-  return items;
-}
-
 QStringList HeaderRow(const StringGrid& grid) {
   QStringList captions;
   for (int c = 0; c < grid.ColCount(); ++c) captions << grid.Cell(c, 0);

@@ -120,4 +120,11 @@ inline void EnterEvenAgedCohort(TForm1& window, RecordingDialogs& dialogs, const
   dialogs.Clear();
 }
 
+// The items of a combo box in their order.
+inline QStringList Items(const QComboBox& box) {
+  QStringList items;
+  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+  return items;
+}
+
 }  // namespace tarvex::testing

@@ -77,6 +77,8 @@ class TForm1 : public QMainWindow {
   // Cohort inputs and navigation.
   void DisplayCohort();
   bool StoreCohortInputs(bool strict);
+  // StoreCohortInputs with its message shown: false when it raised one.
+  bool StoreCohortInputsOrShow(bool strict);
   void Insertnewcohort1Click();
   void SpeedButtonInsertCohortClick();
   void ButtonPreviousCohortClick();

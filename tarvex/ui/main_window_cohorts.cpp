@@ -86,13 +86,18 @@ bool TForm1::StoreCohortInputs(bool strict) {
   return true;
 }
 
-void TForm1::Insertnewcohort1Click() {
+bool TForm1::StoreCohortInputsOrShow(bool strict) {
   try {
-    StoreCohortInputs(false);
+    StoreCohortInputs(strict);
   } catch (const std::exception& e) {
     ShowMessage(e.what());
-    return;
+    return false;
   }
+  return true;
+}
+
+void TForm1::Insertnewcohort1Click() {
+  if (!StoreCohortInputsOrShow(false)) return;
   if (Site->NrCohorts() >= kMaxCohorts) {
     ShowMessage("A site holds at most " + QString::number(kMaxCohorts) + " cohorts!");
     return;
@@ -123,12 +128,7 @@ void TForm1::ButtonPreviousCohortClick() {
     ShowMessage("No previous Cohort!");
     return;
   }
-  try {
-    StoreCohortInputs(false);
-  } catch (const std::exception& e) {
-    ShowMessage(e.what());
-    return;
-  }
+  if (!StoreCohortInputsOrShow(false)) return;
   ButtonNextCohort->setEnabled(true);
   --CurrentCohort;
   DisplayCohort();
@@ -142,12 +142,7 @@ void TForm1::ButtonNextCohortClick() {
     ShowMessage("No next Cohort!");
     return;
   }
-  try {
-    StoreCohortInputs(false);
-  } catch (const std::exception& e) {
-    ShowMessage(e.what());
-    return;
-  }
+  if (!StoreCohortInputsOrShow(false)) return;
   ButtonPreviousCohort->setEnabled(true);
   ++CurrentCohort;
   DisplayCohort();

@@ -23,12 +23,7 @@ bool TForm1::RunModel() {
   SetNrCohortsLabel();
   if (Site->NrCohorts() == 0) return false;
   for (int c = 0; c < Site->NrCohorts(); ++c) {
-    try {
-      StoreCohortInputs(true);
-    } catch (const std::exception& e) {
-      ShowMessage(e.what());
-      return false;
-    }
+    if (!StoreCohortInputsOrShow(true)) return false;
     // The validation has shown why the deposition could not be read; a run
     // on a cleared series and a period that was not read would be wrong.
     if (!NdepRead) return false;

@@ -244,8 +244,10 @@ void ReadManagement(const BlockReader& block, CForMan& forMan) {
   const auto percs = block.List<double>("PercAmount", count, kMaxManagementActions);
   const auto words = block.List<std::string>("RemovedOrLeft", count, kMaxManagementActions);
   for (std::size_t k = 0; k < count; ++k) {
-    if (types[k] < standsim::ACT_THINNING || types[k] > standsim::ACT_PLANTING) {
-      block.Refuse("Actions", "action type " + FormatInt(types[k]) + " is none of 1, 2 and 3");
+    // Type 0 is what the management grid commits for a row that holds a
+    // year but no action; it is kept as it is.
+    if (types[k] < standsim::ACT_NONE || types[k] > standsim::ACT_PLANTING) {
+      block.Refuse("Actions", "action type " + FormatInt(types[k]) + " is none of 0, 1, 2 and 3");
     }
     if (years[k] < 0 || years[k] > kLastYear) {
       block.Refuse("ForManYears", "year " + FormatInt(years[k]) + " is outside 0..4999");

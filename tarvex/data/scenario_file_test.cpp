@@ -144,6 +144,31 @@ TEST(ScenarioFile, ReadsBackWhatItWrote) {
   ExpectSameSite(*CSite::ReadFromFile(kGolden, nullptr, nullptr), *original);
 }
 
+// Every kind of action the management grid commits: a row holding only a
+// year (type 0), a year and a percentage without an action, thinnings with
+// each removal flag, a clearcut and a planting, at the first and last years.
+TEST(ScenarioFile, EveryActionOfTheGridReadsBackUnchanged) {
+  auto site = TwoCohortSite();
+  CForMan& forMan = site->Cohort(0).ForMan;
+  forMan.Clear();
+  forMan.SetAction(0, ACT_PLANTING, 100.0, {0, 0, 0, 0});
+  forMan.SetAction(2010, standsim::ACT_NONE, 0.0, {0, 0, 0, 0});
+  forMan.SetAction(2011, standsim::ACT_NONE, 30.0, {0, 0, 0, 0});
+  forMan.SetAction(2020, ACT_THINNING, 0.0, {1, 0, 0, 0});
+  forMan.SetAction(2030, ACT_THINNING, 12.345678, {0, 1, 0, 0});
+  forMan.SetAction(2040, ACT_THINNING, 100.0, {0, 0, 1, 0});
+  forMan.SetAction(2050, ACT_THINNING, 50.0, {0, 0, 0, 1});
+  forMan.SetAction(4999, ACT_CLEARCUT, 100.0, {1, 1, 0, 1});
+
+  TestFolder folder;
+  const std::string file = folder.File("actions.txt");
+  site->WriteToFile(file);
+  const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
+  ExpectSameSite(*read, *site);
+  read->WriteToFile(folder.File("again.txt"));
+  EXPECT_EQ(ReadText(folder.File("again.txt")), ReadText(file));
+}
+
 TEST(ScenarioFile, KeyOrderAndLineEndsDoNotMatter) {
   const std::string golden = ReadText(kGolden);
   // Reverse the lines of the site part and of each block, keeping the
@@ -322,6 +347,7 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
       {"RemovedOrLeft     1100", "RemovedOrLeft     11a0", {"\"11a0\"", "four digits"}},
       {"RemovedOrLeft     1100", "RemovedOrLeft     11000", {"\"11000\""}},
       {"Actions          3 1 2", "Actions          3 4 2", {"\"Actions\" of cohort 1", "type 4"}},
+      {"Actions          3 1 2", "Actions          3 -1 2", {"\"Actions\" of cohort 1", "type -1"}},
       {"ForManYears      2000", "ForManYears      6000", {"\"ForManYears\" of cohort 1", "6000"}},
       {"MaxGrowth        12.500000", "MaxGrowth        12.5 13", {"\"MaxGrowth\" of cohort 2", "one value"}},
       {"MaxGrowth        12.500000", "MaxGrowth", {"\"MaxGrowth\" of cohort 2", "0 found"}},

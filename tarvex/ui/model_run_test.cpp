@@ -205,6 +205,39 @@ class ModelRunTest : public QObject {
     QCOMPARE(Stems(window->SiteRecord().Cohort(0).Biomass[2010]), before);
   }
 
+  // The charts of a shown window redraw at every choice; a chart that built
+  // a tick for every fraction of the old step hung here for minutes.
+  void aFullSiteIsShownThroughEveryOutputChoice() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    QVERIFY(!Paint(*window).isNull());
+    dialogs.files.push_back(QString::fromStdString(WriteFullScenario(folder_, window->Defaults())));
+    window->Open1Click();
+    Paint(*window);
+    window->PageControl1->setCurrentWidget(window->TabSheetResults);
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetResults);
+    QVERIFY(!Paint(*window).isNull());
+    for (bool total : {false, true}) {
+      window->CheckBoxShowAvg->setChecked(total);
+      for (int page = 0; page < window->PageControlOutput->count(); ++page) {
+        window->PageControlOutput->setCurrentIndex(page);
+        auto* group = window->PageControlOutput->currentWidget()->findChild<RadioGroup*>();
+        for (int item = 0; item < group->Count(); ++item) {
+          group->SetItemIndex(item);
+          QVERIFY(!Paint(*window).isNull());
+          QCOMPARE(window->Chart1->Count(), 1000);
+        }
+      }
+    }
+    window->CheckBoxShowAvg->setChecked(false);
+    window->ButtonNextCohortClick();
+    QCOMPARE(window->CurrentCohortIndex(), 1);
+    QCOMPARE(window->Chart1->Count(), 1000);
+    QVERIFY(!Paint(*window).isNull());
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+  }
+
  private:
   QTemporaryDir folder_;
   std::string qsm_;

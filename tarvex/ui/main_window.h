@@ -46,6 +46,10 @@ class TFormCntry2Region;
 inline constexpr const char* kReadDepositionFirst =
     "Error: first read the N deposition of this site!";
 
+// Shown where a cohort (1-based NUMBER) has biomass parameters that were
+// neither confirmed nor read from a file.
+std::string NoBiomassDataMessage(int number);
+
 // What the window needs from its surroundings.
 struct WorkbenchSetup {
   // Message boxes, file dialogs and modal dialogs; must outlive the window.
@@ -246,6 +250,8 @@ class TForm1 : public QMainWindow {
   CCohort& Current() { return Site->Cohort(CurrentCohort); }
   void ClearInputCharts();
   void SetNrCohortsLabel();
+  // Makes cohort C the one shown, with its labels and the cohort buttons.
+  void ShowCohort(int c);
   void ShowCohortLabels();
   void AddManagementAction(const StringGrid& grid, int row);
   std::string ChooseRegionForCountry(const std::string& country);

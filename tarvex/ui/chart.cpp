@@ -25,14 +25,16 @@ void SetScale(QValueAxis* axis, const AxisScale& scale) {
 }  // namespace
 
 Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QWidget* parent)
-    : QChartView(parent),
+    // The view owns the chart it is built with; a chart set later would leave
+    // the view's first chart to its caller.
+    : QChartView(new QChart, parent),
       kind_(kind),
       bottomAxis_(new QValueAxis(this)),
       leftAxis_(new QValueAxis(this)),
       line_(new QLineSeries(this)) {
   bottom_.Title = bottomTitle;
   left_.Title = leftTitle;
-  auto* chart = new QChart;
+  QChart* chart = this->chart();
   chart->legend()->hide();
   // The plot takes the whole view, so that small charts keep their titles.
   chart->layout()->setContentsMargins(0, 0, 0, 0);
@@ -53,7 +55,6 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
     line_->attachAxis(bottomAxis_);
     line_->attachAxis(leftAxis_);
   }
-  setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);

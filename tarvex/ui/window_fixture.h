@@ -66,8 +66,13 @@ class RecordingDialogs final : public UserDialogs {
   }
 };
 
-// Options go to the test location of the user's settings, never to the real one.
-inline void UseTestSettings() { QStandardPaths::setTestModeEnabled(true); }
+// Options go to the test location of the user's settings, never to the real
+// one, and the application-data folder lies in a scratch folder of the test.
+inline void UseTestSettings() {
+  QStandardPaths::setTestModeEnabled(true);
+  static const QTemporaryDir data;
+  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+}
 
 inline std::unique_ptr<TForm1> StartWindow(RecordingDialogs& dialogs,
                                            const QString& programFolder = PROGRAM_DIR) {

@@ -119,6 +119,24 @@ void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin,
   axis->setTitleText(limits.Title);
 }
 
+void Chart::KeepPointsWhole(double yMax, double xMin, double xMax, double plotWidth) {
+  if (points_.isEmpty()) return;
+  // The highest point lies below the top edge, where a line or a bar at the
+  // top would lose half its pen.
+  const double low = leftAxis_->min(), high = leftAxis_->max();
+  if (yMax >= high) leftAxis_->setMax(yMax + (yMax - low) / 20.0);
+  if (kind_ != Kind::Bar || plotWidth <= 2.0 * barWidth_) return;
+  // A bar at either end of the years is shown whole: the axis gives room
+  // for half a bar's width. Widening it narrows the bars a little, so the
+  // room is found in a few steps.
+  for (int step = 0; step < 3; ++step) {
+    const double half =
+        (bottomAxis_->max() - bottomAxis_->min()) * (barWidth_ / 2.0 + 2.0) / plotWidth;
+    bottomAxis_->setRange(std::min(bottomAxis_->min(), xMin - half),
+                          std::max(bottomAxis_->max(), xMax + half));
+  }
+}
+
 void Chart::Refresh() {
   refresh_.stop();
   double xMin = 0.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
@@ -135,9 +153,10 @@ void Chart::Refresh() {
   if (kind_ == Kind::Bar) yMin = std::min(yMin, 0.0);
   ApplyAxis(bottomAxis_, bottom_, xMin, xMax);
   ApplyAxis(leftAxis_, left_, yMin, yMax);
+  const QRectF plot = chart()->plotArea();
+  KeepPointsWhole(yMax, xMin, xMax, plot.width());
   // Whole years and ages at round steps, as many as have room for their
   // labels; round values up the left axis.
-  const QRectF plot = chart()->plotArea();
   const double columns = plot.width() > 0 ? std::clamp(plot.width() / 60.0, 2.0, 8.0) : 8.0;
   const double rows = plot.height() > 0 ? std::clamp(plot.height() / 30.0, 2.0, 8.0) : 5.0;
   for (auto [axis, room, smallest] : {std::tuple{bottomAxis_, columns, 1.0},

@@ -59,6 +59,9 @@ class Chart : public QChartView {
  private:
   void ScheduleRefresh() { refresh_.start(); }
   void ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin, double dataMax);
+  // Widens the drawn axes so that the highest point and the bars at either
+  // end are not cut off by the plot's edges.
+  void KeepPointsWhole(double yMax, double xMin, double xMax, double plotWidth);
 
   Kind kind_;
   ChartAxis bottom_, left_;

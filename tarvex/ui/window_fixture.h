@@ -3,9 +3,14 @@
 // the test and recorded, a window started from the built program's folder,
 // and small scenarios in a scratch folder.
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -123,6 +128,38 @@ inline void EnterEvenAgedCohort(TForm1& window, RecordingDialogs& dialogs, const
   management.SetCell(2, 2, "20");
   for (int c = 3; c <= 6; ++c) management.SetCell(c, 2, c < 5 ? "Removed" : "Left");
   dialogs.Clear();
+}
+
+// Shows WINDOW as the program does once its start page is gone; false when
+// it did not reach the screen.
+inline bool ShowWindow(TForm1& window) {
+  window.Timer1Timer();
+  window.show();
+  return QTest::qWaitForWindowExposed(&window);
+}
+
+// What a user does to put TEXT into the data cell (COL, ROW) of GRID: a
+// click on the cell, the text typed into the editor it opens, and Enter.
+inline void TypeIntoCell(StringGrid& grid, int col, int row, const QString& text) {
+  grid.scrollTo(grid.model()->index(row - 1, col));
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(col, row).center());
+  // The first key opens the cell editor, which takes the others.
+  QTest::keyClicks(&grid, text.left(1));
+  QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// Chooses TEXT in the open list of BOX, as a click on the item does.
+inline void ChooseInList(QComboBox& box, const QString& text) {
+  box.showPopup();
+  box.view()->setCurrentIndex(box.model()->index(box.findText(text), 0));
+  QTest::keyClick(box.view(), Qt::Key_Return);
+}
+
+// Clicks the tab of PAGE in TABS.
+inline void ClickTab(QTabWidget& tabs, QWidget* page) {
+  QTabBar* bar = tabs.tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tabs.indexOf(page)).center());
 }
 
 // The items of a combo box in their order.

@@ -2,6 +2,9 @@
 // cells and texts, clicks on buttons, tabs and menu commands, and the
 // answers to the questions. No edit may be lost or silently changed.
 #include <QAction>
+#include <QAreaSeries>
+#include <QLineSeries>
+#include <QValueAxis>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -345,6 +348,29 @@ class UserEditsTest : public QObject {
     QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
     QCOMPARE(w.SiteRecord().NrCohorts(), 2);
     QVERIFY(!w.CheckBoxDefManagement->isChecked());
+  }
+
+  // The highest point of a curve lies below the top of its plot, and a bar
+  // in the first year of the period is drawn whole.
+  void chartsShowTheirHighestPointAndEndBarsWhole() {
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    QTest::mouseClick(w.ButtonReadNdep, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Picea abies", {"30,22"}, "1990");
+    TypeIntoCell(*w.StringGridStemGrowth, 0, 2, "60");
+    w.ChartStemGrowth->Refresh();
+    const auto* left =
+        qobject_cast<QValueAxis*>(w.ChartStemGrowth->chart()->axes(Qt::Vertical).front());
+    QVERIFY2(left->max() > 22.0, qPrintable(QString::number(left->max())));
+
+    Chart& management = *w.ChartManagement;
+    management.Refresh();
+    const auto* bottom = qobject_cast<QValueAxis*>(management.chart()->axes(Qt::Horizontal).front());
+    const auto* bars = qobject_cast<QAreaSeries*>(management.chart()->series().front());
+    double leftEdge = 1e9;
+    for (const QPointF& p : bars->upperSeries()->points()) leftEdge = std::min(leftEdge, p.x());
+    QVERIFY2(leftEdge >= bottom->min(), qPrintable(QString("%1 %2").arg(leftEdge).arg(bottom->min())));
+    QVERIFY(leftEdge < 1990.0);
   }
 
   void helpOpensOverTheMainWindow() {

@@ -150,8 +150,9 @@ class ExportTest : public QObject {
   void aResultsNameTheReadersCannotTakeBackIsRefused_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("refusal");
-    QTest::newRow("semicolon") << "site;1.csv" << "The name of the results file holds \";\" or a quote";
-    QTest::newRow("quote") << "site's.csv" << "The name of the results file holds \";\" or a quote";
+    const QString badName = "The name of the results file holds \";\" or a quote";
+    QTest::newRow("semicolon") << "site;1.csv" << badName;
+    QTest::newRow("quote") << "site's.csv" << badName;
     QTest::newRow("path of 254 characters")
         << "254" << "The path of the results file is longer than 253 characters";
     QTest::newRow("path of 253 characters") << "253" << "";
@@ -175,8 +176,8 @@ class ExportTest : public QObject {
       QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
       QVERIFY(ReadFile(qsm).find(results.toStdString() + ";\\6") != std::string::npos);
     } else {
-      QCOMPARE(dialogs_.messages,
-               QStringList({"Cannot write the reference into the QSM+ input file: " + refusal + "."}));
+      const QString message = "Cannot write the reference into the QSM+ input file: " + refusal;
+      QCOMPARE(dialogs_.messages, QStringList({message + "."}));
       QCOMPARE(ReadFile(qsm), std::string(kQsmText));
     }
   }

@@ -365,11 +365,13 @@ class UserEditsTest : public QObject {
 
     Chart& management = *w.ChartManagement;
     management.Refresh();
-    const auto* bottom = qobject_cast<QValueAxis*>(management.chart()->axes(Qt::Horizontal).front());
+    const auto* bottom =
+        qobject_cast<QValueAxis*>(management.chart()->axes(Qt::Horizontal).front());
     const auto* bars = qobject_cast<QAreaSeries*>(management.chart()->series().front());
     double leftEdge = 1e9;
     for (const QPointF& p : bars->upperSeries()->points()) leftEdge = std::min(leftEdge, p.x());
-    QVERIFY2(leftEdge >= bottom->min(), qPrintable(QString("%1 %2").arg(leftEdge).arg(bottom->min())));
+    QVERIFY2(leftEdge >= bottom->min(),
+             qPrintable(QString("bar from %1, axis from %2").arg(leftEdge).arg(bottom->min())));
     QVERIFY(leftEdge < 1990.0);
   }
 

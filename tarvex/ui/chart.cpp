@@ -104,7 +104,8 @@ void Chart::SetPenWidth(int width) {
   line_->setPen(pen);
 }
 
-void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin, double dataMax) {
+void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin, double dataMax,
+                      const EdgeRoom& room) {
   double low = limits.AutomaticMinimum ? dataMin : limits.Minimum;
   double high = limits.AutomaticMaximum ? dataMax : limits.Maximum;
   if (high < low) std::swap(low, high);
@@ -115,26 +116,18 @@ void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin,
     low -= fromData ? 0.5 : 0.0;
     high += fromData ? 0.5 : 1.0;
   }
+  // Points at the ends of the range keep their room from the plot's edges.
+  // Widening the range shrinks what a pixel is worth, so the room is found
+  // in a few steps; the range is set once, at the end.
+  if (room.pixels > 2.0 * (room.below + room.above)) {
+    for (int step = 0; step < 3; ++step) {
+      const double unit = (high - low) / room.pixels;
+      if (room.below > 0.0 && dataMin >= low) low = std::min(low, dataMin - room.below * unit);
+      if (room.above > 0.0 && dataMax <= high) high = std::max(high, dataMax + room.above * unit);
+    }
+  }
   axis->setRange(low, high);
   axis->setTitleText(limits.Title);
-}
-
-void Chart::KeepPointsWhole(double yMax, double xMin, double xMax, double plotWidth) {
-  if (points_.isEmpty()) return;
-  // The highest point lies below the top edge, where a line or a bar at the
-  // top would lose half its pen.
-  const double low = leftAxis_->min(), high = leftAxis_->max();
-  if (yMax >= high) leftAxis_->setMax(yMax + (yMax - low) / 20.0);
-  if (kind_ != Kind::Bar || plotWidth <= 2.0 * barWidth_) return;
-  // A bar at either end of the years is shown whole: the axis gives room
-  // for half a bar's width. Widening it narrows the bars a little, so the
-  // room is found in a few steps.
-  for (int step = 0; step < 3; ++step) {
-    const double half =
-        (bottomAxis_->max() - bottomAxis_->min()) * (barWidth_ / 2.0 + 2.0) / plotWidth;
-    bottomAxis_->setRange(std::min(bottomAxis_->min(), xMin - half),
-                          std::max(bottomAxis_->max(), xMax + half));
-  }
 }
 
 void Chart::Refresh() {
@@ -151,10 +144,13 @@ void Chart::Refresh() {
     }
   }
   if (kind_ == Kind::Bar) yMin = std::min(yMin, 0.0);
-  ApplyAxis(bottomAxis_, bottom_, xMin, xMax);
-  ApplyAxis(leftAxis_, left_, yMin, yMax);
   const QRectF plot = chart()->plotArea();
-  KeepPointsWhole(yMax, xMin, xMax, plot.width());
+  // Bars at either end of the years are drawn whole, and the highest point
+  // lies below the top edge, where it would lose half its pen.
+  const bool bars = kind_ == Kind::Bar && !points_.isEmpty();
+  const double barRoom = bars ? barWidth_ / 2.0 + 2.0 : 0.0;
+  ApplyAxis(bottomAxis_, bottom_, xMin, xMax, {barRoom, barRoom, plot.width()});
+  ApplyAxis(leftAxis_, left_, yMin, yMax, {0.0, points_.isEmpty() ? 0.0 : 4.0, plot.height()});
   // Whole years and ages at round steps, as many as have room for their
   // labels; round values up the left axis.
   const double columns = plot.width() > 0 ? std::clamp(plot.width() / 60.0, 2.0, 8.0) : 8.0;

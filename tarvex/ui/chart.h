@@ -58,10 +58,13 @@ class Chart : public QChartView {
 
  private:
   void ScheduleRefresh() { refresh_.start(); }
-  void ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin, double dataMax);
-  // Widens the drawn axes so that the highest point and the bars at either
-  // end are not cut off by the plot's edges.
-  void KeepPointsWhole(double yMax, double xMin, double xMax, double plotWidth);
+  // Pixels kept free between the data at either end of an axis and the
+  // plot's edge, over a plot PIXELS long.
+  struct EdgeRoom {
+    double below = 0.0, above = 0.0, pixels = 0.0;
+  };
+  void ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin, double dataMax,
+                 const EdgeRoom& room);
 
   Kind kind_;
   ChartAxis bottom_, left_;

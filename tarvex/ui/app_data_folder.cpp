@@ -16,17 +16,16 @@ std::string AppDataFolderPath() {
   return QDir::cleanPath(base + "/KeldonKRC/Tarvex").toStdString() + "/";
 }
 
-bool ProvideAppDataFolder(const std::string& folder, const std::string& examples) {
+void ProvideAppDataFolder(const std::string& folder, const std::string& examples) {
   QDir target(QString::fromStdString(folder));
-  if (!target.mkpath(".")) return false;
-  if (!target.entryList({"*.tvx"}, QDir::Files).isEmpty()) return true;
+  if (!target.mkpath(".")) return;
+  if (!target.entryList({"*.tvx"}, QDir::Files).isEmpty()) return;
   const QDir source(QString::fromStdString(examples));
   for (const QFileInfo& file : source.entryInfoList(QDir::Files)) {
     const QString copy = target.filePath(file.fileName());
     // QFile::copy never replaces an existing file.
     if (!QFileInfo::exists(copy)) QFile::copy(file.absoluteFilePath(), copy);
   }
-  return true;
 }
 
 }  // namespace tarvex

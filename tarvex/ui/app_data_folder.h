@@ -13,7 +13,7 @@ std::string AppDataFolderPath();
 
 // Creates FOLDER when it is missing and, when it holds no scenario file
 // (".tvx"), copies every file of EXAMPLES into it. A file already there is
-// never replaced. False when the folder cannot be created.
-bool ProvideAppDataFolder(const std::string& folder, const std::string& examples);
+// never replaced. Nothing is copied when the folder cannot be created.
+void ProvideAppDataFolder(const std::string& folder, const std::string& examples);
 
 }  // namespace tarvex

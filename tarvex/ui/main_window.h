@@ -81,7 +81,6 @@ class TForm1 : public QMainWindow {
   // StoreCohortInputs with its message shown: false when it raised one.
   bool StoreCohortInputsOrShow(bool strict);
   void Insertnewcohort1Click();
-  void SpeedButtonInsertCohortClick();
   void ButtonPreviousCohortClick();
   void ButtonNextCohortClick();
   void Deletecohort1Click();

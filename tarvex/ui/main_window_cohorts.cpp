@@ -118,8 +118,6 @@ void TForm1::Insertnewcohort1Click() {
   PageControl1->blockSignals(false);
 }
 
-void TForm1::SpeedButtonInsertCohortClick() { Insertnewcohort1Click(); }
-
 void TForm1::ButtonPreviousCohortClick() {
   if (CurrentCohort <= 0) {
     ShowMessage("No previous Cohort!");

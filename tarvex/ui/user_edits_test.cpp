@@ -3,16 +3,15 @@
 // answers to the questions. No edit may be lost or silently changed.
 #include <QAction>
 #include <QAreaSeries>
-#include <QLineSeries>
-#include <QValueAxis>
 #include <QCheckBox>
-#include <QLabel>
+#include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QValueAxis>
 
 #include "tarvex/data/scenario_file.h"
 #include "tarvex/ui/chart.h"

@@ -65,7 +65,10 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
     line_->attachAxis(bottomAxis_);
     line_->attachAxis(leftAxis_);
   }
+  // The view gives up the chart it was made with; nothing else owns it.
+  QChart* const made = this->chart();
   setChart(chart);
+  delete made;
   setRenderHint(QPainter::Antialiasing);
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);

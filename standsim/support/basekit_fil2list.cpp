@@ -9,13 +9,6 @@
 
 namespace standsim {
 
-namespace {
-
-struct KeyLine {
-  std::string_view key, value;
-};
-
-// Splits LINE into key and value; false for a comment or blank line.
 bool SPLIT_KEY_LINE(std::string_view line, KeyLine& out) {
   const std::string clean = TIDY(line);
   const std::size_t key_begin = clean.find_first_not_of(' ');
@@ -31,8 +24,6 @@ bool SPLIT_KEY_LINE(std::string_view line, KeyLine& out) {
   }
   return true;
 }
-
-}  // namespace
 
 FIL2LIST_OVERFLOW FIL2LIST(KEYLIST& par) {
   FIL2LIST_OVERFLOW overflow;

@@ -13,10 +13,19 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "standsim/support/keyed_list.h"
 
 namespace standsim {
+
+// A line of a key file: the key and the value text, both views into the line.
+struct KeyLine {
+  std::string_view key, value;
+};
+
+// Splits LINE into key and value; false for a comment or blank line.
+bool SPLIT_KEY_LINE(std::string_view line, KeyLine& out);
 
 // The first line of a key file that did not fit into the list. A key longer
 // than 16 characters or a value longer than 256 is stored cut to its field;

@@ -120,7 +120,6 @@ void CheckCohort(const ScenarioWriter& out, const CCohort& cohort, int number) {
 }
 
 void WriteCohort(ScenarioWriter& out, const CCohort& cohort, int number) {
-  CheckCohort(out, cohort, number);
   const BiomassRecord& b = cohort.BiomassData;
   out.Line(CohortMarker(number));
   out.Text("SpeciesName", NameOrDefault(cohort.SpeciesName, kUnknownSpecies),
@@ -351,6 +350,8 @@ std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegio
 }
 
 void CSite::WriteToFile(const std::string& fileName) const {
+  const ScenarioWriter check(fileName);
+  for (int i = 0; i < NrCohorts(); ++i) CheckCohort(check, Cohort(i), i + 1);
   const std::string text = ScenarioText(*this, fileName);
   try {
     SaveFileAtomically(fileName, text);

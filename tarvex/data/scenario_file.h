@@ -28,10 +28,11 @@
 
 namespace tarvex {
 
-// The text of the Tarvex file of SITE. Raises "Cannot write Tarvex file
-// FILENAME: REASON" when a value cannot be written so that it reads back: a
-// value outside its range (cohort_values.h), a text holding a line end, or a
-// stems expansion factor that six decimals write as 0.
+// The text of the Tarvex file of SITE, as a save writes it. Raises "Cannot
+// write Tarvex file FILENAME: REASON" for a text holding a line end; the
+// values are checked by CSite::WriteToFile, which refuses a value outside its
+// range (cohort_values.h) or a stems expansion factor that six decimals write
+// as 0, so that a file never holds what it cannot read back.
 std::string ScenarioText(const CSite& site, const std::string& fileName);
 
 // Reads a scenario into a new site. Raises TarvexError naming the file, the

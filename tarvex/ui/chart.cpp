@@ -112,8 +112,12 @@ void Chart::Refresh() {
   const QRectF plot = chart()->plotArea();
   const double columns = plot.width() > 0 ? std::clamp(plot.width() / 60.0, 2.0, 8.0) : 8.0;
   const double rows = plot.height() > 0 ? std::clamp(plot.height() / 30.0, 2.0, 8.0) : 5.0;
-  SetScale(bottomAxis_, ScaleAxis(bottom_, xMin, xMax, columns, 1.0));
-  SetScale(leftAxis_, ScaleAxis(left_, yMin, yMax, rows, 0.0));
+  // Bars at either end of the years are drawn whole, and the highest point
+  // lies below the top edge, where it would lose half its pen.
+  const double barRoom = kind_ == Kind::Bar && any ? barWidth_ / 2.0 + 2.0 : 0.0;
+  const double topRoom = any ? 4.0 : 0.0;
+  SetScale(bottomAxis_, ScaleAxis(bottom_, xMin, xMax, columns, 1.0, {barRoom, barRoom, plot.width()}));
+  SetScale(leftAxis_, ScaleAxis(left_, yMin, yMax, rows, 0.0, {0.0, topRoom, plot.height()}));
   bottomAxis_->setTitleText(bottom_.Title);
   leftAxis_->setTitleText(left_.Title);
   if (kind_ == Kind::Line) {

@@ -32,7 +32,7 @@ double TickStep(double span, double room, double smallest) {
 }  // namespace
 
 AxisScale ScaleAxis(const ChartAxis& limits, double dataMin, double dataMax, double room,
-                    double smallestStep) {
+                    double smallestStep, const EdgeRoom& edges) {
   double low = Bounded(limits.AutomaticMinimum ? dataMin : limits.Minimum, 0.0);
   double high = Bounded(limits.AutomaticMaximum ? dataMax : limits.Maximum, 1.0);
   if (high < low) std::swap(low, high);
@@ -42,6 +42,19 @@ AxisScale ScaleAxis(const ChartAxis& limits, double dataMin, double dataMax, dou
     const bool fromData = limits.Automatic();
     low -= fromData ? 0.5 : 0.0;
     high += fromData ? 0.5 : 1.0;
+  }
+  // Widening the range shrinks what a pixel is worth, so the room at the
+  // edges is found in a few steps.
+  if (edges.pixels > 2.0 * (edges.below + edges.above)) {
+    for (int step = 0; step < 3; ++step) {
+      const double unit = (high - low) / edges.pixels;
+      if (edges.below > 0.0 && dataMin >= low) {
+        low = std::max(std::min(low, dataMin - edges.below * unit), -kLargest);
+      }
+      if (edges.above > 0.0 && dataMax <= high) {
+        high = std::min(std::max(high, dataMax + edges.above * unit), kLargest);
+      }
+    }
   }
   const double narrowest =
       std::max(kNarrowestSpan, kNarrowestRelativeSpan * std::max(std::abs(low), std::abs(high)));

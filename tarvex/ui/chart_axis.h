@@ -28,11 +28,17 @@ struct AxisScale {
   double TickAnchor = 0.0;
 };
 
+// Pixels kept free between the data at either end of an axis and the plot's
+// edge, over a plot PIXELS long (none where PIXELS is too short for them).
+struct EdgeRoom {
+  double below = 0.0, above = 0.0, pixels = 0.0;
+};
+
 // The scale of an axis with LIMITS over data from DATAMIN to DATAMAX (an
-// automatic limit follows the data), with room for about ROOM ticks and a
-// step of at least SMALLESTSTEP. Whatever the limits and the data, the range
-// holds at most ROOM + 1 ticks.
+// automatic limit follows the data), with room for about ROOM ticks, a step
+// of at least SMALLESTSTEP and EDGES between the data and the plot's edges.
+// Whatever the limits and the data, the range holds at most ROOM + 1 ticks.
 AxisScale ScaleAxis(const ChartAxis& limits, double dataMin, double dataMax, double room,
-                    double smallestStep);
+                    double smallestStep, const EdgeRoom& edges = {});
 
 }  // namespace tarvex

@@ -128,13 +128,11 @@ class CohortInputsTest : public QObject {
     QCOMPARE(Raised(*window_, false), QString("Error: the Kgr value is negative (-150)"));
   }
 
-  void anEmptyGrowthGridIsShownAndRaisedWhenStrict() {
+  void anEmptyGrowthGridIsRaisedWhenStrict() {
     window_->StringGridStemGrowth->ClearRows();
     QCOMPARE(Raised(*window_, true), QString("No growth defined for one of the cohorts!"));
-    QCOMPARE(dialogs_.messages, QStringList({"No growth defined for one of the cohorts!"}));
-    dialogs_.Clear();
     QCOMPARE(Raised(*window_, false), QString());
-    QCOMPARE(dialogs_.messages, QStringList({"No growth defined for one of the cohorts!"}));
+    QVERIFY(dialogs_.messages.isEmpty());
   }
 
   void insertAppendsACohortAndShowsIt() {
@@ -226,9 +224,8 @@ class CohortInputsTest : public QObject {
     QCOMPARE(window_->CurrentCohortIndex(), 1);
     QCOMPARE(window_->ComboBoxSpecies->currentText(), QString("Pinus nigra"));
     QCOMPARE(window_->LabelNrCohorts->text(), QString("Number of cohorts: 2"));
-    QVERIFY(window_->ButtonNextCohort->isEnabled());
-    window_->ButtonNextCohortClick();
-    QCOMPARE(dialogs_.messages, QStringList({"No next Cohort!"}));
+    QVERIFY(!window_->ButtonNextCohort->isEnabled());
+    QVERIFY(window_->ButtonPreviousCohort->isEnabled());
   }
 
   void deletingTheFirstOfSeveralShowsTheCohortThatMovedUp() {

@@ -47,7 +47,7 @@ class DepositionTest : public QObject {
     QCOMPARE(window_->SiteRecord().LastYear, 2100);
     QCOMPARE(window_->SiteRecord().Ndep[2000], 0.75f);
     QVERIFY(!window_->ButtonReadNdep->isEnabled());
-    QVERIFY(window_->IsScenarioSaved());  // the button changes nothing to save
+    QVERIFY(!window_->IsScenarioSaved());  // the file name is now the scenario's
     // A second reading resolves the absolute name to itself.
     window_->ReadNdep();
     QCOMPARE(window_->SiteRecord().QSMpInFile, qsm);

@@ -3,6 +3,10 @@
 #include <QCheckBox>
 #include <QtTest>
 
+#include "standsim/support/basekit_fil2list.h"
+#include "standsim/support/fixed_text.h"
+#include "standsim/support/keyed_list_series.h"
+#include "tarvex/data/results_file.h"
 #include "tarvex/ui/qsm_reference.h"
 #include "tarvex/ui/window_fixture.h"
 
@@ -52,6 +56,13 @@ class ExportTest : public QObject {
         << QStringList({"!N_gupt,0.1", "N_gupt" + ref + "1", "n_gupt 0.2", "!Ca_upt",
                         "Ca_upt" + ref + "2", "!Mg_upt", "Mg_upt" + ref + "3", "!K_upt",
                         "K_upt" + ref + "4", "!Clf", "Clf" + ref + "5", "!Nlf", "Nlf" + ref + "6"});
+    QTest::newRow("TABs and leading blanks around the key, as the key-file reader takes it")
+        << QStringList({"N_gupt\told.csv;\\1", "  Ca_upt 0.0", "\tMg_upt\t0", "K_upt", "Clf",
+                        "Nlf", "  ! N_gupt 1"})
+        << QStringList({"!N_gupt\told.csv;\\1", "N_gupt" + ref + "1", "!  Ca_upt 0.0",
+                        "Ca_upt" + ref + "2", "!\tMg_upt\t0", "Mg_upt" + ref + "3", "!K_upt",
+                        "K_upt" + ref + "4", "!Clf", "Clf" + ref + "5", "!Nlf", "Nlf" + ref + "6",
+                        "  ! N_gupt 1"});
   }
   void referencesReplaceTheUptakeKeys() {
     QFETCH(QStringList, lines);
@@ -102,6 +113,73 @@ class ExportTest : public QObject {
     window->ButtonSaveResultsClick();
     QCOMPARE(QString::fromStdString(Lines(ReadFile(results.toStdString())).front()).count(','), 16);
     QCOMPARE(Texts(Lines(ReadFile(qsm))), qsmLines);
+  }
+
+  // The soil model reads each rewritten key through the library's key-file
+  // and column-data readers and gets the column of the results file.
+  void theReferencesReadBackTheResults() {
+    const std::string qsm = WriteFile(*folder_, "site.qsm",
+                                      std::string(kQsmText) + "N_gupt\told.csv;\\1\n  Clf 0.0\n");
+    auto window = StartWindow(dialogs_);
+    EnterEvenAgedCohort(*window, dialogs_, qsm);
+    QVERIFY(window->RunModel());
+    const QString results = folder_->filePath("site1.csv");
+    dialogs_.files = {results};
+    dialogs_.answers = {true};
+    window->ButtonSaveResultsClick();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+
+    auto list = std::make_unique<standsim::KEYLIST>();
+    standsim::ASSIGN_TEXT(list->LISTFILE, qsm);
+    QCOMPARE(standsim::FIL2LIST(*list).kind, standsim::FIL2LIST_OVERFLOW::NONE);
+    const auto lines = Lines(ReadFile(results.toStdString()));
+    for (int j = 1; j <= kQsmReferenceColumns; ++j) {
+      const std::string_view name = ResultColumnNames[static_cast<std::size_t>(j - 1)];
+      std::vector<float> series(61, -1.0f);
+      standsim::KEYMSG.fill(' ');
+      standsim::GETKEYTS(*list, name, 1990, 1990, 2050, 1, series, nullptr);
+      QCOMPARE(standsim::KEYMSG[0], ' ');
+      for (std::size_t k = 1; k < lines.size(); ++k) {
+        const QStringList values = QString::fromStdString(lines[k]).split(',');
+        const int year = values[0].toInt();
+        QCOMPARE(series[static_cast<std::size_t>(year - 1990)], values[j].toFloat());
+      }
+    }
+  }
+
+  void aResultsNameTheReadersCannotTakeBackIsRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("refusal");
+    const QString badName = "The name of the results file holds \";\" or a quote";
+    QTest::newRow("semicolon") << "site;1.csv" << badName;
+    QTest::newRow("quote") << "site's.csv" << badName;
+    QTest::newRow("path of 254 characters")
+        << "254" << "The path of the results file is longer than 253 characters";
+    QTest::newRow("path of 253 characters") << "253" << "";
+  }
+  void aResultsNameTheReadersCannotTakeBackIsRefused() {
+    QFETCH(QString, name);
+    QFETCH(QString, refusal);
+    const std::string qsm = WriteFile(*folder_, "site.qsm", kQsmText);
+    auto window = StartWindow(dialogs_);
+    EnterEvenAgedCohort(*window, dialogs_, qsm);
+    QVERIFY(window->RunModel());
+    const int length = name.toInt();
+    const QString results = length > 0
+        ? folder_->filePath(QString(length - folder_->path().size() - 1, 'r'))
+        : folder_->filePath(name);
+    dialogs_.files = {results};
+    dialogs_.answers = {true};
+    window->ButtonSaveResultsClick();
+    QVERIFY(QFile::exists(results));
+    if (refusal.isEmpty()) {
+      QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+      QVERIFY(ReadFile(qsm).find(results.toStdString() + ";\\6") != std::string::npos);
+    } else {
+      const QString message = "Cannot write the reference into the QSM+ input file: " + refusal;
+      QCOMPARE(dialogs_.messages, QStringList({message + "."}));
+      QCOMPARE(ReadFile(qsm), std::string(kQsmText));
+    }
   }
 
   void aQsmFileThatCannotBeReadIsReported() {

@@ -65,6 +65,12 @@ bool HelpViewer::ShowContext(int id) {
     browser_->setPlainText("The help page " + QDir::toNativeSeparators(page) +
                            " cannot be found.");
   }
+  // Opened afresh, the help stands over the window it helps with.
+  if (!isVisible() && parentWidget() != nullptr) {
+    QRect frame = geometry();
+    frame.moveCenter(parentWidget()->window()->geometry().center());
+    move(frame.topLeft());
+  }
   show();
   raise();
   activateWindow();

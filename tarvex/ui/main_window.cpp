@@ -18,10 +18,14 @@
 #include <QUrl>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
+#include "tarvex/data/number_text.h"
+#include "tarvex/data/scenario_file.h"
 #include "tarvex/data/species_data.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/about_dialog.h"
+#include "tarvex/ui/app_data_folder.h"
 #include "tarvex/ui/biomass_data_dialog.h"
 #include "tarvex/ui/chart.h"
 #include "tarvex/ui/country_region_dialog.h"
@@ -70,12 +74,10 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   BuildResultsPage();
   BuildCohortBar();
 
-  const char* appData = std::getenv("APPDATA");
-  AppDataFolder = std::string(appData != nullptr ? appData : "") + "/KeldonKRC/Tarvex/";
+  AppDataFolder = AppDataFolderPath();
   const QString appDataFolder = QString::fromStdString(AppDataFolder);
   OpenDialog1Folder = OpenDialog2Folder = SaveDialog1Folder = SaveDialog2Folder = appDataFolder;
 
-  ScenarioSaved = true;
   RegionChanged = false;
   NaturalForest = false;
 
@@ -91,6 +93,8 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
 
   InitExeFolder(setup.ProgramFolder);
   ScenarioFolder = ExeFolder;
+  // "Open" starts where the examples are.
+  ProvideAppDataFolder(AppDataFolder, ExeFolder + "examples/");
 
   // The start page covers the pages until the timer fires.
   WebBrowser1->setSource(
@@ -131,6 +135,7 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   BindStandsimLibrary(endProcess);
   for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->SetPenWidth(2);
   LoadFolderOptions();
+  MarkScenarioSaved();
 
   ConnectEvents();
   Timer1.setInterval(kStartPageMilliseconds);
@@ -203,9 +208,12 @@ void TForm1::LoadFolderOptions() {
   std::array<OptItem, 3> options = FolderOptions({}, {}, {});
   try {
     if (LoadOptions({kOptionsKey, options})) {
-      OpenDialog1Folder = QString::fromStdString(options[0].Value);
-      OpenDialog2Folder = QString::fromStdString(options[1].Value);
-      SaveDialog2Folder = QString::fromStdString(options[2].Value);
+      // A folder never chosen yet keeps the application-data folder.
+      for (auto [folder, option] : {std::pair{&OpenDialog1Folder, &options[0]},
+                                    std::pair{&OpenDialog2Folder, &options[1]},
+                                    std::pair{&SaveDialog2Folder, &options[2]}}) {
+        if (!option->Value.empty()) *folder = QString::fromStdString(option->Value);
+      }
     }
   } catch (const std::exception&) {
     OpenDialog1Folder = QString::fromStdString(AppDataFolder);
@@ -261,8 +269,68 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::AskSaveChanges() {
-  if (ScenarioSaved && !EditQsmpFileName->isModified()) return false;
+  if (IsScenarioSaved()) return false;
   return Dialogs.AskYesNo(nullptr, "Save the file", "Save Tarvex file ?");
+}
+
+bool TForm1::OfferToSave() {
+  if (!AskSaveChanges()) return true;
+  try {
+    return SaveFile();
+  } catch (const std::exception& e) {
+    ShowMessage(e.what());
+    return false;
+  }
+}
+
+std::optional<std::string> TForm1::ShownScenarioText() {
+  // The shown inputs are put into the cohort for the moment of writing the
+  // text, and the cohort is given back as it was.
+  CCohort& cohort = Current();
+  const std::string species = cohort.SpeciesName;
+  const double maxGrowth = cohort.MaxGrowth, initBiom = cohort.InitBiom, kgr = cohort.Kgr;
+  const CCai curve = cohort.Cai;
+  const CForMan management = cohort.ForMan;
+  std::optional<std::string> text;
+  try {
+    cohort.SpeciesName = ComboBoxSpecies->currentText().toStdString();
+    if (NaturalForest) {
+      for (auto [edit, value] : {std::pair{EditMaxGrowth, &cohort.MaxGrowth},
+                                 std::pair{EditInitBiom, &cohort.InitBiom},
+                                 std::pair{EditKgr, &cohort.Kgr}}) {
+        if (!edit->text().isEmpty()) *value = ParseDouble(edit->text().toStdString());
+      }
+    }
+    cohort.Cai = CurveFromGrid();
+    cohort.ForMan = ManagementFromGrid();
+    text = ScenarioText(*Site, {});
+  } catch (const std::exception&) {
+    // An input that cannot be stored is an edit a save would not keep.
+  }
+  cohort.SpeciesName = species;
+  cohort.MaxGrowth = maxGrowth;
+  cohort.InitBiom = initBiom;
+  cohort.Kgr = kgr;
+  cohort.Cai = curve;
+  cohort.ForMan = management;
+  return text;
+}
+
+void TForm1::MarkScenarioSaved() {
+  SavedScenario = ShownScenarioText();
+  EditQsmpFileName->setModified(false);
+}
+
+bool TForm1::IsScenarioSaved() {
+  if (EditQsmpFileName->isModified() || !SavedScenario) return false;
+  const std::optional<std::string> shown = ShownScenarioText();
+  return shown && *shown == *SavedScenario;
+}
+
+bool TForm1::event(QEvent* event) {
+  // Menu hints would replace the name of the scenario file in the status bar.
+  if (event->type() == QEvent::StatusTip) return true;
+  return QMainWindow::event(event);
 }
 
 void TForm1::ShowMessage(const QString& text) { Dialogs.ShowMessage(this, text); }

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "standsim/engine/standsim_api.h"
@@ -88,7 +89,6 @@ class TForm1 : public QMainWindow {
   // StoreCohortInputs with its message shown: false when it raised one.
   bool StoreCohortInputsOrShow(bool strict);
   void Insertnewcohort1Click();
-  void SpeedButtonInsertCohortClick();
   void ButtonPreviousCohortClick();
   void ButtonNextCohortClick();
   void Deletecohort1Click();
@@ -136,7 +136,9 @@ class TForm1 : public QMainWindow {
   // State, for the workbench's own checks.
   CSite& SiteRecord() { return *Site; }
   int CurrentCohortIndex() const { return CurrentCohort; }
-  bool IsScenarioSaved() const { return ScenarioSaved; }
+  // No edit since the scenario was started, opened or saved changes what a
+  // save would write.
+  bool IsScenarioSaved();
   bool IsNaturalForest() const { return NaturalForest; }
   int FirstPeriodYear() const { return PeriodFirstYear; }
   int LastPeriodYear() const { return PeriodLastYear; }
@@ -214,6 +216,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   // Builds the menus, pages and controls and connects their events.
@@ -245,6 +248,14 @@ class TForm1 : public QMainWindow {
   // Runs an event handler; what it raises is shown in a message box.
   void Guard(const std::function<void()>& handler);
   bool AskSaveChanges();
+  // Before the scenario is replaced: asks to save unsaved work and saves it
+  // on Yes. False when the command must stop (the save failed or was cancelled).
+  bool OfferToSave();
+  // The text a save would write, with the inputs shown for the current
+  // cohort taken as they stand; none when they cannot be stored.
+  std::optional<std::string> ShownScenarioText();
+  // What is shown now counts as saved.
+  void MarkScenarioSaved();
   // The radio group of the active output page.
   RadioGroup* ActiveOutputGroup() const;
   CCohort& Current() { return Site->Cohort(CurrentCohort); }
@@ -253,7 +264,11 @@ class TForm1 : public QMainWindow {
   // Makes cohort C the one shown, with its labels and the cohort buttons.
   void ShowCohort(int c);
   void ShowCohortLabels();
-  void AddManagementAction(const StringGrid& grid, int row);
+  // The records the grids show; raise what a commit of the grid raises.
+  CCai CurveFromGrid() const;
+  CForMan ManagementFromGrid() const;
+  // Each button is enabled when there is a cohort to go to.
+  void UpdateCohortButtons();
   std::string ChooseRegionForCountry(const std::string& country);
   // The row of the management grid that shows, after a commit, the action
   // of YEAR that stood in ROW before it; for a row without year the first
@@ -267,7 +282,9 @@ class TForm1 : public QMainWindow {
   TFormCntry2Region* FormCntry2Region;
   int YearLo = 0;
   int YearHi = 0;
-  bool ScenarioSaved = true;
+  // ShownScenarioText when the scenario was last started, opened or saved;
+  // none when it differs from its file from the start.
+  std::optional<std::string> SavedScenario;
   bool NaturalForest = false;
   bool RegionChanged = false;
   standsim::Read4upEntry Read4upEntry = nullptr;

@@ -26,8 +26,6 @@ void TForm1::ComboBoxSpeciesChange() {
   FormBiomassData->SetDefaults(true, defaults);
   Current().BiomassData = defaults;
   Current().HasBiomassData = false;
-  // The species changed whatever the dialog's outcome.
-  ScenarioSaved = false;
   Button1Click();
 }
 
@@ -57,7 +55,6 @@ void TForm1::Button1Click() {
     FormBiomassData->GetValues(BiomassWork);
     cohort.BiomassData = BiomassWork;
     cohort.HasBiomassData = true;
-    ScenarioSaved = false;
   } else if (!cohort.HasBiomassData) {
     BiomassWork = defaults;
     cohort.BiomassData = defaults;

@@ -1,6 +1,7 @@
 // The inputs of the site and of the cohort shown: display, validation and
 // storing, insertion, deletion and the walk through the cohorts, the region
 // choice and the forest-type switch.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,13 +84,10 @@ bool TForm1::StoreCohortInputs(bool strict) {
       throw TarvexError("Error: " + problem->reason);
     }
   }
-  try {
-    SaveGrowth(true);
-    SaveManActions(true);
-  } catch (const TarvexError& e) {
-    ShowMessage(e.what());
-    if (strict) throw TarvexError(e.what());
-  }
+  // A grid that cannot be committed stops the command that asked for it;
+  // empty grids are refused only where the model needs them.
+  SaveGrowth(strict);
+  SaveManActions(strict);
   return true;
 }
 
@@ -115,19 +113,16 @@ void TForm1::Insertnewcohort1Click() {
   ClearInputCharts();
   ComboBoxSpecies->setCurrentIndex(0);
   ComboBoxSpecies->setEditText(kUnknown);
+  // The new cohort has no management yet, default or other.
+  CheckBoxDefManagement->setChecked(false);
   Site->AddCohort();
   LabelCohortNumber->setText("Cohort " + QString::number(Site->NrCohorts()));
   CurrentCohort = Site->NrCohorts() - 1;
   SetNrCohortsLabel();
-  ButtonPreviousCohort->setEnabled(true);
+  UpdateCohortButtons();
   PageControl1->blockSignals(true);
   PageControl1->setCurrentWidget(TabSheetInputs);
   PageControl1->blockSignals(false);
-}
-
-void TForm1::SpeedButtonInsertCohortClick() {
-  Insertnewcohort1Click();
-  ScenarioSaved = false;
 }
 
 void TForm1::ButtonPreviousCohortClick() {
@@ -136,11 +131,10 @@ void TForm1::ButtonPreviousCohortClick() {
     return;
   }
   if (!StoreCohortInputsOrShow(false)) return;
-  ButtonNextCohort->setEnabled(true);
   --CurrentCohort;
   DisplayCohort();
   ShowCohortLabels();
-  if (CurrentCohort == 0) ButtonPreviousCohort->setEnabled(false);
+  UpdateCohortButtons();
   RadioGroupOutClick(ActiveOutputGroup());
 }
 
@@ -150,11 +144,10 @@ void TForm1::ButtonNextCohortClick() {
     return;
   }
   if (!StoreCohortInputsOrShow(false)) return;
-  ButtonPreviousCohort->setEnabled(true);
   ++CurrentCohort;
   DisplayCohort();
-  if (CurrentCohort == Site->NrCohorts() - 1) ButtonNextCohort->setEnabled(false);
   ShowCohortLabels();
+  UpdateCohortButtons();
   RadioGroupOutClick(ActiveOutputGroup());
 }
 
@@ -170,7 +163,6 @@ void TForm1::Deletecohort1Click() {
   if (!Dialogs.AskYesNo(this, "Please confirm", "Delete current cohort ?")) return;
   const bool onlyCohort = Site->NrCohorts() == 1;
   Site->DeleteCohort(CurrentCohort);
-  ScenarioSaved = false;
   if (onlyCohort) {
     // The site keeps one empty cohort.
     ClearGridRows(*StringGridStemGrowth);
@@ -182,16 +174,20 @@ void TForm1::Deletecohort1Click() {
     // The cohort before the deleted one is shown; after the first, the one
     // that moved into its place, so that no input shown belongs elsewhere.
     if (CurrentCohort > 0) --CurrentCohort;
-    if (Site->NrCohorts() > 1) ButtonNextCohort->setEnabled(true);
     DisplayCohort();
     ShowCohortLabels();
   }
   SetNrCohortsLabel();
+  UpdateCohortButtons();
+}
+
+void TForm1::UpdateCohortButtons() {
+  ButtonPreviousCohort->setEnabled(CurrentCohort > 0);
+  ButtonNextCohort->setEnabled(CurrentCohort < Site->NrCohorts() - 1);
 }
 
 void TForm1::ComboBoxRegionsChange() {
   Site->RegionName = ComboBoxRegions->currentText().toStdString();
-  ScenarioSaved = false;
   RegionChanged = true;
 }
 

@@ -23,15 +23,17 @@ void TForm1::SpeedButtonOpenQSMpFileClick() {
   EditQsmpFileName->setText(name);
   Site->QSMpInFile = name.toStdString();
   ReadNdep();
-  ScenarioSaved = false;
 }
 
 void TForm1::ButtonReadNdepClick() {
-  const std::string name = EditQsmpFileName->text().toStdString();
+  std::string name = EditQsmpFileName->text().toStdString();
   if (name.empty()) {
     ShowMessage("No file name given !");
     return;
   }
+  // The file checked is the one read: a relative name counts from the
+  // scenario's folder, as for the model run.
+  MakeFullPath(name, ScenarioFolder);
   if (!FileExists(name)) {
     ShowMessage("No such file !");
     return;

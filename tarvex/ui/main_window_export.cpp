@@ -53,6 +53,11 @@ void TForm1::ButtonSaveResultsClick() {
 
   if (!Dialogs.AskYesNo(nullptr, "Save", "Save reference to uptake file in QSM+ input file?"))
     return;
+  // A reference the model could not read back is not written at all.
+  if (const auto refusal = QsmReferenceRefusal(fileName)) {
+    ShowMessage("Cannot write the reference into the QSM+ input file: " + *refusal + ".");
+    return;
+  }
   std::vector<std::string> lines;
   if (!ReadLines(Site->QSMpInFile, lines)) {
     ShowMessage("Cannot open QSM input file for read!");

@@ -73,11 +73,9 @@ void OpenCellList(QComboBox& list, const StringGrid& grid, int col, int row) {
 
 void TForm1::ClearGridRows(StringGrid& grid) { grid.ClearRows(); }
 
-void TForm1::SaveGrowth(bool strict) {
-  CCai& curve = Current().Cai;
-  curve.Clear();
-  if (NaturalForest) return;
-  int added = 0;
+CCai TForm1::CurveFromGrid() const {
+  CCai curve;
+  if (NaturalForest) return curve;
   for (int r = 1; r < StringGridStemGrowth->RowCount(); ++r) {
     const QString ageText = StringGridStemGrowth->Cell(0, r);
     if (ageText.isEmpty()) continue;
@@ -85,9 +83,17 @@ void TForm1::SaveGrowth(bool strict) {
     const int age = ParseInt(ageText.toStdString());
     Refuse(IncrementProblem(age, increment));
     if (!curve.AddPoint(age, increment)) throw TarvexError("Error: Duplicate entry");
-    ++added;
   }
-  if (added == 0 && strict) throw TarvexError("No growth defined for one of the cohorts!");
+  return curve;
+}
+
+void TForm1::SaveGrowth(bool strict) {
+  // The cohort gets the grid's curve whole or not at all.
+  const CCai curve = CurveFromGrid();
+  if (curve.NrDataGrowth == 0 && strict && !NaturalForest) {
+    throw TarvexError("No growth defined for one of the cohorts!");
+  }
+  Current().Cai = curve;
 }
 
 void TForm1::FillGrowthArray() {
@@ -99,7 +105,6 @@ void TForm1::FillGrowthArray() {
     return;
   }
   DisplayGrowth();
-  ScenarioSaved = false;
 }
 
 void TForm1::StringGridStemGrowthSelectCell(int /*col*/, int row) {
@@ -142,36 +147,38 @@ void TForm1::DisplayGrowth() {
   }
 }
 
-void TForm1::AddManagementAction(const StringGrid& grid, int row) {
-  const int type = ActionTypeOf(grid.Cell(kActionColumn, row));
-  const double perc = NumberOrZero(grid.Cell(kPercentageColumn, row));
-  RemovalFlags flags{};
-  for (int j = 0; j < 4; ++j)
-    flags[j] = grid.Cell(kFirstRemovalColumn + j, row) == kRemoved ? 1 : 0;
-  const int year = ParseInt(grid.Cell(0, row).toStdString());
-  Refuse(YearProblem("the year of a management action", year));
-  if (!Current().ForMan.SetAction(year, type, perc, flags)) {
-    ShowMessage("Percentage must be between 0 and 100 %...");
+CForMan TForm1::ManagementFromGrid() const {
+  const StringGrid& grid = *StringGridManagement;
+  CForMan management;
+  for (int r = 1; r < grid.RowCount(); ++r) {
+    if (grid.Cell(0, r).isEmpty()) continue;
+    const int type = ActionTypeOf(grid.Cell(kActionColumn, r));
+    const double perc = NumberOrZero(grid.Cell(kPercentageColumn, r));
+    RemovalFlags flags{};
+    for (int j = 0; j < 4; ++j)
+      flags[j] = grid.Cell(kFirstRemovalColumn + j, r) == kRemoved ? 1 : 0;
+    const int year = ParseInt(grid.Cell(0, r).toStdString());
+    Refuse(YearProblem("the year of a management action", year));
+    // Stored as 0 % it would no longer be what the row shows.
+    if (!management.SetAction(year, type, perc, flags)) {
+      throw TarvexError("Percentage must be between 0 and 100 %...");
+    }
   }
+  return management;
 }
 
 void TForm1::SaveManActions(bool strict) {
-  Current().ForMan.Clear();
-  int taken = 0;
-  for (int r = 1; r < StringGridManagement->RowCount(); ++r) {
-    if (StringGridManagement->Cell(0, r).isEmpty()) continue;
-    AddManagementAction(*StringGridManagement, r);
-    ++taken;
-  }
-  if (taken == 0 && strict && !NaturalForest) {
+  // The cohort gets the grid's actions whole or not at all.
+  const CForMan management = ManagementFromGrid();
+  if (management.NrForManData == 0 && strict && !NaturalForest) {
     throw TarvexError("No management defined for one of the cohorts!");
   }
+  Current().ForMan = management;
 }
 
 void TForm1::FillManagementArray() {
   SaveManActions(false);
   DisplayManActions();
-  ScenarioSaved = false;
 }
 
 void TForm1::StringGridManagementSelectCell(int col, int row, bool& canSelect) {
@@ -323,8 +330,6 @@ void TForm1::CheckBoxDefManagementClick() {
     management.SetAction(action.Year, action.ActType, action.Perc, kDefaultRemovalFlags);
   }
   DisplayManActions();
-  // The cohort's management was replaced: closing must offer to save it.
-  ScenarioSaved = false;
 }
 
 }  // namespace tarvex

@@ -295,7 +295,7 @@ void TForm1::ConnectEvents() {
   connect(SpeedButtonOpenFile, &QToolButton::clicked, this, guarded(&TForm1::Open1Click));
   connect(SpeedButtonSaveFile, &QToolButton::clicked, this, guarded(&TForm1::Save1Click));
   connect(SpeedButtonInsertCohort, &QToolButton::clicked, this,
-          guarded(&TForm1::SpeedButtonInsertCohortClick));
+          guarded(&TForm1::Insertnewcohort1Click));
   connect(SpeedButton1, &QToolButton::clicked, this, guarded(&TForm1::SpeedButton1Click));
   connect(PageControl1, &QTabWidget::currentChanged, this, guarded(&TForm1::PageControl1Change));
   connect(ButtonPreviousCohort, &QPushButton::clicked, this,

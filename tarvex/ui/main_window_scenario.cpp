@@ -1,4 +1,5 @@
 // The scenario commands: open, new and save of a Tarvex file.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,13 +37,13 @@ bool TForm1::SaveFile() {
   // Raises, with the old file untouched, when the file cannot be written.
   Site->WriteToFile(name.toStdString());
   statusBar()->showMessage("Using file: " + name);
-  ScenarioSaved = true;
-  EditQsmpFileName->setModified(false);
   ScenarioFolder = FolderPart(name.toStdString());
+  MarkScenarioSaved();
   return true;
 }
 
 void TForm1::Open1Click() {
+  if (!OfferToSave()) return;
   const QString name =
       Dialogs.GetOpenFileName(this, {"Open Tarvex file", OpenDialog1Folder, {}, {}});
   if (name.isEmpty()) return;
@@ -57,26 +58,22 @@ void TForm1::Open1Click() {
       SpeciesRegionDefaults_.get());
   Site = std::move(site);
   ScenarioFolder = FolderPart(fileName);
-  if (Site->RegionFromCountry) ScenarioSaved = false;
-  if (Site->NrCohorts() > 1) ButtonNextCohort->setEnabled(true);
   CurrentCohort = 0;
   DisplayCohort();
   ShowCohortLabels();
   SetNrCohortsLabel();
+  UpdateCohortButtons();
+  CheckBoxDefManagement->setChecked(false);
   statusBar()->showMessage("Using file: " + name);
   ButtonReadNdep->setEnabled(false);
+  MarkScenarioSaved();
+  // A region chosen for the file's country is not in the file yet.
+  if (Site->RegionFromCountry) SavedScenario.reset();
 }
 
 void TForm1::New1Click() {
-  if (AskSaveChanges()) {
-    // A save that fails or is cancelled keeps the scenario.
-    try {
-      if (!SaveFile()) return;
-    } catch (const std::exception& e) {
-      ShowMessage(e.what());
-      return;
-    }
-  }
+  // A save that fails or is cancelled keeps the scenario.
+  if (!OfferToSave()) return;
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
   for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->Clear();
@@ -93,8 +90,12 @@ void TForm1::New1Click() {
   SetNrCohortsLabel();
   CurrentCohort = 0;
   LabelCohortNumber->setText("Cohort 1");
+  UpdateCohortButtons();
+  CheckBoxDefManagement->setChecked(false);
   if (!NaturalForest) SetManPlant();
   ButtonReadNdep->setEnabled(true);
+  // An empty scenario holds no work to lose.
+  MarkScenarioSaved();
 }
 
 }  // namespace tarvex

@@ -16,6 +16,7 @@
 #include <array>
 #include <filesystem>
 
+#include "tarvex/ui/app_data_folder.h"
 #include "tarvex/ui/chart.h"
 #include "tarvex/ui/help_viewer.h"
 #include "tarvex/ui/options_store.h"
@@ -134,28 +135,60 @@ class MainWindowStartupTest : public QObject {
     QVERIFY(window->Help().Browser()->source().toLocalFile().endsWith("/HELP/Contents.html"));
   }
 
-  void dialogsStartBelowAppData_data() {
-    QTest::addColumn<QByteArray>("appData");
+  void dialogsStartInTheXdgDataFolder_data() {
+    QTest::addColumn<QByteArray>("dataHome");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("set") << QByteArray("/home/user/.config")
-                         << "/home/user/.config/KeldonKRC/Tarvex/";
-    QTest::newRow("unset") << QByteArray() << "/KeldonKRC/Tarvex/";
+    QTest::newRow("set") << QByteArray("SCRATCH/data") << "SCRATCH/data/KeldonKRC/Tarvex/";
+    QTest::newRow("unset") << QByteArray() << "SCRATCH/home/.local/share/KeldonKRC/Tarvex/";
+    QTest::newRow("relative, so not valid")
+        << QByteArray("data") << "SCRATCH/home/.local/share/KeldonKRC/Tarvex/";
   }
-  void dialogsStartBelowAppData() {
-    QFETCH(QByteArray, appData);
+  void dialogsStartInTheXdgDataFolder() {
+    QFETCH(QByteArray, dataHome);
     QFETCH(QString, expected);
-    const QByteArray old = qgetenv("APPDATA");
-    if (appData.isEmpty())
-      qunsetenv("APPDATA");
+    QTemporaryDir scratch;
+    dataHome.replace("SCRATCH", scratch.path().toLocal8Bit());
+    expected.replace("SCRATCH", scratch.path());
+    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
+    qputenv("HOME", (scratch.path() + "/home").toLocal8Bit());
+    if (dataHome.isEmpty())
+      qunsetenv("XDG_DATA_HOME");
     else
-      qputenv("APPDATA", appData);
+      qputenv("XDG_DATA_HOME", dataHome);
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);
-    if (old.isEmpty())
-      qunsetenv("APPDATA");
-    else
-      qputenv("APPDATA", old);
+    qputenv("XDG_DATA_HOME", oldDataHome);
+    qputenv("HOME", oldHome);
     QCOMPARE(QString::fromStdString(window->AppDataPath()), expected);
+    // Created on the first start, with the examples in it for "Open".
+    QVERIFY(QFileInfo::exists(expected + "even_aged_stand.tvx"));
+    dialogs.files = {expected + "natural_stand.tvx"};
+    window->Open1Click();
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(window->SiteRecord().QSMpInFile, (expected + "site.qsm").toStdString());
+  }
+
+  void examplesNeverReplaceTheUsersFiles_data() {
+    QTest::addColumn<QString>("ownFile");
+    QTest::addColumn<QStringList>("copied");
+    const QStringList all{"deposition.dat", "even_aged_stand.tvx", "natural_stand.tvx", "site.qsm"};
+    QTest::newRow("empty folder") << QString() << all;
+    QTest::newRow("a file of an example's name") << "site.qsm" << all;
+    QTest::newRow("a scenario of the user's") << "mine.tvx" << QStringList();
+  }
+  void examplesNeverReplaceTheUsersFiles() {
+    QFETCH(QString, ownFile);
+    QFETCH(QStringList, copied);
+    QTemporaryDir scratch;
+    const QString folder = scratch.path() + "/KeldonKRC/Tarvex/";
+    QVERIFY(QDir().mkpath(folder));
+    if (!ownFile.isEmpty()) WriteFile(scratch, "KeldonKRC/Tarvex/" + ownFile.toStdString(), "mine");
+    ProvideAppDataFolder(folder.toStdString(), PROGRAM_DIR "/examples/");
+    QStringList expected = copied;
+    if (!ownFile.isEmpty() && !expected.contains(ownFile)) expected << ownFile;
+    expected.sort();
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), expected);
+    if (!ownFile.isEmpty()) QCOMPARE(ReadFile((folder + ownFile).toStdString()), std::string("mine"));
   }
 
   void aMissingLibraryEndsTheProgram() {

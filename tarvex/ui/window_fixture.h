@@ -3,10 +3,15 @@
 // the test and recorded, a window started from the built program's folder,
 // and small scenarios in a scratch folder.
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -68,8 +73,13 @@ class RecordingDialogs final : public UserDialogs {
   }
 };
 
-// Options go to the test location of the user's settings, never to the real one.
-inline void UseTestSettings() { QStandardPaths::setTestModeEnabled(true); }
+// Options go to the test location of the user's settings, never to the real
+// one, and the application-data folder lies in a scratch folder of the test.
+inline void UseTestSettings() {
+  QStandardPaths::setTestModeEnabled(true);
+  static const QTemporaryDir data;
+  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+}
 
 inline std::unique_ptr<TForm1> StartWindow(RecordingDialogs& dialogs,
                                            const QString& programFolder = PROGRAM_DIR) {
@@ -162,6 +172,38 @@ inline std::string WriteFullScenario(const QTemporaryDir& folder,
   const std::string fileName = folder.filePath("full.txt").toStdString();
   site->WriteToFile(fileName);
   return fileName;
+}
+
+// Shows WINDOW as the program does once its start page is gone; false when
+// it did not reach the screen.
+inline bool ShowWindow(TForm1& window) {
+  window.Timer1Timer();
+  window.show();
+  return QTest::qWaitForWindowExposed(&window);
+}
+
+// What a user does to put TEXT into the data cell (COL, ROW) of GRID: a
+// click on the cell, the text typed into the editor it opens, and Enter.
+inline void TypeIntoCell(StringGrid& grid, int col, int row, const QString& text) {
+  grid.scrollTo(grid.model()->index(row - 1, col));
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(col, row).center());
+  // The first key opens the cell editor, which takes the others.
+  QTest::keyClicks(&grid, text.left(1));
+  QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+// Chooses TEXT in the open list of BOX, as a click on the item does.
+inline void ChooseInList(QComboBox& box, const QString& text) {
+  box.showPopup();
+  box.view()->setCurrentIndex(box.model()->index(box.findText(text), 0));
+  QTest::keyClick(box.view(), Qt::Key_Return);
+}
+
+// Clicks the tab of PAGE in TABS.
+inline void ClickTab(QTabWidget& tabs, QWidget* page) {
+  QTabBar* bar = tabs.tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tabs.indexOf(page)).center());
 }
 
 // The items of a combo box in their order.

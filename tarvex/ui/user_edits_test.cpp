@@ -1,0 +1,390 @@
+// The main window driven as a user drives it, in a shown window: typed
+// cells and texts, clicks on buttons, tabs and menu commands, and the
+// answers to the questions. No edit may be lost or silently changed.
+#include <QAction>
+#include <QAreaSeries>
+#include <QCheckBox>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QValueAxis>
+
+#include "tarvex/data/scenario_file.h"
+#include "tarvex/ui/chart.h"
+#include "tarvex/ui/help_viewer.h"
+#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/window_fixture.h"
+
+using namespace tarvex;
+using namespace tarvex::testing;
+
+namespace {
+
+// Replaces the text of EDIT by TEXT, typed.
+void TypeInto(QLineEdit& edit, const QString& text) {
+  edit.setFocus();
+  edit.selectAll();
+  QTest::keyClick(&edit, Qt::Key_Delete);
+  QTest::keyClicks(&edit, text);
+}
+
+// Clicks the box of a check box or radio button, which may be far narrower
+// than the widget.
+void ClickBox(QAbstractButton* button) {
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+void ClickItem(RadioGroup& group, const QString& item) {
+  for (QRadioButton* button : group.findChildren<QRadioButton*>()) {
+    if (button->text() == item) ClickBox(button);
+  }
+}
+
+QStringList GridRows(const StringGrid& grid, int rows) {
+  QStringList texts;
+  for (int r = 1; r <= rows; ++r) {
+    QStringList cells;
+    for (int c = 0; c < grid.ColCount(); ++c) cells << grid.Cell(c, r);
+    texts << cells.join(',');
+  }
+  return texts;
+}
+
+// Chooses ACTION from the list that a click on the action cell of ROW opens.
+void ChooseAction(TForm1& window, int row, const QString& action) {
+  StringGrid& grid = *window.StringGridManagement;
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(1, row).center());
+  ChooseInList(*window.ComboBox1, action);
+}
+
+// What a user types for an even-aged cohort of SPECIES on the shown window:
+// the QSM file and region when given, the species chosen from its list
+// (its biomass defaults taken), the growth points and the year of the
+// planting that the first management row holds.
+void EnterCohort(TForm1& window, RecordingDialogs& dialogs, const QString& species,
+                 const QStringList& growth, const QString& plantingYear) {
+  ClickTab(*window.PageControl1, window.TabSheetInputs);
+  ChooseInList(*window.ComboBoxSpecies, species);
+  for (int i = 0; i < growth.size(); ++i) {
+    const QStringList point = growth[i].split(',');
+    TypeIntoCell(*window.StringGridStemGrowth, 0, i + 1, point[0]);
+    TypeIntoCell(*window.StringGridStemGrowth, 1, i + 1, point[1]);
+  }
+  ChooseAction(window, 1, "Planting");
+  TypeIntoCell(*window.StringGridManagement, 0, 1, plantingYear);
+  dialogs.Clear();
+}
+
+void EnterSite(TForm1& window, const std::string& qsm) {
+  ClickTab(*window.PageControl1, window.TabSheetSiteInputs);
+  TypeInto(*window.EditQsmpFileName, QString::fromStdString(qsm));
+  TypeInto(*window.ComboBoxRegions->lineEdit(), "Boreal");
+}
+
+std::string TextOf(const CSite& site) { return ScenarioText(site, "scenario"); }
+
+}  // namespace
+
+class UserEditsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseTestSettings(); }
+
+  void init() {
+    QDir::setCurrent(PROGRAM_DIR);
+    folder_ = std::make_unique<QTemporaryDir>();
+    qsm_ = WriteFile(*folder_, "site.qsm", kQsmText);
+    dialogs_ = RecordingDialogs();
+    window_ = StartWindow(dialogs_);
+    QVERIFY(ShowWindow(*window_));
+  }
+  void cleanup() { window_.reset(); }
+
+  // A cohort of two entered, the first shown; then a grid of the first gets
+  // a row that cannot be stored, and a command needing a commit is given.
+  void aFailedCommitStopsTheCommandAndKeepsTheRows_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");
+    for (const char* command : {"insert", "next", "run", "save"}) {
+      QTest::addRow("duplicate age, %s", command)
+          << "age" << command << "Error: Duplicate entry";
+      QTest::addRow("percentage above 100, %s", command)
+          << "percentage" << command << "Percentage must be between 0 and 100 %...";
+    }
+  }
+  void aFailedCommitStopsTheCommandAndKeepsTheRows() {
+    QFETCH(QString, fault);
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2", "50,12", "120,6"}, "2000");
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
+    QTest::mouseClick(w.ButtonPreviousCohort, Qt::LeftButton);
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+
+    StringGrid& growth = *w.StringGridStemGrowth;
+    StringGrid& management = *w.StringGridManagement;
+    if (fault == "age") {
+      // The row of age 10 comes second, as in (10,2) (10,4) (50,12) (120,6).
+      TypeIntoCell(growth, 0, 2, "10");
+      TypeIntoCell(growth, 1, 2, "4");
+      TypeIntoCell(growth, 0, 4, "120");
+      TypeIntoCell(growth, 1, 4, "6");
+      TypeIntoCell(growth, 0, 3, "50");
+      TypeIntoCell(growth, 1, 3, "12");
+    } else {
+      TypeIntoCell(management, 0, 2, "2030");
+      TypeIntoCell(management, 2, 2, "120");
+    }
+    const QStringList growthRows = GridRows(growth, 5);
+    const QStringList managementRows = GridRows(management, 3);
+    const std::string before = TextOf(w.SiteRecord());
+    dialogs_.Clear();
+    dialogs_.files = {folder_->filePath("stand.tvx")};
+    if (command == "insert") QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    if (command == "next") QTest::mouseClick(w.ButtonNextCohort, Qt::LeftButton);
+    if (command == "run") ClickTab(*w.PageControl1, w.TabSheetResults);
+    if (command == "save") QTest::mouseClick(w.SpeedButtonSaveFile, Qt::LeftButton);
+
+    // Leaving the grid for a button commits it too, so the message may come twice.
+    QVERIFY(!dialogs_.messages.isEmpty());
+    QCOMPARE(dialogs_.messages.count(message), dialogs_.messages.size());
+    QCOMPARE(w.SiteRecord().NrCohorts(), 2);
+    QCOMPARE(w.CurrentCohortIndex(), 0);
+    QVERIFY(w.PageControl1->currentWidget() != w.TabSheetResults);
+    QVERIFY(!QFile::exists(folder_->filePath("stand.tvx")));
+    QCOMPARE(GridRows(growth, 5), growthRows);
+    QCOMPARE(GridRows(management, 3), managementRows);
+    QCOMPARE(TextOf(w.SiteRecord()), before);
+  }
+
+  void everyChangeOfWhatASaveWritesIsOfferedForSaving() {
+    TForm1& w = *window_;
+    QVERIFY(w.IsScenarioSaved());
+    EnterSite(w, qsm_);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
+    dialogs_.files = {folder_->filePath("stand.tvx")};
+    w.Save1->trigger();
+    QVERIFY(w.IsScenarioSaved());
+
+    // The forest type there and back is no change; one way it is.
+    ClickTab(*w.PageControl1, w.TabSheetSiteInputs);
+    ClickItem(*w.RadioGroupManType, "Natural rejuvination");
+    ClickItem(*w.RadioGroupManType, "Uniform age");
+    QVERIFY(w.IsScenarioSaved());
+    ClickItem(*w.RadioGroupManType, "Natural rejuvination");
+    QVERIFY(!w.IsScenarioSaved());
+    dialogs_.answers = {false};
+    QVERIFY(w.close());
+    QCOMPARE(dialogs_.questions, QStringList({"Save the file: Save Tarvex file ?"}));
+  }
+
+  void openAsksToSaveUnsavedWorkFirst() {
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
+    dialogs_.files = {folder_->filePath("stand.tvx")};
+    w.Save1->trigger();
+    TypeIntoCell(*w.StringGridStemGrowth, 1, 1, "3");
+    const std::string other =
+        WriteFile(*folder_, "other.tvx", ReadFile(folder_->filePath("stand.tvx").toStdString()));
+
+    // Yes, and the save dialog cancelled: nothing is opened.
+    dialogs_.Clear();
+    dialogs_.answers = {true};
+    dialogs_.files = {};
+    QTest::mouseClick(w.SpeedButtonOpenFile, Qt::LeftButton);
+    QCOMPARE(dialogs_.questions, QStringList({"Save the file: Save Tarvex file ?"}));
+    QCOMPARE(w.StringGridStemGrowth->Cell(1, 1), QString("3"));
+    QVERIFY(w.statusBar()->currentMessage().endsWith("stand.tvx"));
+
+    // No: the file is opened and the edit is gone.
+    dialogs_.Clear();
+    dialogs_.answers = {false};
+    dialogs_.files = {QString::fromStdString(other)};
+    w.Open1->trigger();
+    QCOMPARE(dialogs_.questions.size(), 1);
+    QCOMPARE(w.StringGridStemGrowth->Cell(1, 1), QString("2"));
+    QVERIFY(w.statusBar()->currentMessage().endsWith("other.tvx"));
+    QVERIFY(w.IsScenarioSaved());
+  }
+
+  void readNdepChecksAndReadsTheOneResolvedFile() {
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
+    dialogs_.files = {folder_->filePath("stand.tvx")};
+    w.Save1->trigger();
+    dialogs_.answers = {false};
+    w.New1->trigger();
+    // The current folder holds another file of that name; it is not read.
+    QTemporaryDir current;
+    WriteFile(current, "site.qsm", "period 1800 1900\n");
+    WriteFile(current, "elsewhere.qsm", kQsmText);
+    QDir::setCurrent(current.path());
+    dialogs_.Clear();
+    ClickTab(*w.PageControl1, w.TabSheetSiteInputs);
+    TypeInto(*w.EditQsmpFileName, "elsewhere.qsm");
+    QTest::mouseClick(w.ButtonReadNdep, Qt::LeftButton);
+    QCOMPARE(dialogs_.messages, QStringList({"No such file !"}));
+    TypeInto(*w.EditQsmpFileName, "site.qsm");
+    QTest::mouseClick(w.ButtonReadNdep, Qt::LeftButton);
+    QVERIFY2(dialogs_.messages.size() == 1, qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(w.SiteRecord().QSMpInFile, qsm_);
+    QCOMPARE(w.FirstPeriodYear(), 1990);
+    QCOMPARE(w.ChartNdep->Count(), 61);
+    QDir::setCurrent(PROGRAM_DIR);
+  }
+
+  void aScenarioEditedInTheWindowIsOpenedAsSaved() {
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2", "50,12.5", "120,6"}, "2000");
+    // A thinning chosen from the cell's list, and a row holding only a year.
+    TypeIntoCell(*w.StringGridManagement, 0, 2, "2030");
+    ChooseAction(w, 2, "Thinning");
+    TypeIntoCell(*w.StringGridManagement, 2, 2, "25");
+    TypeIntoCell(*w.StringGridManagement, 0, 3, "2060");
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
+    const QString file = folder_->filePath("stand.tvx");
+    dialogs_.files = {file};
+    QTest::mouseClick(w.SpeedButtonSaveFile, Qt::LeftButton);
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[2].ACTTYPE, 0);
+
+    RecordingDialogs otherDialogs;
+    auto other = StartWindow(otherDialogs);
+    QVERIFY(ShowWindow(*other));
+    otherDialogs.files = {file};
+    other->Open1->trigger();
+    QVERIFY2(otherDialogs.messages.isEmpty(), qPrintable(otherDialogs.messages.join("; ")));
+    QCOMPARE(TextOf(other->SiteRecord()), TextOf(w.SiteRecord()));
+    QVERIFY(other->IsScenarioSaved());
+  }
+
+  void theExamplesOpenAndRunWithoutAMessage_data() {
+    QTest::addColumn<QString>("example");
+    QTest::newRow("even-aged") << "even_aged_stand.tvx";
+    QTest::newRow("natural") << "natural_stand.tvx";
+  }
+  void theExamplesOpenAndRunWithoutAMessage() {
+    QFETCH(QString, example);
+    TForm1& w = *window_;
+    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + example};
+    w.Open1->trigger();
+    ClickTab(*w.PageControl1, w.TabSheetResults);
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(w.PageControl1->currentWidget(), w.TabSheetResults);
+    const CSite& site = w.SiteRecord();
+    QCOMPARE(site.FirstYear, 1990);
+    QVERIFY(site.Ndep[2003] > 0.05f);  // the gap of the series is filled
+    QVERIFY(site.SumBiomass[2050].v[standsim::ST] > 0.0);
+    QVERIFY(site.SumUptake[2050].v[standsim::NUT_N] > 0.0);
+    QVERIFY(w.Chart1->Count() > 0);
+  }
+
+  void theStatusBarKeepsTheFileNameWhileMenusAreOpen() {
+    TForm1& w = *window_;
+    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "natural_stand.tvx"};
+    w.Open1->trigger();
+    const QString shown = w.statusBar()->currentMessage();
+    QVERIFY(shown.startsWith("Using file: "));
+    QMenu* file = w.menuBar()->actions().front()->menu();
+    file->popup(w.mapToGlobal(QPoint(10, 10)));
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    file->setActiveAction(w.New1);
+    file->setActiveAction(w.Save1);
+    file->close();
+    QCOMPARE(w.statusBar()->currentMessage(), shown);
+  }
+
+  void cohortButtonsAreEnabledOnlyWithACohortToGoTo() {
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
+    QVERIFY(w.ButtonPreviousCohort->isEnabled());
+    QVERIFY(!w.ButtonNextCohort->isEnabled());
+    dialogs_.answers = {true};
+    w.Deletecohort1->trigger();
+    QCOMPARE(w.SiteRecord().NrCohorts(), 1);
+    QVERIFY(!w.ButtonPreviousCohort->isEnabled());
+    QVERIFY(!w.ButtonNextCohort->isEnabled());
+
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
+    QTest::mouseClick(w.ButtonPreviousCohort, Qt::LeftButton);
+    QVERIFY(w.ButtonNextCohort->isEnabled());
+    dialogs_.answers = {false};
+    w.New1->trigger();
+    QVERIFY(!w.ButtonPreviousCohort->isEnabled());
+    QVERIFY(!w.ButtonNextCohort->isEnabled());
+  }
+
+  void theDefaultManagementTickStaysWithItsCohort() {
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    QTest::mouseClick(w.ButtonReadNdep, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
+    dialogs_.answers = {true};
+    ClickBox(w.CheckBoxDefManagement);
+    QVERIFY(w.CheckBoxDefManagement->isChecked());
+    QCOMPARE(w.StringGridManagement->Cell(1, 1), QString("Planting"));
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    QCOMPARE(w.SiteRecord().NrCohorts(), 2);
+    QVERIFY(!w.CheckBoxDefManagement->isChecked());
+  }
+
+  // The highest point of a curve lies below the top of its plot, and a bar
+  // in the first year of the period is drawn whole.
+  void chartsShowTheirHighestPointAndEndBarsWhole() {
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    QTest::mouseClick(w.ButtonReadNdep, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Picea abies", {"30,22"}, "1990");
+    TypeIntoCell(*w.StringGridStemGrowth, 0, 2, "60");
+    w.ChartStemGrowth->Refresh();
+    const auto* left =
+        qobject_cast<QValueAxis*>(w.ChartStemGrowth->chart()->axes(Qt::Vertical).front());
+    QVERIFY2(left->max() > 22.0, qPrintable(QString::number(left->max())));
+
+    Chart& management = *w.ChartManagement;
+    management.Refresh();
+    const auto* bottom =
+        qobject_cast<QValueAxis*>(management.chart()->axes(Qt::Horizontal).front());
+    const auto* bars = qobject_cast<QAreaSeries*>(management.chart()->series().front());
+    double leftEdge = 1e9;
+    for (const QPointF& p : bars->upperSeries()->points()) leftEdge = std::min(leftEdge, p.x());
+    QVERIFY2(leftEdge >= bottom->min(),
+             qPrintable(QString("bar from %1, axis from %2").arg(leftEdge).arg(bottom->min())));
+    QVERIFY(leftEdge < 1990.0);
+  }
+
+  void helpOpensOverTheMainWindow() {
+    TForm1& w = *window_;
+    w.move(300, 200);
+    QTest::mouseClick(w.SpeedButton1, Qt::LeftButton);
+    const HelpViewer& help = w.Help();
+    QVERIFY(help.isVisible());
+    QVERIFY(w.frameGeometry().contains(help.geometry().center()));
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+  std::string qsm_;
+  RecordingDialogs dialogs_;
+  std::unique_ptr<TForm1> window_;
+};
+
+QTEST_MAIN(UserEditsTest)
+#include "user_edits_test.moc"

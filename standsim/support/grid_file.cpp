@@ -112,7 +112,7 @@ void READGRID(std::string_view gridfile, std::string_view maskfile, std::string_
 
   if (ld >= 1) std::fill_n(mask.begin(), count(ld, ld), 0);
   if (!with_mask) return;
-  const std::string mask_format = "(" + I_2_C(ld, 3) + "l1)";
+  const std::string mask_format = std::string("(").append(I_2_C(ld, 3)).append("l1)");
   read_turned(maskfile, mask_format, q, nx, ny,
               [&](int32_t i, int32_t j) { return ReadItem(FlagWord{&mask[index(i, j)]}); });
 }

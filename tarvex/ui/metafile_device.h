@@ -1,8 +1,8 @@
 // A paint device that records Qt's painting as an enhanced metafile: lines,
 // polygons and paths become polyline and polygon records (axis-aligned
 // rectangles become rectangle records), text becomes text records with its
-// font and colour, images become bitmap records. Coordinates are the device's
-// pixels; the picture's physical size follows the given resolution, so the
+// font and colour, images become bitmap records. The picture has the device's
+// size in pixels; its physical size follows the given resolution, so the
 // metafile shows at the size it has on the screen.
 #pragma once
 

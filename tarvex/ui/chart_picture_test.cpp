@@ -43,7 +43,7 @@ struct Svg {
   QList<Text> texts;
   QList<Path> paths;
   QList<Rect> rects;
-  int images = 0;
+  QList<QImage> images;
 
   QList<Path> PathsIn(const QColor& color) const {
     QList<Path> found;
@@ -96,7 +96,8 @@ Svg ReadThroughConverter(const QString& emf) {
       svg.rects << Svg::Rect{a.value("fill").toString(),
                              QRectF(Number(a, "x"), Number(a, "y"), Number(a, "width"), Number(a, "height"))};
     } else if (xml.name() == u"image") {
-      ++svg.images;
+      const QString data = a.value("xlink:href").toString();
+      svg.images << QImage::fromData(QByteArray::fromBase64(data.section(',', 1).toLatin1()));
     }
   }
   if (xml.hasError()) {
@@ -199,8 +200,8 @@ class ChartPictureTest : public QObject {
                                         [&](const Svg::Text& t) { return t.text == text; });
       QVERIFY2(written != svg.texts.end(), qPrintable(text));
       const QFont font = item->font();
-      const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * item->scene()->views()
-                                                                                         .front()->logicalDpiY() / 72.0;
+      const double pixels =
+          font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * fixture.chart.logicalDpiY() / 72.0;
       QVERIFY2(std::abs(written->fontSize - pixels) <= 0.5, qPrintable(text));
       QCOMPARE(written->fill.toLower(), item->defaultTextColor().name());
     }
@@ -264,17 +265,24 @@ class ChartPictureTest : public QObject {
     }
   }
 
-  // A picture drawn on the device becomes a bitmap record.
+  // A picture drawn on the device becomes a bitmap record, upright and in
+  // its colours.
   void imagesBecomeBitmapRecords() {
     MetafileDevice device(QSize(40, 30), 96);
     QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(Qt::red);
+    image.fill(QColor(200, 40, 10));
+    for (int x = 0; x < 8; ++x) image.setPixelColor(x, 0, QColor(10, 40, 200));
     QPainter painter(&device);
     painter.drawImage(QRect(5, 5, 16, 12), image);
     QVERIFY(painter.end());
     const QString path = folder_.filePath("image.emf");
     SaveFileAtomically(path.toStdString(), device.Bytes());
-    QCOMPARE(ReadThroughConverter(path).images, 1);
+    const QList<QImage> images = ReadThroughConverter(path).images;
+    QCOMPARE(images.size(), 1);
+    const QImage& read = images.front();
+    QVERIFY(!read.isNull());
+    QCOMPARE(read.pixelColor(read.width() / 2, 0).rgb(), QColor(10, 40, 200).rgb());
+    QCOMPARE(read.pixelColor(read.width() / 2, read.height() - 1).rgb(), QColor(200, 40, 10).rgb());
   }
 
   void failedSaveNamesTheFileAndKeepsTheOldOne() {

@@ -343,8 +343,8 @@ void MetafilePaintEngine::Stroke(const QPolygon& pixels) {
   if (pixels.size() < 2 || !Paints(pen_)) return;
   // A line along the edge of the clip is not cut: the pen's width is left out.
   const QRect bounds = pixels.boundingRect();
-  if (!polyline_.isEmpty() && polyline_.last() == pixels.first() && GeometricPenOf(pen_, transform_).Key() == penSelected_.key &&
-      NeededClip(bounds) == writtenClip_) {
+  if (!polyline_.isEmpty() && polyline_.last() == pixels.first() &&
+      GeometricPenOf(pen_, transform_).Key() == penSelected_.key && NeededClip(bounds) == writtenClip_) {
     polyline_ += pixels.mid(1);
     return;
   }
@@ -374,21 +374,21 @@ void MetafilePaintEngine::Fill(const QList<QPolygon>& polygons) {
   if (counts.empty() || (!Paints(pen_) && !Paints(brush_))) return;
   FlushPolyline();
   UseClip(all.boundingRect());
-  UsePen();
   UseBrush(brush_);
-  if (counts.size() == 1 && IsRectangle(all)) {
-    Emit(U_EMRRECTANGLE_set(Bounds(all, 0)));
-    return;
-  }
-  if (counts.size() == 1 && Paints(brush_) && IsRectilinear(all)) {
-    // Bars and other shapes of rectangles: the rectangles filled, then the
-    // outline drawn as the painter draws it.
+  if (counts.size() == 1 && !IsRectangle(all) && Paints(brush_) && IsRectilinear(all)) {
+    // Bars and other shapes made of rectangles: the rectangles filled, then
+    // the outline drawn as the painter draws it.
     const QPen pen = pen_;
     pen_ = QPen(Qt::NoPen);
     UsePen();
     for (const QRect& column : Columns(all, fillRule_)) Emit(U_EMRRECTANGLE_set(Rectangle(column)));
     pen_ = pen;
     Stroke(all << all.first());
+    return;
+  }
+  UsePen();
+  if (counts.size() == 1 && IsRectangle(all)) {
+    Emit(U_EMRRECTANGLE_set(Bounds(all, 0)));
     return;
   }
   UseFillRule(fillRule_);
@@ -488,13 +488,14 @@ void MetafilePaintEngine::drawTextItem(const QPointF& origin, const QTextItem& i
   }
   const QPoint reference = Pixel(transform_.map(origin));
   std::u16string utf16(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-  char* emrtext = emrtext_set(U_POINTL{reference.x(), reference.y()}, static_cast<U_NUM_STR>(utf16.size()), 2, utf16.data(), U_ETO_NONE,
-                              U_RECTL{0, 0, -1, -1}, advances.data());
+  char* emrtext = emrtext_set(U_POINTL{reference.x(), reference.y()}, static_cast<U_NUM_STR>(utf16.size()), 2,
+                              utf16.data(), U_ETO_NONE, U_RECTL{0, 0, -1, -1}, advances.data());
   if (emrtext == nullptr) {
     failed_ = true;
     return;
   }
-  Emit(U_EMREXTTEXTOUTW_set(Rectangle(bounds), U_GM_COMPATIBLE, 0.0F, 0.0F, reinterpret_cast<PU_EMRTEXT>(emrtext)));
+  Emit(U_EMREXTTEXTOUTW_set(Rectangle(bounds), U_GM_COMPATIBLE, 0.0F, 0.0F,
+                            reinterpret_cast<PU_EMRTEXT>(emrtext)));
   std::free(emrtext);
 }
 
@@ -523,6 +524,11 @@ void MetafilePaintEngine::drawImage(const QRectF& target, const QImage& image, c
   const U_BITMAPINFOHEADER header =
       bitmapinfoheader_set(part.width(), part.height(), 1, U_BCBM_COLOR32, U_BI_RGB, size, 0, 0, 0, 0);
   PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
+  if (info == nullptr) {
+    failed_ = true;
+    std::free(pixels);
+    return;
+  }
   Emit(U_EMRSTRETCHDIBITS_set(Rectangle(box), U_POINTL{box.left(), box.top()}, U_POINTL{box.width(), box.height()},
                               U_POINTL{0, 0}, U_POINTL{part.width(), part.height()}, U_DIB_RGB_COLORS, U_SRCCOPY,
                               info, size, pixels));

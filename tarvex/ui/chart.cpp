@@ -65,7 +65,10 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
     line_->attachAxis(bottomAxis_);
     line_->attachAxis(leftAxis_);
   }
+  // The view lets go of the chart it was made with without deleting it.
+  QChart* const initial = QChartView::chart();
   setChart(chart);
+  delete initial;
   setRenderHint(QPainter::Antialiasing);
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);

@@ -19,9 +19,13 @@ struct Read4upResult {
 };
 
 // Calls READ4UP as the workbench does, on an NDEP prefilled with UNTOUCHED.
+// FNAME holds 127 characters, so the file is named from the current folder
+// (the tests' build folder), wherever the build tree lies.
 Read4upResult CALL_READ4UP(const std::string& path, int32_t ib = 0, int32_t ie = 4999) {
+  const std::string name = std::filesystem::path(path).lexically_proximate(std::filesystem::current_path()).string();
+  EXPECT_LE(name.size(), 127u) << "too long for FNAME: " << name;
   std::vector<unsigned char> fname(128, 0);
-  std::copy_n(path.begin(), std::min<std::size_t>(path.size(), 127), fname.begin());
+  std::copy_n(name.begin(), std::min<std::size_t>(name.size(), 127), fname.begin());
   std::vector<unsigned char> errmsg(256, '#');
   errmsg[0] = ' ';
   errmsg[1] = 0;

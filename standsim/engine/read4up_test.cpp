@@ -22,7 +22,8 @@ struct Read4upResult {
 // FNAME holds 127 characters, so the file is named from the current folder
 // (the tests' build folder), wherever the build tree lies.
 Read4upResult CALL_READ4UP(const std::string& path, int32_t ib = 0, int32_t ie = 4999) {
-  const std::string name = std::filesystem::path(path).lexically_proximate(std::filesystem::current_path()).string();
+  const std::string name =
+      std::filesystem::path(path).lexically_proximate(std::filesystem::current_path()).string();
   EXPECT_LE(name.size(), 127u) << "too long for FNAME: " << name;
   std::vector<unsigned char> fname(128, 0);
   std::copy_n(name.begin(), std::min<std::size_t>(name.size(), 127), fname.begin());

@@ -41,10 +41,6 @@ MetafileRecords::~MetafileRecords() { emf_htable_free(&handles_); }
 
 void MetafileRecords::Add(char* record) {
   if (record == nullptr) throw TarvexError("Out of memory for a metafile");
-  if (finished_) {
-    std::free(record);
-    throw TarvexError("A finished metafile takes no more records");
-  }
   const auto size = reinterpret_cast<const U_EMR*>(record)->nSize;
   bytes_.append(record, size);
   std::free(record);
@@ -54,7 +50,6 @@ void MetafileRecords::Add(char* record) {
 std::string MetafileRecords::Finish() {
   EMFTRACK track{};
   Add(U_EMREOF_set(0, nullptr, &track));
-  finished_ = true;
   U_EMRHEADER header;
   std::memcpy(&header, bytes_.data(), sizeof header);
   header.nBytes = static_cast<std::uint32_t>(bytes_.size());

@@ -27,15 +27,14 @@ class MetafileRecords {
   // The handle table that libuemf's object constructors fill and empty.
   EMFHANDLES* Handles() { return handles_; }
 
-  // Appends the end-of-file record and returns the whole file. Nothing can
-  // be added afterwards.
+  // Appends the end-of-file record and returns the whole file; the records
+  // are not used afterwards.
   std::string Finish();
 
  private:
   std::string bytes_;
   std::uint32_t records_ = 0;
   EMFHANDLES* handles_ = nullptr;
-  bool finished_ = false;
 };
 
 }  // namespace tarvex

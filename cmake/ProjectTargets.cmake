@@ -4,9 +4,11 @@
 # instead of blocking the run.
 set(PROJECT_TEST_TIMEOUT 300)
 
-# Warnings as errors for the project's own code.
+# The project's own code is built with the common warnings; the test command
+# and CI turn them into errors (TARVEX_WARNINGS_AS_ERRORS).
 function(project_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+    $<$<BOOL:${TARVEX_WARNINGS_AS_ERRORS}>:-Werror>)
 endfunction()
 
 # A library built from every .cpp of the current directory except tests and benchmarks.
@@ -51,4 +53,10 @@ function(project_directory_benchmarks target)
   target_link_libraries(${target} PRIVATE ${ARGN} benchmark::benchmark benchmark::benchmark_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
   project_warnings(${target})
+endfunction()
+
+# The model library is built at -O3 in every configuration but Debug, which
+# stays unoptimised for the debugger and the sanitizers.
+function(project_speed_optimised target)
+  target_compile_options(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:-O3>)
 endfunction()

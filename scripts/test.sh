@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, then builds and runs every test twice: a normal
-# build, and a build under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is needed, then builds and runs every test three times: a
+# normal build, a build under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a Release build with Clang. Every compiler warning is an error here.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -10,7 +11,7 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 run_suite() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DTARVEX_WARNINGS_AS_ERRORS=ON "$@" >/dev/null
   cmake --build "$dir" --parallel "$jobs"
   ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
 }
@@ -19,6 +20,12 @@ echo "== normal build"
 run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
-export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0
-export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVEX_SANITIZE=ON
+(
+  export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTARVEX_SANITIZE=ON
+)
+
+echo "== Release build with Clang"
+run_suite build/clang-release -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++

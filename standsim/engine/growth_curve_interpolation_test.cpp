@@ -58,7 +58,9 @@ TEST(Linint, NothingWrittenForAnEmptyGrid) {
 // contains X (the end intervals beyond the ends).
 double ReferenceSpline(const std::vector<double>& x, const std::vector<double>& y, double at) {
   const std::size_t n = x.size();
-  std::vector<std::vector<double>> a(n, std::vector<double>(n + 1, 0.0));
+  // The augmented matrix of the moment equations, a row at a time.
+  std::vector<std::vector<double>> a;
+  for (std::size_t row = 0; row < n; ++row) a.emplace_back(n + 1, 0.0);
   a[0][0] = 1.0;
   a[n - 1][n - 1] = 1.0;
   for (std::size_t i = 1; i + 1 < n; ++i) {

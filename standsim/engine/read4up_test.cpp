@@ -19,9 +19,14 @@ struct Read4upResult {
 };
 
 // Calls READ4UP as the workbench does, on an NDEP prefilled with UNTOUCHED.
+// FNAME holds 127 characters, so the file is named from the current folder
+// (the tests' build folder), wherever the build tree lies.
 Read4upResult CALL_READ4UP(const std::string& path, int32_t ib = 0, int32_t ie = 4999) {
+  const std::string name =
+      std::filesystem::path(path).lexically_proximate(std::filesystem::current_path()).string();
+  EXPECT_LE(name.size(), 127u) << "too long for FNAME: " << name;
   std::vector<unsigned char> fname(128, 0);
-  std::copy_n(path.begin(), std::min<std::size_t>(path.size(), 127), fname.begin());
+  std::copy_n(name.begin(), std::min<std::size_t>(name.size(), 127), fname.begin());
   std::vector<unsigned char> errmsg(256, '#');
   errmsg[0] = ' ';
   errmsg[1] = 0;
@@ -138,13 +143,13 @@ TEST_F(Read4up, RefusesWhatItCannotRead) {
       {"period 1990 2000\nNOx_dep missing.dat;NOx\n", 0, 4999, 1990, 2000, "xVARIN01: File  "},
       // A deposition that can only give nonsense, after gap filling, in a year of the period.
       {"period 1990 1992\nNOx_dep -99\n", 0, 4999, 1990, 1992,
-       "xREADINP: NOx_dep of year 1990 is negative or not finite in  /"},
+       "xREADINP: NOx_dep of year 1990 is negative or not finite in  "},
       {"period 1990 1992\nNOx_dep 1\nNH3_dep dep.dat;NH3\n", 0, 4999, 1990, 1992,
-       "xREADINP: NH3_dep of year 1991 is negative or not finite in  /"},
+       "xREADINP: NH3_dep of year 1991 is negative or not finite in  "},
       {"period 1990 1991\nNOx_dep dep.dat;-1*NOx\n", 0, 4999, 1990, 1991,
-       "xREADINP: NOx_dep of year 1990 is negative or not finite in  /"},
+       "xREADINP: NOx_dep of year 1990 is negative or not finite in  "},
       {"period 1990 1990\nNOx_dep " + largest + "\nNH3_dep " + largest + "\n", 0, 4999, 1990, 1990,
-       "xREADINP: NOx_dep + NH3_dep of year 1990 is not finite in  /"},
+       "xREADINP: NOx_dep + NH3_dep of year 1990 is not finite in  "},
   };
   for (const Case& c : cases) {
     const Read4upResult r = READ(c.content, c.ib, c.ie);

@@ -87,7 +87,9 @@ TEST_F(Fil2list, FieldsFilledToTheirBoundsAreNoOverflow) {
 
 TEST_F(Fil2list, ReportsTheFirstLineThatDoesNotFit) {
   std::string many;
-  for (int i = 1; i <= 257; ++i) many += "k" + std::to_string(i) + " " + std::to_string(i) + "\n";
+  for (int i = 1; i <= 257; ++i) {
+    many.append("k").append(std::to_string(i)).append(" ").append(std::to_string(i)).append("\n");
+  }
   struct Case {
     std::string content;
     FIL2LIST_OVERFLOW::Kind kind;

@@ -61,7 +61,7 @@ TEST(KeyedListGetters, AnAbsentKeyTakesItsDefaultAndIsAppended) {
 TEST(KeyedListGetters, AFullListTakesTheDefaultWithoutAppending) {
   auto list = testing::EMPTY_LIST();
   ASSIGN_TEXT(list->LISTFILE, "/data/site.qsm");
-  for (int i = 0; i < KEYLIST_MAXKEY; ++i) ADD_ENTRY(*list, "k" + std::to_string(i), "1");
+  for (int i = 0; i < KEYLIST_MAXKEY; ++i) ADD_ENTRY(*list, std::string("k").append(std::to_string(i)), "1");
   const auto before = std::make_unique<KEYLIST>(*list);
 
   const int32_t idflt = 3;

@@ -19,7 +19,7 @@ float tiny_line(float x, float a, float) { return (x - a) * 1e-30f; }
 
 float tiny_positive(float, float, float) { return 1e-30f; }
 
-std::string blank_message() { return "#" + std::string(10, '#') + std::string(40, ' '); }
+std::string blank_message() { return std::string(11, '#').append(40, ' '); }
 
 TEST(RootBisection, FindsABracketedRootAndLeavesTheMessageAlone) {
   std::string errmsg = blank_message();

@@ -66,13 +66,13 @@ struct Fixture {
         for (int r = 1; r <= kRegionCount; ++r) {
           std::string line = FormatInt(s) + " " + FormatInt(r);
           if (section < 5) {
-            for (int k = 0; k < kBafColumns; ++k) line += " " + FormatFixed6(Baf(section, k, s, r));
+            for (int k = 0; k < kBafColumns; ++k) line.append(" ").append(FormatFixed6(Baf(section, k, s, r)));
           } else if (section == 5) {
             line += " 0.5";
           } else if (section == 6) {
             line += " 0.1 0.2 0.3 0.4 0.5";
           } else {
-            line += " " + FormatFixed6(s / 100.0);
+            line.append(" ").append(FormatFixed6(s / 100.0));
           }
           lines.push_back(line);
         }

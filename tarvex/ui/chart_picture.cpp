@@ -1,14 +1,16 @@
 #include "tarvex/ui/chart_picture.h"
 
 #include <QBuffer>
+#include <QGraphicsView>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 #include <string_view>
 
 #include "tarvex/data/atomic_file.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/enhanced_metafile.h"
+#include "tarvex/ui/metafile_device.h"
 
 namespace tarvex {
 namespace {
@@ -44,9 +46,15 @@ void SaveToBitmapFile(QWidget& widget, const std::string& fileName) {
   Save(fileName, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-void SaveToMetafileEnh(QWidget& widget, const std::string& fileName) {
-  const QImage image = Rendering(widget, fileName);
-  Save(fileName, EnhancedMetafile(image));
+void SaveToMetafileEnh(QGraphicsView& view, const std::string& fileName) {
+  const QRect shown = view.viewport()->rect();
+  if (shown.isEmpty()) Refuse(fileName, "the window has no size");
+  MetafileDevice device(shown.size(), view.logicalDpiY());
+  QPainter painter(&device);
+  painter.setRenderHints(view.renderHints());
+  view.render(&painter, QRectF(QPointF(0, 0), shown.size()), shown);
+  if (!painter.end()) Refuse(fileName, "the metafile cannot be made");
+  Save(fileName, device.Bytes());
 }
 
 }  // namespace tarvex

@@ -4,9 +4,11 @@
 #include <array>
 #include <vector>
 
+#include "standsim/engine/action_schedule.h"
 #include "standsim/engine/biovec_ops.h"
 #include "standsim/engine/growth_constants.h"
 #include "standsim/engine/growth_curve_interpolation.h"
+#include "standsim/engine/leaf_n_responses.h"
 #include "standsim/engine/stand_budget.h"
 
 namespace standsim {
@@ -24,7 +26,7 @@ struct AgeTables {
     for (auto& column : baf) column.resize(kTableAges);
   }
 
-  // Fills the ages 1..N of the tables; N is all a cohort's years can reach.
+  // Fills the ages 1..N of the tables; N is all a cohort's years reach.
   void build(const GrowthCall& call, const COHPAR& p, int c, std::size_t n) {
     const int npoints = call.ncaip[c];
     ages.resize(static_cast<std::size_t>(npoints));
@@ -56,53 +58,80 @@ struct AgeTables {
   double increment(int k) const { return cai[static_cast<std::size_t>(std::min(k, kTableAges) - 1)]; }
 };
 
+// The largest age index a cohort reaches in the years y0..IYR2: a planting
+// starts the stand at index 2, and it ages by one a year at most until the
+// next planting or IYR2. Zero without a planting.
+int64_t age_reach(const ActionSchedule& schedule, int64_t y0, int64_t iyr2) {
+  int64_t reach = 0;
+  int64_t planted = -1;
+  bool any = false;
+  schedule.for_each_planting([&](int64_t y) {
+    if (y < y0 || y > iyr2) return;
+    if (any) reach = std::max(reach, y - planted + 1);
+    planted = y;
+    any = true;
+  });
+  return any ? std::max(reach, iyr2 - planted + 2) : 0;
+}
+
 }  // namespace
 
-void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWork& work) {
+void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
   AgeTables tables;
+  ActionSchedule schedule;
+  LeafNResponses responses(call);
   for (int c = 0; c < call.ncoh; ++c) {
     COHPAR& p = params[c];
-    const int32_t y0 = call.mact_at(c, 0).YEAR;
+    const int64_t y0 = call.mact_at(c, 0).YEAR;
+    // The period's years before the first action are empty.
+    for (int64_t y = call.iyr1; y <= call.iyr2 && y < y0; ++y) call.slots(c, y).zero();
     if (y0 > call.iyr2) continue;
-    // A stand planted in year y0 reaches at most the age index IYR2 - y0 + 2.
-    tables.build(call, p, c, static_cast<std::size_t>(std::min<int64_t>(int64_t{call.iyr2} - y0 + 2, kTableAges)));
+
+    schedule.build(call, c);
+    const int64_t reach = std::min<int64_t>(age_reach(schedule, y0, call.iyr2), kTableAges);
+    tables.build(call, p, c, static_cast<std::size_t>(reach));
+    // Years before the period take the deposition of IYR1.
+    responses.prepare(p.expNlf, std::max<int64_t>(call.iyr1, y0), std::max<int64_t>(call.iyr1, call.iyr2));
 
     const bool evergreen = IS_EVERGREEN(p);
     int k = 1;  // age index
     bool present = false;
+    BIOVEC prev{};  // the biomass of the year before, none before y0
     for (int64_t y = y0; y <= call.iyr2; ++y) {
-      const std::size_t at = work.at(c, y);
-      const int32_t type = work.acttyp[at];
-      if (type == ACT_PLANTING) {
-        work.actperc[at] = 0.0;
+      const YearAction action = schedule.take(y);
+      if (action.type == ACT_PLANTING) {
         present = true;
         k = 2;
       }
-      if (!present) continue;
+      UnreturnedYear unreturned;
+      const YearResultSlots r = y >= call.iyr1 ? call.slots(c, y) : unreturned.slots();
+      r.zero();
+      if (present) {
+        const double s = prev.v[ST] + tables.increment(k);
+        const BIOVEC bio = BIOVEC_OF(s) * tables.factors(k);
+        const BIOVEC removed = bio * BIOVEC_OF(action.perc / kPercent);
+        const BIOVEC now = bio - removed;
+        r.biom = now;
+        const BIOVEC exported = removed * action.rem;
+        const BIOVEC turnover = now * p.TurnOver;
+        r.litf = (removed - exported) + turnover;
 
-      const BIOVEC prev = work.wbiom[work.at(c, y - 1)];
-      const double s = prev.v[ST] + tables.increment(k);
-      const BIOVEC bio = BIOVEC_OF(s) * tables.factors(k);
-      const BIOVEC removed = bio * BIOVEC_OF(work.actperc[at] / kPercent);
-      const BIOVEC now = bio - removed;
-      work.wbiom[at] = now;
-      const BIOVEC exported = removed * work.actrem[at];
-      const BIOVEC turnover = now * p.TurnOver;
-      work.wlitf[at] = (removed - exported) + turnover;
+        const double leaf_n = UPDATE_LEAF_N(p, responses.of_year(std::max<int64_t>(call.iyr1, y)));
+        r.upt.v[NUT_N] = GROSS_N_UPTAKE(bio, prev, turnover, p);
+        if (!evergreen) {
+          r.upt.v[NUT_N] = r.upt.v[NUT_N] - leaf_n * kEquivalentsN * (turnover.v[LV] - prev.v[LV]);
+        }
+        CATION_UPTAKE(now, prev, exported, p, r.upt);
+        SOIL_INPUTS(r.litf, p, r.soilin);
 
-      const double leaf_n = UPDATE_LEAF_N(p, call.ndep_of(std::max<int64_t>(call.iyr1, y)));
-      NUTVEC& upt = work.wupt[at];
-      upt.v[NUT_N] = GROSS_N_UPTAKE(bio, prev, turnover, p);
-      if (!evergreen) {
-        upt.v[NUT_N] = upt.v[NUT_N] - leaf_n * kEquivalentsN * (turnover.v[LV] - prev.v[LV]);
-      }
-      CATION_UPTAKE(now, prev, exported, p, upt);
-      SOIL_INPUTS(work.wlitf[at], p, work.wsoilin[at]);
-
-      if (type == ACT_CLEARCUT || (type == ACT_THINNING && work.actperc[at] == kPercent)) {
-        present = false;
+        if (action.type == ACT_CLEARCUT || (action.type == ACT_THINNING && action.perc == kPercent)) {
+          present = false;
+        } else {
+          ++k;
+        }
+        prev = now;
       } else {
-        ++k;
+        prev = BIOVEC{};
       }
     }
   }

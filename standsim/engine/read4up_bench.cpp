@@ -3,32 +3,21 @@
 // of heap memory the call holds at one time (operator new) and the peak
 // resident size of the process.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <charconv>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "standsim/engine/bench_heap_peak.h"
 #include "standsim/engine/standsim_api.h"
 
 namespace {
 
-std::atomic<std::size_t> heap_now{0}, heap_peak{0};
-
-void NOTE_ALLOCATION(void* p) {
-  if (p == nullptr) return;
-  const std::size_t now = heap_now += malloc_usable_size(p);
-  std::size_t peak = heap_peak.load();
-  while (now > peak && !heap_peak.compare_exchange_weak(peak, now)) {
-  }
-}
+using namespace standsim::benchmarking;
 
 template <typename T>
 std::string NUMBER(T value) {
@@ -62,10 +51,9 @@ void BM_Read4upTwoColumnFiles(benchmark::State& state) {
   unsigned char errmsg[128];
   std::size_t peak_of_call = 0;
   for (auto _ : state) {
-    const std::size_t before = heap_now.load();
-    heap_peak = before;
+    START_HEAP_PEAK();
     READ4UP(fname.data(), &ib, &ie, &iyr1, &iyr2, ndep.data(), errmsg);
-    peak_of_call = std::max(peak_of_call, heap_peak.load() - before);
+    peak_of_call = std::max(peak_of_call, HEAP_PEAK());
     benchmark::DoNotOptimize(ndep.data());
   }
   if (errmsg[0] != ' ' && errmsg[0] != 0) state.SkipWithError(reinterpret_cast<const char*>(errmsg));
@@ -78,22 +66,3 @@ void BM_Read4upTwoColumnFiles(benchmark::State& state) {
 BENCHMARK(BM_Read4upTwoColumnFiles)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The replaced operators count what the call holds; they take their memory
-// from malloc, which the compiler cannot see through once they are inlined.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void* operator new(std::size_t size) {
-  void* p = std::malloc(size == 0 ? 1 : size);
-  if (p == nullptr) throw std::bad_alloc();
-  NOTE_ALLOCATION(p);
-  return p;
-}
-
-void operator delete(void* p) noexcept {
-  if (p == nullptr) return;
-  heap_now -= malloc_usable_size(p);
-  std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <vector>
 
 #include "standsim/engine/action_schedule.h"
@@ -14,6 +15,15 @@
 namespace standsim {
 namespace {
 
+// One expansion-factor point of a cohort.
+struct FactorPoint {
+  int32_t age;
+  BIOVEC value;
+  bool operator==(const FactorPoint& o) const {
+    return age == o.age && std::memcmp(&value, &o.value, sizeof value) == 0;
+  }
+};
+
 // A cohort's stem biomass increment (g/m2/yr) and expansion factors at the
 // ages 1..1000: element k - 1 holds age k.
 struct AgeTables {
@@ -21,6 +31,11 @@ struct AgeTables {
   std::array<std::vector<double>, kCompartments> baf;
   std::vector<int32_t> ages;
   std::vector<double> values;
+  // The points of the expansion factors in the tables and how many ages
+  // they fill: cohorts with the same points (of one species) share them,
+  // for every entry is computed on its own.
+  std::vector<FactorPoint> baf_points, points;
+  std::size_t baf_ages = 0;
 
   AgeTables() {
     for (auto& column : baf) column.resize(kTableAges);
@@ -39,16 +54,21 @@ struct AgeTables {
     LININT(ages, values, std::span(cai).first(n));
 
     const int nbaf = call.nbaf[c];
+    points.clear();
+    for (int j = 0; j < nbaf; ++j) points.push_back({call.bafage_at(c, j), call.bafval_at(c, j)});
+    if (points == baf_points && n <= baf_ages) return;
     ages.resize(static_cast<std::size_t>(nbaf));
     values.resize(static_cast<std::size_t>(nbaf));
-    for (int j = 0; j < nbaf; ++j) ages[j] = call.bafage_at(c, j);
+    for (int j = 0; j < nbaf; ++j) ages[j] = points[j].age;
     for (int comp = 0; comp < kCompartments; ++comp) {
-      for (int j = 0; j < nbaf; ++j) values[j] = call.bafval_at(c, j).v[comp];
+      for (int j = 0; j < nbaf; ++j) values[j] = points[j].value.v[comp];
       // Never set: the ages were checked to differ from their neighbours, and
       // every evaluation bracket is a pair of neighbours.
       bool bad_ages = false;
       SPLINEGRID(ages, values, std::span(baf[comp]).first(n), bad_ages);
     }
+    baf_points.swap(points);
+    baf_ages = n;
   }
 
   BIOVEC factors(int k) const {

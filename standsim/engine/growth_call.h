@@ -25,14 +25,16 @@ struct YearResultSlots {
   NUTVEC& upt;
   NUTVEC& soilin;
 
+  void assign(const BIOVEC& b, const BIOVEC& l, const NUTVEC& u, const NUTVEC& s) const {
+    biom = b;
+    litf = l;
+    upt = u;
+    soilin = s;
+  }
+
   // Every slot zero: the results of a year without a stand, and where the
   // models write on.
-  void zero() const {
-    biom = BIOVEC{};
-    litf = BIOVEC{};
-    upt = NUTVEC{};
-    soilin = NUTVEC{};
-  }
+  void zero() const { assign(BIOVEC{}, BIOVEC{}, NUTVEC{}, NUTVEC{}); }
 };
 
 // The results of a cohort-year that is computed but not returned.

@@ -73,8 +73,9 @@ std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
   // other, each writing its years in order.
   LeafNResponses responses(call);
   for (int c = 0; c < call.ncoh; ++c) {
-    COHPAR& p = params[c];
-    const BIOVEC& factors = call.bafval_at(c, 0);
+    // A copy of the record that the stores into the results cannot touch.
+    COHPAR p = params[c];
+    const BIOVEC factors = call.bafval_at(c, 0);
     const bool evergreen = IS_EVERGREEN(p);
     ActionSchedule& schedule = schedules[c];
     schedule.restart();
@@ -83,22 +84,23 @@ std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
     for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
       const YearGrowth g = grow(prev.v[ST], volumes[static_cast<std::size_t>(y - call.iyr1)], p, factors,
                                 schedule.take(y));
-      const YearResultSlots r = call.slots(c, y);
-      r.zero();
-      r.biom = g.now;
       BIOVEC turnover = g.now * p.TurnOver;
       turnover.v[ST] = 0.0;  // stems have no turnover, only mortality
-      r.litf = ((g.removed - g.exported) + g.dead) + turnover;
+      const BIOVEC litf = ((g.removed - g.exported) + g.dead) + turnover;
 
       const double leaf_n = UPDATE_LEAF_N(p, responses.of_year(y));
-      r.upt.v[NUT_N] = GROSS_N_UPTAKE(g.bio, prev, turnover, p);
+      NUTVEC upt{};
+      upt.v[NUT_N] = GROSS_N_UPTAKE(g.bio, prev, turnover, p);
       if (!evergreen) {
-        r.upt.v[NUT_N] = r.upt.v[NUT_N] - (turnover.v[LV] - prev.v[LV]) * kEquivalentsN * leaf_n;
+        upt.v[NUT_N] = upt.v[NUT_N] - (turnover.v[LV] - prev.v[LV]) * kEquivalentsN * leaf_n;
       }
-      CATION_UPTAKE(g.now, prev, g.exported, p, r.upt);
-      SOIL_INPUTS(r.litf, p, r.soilin);
+      CATION_UPTAKE(g.now, prev, g.exported, p, upt);
+      NUTVEC soilin{};
+      SOIL_INPUTS(litf, p, soilin);
+      call.slots(c, y).assign(g.now, litf, upt, soilin);
       prev = g.now;
     }
+    params[c].ctN.v[LV] = p.ctN.v[LV];
   }
   return {};
 }

@@ -166,6 +166,8 @@ TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
        "E: cohort 1: fewer than two expansion-factor points"},
       {"more growth points than the capacity", [](Site& s) { s.ncaip[0] = 9; },
        "E: cohort 1: 9 growth points exceed the capacity of 8"},
+      {"more expansion-factor points than the capacity", [](Site& s) { s.nbaf[1] = 9; },
+       "E: cohort 2: 9 expansion-factor points exceed the capacity of 8"},
       {"equal expansion-factor ages",
        [](Site& s) {
          s.nbaf[1] = 3;
@@ -214,6 +216,24 @@ TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
     EXPECT_TRUE(ResultsUntouched(site)) << c.name;
     EXPECT_TRUE(RecordsUntouched(site, before)) << c.name;
   }
+}
+
+TEST(Growth, NaturalStandsHoldNoPointCountsToTheCapacity) {
+  // The natural model reads the first expansion-factor point and no growth
+  // point, so counts beyond NPMAX address nothing and are not refused; the
+  // actions are read by both models and are held to it.
+  Site counted = PlantedSite();
+  counted.mantype = 2;
+  counted.nbaf.assign(counted.ncmax, 1);
+  Site beyond = counted;
+  beyond.nbaf.assign(beyond.ncmax, beyond.npmax + 1);
+  beyond.ncaip.assign(beyond.ncmax, beyond.npmax + 1);
+  ASSERT_EQ(counted.run(), kSuccess);
+  ASSERT_EQ(beyond.run(), kSuccess);
+  EXPECT_EQ(std::memcmp(beyond.biom.data(), counted.biom.data(), counted.biom.size() * sizeof(BIOVEC)), 0);
+
+  beyond.nmact[0] = beyond.npmax + 1;
+  EXPECT_EQ(beyond.run(), Padded("E: cohort 1: 9 actions exceed the capacity of 8"));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "standsim/engine/growth_constants.h"
+
 namespace standsim {
 
 void ActionSchedule::build(const GrowthCall& call, int c) {
@@ -32,7 +34,7 @@ YearAction ActionSchedule::take(int64_t y) {
   const double leaves = action.REMFLAG[REM_LEAVES];
   // A planting harvests nothing.
   const double perc = action.ACTTYPE == ACT_PLANTING ? 0.0 : action.PERC;
-  return YearAction{action.ACTTYPE, perc, BIOVEC{{branches, roots, roots, leaves, stems}}};
+  return YearAction{action.ACTTYPE, perc, perc / kPercent, BIOVEC{{branches, roots, roots, leaves, stems}}};
 }
 
 }  // namespace standsim

@@ -11,12 +11,13 @@
 namespace standsim {
 
 // The action that takes effect in one year, as the models use it: a planting
-// harvests nothing, and the removal factors are by compartment (branches,
-// roots twice, leaves, stems). No action is type ACT_NONE with nothing
-// harvested.
+// harvests nothing, the harvested fraction is the percentage / 100, and the
+// removal factors are by compartment (branches, roots twice, leaves, stems).
+// No action is type ACT_NONE with nothing harvested.
 struct YearAction {
   int32_t type = ACT_NONE;
   double perc = 0.0;
+  double fraction = 0.0;
   BIOVEC rem{};
 };
 

@@ -129,7 +129,7 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
       if (present) {
         const double s = prev.v[ST] + tables.increment(k);
         const BIOVEC bio = BIOVEC_OF(s) * tables.factors(k);
-        const BIOVEC removed = bio * BIOVEC_OF(action.perc / kPercent);
+        const BIOVEC removed = bio * BIOVEC_OF(action.fraction);
         const BIOVEC now = bio - removed;
         r.biom = now;
         const BIOVEC exported = removed * action.rem;

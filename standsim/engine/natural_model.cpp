@@ -24,7 +24,7 @@ struct YearGrowth {
   YearGrowth g;
   const double inc = p.MaxGrowth / (s + p.Kgr) * st;
   g.bio = BIOVEC_OF(st + inc) * factors;
-  g.removed = g.bio * BIOVEC_OF(action.perc / kPercent);
+  g.removed = g.bio * BIOVEC_OF(action.fraction);
   g.exported = g.removed * action.rem;
   // Mortality takes the stems' rate of every compartment.
   g.dead = (g.bio - g.removed) * BIOVEC_OF(p.TurnOver.v[ST]);
@@ -40,12 +40,14 @@ struct YearGrowth {
 std::string stand_volumes(const GrowthCall& call, std::span<const COHPAR> params,
                           std::vector<ActionSchedule>& schedules, std::vector<double>& volumes) {
   std::vector<double> stems(static_cast<std::size_t>(call.ncoh));
+  std::vector<double> to_mass(static_cast<std::size_t>(call.ncoh));  // of a volume, by wood density
   for (int c = 0; c < call.ncoh; ++c) {
+    to_mass[c] = params[c].WoodDensityKg * kVolumeToMass;
     stems[c] = call.biom[call.result(c, call.iyr1 - 1)].v[ST] * call.bafval_at(c, 0).v[ST];
   }
   for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
     double s = 0.0;
-    for (int c = 0; c < call.ncoh; ++c) s += stems[c] / (params[c].WoodDensityKg * kVolumeToMass);
+    for (int c = 0; c < call.ncoh; ++c) s += stems[c] / to_mass[c];
     volumes.push_back(s);
     for (int c = 0; c < call.ncoh; ++c) {
       const COHPAR& p = params[c];

@@ -20,7 +20,8 @@ struct YearGrowth {
 // The year of a cohort whose stems stood at ST in the year before, in a
 // stand of stem volume S (m3/ha); S + Kgr is not zero. (Inlined, so that
 // the run of the stems alone computes the stems alone.)
-[[gnu::always_inline]] inline YearGrowth grow(double st, double s, const COHPAR& p, const BIOVEC& factors, const YearAction& action) {
+[[gnu::always_inline]] inline YearGrowth grow(double st, double s, const COHPAR& p, const BIOVEC& factors,
+                                              const YearAction& action) {
   YearGrowth g;
   const double inc = p.MaxGrowth / (s + p.Kgr) * st;
   g.bio = BIOVEC_OF(st + inc) * factors;

@@ -15,6 +15,7 @@ namespace standsim {
 // removal factors are by compartment (branches, roots twice, leaves, stems).
 // No action is type ACT_NONE with nothing harvested.
 struct YearAction {
+  int32_t year = 0;
   int32_t type = ACT_NONE;
   double perc = 0.0;
   double fraction = 0.0;
@@ -29,20 +30,26 @@ class ActionSchedule {
 
   // The action of year Y. Years must not decrease from one call to the next
   // (since BUILD or RESTART); actions of skipped years are passed over.
-  YearAction take(int64_t y);
+  const YearAction& take(int64_t y) {
+    while (next_ < by_year_.size() && by_year_[next_].year < y) ++next_;
+    if (next_ == by_year_.size() || by_year_[next_].year != y) return kNoAction;
+    return by_year_[next_++];
+  }
 
   void restart() { next_ = 0; }
 
   // The years of the plantings, in increasing order.
   template <typename Visit>
   void for_each_planting(Visit visit) const {
-    for (const MANACT* a : by_year_) {
-      if (a->ACTTYPE == ACT_PLANTING) visit(a->YEAR);
+    for (const YearAction& a : by_year_) {
+      if (a.type == ACT_PLANTING) visit(a.year);
     }
   }
 
  private:
-  std::vector<const MANACT*> by_year_;
+  static constexpr YearAction kNoAction{};
+  std::vector<YearAction> by_year_;
+  std::vector<const MANACT*> stored_;
   std::size_t next_ = 0;
 };
 

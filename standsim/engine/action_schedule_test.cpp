@@ -26,7 +26,7 @@ std::vector<std::pair<int32_t, double>> Walk(const std::vector<StoredAction>& st
   schedule.build(call, 0);
   std::vector<std::pair<int32_t, double>> taken;
   for (int32_t y = 1; y <= 8; ++y) {
-    const YearAction action = schedule.take(y);
+    const YearAction& action = schedule.take(y);
     taken.emplace_back(action.type, action.perc);
   }
   return taken;

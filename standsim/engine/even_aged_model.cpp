@@ -118,7 +118,7 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
     bool present = false;
     BIOVEC prev{};  // the biomass of the year before, none before y0
     for (int64_t y = y0; y <= call.iyr2; ++y) {
-      const YearAction action = schedule.take(y);
+      const YearAction& action = schedule.take(y);
       if (action.type == ACT_PLANTING) {
         present = true;
         k = 2;

@@ -222,7 +222,7 @@ TEST(EvenAged, ReplantingResetsTheAgeAndKeepsWhatStands) {
 }
 
 TEST(EvenAged, RemovalFlagsScaleTheExportedPart) {
-  for (int32_t flag : {0, 1, 2}) {
+  for (int32_t flag : {0, 1}) {
     Site site;
     site.add_action(0, 1, ACT_PLANTING);
     site.add_action(0, 2, ACT_THINNING, 50.0, {flag, flag, flag, flag});

@@ -14,4 +14,12 @@ inline std::string INTEGER_TEXT(int64_t v) {
   return std::string(digits, end);
 }
 
+// The shortest decimal text that reads back as V ("nan", "inf" and "-inf"
+// for the values that are not finite), independent of any locale.
+inline std::string REAL_TEXT(double v) {
+  char digits[32];
+  const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+  return std::string(digits, end);
+}
+
 }  // namespace standsim

@@ -1,7 +1,11 @@
 #include "standsim/engine/growth_refusals.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "standsim/engine/growth_messages.h"
 
@@ -11,6 +15,33 @@ namespace {
 std::string text(int64_t v) { return INTEGER_TEXT(v); }
 
 std::string cohort(int c) { return "E: cohort " + text(c + 1) + ": "; }
+
+constexpr std::array<const char*, kCompartments> kCompartmentNames = {"branches", "coarse roots", "fine roots",
+                                                                      "leaves", "stems"};
+constexpr std::array<const char*, 4> kRemovalFlagNames = {"stems", "branches", "roots", "leaves"};
+
+// Amounts, rates and contents are finite and not negative; anything else
+// can only give nonsense (negative biomass or litterfall, NaN uptake).
+bool usable(double v) { return v >= 0.0 && std::isfinite(v); }
+
+// The message for an unusable value WHAT of cohort C, empty when V is
+// usable: "E: cohort 1: wood density -5 is negative or not finite", with
+// WHERE (" of year 3") after the value.
+std::string refuse_unusable(int c, const std::string& what, double v, const std::string& where = {}) {
+  if (usable(v)) return {};
+  return cohort(c) + what + " " + REAL_TEXT(v) + where + " is negative or not finite";
+}
+
+// The same for each compartment of V, named after WHAT ("carbon content of stems").
+std::string refuse_unusable(int c, const std::string& what, const BIOVEC& v, const std::string& where = {}) {
+  for (int k = 0; k < kCompartments; ++k) {
+    if (auto m = refuse_unusable(c, what + " of " + kCompartmentNames[k], v.v[k], where); !m.empty()) return m;
+  }
+  return {};
+}
+
+// " at point 3 (age 20)"
+std::string at_point(int j, int32_t age) { return " at point " + text(j + 1) + " (age " + text(age) + ")"; }
 
 std::string year_range(const GrowthCall& call) {
   return text(call.ib) + ".." + text(call.ie);
@@ -52,17 +83,91 @@ std::string refuse_actions(const GrowthCall& call, int c) {
   return {};
 }
 
+// What the models take from the actions: the share harvested and the
+// factors of what leaves the site.
+std::string refuse_action_values(const GrowthCall& call, int c) {
+  for (int a = 0; a < call.nmact[c]; ++a) {
+    const MANACT& action = call.mact_at(c, a);
+    // A planting harvests nothing: the models set its percentage to zero.
+    if (action.ACTTYPE == ACT_PLANTING) continue;
+    const std::string where = cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
+    if (!(action.PERC >= 0.0 && action.PERC <= 100.0)) {
+      return where + "percentage " + REAL_TEXT(action.PERC) + " outside 0..100";
+    }
+    for (std::size_t f = 0; f < kRemovalFlagNames.size(); ++f) {
+      // The flag multiplies the harvest taken off the site.
+      if (action.REMFLAG[f] != 0 && action.REMFLAG[f] != 1) {
+        return where + "removal flag of " + kRemovalFlagNames[f] + " " + text(action.REMFLAG[f]) +
+               " is neither 0 nor 1";
+      }
+    }
+  }
+  return {};
+}
+
+// The parameters both models read. The leaves slot of ctN is not among them:
+// the models overwrite it with the year's leaf N content before using it.
+std::string refuse_parameters(const GrowthCall& call, int c) {
+  const COHPAR& p = call.cpar[c];
+  BIOVEC ct_n = p.ctN;
+  ct_n.v[LV] = 0.0;
+  const std::pair<std::string, BIOVEC> vectors[] = {
+      {"carbon content", p.CarbonContent}, {"N content", ct_n},          {"Ca content", p.ctCa},
+      {"Mg content", p.ctMg},              {"K content", p.ctK},         {"turnover rate", p.TurnOver},
+  };
+  for (const auto& [what, v] : vectors) {
+    if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
+  }
+  const std::pair<std::string, double> scalars[] = {
+      {"minimum leaf N content", p.Nlfmin},
+      {"maximum leaf N content", p.Nlfmax},
+      // A negative exponent drives the leaf N content below zero as the deposition grows.
+      {"exponent of the leaf N response", p.expNlf},
+      {"wood density", p.WoodDensityKg},
+  };
+  for (const auto& [what, v] : scalars) {
+    if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
+  }
+  return {};
+}
+
+// The deposition of the years FIRST..LAST, which a model of cohort C reads.
+std::string refuse_deposition(const GrowthCall& call, int c, int64_t first, int64_t last) {
+  for (int64_t y = first; y <= last; ++y) {
+    if (auto m = refuse_unusable(c, "deposition", call.ndep_of(y), " of year " + text(y)); !m.empty()) return m;
+  }
+  return {};
+}
+
+// Expansion-factor ages must all differ: the spline divides by the
+// distance of ages that are neighbours in storage or in the search.
+std::string refuse_repeated_ages(const GrowthCall& call, int c) {
+  std::vector<std::pair<int32_t, int>> ages;  // age, point
+  for (int j = 0; j < call.nbaf[c]; ++j) ages.emplace_back(call.bafage_at(c, j), j);
+  std::sort(ages.begin(), ages.end());
+  for (std::size_t k = 1; k < ages.size(); ++k) {
+    if (ages[k].first == ages[k - 1].first) {
+      return "E: bad xa input in splint: cohort " + text(c + 1) + ", expansion-factor points " +
+             text(ages[k - 1].second + 1) + " and " + text(ages[k].second + 1) + " both at age " +
+             text(ages[k].first);
+    }
+  }
+  return {};
+}
+
 std::string refuse_even_aged(const GrowthCall& call, int c) {
   if (auto m = refuse_count(c, call.ncaip[c], "growth points", call); !m.empty()) return m;
   if (auto m = refuse_count(c, call.nbaf[c], "expansion-factor points", call); !m.empty()) return m;
   if (call.ncaip[c] < 1) return cohort(c) + "no growth-curve point";
   if (call.nbaf[c] < 2) return cohort(c) + "fewer than two expansion-factor points";
-  for (int j = 1; j < call.nbaf[c]; ++j) {
-    // Equal neighbouring ages give the spline no solution.
-    if (call.bafage_at(c, j) == call.bafage_at(c, j - 1)) {
-      return "E: bad xa input in splint: cohort " + text(c + 1) + ", expansion-factor points " +
-             text(j) + " and " + text(j + 1) + " both at age " + text(call.bafage_at(c, j));
-    }
+  if (auto m = refuse_repeated_ages(call, c); !m.empty()) return m;
+  for (int i = 0; i < call.ncaip[c]; ++i) {
+    const CAIPT& point = call.caip_at(c, i);
+    if (auto m = refuse_unusable(c, "growth increment", point.INC, at_point(i, point.AGE)); !m.empty()) return m;
+  }
+  for (int j = 0; j < call.nbaf[c]; ++j) {
+    const std::string where = at_point(j, call.bafage_at(c, j));
+    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, j), where); !m.empty()) return m;
   }
   const int64_t y0 = call.mact_at(c, 0).YEAR;
   if (y0 - 1 < call.ib) {
@@ -84,6 +189,9 @@ std::string refuse_even_aged(const GrowthCall& call, int c) {
       return cohort(c) + "no deposition for year " + text(call.iyr1) + " (years end at " +
              text(call.ie) + ")";
     }
+    // Year y reads the deposition of max(IYR1, y).
+    const int64_t first = std::max<int64_t>(call.iyr1, y0);
+    if (auto m = refuse_deposition(call, c, first, std::max<int64_t>(first, call.iyr2)); !m.empty()) return m;
   }
   return {};
 }
@@ -99,7 +207,19 @@ std::string refuse_natural(const GrowthCall& call) {
   for (int c = 0; c < call.ncoh; ++c) {
     // The stand's stem volume divides by every cohort's wood density.
     if (call.cpar[c].WoodDensityKg == 0.0) return cohort(c) + "wood density is zero";
+    const COHPAR& p = call.cpar[c];
+    // The stems' turnover is the mortality, a fraction of the biomass that dies.
+    if (p.TurnOver.v[ST] > 1.0) return cohort(c) + "mortality rate " + REAL_TEXT(p.TurnOver.v[ST]) + " above 1";
+    for (const auto& [what, v] : {std::pair{"Kgr", p.Kgr}, std::pair{"MaxGrowth", p.MaxGrowth}}) {
+      if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
+    }
+    const double initial = call.biom[call.result(c, start)].v[ST];
+    if (auto m = refuse_unusable(c, "initial stem biomass", initial, " of year " + text(start)); !m.empty()) return m;
+    // The natural stand reads the first expansion-factor point only.
+    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, 0), " at point 1"); !m.empty()) return m;
   }
+  // Every cohort reads the stand's deposition; the first one is named.
+  if (auto m = refuse_deposition(call, 0, call.iyr1, call.iyr2); !m.empty()) return m;
   return {};
 }
 
@@ -113,6 +233,11 @@ std::string REFUSE_GROWTH_INPUT(const GrowthCall& call) {
       return "E:first management action should be planting";
     }
     if (auto m = refuse_actions(call, c); !m.empty()) return m;
+    // An unknown management type reads no value: it returns zeros.
+    if (call.mantype == MAN_EVEN_AGED || call.mantype == MAN_NATURAL) {
+      if (auto m = refuse_action_values(call, c); !m.empty()) return m;
+      if (auto m = refuse_parameters(call, c); !m.empty()) return m;
+    }
     if (call.mantype == MAN_EVEN_AGED) {
       if (auto m = refuse_even_aged(call, c); !m.empty()) return m;
     }

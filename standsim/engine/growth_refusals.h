@@ -1,6 +1,8 @@
 // The checks GROWTH makes before it touches anything: input that would make
 // the models address memory outside the caller's arrays or divide by zero,
-// and the rule that an even-aged cohort starts with a planting.
+// values that can only give nonsense (a percentage beyond 0..100, a removal
+// flag other than 0 and 1, a negative or non-finite amount, rate, content or
+// deposition), and the rule that an even-aged cohort starts with a planting.
 #pragma once
 
 #include <string>

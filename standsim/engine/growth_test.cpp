@@ -45,6 +45,22 @@ bool RecordsUntouched(const Site& site, const Site& before) {
   return std::memcmp(site.cpar.data(), before.cpar.data(), site.cpar.size() * sizeof(COHPAR)) == 0;
 }
 
+template <typename T>
+bool BytesEqual(const std::vector<T>& a, const std::vector<T>& b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0;
+}
+
+bool ResultsAsBefore(const Site& site, const Site& before) {
+  return BytesEqual(site.biom, before.biom) && BytesEqual(site.litf, before.litf) &&
+         BytesEqual(site.upt, before.upt) && BytesEqual(site.soilin, before.soilin);
+}
+
+// Turns the site into a natural stand whose cohorts start with stems.
+void MakeNatural(Site& site) {
+  site.mantype = 2;
+  for (int c = 0; c < site.ncmax; ++c) site.biom[site.year(c, site.iyr1 - 1)].v[ST] = 500.0;
+}
+
 TEST(Growth, SuccessReturns127BlanksAndAZeroByte) {
   Site site = PlantedSite();
   site.run();
@@ -83,6 +99,7 @@ TEST(Growth, NoCohortsWriteNothing) {
 TEST(Growth, UnknownManagementTypeReturnsZerosForThePeriod) {
   Site site = PlantedSite();
   site.mantype = 3;
+  site.cpar[0].WoodDensityKg = -1.0;  // no model reads it
   const Site before = site;
   EXPECT_EQ(site.run(), Padded("E: unknown management type"));
   for (int c = 0; c < 2; ++c) {
@@ -140,6 +157,18 @@ struct Refusal {
   std::function<void(Site&)> change;
   std::string message;
 };
+
+// Runs each case on the planted site: the message, and no result or record written.
+void ExpectRefused(const std::vector<Refusal>& cases) {
+  for (const Refusal& c : cases) {
+    Site site = PlantedSite();
+    c.change(site);
+    const Site before = site;
+    EXPECT_EQ(site.run(), Padded(c.message)) << c.name;
+    EXPECT_TRUE(ResultsAsBefore(site, before)) << c.name;
+    EXPECT_TRUE(RecordsUntouched(site, before)) << c.name;
+  }
+}
 
 TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
   const std::vector<Refusal> cases = {
@@ -203,18 +232,113 @@ TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
        "E: no deposition for year 0 (years start at 1)"},
       {"natural cohort without wood density",
        [](Site& s) {
-         s.mantype = 2;
+         MakeNatural(s);
          s.cpar[1].WoodDensityKg = 0.0;
        },
        "E: cohort 2: wood density is zero"},
   };
-  for (const Refusal& c : cases) {
-    Site site = PlantedSite();
-    c.change(site);
-    const Site before = site;
-    EXPECT_EQ(site.run(), Padded(c.message)) << c.name;
-    EXPECT_TRUE(ResultsUntouched(site)) << c.name;
-    EXPECT_TRUE(RecordsUntouched(site, before)) << c.name;
+  ExpectRefused(cases);
+}
+
+TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
+  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+  constexpr double inf = std::numeric_limits<double>::infinity();
+  const std::vector<Refusal> cases = {
+      {"removal flag other than 0 and 1", [](Site& s) { s.action(1, 1).REMFLAG[REM_BRANCHES] = 2; },
+       "E: cohort 2: action 2 in year 6: removal flag of branches 2 is neither 0 nor 1"},
+      {"negative removal flag", [](Site& s) { s.action(1, 1).REMFLAG[REM_LEAVES] = -1; },
+       "E: cohort 2: action 2 in year 6: removal flag of leaves -1 is neither 0 nor 1"},
+      {"percentage above 100", [](Site& s) { s.action(1, 1).PERC = 150.0; },
+       "E: cohort 2: action 2 in year 6: percentage 150 outside 0..100"},
+      {"negative percentage", [](Site& s) { s.action(1, 1).PERC = -0.5; },
+       "E: cohort 2: action 2 in year 6: percentage -0.5 outside 0..100"},
+      {"percentage not a number", [](Site& s) { s.action(1, 1).PERC = nan; },
+       "E: cohort 2: action 2 in year 6: percentage nan outside 0..100"},
+      {"negative growth increment", [](Site& s) { s.point(0, 1).INC = -480.0; },
+       "E: cohort 1: growth increment -480 at point 2 (age 1024) is negative or not finite"},
+      {"infinite wood density", [](Site& s) { s.cpar[0].WoodDensityKg = inf; },
+       "E: cohort 1: wood density inf is negative or not finite"},
+      {"carbon content not a number", [](Site& s) { s.cpar[1].CarbonContent.v[ST] = nan; },
+       "E: cohort 2: carbon content of stems nan is negative or not finite"},
+      {"negative turnover rate", [](Site& s) { s.cpar[0].TurnOver.v[FR] = -0.1; },
+       "E: cohort 1: turnover rate of fine roots -0.1 is negative or not finite"},
+      {"negative nutrient content", [](Site& s) { s.cpar[0].ctK.v[CR] = -1.0; },
+       "E: cohort 1: K content of coarse roots -1 is negative or not finite"},
+      {"infinite leaf N content", [](Site& s) { s.cpar[0].Nlfmax = inf; },
+       "E: cohort 1: maximum leaf N content inf is negative or not finite"},
+      {"negative exponent of the leaf N response", [](Site& s) { s.cpar[0].expNlf = -0.7; },
+       "E: cohort 1: exponent of the leaf N response -0.7 is negative or not finite"},
+      {"negative expansion factor", [](Site& s) { s.baf(0, 1).v[BR] = -0.25; },
+       "E: cohort 1: expansion factor of branches -0.25 at point 2 (age 1025) is negative or not finite"},
+      {"expansion-factor ages repeated apart",
+       [](Site& s) {
+         s.nbaf[1] = 3;
+         s.baf_age(1, 2) = 1;
+       },
+       "E: bad xa input in splint: cohort 2, expansion-factor points 1 and 3 both at age 1"},
+      {"the missing marker as a deposition", [](Site& s) { s.ndep[4] = -99.0; },
+       "E: cohort 1: deposition -99 of year 5 is negative or not finite"},
+      {"deposition not a number in the last year", [](Site& s) { s.ndep[9] = nan; },
+       "E: cohort 1: deposition nan of year 10 is negative or not finite"},
+      {"natural growth rate with a negative Kgr",
+       [](Site& s) {
+         MakeNatural(s);
+         s.cpar[1].Kgr = -100.0;
+       },
+       "E: cohort 2: Kgr -100 is negative or not finite"},
+      {"natural maximum growth not a number",
+       [](Site& s) {
+         MakeNatural(s);
+         s.cpar[0].MaxGrowth = nan;
+       },
+       "E: cohort 1: MaxGrowth nan is negative or not finite"},
+      {"natural mortality above 1",
+       [](Site& s) {
+         MakeNatural(s);
+         s.cpar[0].TurnOver.v[ST] = 1.5;
+       },
+       "E: cohort 1: mortality rate 1.5 above 1"},
+      {"natural negative initial stems",
+       [](Site& s) {
+         MakeNatural(s);
+         s.biom[s.year(1, 0)].v[ST] = -1.0;
+       },
+       "E: cohort 2: initial stem biomass -1 of year 0 is negative or not finite"},
+      {"natural expansion factor not a number",
+       [](Site& s) {
+         MakeNatural(s);
+         s.baf(0, 0).v[LV] = nan;
+       },
+       "E: cohort 1: expansion factor of leaves nan at point 1 is negative or not finite"},
+      {"natural deposition not a number",
+       [](Site& s) {
+         MakeNatural(s);
+         s.ndep[0] = nan;
+       },
+       "E: cohort 1: deposition nan of year 1 is negative or not finite"},
+  };
+  ExpectRefused(cases);
+}
+
+TEST(Growth, ValuesTheModelsDoNotReadAreNotRefused) {
+  Site sound = PlantedSite();
+  ASSERT_EQ(sound.run(), kSuccess);
+  Site site = PlantedSite();
+  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+  // The deposition of the year before the planting and of the year after
+  // the period, a planting's percentage and flags, and the leaf N content
+  // that the models overwrite.
+  site.ndep[0] = nan;
+  site.ndep[10] = -99.0;
+  site.action(1, 0).PERC = 150.0;
+  site.action(1, 0).REMFLAG[REM_STEMS] = 2;
+  site.cpar[0].ctN.v[LV] = nan;
+  ASSERT_EQ(site.run(), kSuccess);
+  for (std::size_t k = 0; k < sound.biom.size(); ++k) {
+    for (int i = 0; i < kCompartments; ++i) EXPECT_EQ(site.biom[k].v[i], sound.biom[k].v[i]);
+  }
+  for (std::size_t k = 0; k < sound.upt.size(); ++k) {
+    for (int i = 0; i < kNutrientSlots; ++i) EXPECT_EQ(site.upt[k].v[i], sound.upt[k].v[i]);
   }
 }
 
@@ -225,6 +349,7 @@ TEST(Growth, NaturalStandsHoldNoPointCountsToTheCapacity) {
   Site counted = PlantedSite();
   counted.mantype = 2;
   counted.nbaf.assign(counted.ncmax, 1);
+  for (int c = 0; c < counted.ncoh; ++c) counted.biom[counted.year(c, 0)].v[ST] = 500.0;
   Site beyond = counted;
   beyond.nbaf.assign(beyond.ncmax, beyond.npmax + 1);
   beyond.ncaip.assign(beyond.ncmax, beyond.npmax + 1);

@@ -8,6 +8,7 @@
 // was read).
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -92,6 +93,25 @@ bool IS_EQUALS_REFERENCE(const KEYLIST& list, std::string_view keyword) {
 
 constexpr std::array<std::string_view, 2> SERIES_KEYS = {"NOx_dep", "NH3_dep"};
 
+// The message for the first year of IYR1..IYR2 whose deposition in DEPTAB,
+// after gap filling, is negative or not finite; blank when there is none.
+std::string UNUSABLE_DEPOSITION(const KEYLIST& list, int32_t iyr1, int32_t iyr2) {
+  const std::string file = TRIMMED({list.LISTFILE, LINE_LENGTH});
+  for (int32_t y = iyr1; y <= iyr2; ++y) {
+    const DEPREC& year = DEPTAB[y - 1];
+    for (std::size_t component = 0; component < SERIES_KEYS.size(); ++component) {
+      if (!(year.c[component] >= 0.0f) || !std::isfinite(year.c[component])) {
+        return "xREADINP: " + std::string(SERIES_KEYS[component]) + " of year " + DECIMAL(y) +
+               " is negative or not finite in  " + file;
+      }
+    }
+    if (!std::isfinite(year.c[0] + year.c[1])) {
+      return "xREADINP: NOx_dep + NH3_dep of year " + DECIMAL(y) + " is not finite in  " + file;
+    }
+  }
+  return {};
+}
+
 // Reads the period and the deposition; returns the message, blank on success.
 std::string READ_DEPOSITION(std::string_view fname, int32_t ib, int32_t ie, int32_t& iyr1, int32_t& iyr2,
                             float* ndep) {
@@ -111,6 +131,7 @@ std::string READ_DEPOSITION(std::string_view fname, int32_t ib, int32_t ie, int3
   }
   if (iyr1 < ib) return "xREADINP: first year (time step) < IB!";
   if (iyr2 > ie) return "xREADINP: last year (time step) > IE!";
+  if (iyr2 < iyr1) return "xREADINP: last year (time step) < first year!";
   if (iyr1 < 1) return "xREADINP: first year (time step) < 1!";
   if (iyr2 > DEPTAB_YEARS) return "xREADINP: last year (time step) > 5000!";
   for (std::string_view key : SERIES_KEYS) {
@@ -128,6 +149,7 @@ std::string READ_DEPOSITION(std::string_view fname, int32_t ib, int32_t ie, int3
   }
   const std::string message(KEYMSG.data(), KEYMSG.size());
   if (message[0] != ' ' && message[0] != '\0') return message;
+  if (std::string refusal = UNUSABLE_DEPOSITION(*list, iyr1, iyr2); !refusal.empty()) return refusal;
   for (int32_t y = iyr1; y <= iyr2; ++y) ndep[y - ib] = DEPTAB[y - 1].c[0] + DEPTAB[y - 1].c[1];
   return message;
 }

@@ -99,20 +99,12 @@ TEST_F(Read4up, AnAbsentSeriesCountsAsZero) {
   EXPECT_EQ(YEARS(neither, 2000, 2002), std::vector<float>(3, 0.0f));
 }
 
-TEST_F(Read4up, ReversedPeriodReadsNoYear) {
-  // Also when its first year lies beyond the years of the deposition table.
-  for (const auto& [period, ie] : {std::pair{"2000 1990", 4999}, std::pair{"6000 5000", 6000}}) {
-    const Read4upResult r = READ(std::string("period ") + period + "\nNOx_dep 1\n", 0, ie);
-    EXPECT_EQ(r.message, BLANK_MESSAGE) << period;
-    EXPECT_GT(r.iyr1, r.iyr2);
-    EXPECT_UNTOUCHED(r);
-  }
-}
-
 TEST_F(Read4up, RefusesWhatItCannotRead) {
   const std::string long_value(257, 'v');
   std::string many_keys = "period 1990 2000\n";
   for (int i = 2; i <= 257; ++i) many_keys += "key" + std::to_string(i) + " 1\n";
+  folder_.write("dep.dat", "!Year NOx NH3\n1990 1 1\n1991 1 -5\n");
+  const std::string largest = "300000000000000000000000000000000000000";  // 3e38, finite in 4 bytes
   struct Case {
     std::string content;
     int32_t ib, ie;
@@ -125,6 +117,9 @@ TEST_F(Read4up, RefusesWhatItCannotRead) {
       {"Period 1990 2000\n", 0, 4999, 0, 4999, "No period defined in qsm+ input file!"},
       {"period 1990 2000\n", 1995, 4999, 1990, 2000, "xREADINP: first year (time step) < IB!"},
       {"period 1990 2000\n", 0, 1999, 1990, 2000, "xREADINP: last year (time step) > IE!"},
+      {"period 2000 1990\nNOx_dep 1\n", 0, 4999, 2000, 1990, "xREADINP: last year (time step) < first year!"},
+      // Also when its first year lies beyond the years of the deposition table.
+      {"period 6000 5000\n", 0, 6000, 6000, 5000, "xREADINP: last year (time step) < first year!"},
       {"period 0 10\nNH3_dep 1\n", 0, 4999, 0, 10, "xREADINP: first year (time step) < 1!"},
       {"period 4990 5001\n", 0, 6000, 4990, 5001, "xREADINP: last year (time step) > 5000!"},
       {"period 1990\n", 0, 4999, 0, 4999, "xREADINP: value of key period does not begin with two integer years!"},
@@ -141,6 +136,15 @@ TEST_F(Read4up, RefusesWhatItCannotRead) {
        "xREADINP: value longer than 256 characters in line 2 of "},
       {many_keys + "NOx_dep 1\n", 0, 4999, 0, 4999, "xREADINP: more than 256 keys, from line 257 of "},
       {"period 1990 2000\nNOx_dep missing.dat;NOx\n", 0, 4999, 1990, 2000, "xVARIN01: File  "},
+      // A deposition that can only give nonsense, after gap filling, in a year of the period.
+      {"period 1990 1992\nNOx_dep -99\n", 0, 4999, 1990, 1992,
+       "xREADINP: NOx_dep of year 1990 is negative or not finite in  /"},
+      {"period 1990 1992\nNOx_dep 1\nNH3_dep dep.dat;NH3\n", 0, 4999, 1990, 1992,
+       "xREADINP: NH3_dep of year 1991 is negative or not finite in  /"},
+      {"period 1990 1991\nNOx_dep dep.dat;-1*NOx\n", 0, 4999, 1990, 1991,
+       "xREADINP: NOx_dep of year 1990 is negative or not finite in  /"},
+      {"period 1990 1990\nNOx_dep " + largest + "\nNH3_dep " + largest + "\n", 0, 4999, 1990, 1990,
+       "xREADINP: NOx_dep + NH3_dep of year 1990 is not finite in  /"},
   };
   for (const Case& c : cases) {
     const Read4upResult r = READ(c.content, c.ib, c.ie);

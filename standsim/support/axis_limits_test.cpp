@@ -44,6 +44,8 @@ TEST(AxisLimits, RoundsTheRangeOutToOneDigit) {
       {-37.0f, -3.0f, -40.0f, -3.0f},
       {-37.0f, 0.0f, -40.0f, 0.0f},
       {-5.0f, 20.0f, -5.0f, 20.0f},   // 20 / 5 is not above 10
+      {2.0f, 10.0f, 2.0f, 10.0f},     // 10 / 2 is exactly 5: not above it
+      {-0.02f, 0.2f, -0.02f, 0.2f},   // exactly 10 in 4 bytes; a tenth of 0.2 would be -0.0200000014
       {0.0f, inf, 0.0f, inf},         // limits that are not finite come back as they are
       {-inf, 1.0f, -inf, 1.0f},
   };

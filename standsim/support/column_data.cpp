@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "standsim/support/file_lines.h"
 #include "standsim/support/fixed_text.h"
 #include "standsim/support/fortran_free_read.h"
-#include "standsim/support/file_lines.h"
 #include "standsim/support/fortran_units.h"
 #include "standsim/support/line_items.h"
 #include "standsim/support/text_array.h"
@@ -21,6 +22,9 @@ constexpr std::size_t line_length = 256;  // characters of a line that are read
 constexpr std::size_t name_length = 32;   // of a column name
 constexpr std::string_view header_separators(" \0\t,", 4);
 constexpr float unset_reference = -999999.0f;
+// Values of the work table at most (64 MB): data years far apart are a
+// fault of the file, not a series to interpolate.
+constexpr int64_t max_table_values = int64_t{1} << 24;
 
 std::string without_trailing_blanks(std::string_view text) {
   const std::size_t end = text.find_last_not_of(' ');
@@ -53,7 +57,7 @@ class ColumnReader {
     const std::string clean = TIDY(string);
     FreeFormatReader reader(clean);
     const FreeReadStatus status = reader.read(x);
-    if (status == FreeReadStatus::value) return true;
+    if (status == FreeReadStatus::value && std::isfinite(x)) return true;
     if (status == FreeReadStatus::end) return fail(std::string(routine_) + ": No number and no file given!");
     return fail(std::string(routine_) + ": Cannot read  " + without_trailing_blanks(clean) + "  as a number!");
   }
@@ -124,27 +128,36 @@ class ColumnReader {
     }
     for (int32_t i = 1; i < icol_; ++i) reader.skip();
     value = std::numeric_limits<float>::quiet_NaN();
-    if (reader.read(value) == FreeReadStatus::bad) {
-      const int32_t column = std::max(icol_, 1);  // column 0 reads column 1
-      return fail_in_file("Line " + std::to_string(line_number_) + ": column" + I_2_C(column, 4) + " is not a number!");
+    const FreeReadStatus status = reader.read(value);
+    if (status == FreeReadStatus::bad) return fail_in_line(line_number_, "is not a number!");
+    if (status == FreeReadStatus::value && !std::isfinite(value)) {
+      return fail_in_line(line_number_, "is not a finite number!");
     }
     return true;
   }
 
   // A valid value as it is stored: times the factor, then plus the offset.
-  float scaled(float value) const {
+  // False with a message naming LINE when that is not finite.
+  bool scale(float& value, int64_t line) {
     value = value * fact_;
     value = value + offs_;
-    return value;
+    return std::isfinite(value) || fail_in_line(line, "is not finite with the factor and the offset!");
   }
 
+  // The line of the data line read last.
+  int64_t line_number() const { return line_number_; }
+
   int32_t icol() const { return icol_; }
-  const std::string& file() const { return file_; }
 
   bool fail_vecintp() { return fail(std::string(routine_) + ": Error in vecintp!"); }
 
  private:
   bool unreadable() { return fail(std::string(routine_) + ": File  " + file_ + "  cannot be read!"); }
+  // A message about the chosen column of data line LINE.
+  bool fail_in_line(int64_t line, std::string_view what) {
+    const int32_t column = std::max(icol_, 1);  // column 0 reads column 1
+    return fail_in_file("Line " + std::to_string(line) + ": column" + I_2_C(column, 4) + " " + std::string(what));
+  }
 
   std::string_view routine_;
   std::span<char> errmsg_;
@@ -172,7 +185,12 @@ void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> na
              bool* readable) {
   bool all_read = true;
   const auto read_into = [&](std::string_view text, auto& value) {
-    if (FreeFormatReader(text).read(value) != FreeReadStatus::value) all_read = false;
+    auto read = value;
+    if (FreeFormatReader(text).read(read) == FreeReadStatus::value && std::isfinite(static_cast<double>(read))) {
+      value = read;
+    } else {
+      all_read = false;
+    }
   };
   if (readable != nullptr) *readable = true;
   fact = 1.0f;
@@ -241,7 +259,7 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
   // One pass over the data lines: check the sub-period groups, keep the
   // valid values and find the years with data.
   struct Valid {
-    int64_t row;
+    int64_t line, row;
     int32_t year;
     float value;
   };
@@ -258,7 +276,7 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
       return;
     }
     if (value > xmiss) {
-      valid.push_back({sub - 1, year, value});
+      valid.push_back({reader.line_number(), sub - 1, year, value});
       iymin = std::min(iymin, year);
       iymax = std::max(iymax, year);
     }
@@ -268,19 +286,19 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
     reader.fail_in_file("No data in column" + I_2_C(reader.icol(), 4));
     return;
   }
-  // The work table holds no more values than the caller's series.
+  // The work table spans the requested years and the years with data.
   const int64_t years = static_cast<int64_t>(iymax) - iymin + 1;
-  if (years * nsub > static_cast<int64_t>(vec.size())) {
-    reader.fail("xVARIN01: Data years " + std::to_string(iymin) + " to " + std::to_string(iymax) +
-                " exceed the series in  " + reader.file());
+  if (years * nsub > max_table_values) {
+    reader.fail_in_file("Data years " + std::to_string(iymin) + " to " + std::to_string(iymax) + " lie too far apart!");
     return;
   }
 
   // The valid values, scaled, into the table, in the order of their lines;
   // one row per sub-period, one element per year from IYMIN.
   std::vector<float> table(static_cast<std::size_t>(years * nsub), 2.0f * xmiss);
-  for (const Valid& v : valid) {
-    table[static_cast<std::size_t>(v.row * years + (v.year - iymin))] = reader.scaled(v.value);
+  for (Valid& v : valid) {
+    if (!reader.scale(v.value, v.line)) return;
+    table[static_cast<std::size_t>(v.row * years + (v.year - iymin))] = v.value;
   }
 
   for (int64_t row = 0; row < nsub; ++row) {
@@ -323,7 +341,8 @@ void VARIN00(std::string_view string, int32_t n0, int32_t nbeg, int32_t nend, fl
   bool end = false;
   for (int64_t n = 1; reader.next(false, year, value, end); ++n) {
     if (n > count || !(value > xmiss)) continue;  // lines beyond NEND are read and not stored
-    vec[static_cast<std::size_t>(first + n - 1)] = reader.scaled(value);
+    if (!reader.scale(value, reader.line_number())) return;
+    vec[static_cast<std::size_t>(first + n - 1)] = value;
     has_data = true;
   }
   if (!end) return;

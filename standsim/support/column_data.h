@@ -18,7 +18,8 @@
 // lines follow; each holds the year (an integer) and the column values in
 // free format; lines starting with "!" and blank lines among them are
 // skipped. Only the first 256 characters of a line are read. A value not
-// greater than XMISS is missing. With NSUB values per year, each year has
+// greater than XMISS is missing; a value that is not finite, or is not
+// finite once scaled, is refused with the file and the line. With NSUB values per year, each year has
 // NSUB consecutive data lines, one per sub-period. Years need not be sorted;
 // a later line wins.
 //

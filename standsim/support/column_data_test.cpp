@@ -206,6 +206,7 @@ TEST_F(ColumnData, EveryFailureHasItsMessageAndLeavesTheSeries) {
   write("stray.dat", "!Y v\n1990 1\n2000000000 2\n");
   write("badyear.dat", "!Y v\n1990 1\n1995.5 2\n");
   write("badvalue.dat", "!Y v w\n1990 1 2\n1991 x 3\n");
+  write("infinite.dat", "!Y v w x y z\n1990 1 1e39 Inf -Infinity nan\n1991 1e10 1 1 1 1\n");
   struct Case {
     const char* reference;
     int32_t n0, iyrb, iyre, nsub;
@@ -227,9 +228,18 @@ TEST_F(ColumnData, EveryFailureHasItsMessageAndLeavesTheSeries) {
       // Sub-period 1 has data and is written; sub-period 2 has none.
       {"subperiod.dat;v", 1980, 1990, 1991, 2, "xVARIN01: Error in vecintp!", 2},
       // Faults of input the reader refuses instead of reading wrongly or beyond its bounds.
-      {"stray.dat;v", 1980, 1990, 2000, 1, "xVARIN01: Data years 1990 to 2000000000 exceed the series in  stray.dat"},
+      {"stray.dat;v", 1980, 1990, 2000, 1, "xVARIN01: File stray.dat: Data years 1990 to 2000000000 lie too far apart!"},
       {"badyear.dat;v", 1980, 1990, 2000, 1, "xVARIN01: File badyear.dat: Line 3 holds no year!"},
       {"badvalue.dat;v", 1980, 1990, 2000, 1, "xVARIN01: File badvalue.dat: Line 3: column   1 is not a number!"},
+      {"infinite.dat;w", 1980, 1990, 2000, 1, "xVARIN01: File infinite.dat: Line 2: column   2 is not a finite number!"},
+      {"infinite.dat;x", 1980, 1990, 2000, 1, "xVARIN01: File infinite.dat: Line 2: column   3 is not a finite number!"},
+      {"infinite.dat;y", 1980, 1990, 2000, 1, "xVARIN01: File infinite.dat: Line 2: column   4 is not a finite number!"},
+      {"infinite.dat;z", 1980, 1990, 2000, 1, "xVARIN01: File infinite.dat: Line 2: column   5 is not a finite number!"},
+      {"infinite.dat;1e30*v", 1980, 1990, 2000, 1,
+       "xVARIN01: File infinite.dat: Line 3: column   1 is not finite with the factor and the offset!"},
+      {"infinite.dat;1e39*v", 1980, 1990, 2000, 1, "xVARIN01: Cannot read the column  1e39*v  of  infinite.dat"},
+      {"999999999999999999999999999999999999999", 1980, 1990, 2000, 1,
+       "xVARIN01: Cannot read  999999999999999999999999999999999999999  as a number!"},
       {"series.dat;A", 1980, 1990, 2021, 1, "xVARIN01: iyre beyond the end of vec!"},
       {"15", 1980, 2000, 2015, 2, "xVARIN01: iyre beyond the end of vec!"},
       {"series.dat;A", 1980, 1990, 2000, 0, "xVARIN01: nsub < 1!"},
@@ -245,6 +255,17 @@ TEST_F(ColumnData, EveryFailureHasItsMessageAndLeavesTheSeries) {
     EXPECT_EQ(r.message, c.message);
     EXPECT_EQ(std::count(r.vec.begin(), r.vec.end(), UNTOUCHED), 41 - c.written);
   }
+}
+
+TEST_F(ColumnData, DataYearsBeyondTheSeriesFillItsGapsAndAreNotWritten) {
+  write("wide.dat", "!Y v\n1980 0\n2000 -99\n2020 40\n");
+  std::vector<float> vec(23, UNTOUCHED);  // elements 1989..2011, years 1990..2010 asked for
+  std::string message(128, ' ');
+  VARIN01("wide.dat;v", 1989, 1990, 2010, 1, XMISS, vec, message);
+  EXPECT_EQ(message, std::string(128, ' '));
+  EXPECT_EQ(vec.front(), UNTOUCHED);
+  EXPECT_EQ(vec.back(), UNTOUCHED);
+  for (int32_t y = 1990; y <= 2010; ++y) EXPECT_EQ(vec[static_cast<std::size_t>(y - 1989)], between(1980, 0.0f, 2020, 40.0f, y)) << y;
 }
 
 TEST_F(ColumnData, AMessageIsCutToTheBufferAndSuccessKeepsTheOldOne) {

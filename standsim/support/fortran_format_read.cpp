@@ -177,6 +177,10 @@ bool read_logical_field(std::string_view field, std::int32_t& word) {
   return true;
 }
 
+// Edit steps a read may take without transferring a value or starting a
+// record, beyond one per column of its record.
+constexpr std::size_t kIdleStepAllowance = 4096;
+
 const char* item_type_name(const ReadItem& item) {
   if (std::holds_alternative<std::int32_t*>(item)) return "INTEGER";
   if (std::holds_alternative<FlagWord>(item)) return "LOGICAL";
@@ -209,10 +213,11 @@ class FormattedRead {
   bool run_nodes(const std::vector<FormatNode>& nodes, std::size_t first) {
     for (std::size_t k = first; k < nodes.size(); ++k) {
       const FormatNode& node = nodes[k];
+      if (!step()) return false;
       switch (node.kind) {
         case Kind::group:
           for (int r = 0; r < node.repeat; ++r) {
-            if (!run_nodes(node.children, 0)) return false;
+            if (!step() || !run_nodes(node.children, 0)) return false;
           }
           break;
         case Kind::integer:
@@ -223,6 +228,7 @@ class FormattedRead {
             if (next_item_ == items_.size()) return false;
             if (!transfer(node, items_[next_item_])) return false;
             ++next_item_;
+            idle_steps_ = 0;
           }
           break;
         case Kind::next_record:
@@ -262,7 +268,17 @@ class FormattedRead {
       return false;
     }
     column_ = 0;
+    idle_steps_ = 0;
     return true;
+  }
+
+  // Counts an edit step. Repeat counts such as (99999(99999(1x))) would keep
+  // a read going for an unbounded time without transferring anything: once
+  // the steps since the last value or record exceed the record, the format
+  // is refused as unusable (false).
+  bool step() {
+    if (++idle_steps_ <= record_.size() + kIdleStepAllowance) return true;
+    return stop(ReadOutcome::bad_format, "Format repeats without reading a value");
   }
 
   // The next field of WIDTH columns; a comma ends it early and is passed over.
@@ -326,6 +342,7 @@ class FormattedRead {
   std::size_t next_item_ = 0;
   std::string record_;
   std::size_t column_ = 0;
+  std::size_t idle_steps_ = 0;  // edit steps since the last value or record
   int scale_ = 0;
   bool blanks_zero_ = false;
   ReadResult result_;

@@ -22,7 +22,10 @@ namespace standsim {
 // An L field is optional blanks, an optional ".", then T or F (either case);
 // the rest of the field is ignored. When the format's end is reached with
 // items left, the next record is read and the format starts again at its
-// last outer group (or at its beginning).
+// last outer group (or at its beginning). A format whose repeat counts make
+// the read take more edit steps without transferring a value or starting a
+// record than the record has columns, and 4,096 more, is refused as
+// unusable (bad_format).
 ReadResult read_formatted(const RecordSource& source, const InputFormat& format,
                           std::span<const ReadItem> items);
 

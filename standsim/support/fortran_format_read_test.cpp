@@ -270,5 +270,42 @@ INSTANTIATE_TEST_SUITE_P(ListDirected, FormattedReadTest, testing::Values(
     ReadCase{"*", "l4", 4, 1, "T .f. true, 2*F\n"},
     ReadCase{"*", "l4", 2, 1, "T x\n"}));
 
+// Formats the Fortran run-time would take but that cannot serve here: a read
+// running for an unbounded time without transferring a value, and groups
+// nested deeper than any format is written (they would use up the stack).
+TEST(FormattedRead, RefusesFormatsWithoutBoundOrNestedTooDeeply) {
+  const auto nested = [](int depth) {
+    return "(" + std::string(static_cast<std::size_t>(depth), '(') + "f4.1" + std::string(static_cast<std::size_t>(depth), ')') + ")";
+  };
+  struct Case {
+    std::string format;
+    ReadOutcome outcome;
+    std::string message;  // its start
+  };
+  const Case cases[] = {
+      {"(99999(99999(1x)),f4.1)", ReadOutcome::bad_format, "Format repeats without reading a value"},
+      {"(99999(99999()),f4.1)", ReadOutcome::bad_format, "Format repeats without reading a value"},
+      {"(9999(1x),f4.1)", ReadOutcome::bad_format, "Format repeats without reading a value"},
+      {"(2000(1x),f4.1)", ReadOutcome::ok, ""},  // far beyond the record: a blank field
+      {"(99999(1x,f4.1))", ReadOutcome::ok, ""},  // a value at every step
+      {nested(32), ReadOutcome::ok, ""},
+      {nested(33), ReadOutcome::bad_format, "Groups nested too deeply in format"},
+      {nested(200000), ReadOutcome::bad_format, "Groups nested too deeply in format"},
+  };
+  for (const Case& c : cases) {
+    const std::string shown = c.format.substr(0, 40);
+    int records = 0;
+    const RecordSource source = [&records](std::string& record) {
+      record = " 1.5";
+      return ++records == 1;
+    };
+    float value = -7.0f;
+    const std::vector<ReadItem> items{&value};
+    const ReadResult read = read_formatted(source, InputFormat::parse(c.format), items);
+    EXPECT_EQ(read.outcome, c.outcome) << shown;
+    EXPECT_EQ(read.message.substr(0, c.message.size()), c.message) << shown;
+  }
+}
+
 }  // namespace
 }  // namespace standsim

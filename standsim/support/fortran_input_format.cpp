@@ -11,6 +11,11 @@ namespace {
 
 using Kind = FormatNode::Kind;
 
+// Groups may nest this deep inside the outer parentheses; deeper nesting is
+// no format anyone writes, and each level costs stack in the parser and the
+// reader.
+constexpr int kMaxGroupDepth = 32;
+
 // Reads the blank-free, upper-case form of a format. Every routine returns
 // false after setting the error text.
 class FormatParser {
@@ -95,7 +100,10 @@ class FormatParser {
     if (c == '(') {
       ++pos_;
       node.kind = Kind::group;
+      if (depth_ == kMaxGroupDepth) return fail("Groups nested too deeply in format");
+      ++depth_;
       if (!parse_list(node.children)) return false;
+      --depth_;
     } else if (c == '/') {
       ++pos_;
       node.kind = Kind::next_record;
@@ -176,6 +184,7 @@ class FormatParser {
 
   std::string s_;
   std::size_t pos_ = 0;
+  int depth_ = 0;  // of the group being parsed
   std::string error_;
 };
 

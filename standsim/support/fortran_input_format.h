@@ -7,7 +7,8 @@
 // ESw.d[Ee], Dw.d, Gw.d[Ee] and Lw, each with an optional repeat count;
 // groups r(...); and the controls nX, Tn, TLn, TRn, [r]/, :, kP, BN, BZ, S,
 // SP and SS. Character editing (A, H and quoted strings) has no place in a
-// format for reading numbers and flags and is refused.
+// format for reading numbers and flags and is refused, as are groups nested
+// more than 32 deep.
 #pragma once
 
 #include <string>

@@ -112,7 +112,9 @@ void READGRID(std::string_view gridfile, std::string_view maskfile, std::string_
 
   if (ld >= 1) std::fill_n(mask.begin(), count(ld, ld), 0);
   if (!with_mask) return;
-  const std::string mask_format = "(" + I_2_C(ld, 3) + "l1)";
+  // "(LDl1)", LD right-aligned in 3 characters or in as many as it needs.
+  const int32_t ld_width = std::max<int32_t>(3, static_cast<int32_t>(std::to_string(ld).size()));
+  const std::string mask_format = "(" + I_2_C(ld, ld_width) + "l1)";
   read_turned(maskfile, mask_format, q, nx, ny,
               [&](int32_t i, int32_t j) { return ReadItem(FlagWord{&mask[index(i, j)]}); });
 }

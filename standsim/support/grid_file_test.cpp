@@ -98,6 +98,21 @@ TEST(Readgrid, ABlankMaskFileLeavesEveryFlagFalse) {
   EXPECT_EQ(g.mask, std::vector<int32_t>(kLd * kLd, 0));
 }
 
+TEST(Readgrid, AMaskIsReadForALeadingDimensionOfFourDigits) {
+  TestFolder folder;
+  constexpr int32_t ld = 1000;
+  std::vector<float> grid(ld * 2, kUnread);
+  std::vector<int32_t> mask(ld * ld, -1);
+  int32_t ni = 0, nj = 0;
+  float scalei = 0.0f, scalej = 0.0f;
+  READGRID(folder.write("grid.txt", "1 2 3\n4 5 6\n"), folder.write("mask.txt", "TFF\nFtt\n"), "*", 0.0f, 3, 2,
+           1.0f, ld, grid, mask, ni, nj, scalei, scalej);
+  EXPECT_EQ(FREEUNIT(), FIRST_POOL_UNIT);
+  EXPECT_EQ((std::vector<int32_t>{mask[0], mask[1], mask[2], mask[ld], mask[ld + 1], mask[ld + 2]}),
+            (std::vector<int32_t>{1, 0, 0, 0, 1, 1}));
+  EXPECT_EQ(grid[ld + 2], 6.0f);
+}
+
 TEST(Readgrid, WarnsOfAGridFileThatEndsEarlyOrCannotBeRead) {
   TestFolder folder;
   const std::string short_grid = folder.write("short.txt", "1 2 3\n");

@@ -44,6 +44,15 @@ TEST(GridGapFilling, ACornerGapUsesItsThreeNeighboursWithTheExactDiagonalWeight)
   EXPECT_NE(fd[0], ((1.0 * 3 + 0.7071067811865476 * 11) + 1.0 * 7) /
                        ((1.0 + 0.7071067811865476) + 1.0));
   EXPECT_EQ(fr[1], 3.0f);
+
+  // Neighbours 0 and 2 (sides) and 3 (diagonal): with the 4-byte weight
+  // and 4-byte sums the mean is 1.52240765; the 8-byte weight would give
+  // 1.52240789, 8-byte sums 1.52240777.
+  std::vector<float> small{miss_r, 0, 5,  //
+                           2, 3, 13,  //
+                           17, 19, 23};
+  GAPFILLR(-1, 1, 10, 12, small, miss_r);
+  EXPECT_EQ(small[0], 1.52240765f);
 }
 
 TEST(GridGapFilling, OnlyCellsValidAtTheStartFeedTheMeans) {

@@ -107,8 +107,7 @@ void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keywor
   STR2VEC(std::string_view(par.LINE[ind - 1], LINE_LENGTH), ncol, items, nitem, ' ', &bar);
   if (nitem == 0) return;
 
-  // The work series W(N0..) is as long as a column of ARR, so that the reader
-  // takes data spans as long as the caller's series.
+  // The work series W(N0..), as long as a column of ARR.
   const std::size_t column_length = (arr.size() + static_cast<std::size_t>(ndim) - 1) / static_cast<std::size_t>(ndim);
   std::vector<float> w(column_length, 0.0f);
   auto work = [&](int64_t t) -> float& { return w[static_cast<std::size_t>(t - n0)]; };

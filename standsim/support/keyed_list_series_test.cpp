@@ -97,7 +97,8 @@ struct Columns {
 };
 
 TEST_F(KeyedListSeries, TwoDimensionalSeriesOneColumnPerItem) {
-  folder_.write("dep.dat", "!Year a b\n1990 1.0 4.0\n1999 1.0 4.0\n");
+  // The data years reach beyond the elements of ARR.
+  folder_.write("dep.dat", "!Year a b\n1980 1.0 4.0\n2020 1.0 4.0\n");
   ADD_ENTRY(*list_, "upt", "1.5|dep.dat;b");
   Columns cols;
   GETKEYTS2(3, 3, *list_, "upt", 1990, 1991, 1993, 1, cols.arr, nullptr);

@@ -117,5 +117,13 @@ TEST(KeywordPairs, PairsplitWritesThePiecesOfEveryPair) {
   EXPECT_EQ(files, 2);
 }
 
+TEST(KeywordPairs, PairsplitReadsTheFirst128CharactersOfAValueLine) {
+  const std::string long_value = std::string(126, 'a') + ";bc;d";  // 131 characters
+  PairFile file("SPLIT\n" + long_value + "\n");
+  const std::string out = file.folder().file("split.txt");
+  EXPECT_EQ(PAIRSPLIT("SPLIT", out, 3), 1);
+  EXPECT_EQ(read_all(out), std::string(126, 'a') + "\nb\n\n");
+}
+
 }  // namespace
 }  // namespace standsim

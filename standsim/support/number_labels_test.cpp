@@ -28,6 +28,7 @@ TEST(NumberLabels, GetfmtChoosesTheFormatOfTheSteps) {
       {0, 0.000015f, 1, "(f 9.6)"},  // whole only at the sixth multiplication
       {0, 0.000001f, 1, "(i8)   "},  // the step itself is below 1e-5
       {0, 250, 3, "(f10.6)"},        // whole at the sixth product in 4-byte reals only
+      {0, 0.0113f, 1, "(g12.4)"},    // never whole times 10 at each step; the step times 1e4 would be
       {0, 1, 0, "(g12.4)"},          // an infinite step
       {0, 0, 0, "(g12.4)"},          // an undefined step
       {-12.5f, 12.5f, 2, "(f 4.1)"},

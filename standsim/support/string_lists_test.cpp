@@ -118,11 +118,22 @@ TEST(StringLists, SubcvecRemovesEveryEntryWithAGivenStart) {
 }
 
 TEST(StringLists, UniqcvecKeepsFirstAppearancesInOrder) {
-  List cvec(1, 5, {"a", "b", "a", "c", "b"});
-  int32_t n = 5;
-  UNIQCVEC(n, *cvec);
-  EXPECT_EQ(n, 3);
-  EXPECT_EQ(cvec.show(n), "a,b,c|,,");
+  struct Case {
+    std::initializer_list<std::string> entries;
+    int32_t n;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {{"a", "b", "a", "c", "b"}, 3, "a,b,c|,,"},
+      {{"a", "a", "a", "b"}, 2, "a,b|,,"},  // repeats side by side
+  };
+  for (const Case& c : cases) {
+    List cvec(1, c.entries.size(), c.entries);
+    int32_t n = static_cast<int32_t>(c.entries.size());
+    UNIQCVEC(n, *cvec);
+    EXPECT_EQ(n, c.n);
+    EXPECT_EQ(cvec.show(n), c.shown);
+  }
 }
 
 TEST(StringListsDeathTest, AddingToAFullListStops) {

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "standsim/support/fixed_text.h"
+#include "standsim/support/logical_value.h"
 
 namespace standsim {
 namespace {
@@ -67,6 +69,7 @@ TEST(TextEdit, ReplsubReplacesInPlaceWithinTheDeclaredLength) {
   };
   const Case cases[] = {
       {"a", "aa", "aaa   ", "aaaaaa"},          // the inserted text is not searched again
+      {"b ", " b  ", "b  a    ", " b   a  "},   // nor is COLD found inside it
       {"a", "", "banana", "bnn   "},            // an empty CNEW deletes
       {"an", "AN", "banana  ", "bANANa  "},
       {"x", "y", "abc ", "abc "},
@@ -122,6 +125,11 @@ TEST(TextEdit, UnquoteRemovesOneOuterPairOfEqualQuotes) {
       {"\t'x'\t", "\tx   "},
   };
   for (const Case& c : cases) EXPECT_EQ(UNQUOTE(c.text), c.result) << c.text;
+}
+
+TEST(TextEdit, Int2logIsTrueForEveryIntegerButZero) {
+  for (const int32_t i : {1, -1, 2, std::numeric_limits<int32_t>::min()}) EXPECT_EQ(INT2LOG(i), 1) << i;
+  EXPECT_EQ(INT2LOG(0), 0);
 }
 
 }  // namespace

@@ -27,9 +27,12 @@ TEST(VectorSearches, FirstMatchAndAllMatches) {
   EXPECT_TRUE(FINDALLI(3, ivec, 7, nind, indv));
   EXPECT_EQ(nind, 2);
   EXPECT_EQ(indv, (Ints{2, 3, -1}));
+  EXPECT_TRUE(FINDALLI(3, ivec, 4, nind, indv));  // exactly one match
+  EXPECT_EQ(nind, 1);
+  EXPECT_EQ(indv, (Ints{1, 3, -1}));
   EXPECT_FALSE(FINDALLI(3, ivec, 5, nind, indv));
   EXPECT_EQ(nind, 0);
-  EXPECT_EQ(indv, (Ints{2, 3, -1}));
+  EXPECT_EQ(indv, (Ints{1, 3, -1}));
   nind = -1;
   EXPECT_FALSE(FINDALLI(-1, ivec, 4, nind, indv));
   EXPECT_EQ(nind, 0);
@@ -54,6 +57,9 @@ TEST(VectorSearches, RealsCompareWithFloatingPointEquality) {
   EXPECT_TRUE(FINDALLR(4, Reals{2, 1, 2, 2}, 2.0f, nind, indv));
   EXPECT_EQ(nind, 3);
   EXPECT_EQ(indv, (Ints{1, 3, 4, 0}));
+  EXPECT_TRUE(FINDALLR(4, Reals{2, 1, 2, 2}, 1.0f, nind, indv));  // exactly one match
+  EXPECT_EQ(nind, 1);
+  EXPECT_EQ(indv, (Ints{2, 3, 4, 0}));
 
   EXPECT_TRUE(FINDPAIRR(3, Reals{1, 2, 2}, Reals{nan, 5, 6}, 2.0f, 6.0f, ind));
   EXPECT_EQ(ind, 3);
@@ -105,6 +111,9 @@ TEST(VectorSearches, NearcrossTakesTheNearerNeighbourOfTheFirstCrossing) {
   EXPECT_EQ(NEARCROSS(1990, 1991, 1994, vec, 3.5f), 1992);
   EXPECT_EQ(NEARCROSS(1990, 1991, 1994, vec, 5.0f), 1992);
   EXPECT_EQ(NEARCROSS(1990, 1991, 1994, vec, 100.0f), 1994);
+  // Distances in 4-byte arithmetic: 0.25 - 0.1 and 0.4 - 0.25 are equal
+  // there (the upper neighbour wins), not in 8 bytes.
+  EXPECT_EQ(NEARCROSS(1, 1, 2, Reals{0.1f, 0.4f}, 0.25f), 2);
   // IE <= IB answers IE without reading the series.
   EXPECT_EQ(NEARCROSS(1, 7, 7, Reals{}, 3.0f), 7);
   EXPECT_EQ(NEARCROSS(1, 7, 3, Reals{}, 3.0f), 3);

@@ -65,6 +65,9 @@ TEST(Tabintp, InterpolatesBetweenPointsAndHoldsTheEnds) {
   EXPECT_EQ(tabintp(3, years, values, 2000), 3.0f);
   EXPECT_EQ(tabintp(3, years, values, 2005), 2.5f);
   EXPECT_EQ(tabintp(1, years, values, 2005), 1.0f);
+  // The product before the division: 3 * 3 / 5 is 1.79999995 in 4 bytes,
+  // 3 / 5 * 3 would be 1.80000007.
+  EXPECT_EQ(tabintp(2, std::array<int32_t, 2>{0, 5}, std::array<float, 2>{0.0f, 3.0f}, 3), 1.79999995f);
   const std::array<int32_t, 3> unsorted{1990, 2010, 2000};
   EXPECT_EQ(tabintp(3, unsorted, values, 1995), 1.5f);  // the first later point is 2010
   EXPECT_EQ(tabintp(3, unsorted, values, 2005), 2.0f);  // at or after the last point

@@ -55,6 +55,41 @@ void WriteAll(int fd, std::string_view contents) {
   }
 }
 
+// The file that a save of PATH replaces: PATH itself, or the file at the
+// end of its chain of symbolic links (which need not exist yet).
+std::string FollowLinks(std::string path) {
+  constexpr int kMaxLinks = 40;
+  for (int hops = 0;; ++hops) {
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    if (hops == kMaxLinks) throw AtomicSaveError(std::strerror(ELOOP), false);
+    std::string target(static_cast<std::size_t>(link.st_size) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n < 0) throw AtomicSaveError(Reason(), false);
+    target.resize(static_cast<std::size_t>(n));
+    const auto slash = path.rfind('/');
+    path = target.starts_with('/') || slash == std::string::npos
+               ? target
+               : path.substr(0, slash + 1) + target;
+  }
+}
+
+// A temporary name in the folder of TARGET that is short, so that a target
+// name near the length limit leaves room for it.
+std::string TemporaryPattern(const std::string& target) {
+  const auto slash = target.rfind('/');
+  return (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) +
+         ".tvx-XXXXXX";
+}
+
+// Gives the file FD the owner and group of OLD. Only a privileged process may
+// give a file away; others keep at least the group where they belong to it.
+void KeepOwnerWherePermitted(int fd, const struct stat& old) {
+  const bool kept = ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                    ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+  static_cast<void>(kept);
+}
+
 mode_t NewFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
@@ -64,12 +99,13 @@ mode_t NewFileMode() {
 }  // namespace
 
 void SaveFileAtomically(const std::string& fileName, std::string_view contents) {
-  const std::string target = NativePath(fileName);
+  const std::string target = FollowLinks(NativePath(fileName));
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && !S_ISREG(old.st_mode)) throw AtomicSaveError("not a regular file", false);
 
-  TemporaryFile temporary(target + ".tmp-XXXXXX");
+  TemporaryFile temporary(TemporaryPattern(target));
+  if (exists) KeepOwnerWherePermitted(temporary.Descriptor(), old);
   const mode_t mode = exists ? (old.st_mode & 07777) : NewFileMode();
   if (::fchmod(temporary.Descriptor(), mode) != 0) throw AtomicSaveError(Reason(), true);
   WriteAll(temporary.Descriptor(), contents);

@@ -21,9 +21,11 @@ class AtomicSaveError : public std::runtime_error {
 };
 
 // Replaces (or creates) the file FILENAME ("\" opens as "/") with CONTENTS.
-// A target that exists and is not a regular file is refused. The new file
-// keeps the old file's permissions. On any failure the target is untouched,
-// the temporary file is removed and AtomicSaveError carries the reason.
+// A symbolic link is followed: the file it points to is replaced and the link
+// stays. A target that exists and is not a regular file is refused. The new
+// file keeps the old file's permissions, and its owner and group where the
+// process may set them. On any failure the target is untouched, the
+// temporary file is removed and AtomicSaveError carries the reason.
 void SaveFileAtomically(const std::string& fileName, std::string_view contents);
 
 }  // namespace tarvex

@@ -3,7 +3,7 @@
 namespace tarvex {
 
 CCohort::CCohort()
-    : SpeciesName("Unknown"),
+    : SpeciesName(kUnknownSpecies),
       MaxGrowth(0.0),
       InitBiom(0.0),
       Kgr(0.0),

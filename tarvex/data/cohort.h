@@ -18,6 +18,9 @@ namespace tarvex {
 inline constexpr int kYears = 5000;
 inline constexpr int kLastYear = kYears - 1;
 
+// The species of a cohort for which none was chosen.
+inline constexpr const char* kUnknownSpecies = "Unknown";
+
 class CCohort {
  public:
   // Species "Unknown", every number zero, an empty curve and management, no

@@ -43,7 +43,7 @@ void CSite::WriteResults(const std::string& fileName, int n,
   try {
     SaveFileAtomically(fileName, text);
   } catch (const AtomicSaveError& e) {
-    if (!e.Created()) throw TarvexError("cannot open output file!");
+    if (!e.Created()) throw TarvexError("cannot open output file! " + fileName + ": " + e.what());
     throw TarvexError("Cannot write output file " + fileName + ": " + e.what());
   }
 }

@@ -72,7 +72,9 @@ TEST(ResultsFile, ReportsAFileThatCannotBeCreated) {
                                   false);
     ADD_FAILURE();
   } catch (const TarvexError& e) {
-    EXPECT_STREQ(e.what(), "cannot open output file!");
+    EXPECT_EQ(std::string(e.what()), "cannot open output file! " +
+                                         folder.File("no/such/folder/out.csv") +
+                                         ": No such file or directory");
   }
   EXPECT_THROW(PlantedIn2001()->WriteResults(folder.File("out.csv"), 17, ResultColumnNames, true),
                TarvexError);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tarvex/data/atomic_file.h"
+#include "tarvex/data/cohort_values.h"
 #include "tarvex/data/defs.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
@@ -17,6 +18,12 @@ constexpr std::size_t kKeyWidth = 17;
 constexpr std::string_view kBafKeys[kBafRows] = {"BAFbr", "BAFcr", "BAFfr", "BAFlv", "BAFst"};
 
 std::string CohortMarker(int number) { return ">>CohortNr_" + FormatInt(number); }
+
+// A name left empty is read and written as the default the window shows, so
+// that a file opens, saves and opens again unchanged.
+std::string_view NameOrDefault(std::string_view name, std::string_view fallback) {
+  return name.empty() ? fallback : name;
+}
 
 // Writing -------------------------------------------------------------------
 
@@ -83,7 +90,7 @@ void WriteGrowthCurve(ScenarioWriter& out, const CCai& cai) {
   out.List("Increment", points, [](const standsim::CAIPT& p) { return FormatFixed6(p.INC); });
 }
 
-void WriteManagement(ScenarioWriter& out, const CForMan& forMan, int number) {
+void WriteManagement(ScenarioWriter& out, const CForMan& forMan) {
   const std::span<const standsim::MANACT> actions(forMan.ManActions.data(),
                                                   static_cast<std::size_t>(forMan.NrForManData));
   out.Int("NrForManData", forMan.NrForManData);
@@ -91,24 +98,33 @@ void WriteManagement(ScenarioWriter& out, const CForMan& forMan, int number) {
   out.List("Actions", actions, [](const standsim::MANACT& a) { return FormatInt(a.ACTTYPE); });
   out.List("PercAmount", actions, [](const standsim::MANACT& a) { return FormatFixed6(a.PERC); });
   out.Key("RemovedOrLeft");
-  for (std::size_t k = 0; k < actions.size(); ++k) {
+  for (const standsim::MANACT& action : actions) {
     std::string word = " ";
-    for (int32_t flag : actions[k].REMFLAG) {
-      if (flag < 0 || flag > 9) {
-        out.Refuse("the removal flags of action " + FormatInt(static_cast<long long>(k + 1)) +
-                   " of cohort " + FormatInt(number) + " are not single digits");
-      }
-      word += static_cast<char>('0' + flag);
-    }
+    for (int32_t flag : action.REMFLAG) word += static_cast<char>('0' + flag);
     out.Append(word);
   }
   out.Line("");
 }
 
+// Refuses a value that the reader would refuse, and a stems expansion factor
+// that six decimals would write as 0.
+void CheckCohort(const ScenarioWriter& out, const CCohort& cohort, int number) {
+  const std::string of = "cohort " + FormatInt(number) + ": ";
+  if (const MaybeProblem problem = CohortValueProblem(cohort)) out.Refuse(of + problem->reason);
+  for (int k = 0; k < kBafColumns; ++k) {
+    if (ParseDouble(FormatFixed6(cohort.BiomassData.BAF[kBafStemsRow][k])) == 0.0) {
+      out.Refuse(of + "the expansion factor of stems at age " + FormatInt(BafAges[k]) +
+                 " is too small to be written with six decimals");
+    }
+  }
+}
+
 void WriteCohort(ScenarioWriter& out, const CCohort& cohort, int number) {
+  CheckCohort(out, cohort, number);
   const BiomassRecord& b = cohort.BiomassData;
   out.Line(CohortMarker(number));
-  out.Text("SpeciesName", cohort.SpeciesName, "the species name of cohort " + FormatInt(number));
+  out.Text("SpeciesName", NameOrDefault(cohort.SpeciesName, kUnknownSpecies),
+           "the species name of cohort " + FormatInt(number));
   out.Real("MaxGrowth", cohort.MaxGrowth);
   out.Real("Kgr", cohort.Kgr);
   out.Real("InitBiom", cohort.InitBiom);
@@ -124,7 +140,7 @@ void WriteCohort(ScenarioWriter& out, const CCohort& cohort, int number) {
   out.Five("ctN", b.ctN);
   for (int row = 0; row < kBafRows; ++row) out.List(kBafKeys[row], b.BAF[row], FormatFixed6);
   WriteGrowthCurve(out, cohort.Cai);
-  WriteManagement(out, cohort.ForMan, number);
+  WriteManagement(out, cohort.ForMan);
 }
 
 // Reading -------------------------------------------------------------------
@@ -208,9 +224,9 @@ void ReadExpansionFactors(const BlockReader& block, BiomassRecord& b,
   }
   for (int k = 0; k < kBafColumns; ++k) {
     const double stems = b.BAF[kBafStemsRow][k];
-    if (stems == 0.0) {
-      block.Refuse(kBafKeys[kBafStemsRow],
-                   "the stems expansion factor at age " + FormatInt(BafAges[k]) + " is 0");
+    if (!(stems > 0.0)) {
+      block.Refuse(kBafKeys[kBafStemsRow], "the stems expansion factor at age " +
+                                               FormatInt(BafAges[k]) + " is not positive");
     }
     for (int row = 0; row < kBafRows; ++row) b.BAF[row][k] = b.BAF[row][k] / stems;
   }
@@ -244,15 +260,16 @@ void ReadManagement(const BlockReader& block, CForMan& forMan) {
   const auto percs = block.List<double>("PercAmount", count, kMaxManagementActions);
   const auto words = block.List<std::string>("RemovedOrLeft", count, kMaxManagementActions);
   for (std::size_t k = 0; k < count; ++k) {
-    if (types[k] < standsim::ACT_THINNING || types[k] > standsim::ACT_PLANTING) {
-      block.Refuse("Actions", "action type " + FormatInt(types[k]) + " is none of 1, 2 and 3");
+    const RemovalFlags flags = ParseFlagWord(block, words[k]);
+    standsim::MANACT action{years[k], types[k], percs[k], {}};
+    std::copy(flags.begin(), flags.end(), action.REMFLAG);
+    // Type 0 is what the management grid commits for a row that holds a
+    // year but no action; it is kept as it is.
+    if (const MaybeProblem problem = ActionProblem(static_cast<int>(k + 1), action)) {
+      block.Refuse(problem->key, problem->reason);
     }
-    if (years[k] < 0 || years[k] > kLastYear) {
-      block.Refuse("ForManYears", "year " + FormatInt(years[k]) + " is outside 0..4999");
-    }
-    // A repeated year replaces the earlier action; a percentage outside
-    // 0..100 is stored as 0.
-    forMan.SetAction(years[k], types[k], percs[k], ParseFlagWord(block, words[k]));
+    // A repeated year replaces the earlier action.
+    forMan.SetAction(years[k], types[k], percs[k], flags);
   }
 }
 
@@ -266,6 +283,7 @@ void ReadCohort(const KeyedLines& file, CCohort& cohort, int number, const std::
   const BlockReader block(file, marker);
   BiomassRecord& b = cohort.BiomassData;
   block.Text("SpeciesName", cohort.SpeciesName);
+  if (cohort.SpeciesName.empty()) cohort.SpeciesName = kUnknownSpecies;
   cohort.MaxGrowth = block.Real("MaxGrowth");
   cohort.Kgr = block.Real("Kgr");
   cohort.InitBiom = block.Real("InitBiom");
@@ -292,16 +310,19 @@ void ReadCohort(const KeyedLines& file, CCohort& cohort, int number, const std::
   cohort.HasBiomassData = true;
   ReadGrowthCurve(block, cohort.Cai);
   ReadManagement(block, cohort.ForMan);
+  if (const MaybeProblem problem = CohortValueProblem(cohort)) {
+    block.Refuse(problem->key, problem->reason);
+  }
 }
 
 }  // namespace
 
 std::string ScenarioText(const CSite& site, const std::string& fileName) {
   ScenarioWriter out(fileName);
-  out.Text("RegionName", site.RegionName, "the region name");
+  out.Text("RegionName", NameOrDefault(site.RegionName, kUnknownRegion), "the region name");
   out.Int("NrCohorts", site.NrCohorts());
   out.Text("QSMpInFile", site.QSMpInFile, "the QSM file name");
-  out.Text("ForestType", site.ForestType, "the forest type");
+  out.Text("ForestType", NameOrDefault(site.ForestType, kEvenAgedForest), "the forest type");
   for (int i = 0; i < site.NrCohorts(); ++i) WriteCohort(out, site.Cohort(i), i + 1);
   return out.Take();
 }
@@ -317,10 +338,12 @@ std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegio
       site->RegionName = chooseRegion(site->CountryName);
       site->RegionFromCountry = true;
     }
+    if (site->RegionName.empty()) site->RegionName = kUnknownRegion;
   }
   siteKeys.Text("QSMpInFile", site->QSMpInFile);
   const int nrCohorts = siteKeys.Count("NrCohorts", 1, kMaxCohorts);
   siteKeys.Text("ForestType", site->ForestType);
+  if (site->ForestType.empty()) site->ForestType = kEvenAgedForest;
   for (int i = 1; i <= nrCohorts; ++i) {
     ReadCohort(file, site->AddCohort(), i, site->RegionName, defaults);
   }

@@ -14,7 +14,9 @@
 // branches, roots and leaves, right-aligned in 5 characters).
 //
 // Text values are the rest of the line after the key, without surrounding
-// blanks. Keys may stand in any order within the site part and within a block.
+// blanks. A region, forest type or species that is absent or empty is read and
+// written as the window shows it: "Unknown", "EvenAged" and "Unknown". Keys
+// may stand in any order within the site part and within a block.
 #pragma once
 
 #include <memory>
@@ -27,12 +29,14 @@
 namespace tarvex {
 
 // The text of the Tarvex file of SITE. Raises "Cannot write Tarvex file
-// FILENAME: REASON" when a value cannot be written so that it reads back.
+// FILENAME: REASON" when a value cannot be written so that it reads back: a
+// value outside its range (cohort_values.h), a text holding a line end, or a
+// stems expansion factor that six decimals write as 0.
 std::string ScenarioText(const CSite& site, const std::string& fileName);
 
 // Reads a scenario into a new site. Raises TarvexError naming the file, the
 // line, the key and the cohort when a count, a list or a value is not
-// acceptable. When a block gives 14 expansion-factor columns, the age-1000
+// acceptable (see cohort_values.h for the ranges of the values). When a block gives 14 expansion-factor columns, the age-1000
 // column comes from DEFAULTS for the cohort's species and the site's region,
 // or repeats the age-140 column when DEFAULTS is null or they do not resolve.
 // CHOOSEREGION is asked for the region when the file names only a country.

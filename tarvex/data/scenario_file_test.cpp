@@ -1,12 +1,17 @@
 #include "tarvex/data/scenario_file.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstring>
+#include <functional>
+#include <limits>
 
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
@@ -144,6 +149,31 @@ TEST(ScenarioFile, ReadsBackWhatItWrote) {
   ExpectSameSite(*CSite::ReadFromFile(kGolden, nullptr, nullptr), *original);
 }
 
+// Every kind of action the management grid commits: a row holding only a
+// year (type 0), a year and a percentage without an action, thinnings with
+// each removal flag, a clearcut and a planting, at the first and last years.
+TEST(ScenarioFile, EveryActionOfTheGridReadsBackUnchanged) {
+  auto site = TwoCohortSite();
+  CForMan& forMan = site->Cohort(0).ForMan;
+  forMan.Clear();
+  forMan.SetAction(0, ACT_PLANTING, 100.0, {0, 0, 0, 0});
+  forMan.SetAction(2010, standsim::ACT_NONE, 0.0, {0, 0, 0, 0});
+  forMan.SetAction(2011, standsim::ACT_NONE, 30.0, {0, 0, 0, 0});
+  forMan.SetAction(2020, ACT_THINNING, 0.0, {1, 0, 0, 0});
+  forMan.SetAction(2030, ACT_THINNING, 12.345678, {0, 1, 0, 0});
+  forMan.SetAction(2040, ACT_THINNING, 100.0, {0, 0, 1, 0});
+  forMan.SetAction(2050, ACT_THINNING, 50.0, {0, 0, 0, 1});
+  forMan.SetAction(4999, ACT_CLEARCUT, 100.0, {1, 1, 0, 1});
+
+  TestFolder folder;
+  const std::string file = folder.File("actions.txt");
+  site->WriteToFile(file);
+  const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
+  ExpectSameSite(*read, *site);
+  read->WriteToFile(folder.File("again.txt"));
+  EXPECT_EQ(ReadText(folder.File("again.txt")), ReadText(file));
+}
+
 TEST(ScenarioFile, KeyOrderAndLineEndsDoNotMatter) {
   const std::string golden = ReadText(kGolden);
   // Reverse the lines of the site part and of each block, keeping the
@@ -278,7 +308,7 @@ TEST(ScenarioFile, AsksForTheRegionOfACountry) {
   asked.clear();
   const auto oneChar = ReadSite(noRegion + "CountryName      X\n", stub);
   EXPECT_TRUE(asked.empty());
-  EXPECT_EQ(oneChar->RegionName, "");
+  EXPECT_EQ(oneChar->RegionName, "Unknown");
   EXPECT_FALSE(oneChar->RegionFromCountry);
 
   const auto emptyRegion = ReadSite(
@@ -287,10 +317,42 @@ TEST(ScenarioFile, AsksForTheRegionOfACountry) {
   EXPECT_EQ(emptyRegion->RegionName, "Unknown");
 }
 
+// A file without a species, region or forest type reads them as the window
+// shows them, and saving writes the same, so open-save-open changes nothing.
+TEST(ScenarioFile, MissingNamesTakeTheDefaultsTheWindowShows) {
+  std::string text = Replace(ReadText(kGolden), "RegionName       Alpine\n", "");
+  text = Replace(text, "ForestType       EvenAged\n", "ForestType\n");
+  text = Replace(text, "SpeciesName      Picea abies\n", "");
+  const auto site = ReadSite(text);
+  EXPECT_EQ(site->RegionName, "Unknown");
+  EXPECT_EQ(site->ForestType, "EvenAged");
+  EXPECT_EQ(site->Cohort(0).SpeciesName, "Unknown");
+
+  TestFolder folder;
+  site->WriteToFile(folder.File("once.txt"));
+  const auto again = CSite::ReadFromFile(folder.File("once.txt"), nullptr, nullptr);
+  ExpectSameSite(*again, *site);
+  again->WriteToFile(folder.File("twice.txt"));
+  EXPECT_EQ(ReadText(folder.File("twice.txt")), ReadText(folder.File("once.txt")));
+
+  // Names emptied in the program are written as those defaults too.
+  site->RegionName.clear();
+  site->ForestType.clear();
+  site->Cohort(1).SpeciesName.clear();
+  site->WriteToFile(folder.File("empty.txt"));
+  std::string expected = ReadText(folder.File("once.txt"));
+  expected.replace(expected.find("Hard broadleaves"), 16, "Unknown");
+  EXPECT_EQ(ReadText(folder.File("empty.txt")), expected);
+}
+
 TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
   const std::string golden = ReadText(kGolden);
   std::string hundred;
   for (int k = 1; k <= 100; ++k) hundred += FormatInt(k) + " ";
+  // The rest of the first leaves line, up to the stems line.
+  const std::string leavesTail =
+      golden.substr(golden.find("BAFlv            4.000000") + 25,
+                    golden.find("BAFst") - golden.find("BAFlv            4.000000") - 25);
   struct Case {
     std::string from, to;
     std::vector<std::string> message;  // parts the message must hold
@@ -317,11 +379,43 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
       {"BAFlv            4.000000 ", "BAFlv            1 4.000000 ",
        {"\"BAFlv\" of cohort 1", "16 values, at most 15"}},
       {"BAFst            1.000000 1.000000 1.000000", "BAFst            1.000000 1.000000 0.0",
-       {"\"BAFst\" of cohort 1", "age 30 is 0"}},
+       {"\"BAFst\" of cohort 1", "age 30 is not positive"}},
+      {"BAFst            1.000000 1.000000 1.000000", "BAFst            1.000000 1.000000 -2",
+       {"\"BAFst\" of cohort 1", "age 30 is not positive"}},
+      {"BAFbr            1.000000 1.010000", "BAFbr            1.000000 -1.010000",
+       {"\"BAFbr\" of cohort 1", "branches at age 20 is negative"}},
+      {"BAFlv            4.000000" + leavesTail + "BAFst            1.000000",
+       "BAFlv            1e300" + leavesTail + "BAFst            1e-300",
+       {"\"BAFlv\" of cohort 1", "leaves at age 10 is not a finite number"}},
+      {"CarbonContent    20.500000", "CarbonContent    100.5",
+       {"\"CarbonContent\" of cohort 2", "carbon content is above 100 % (100.5)"}},
+      {"WoodDensity      0.410000", "WoodDensity      -0.41",
+       {"\"WoodDensity\" of cohort 1", "wood density is negative (-0.41)"}},
+      {"TurnOver         0.011000 0.021000", "TurnOver         0.011000 -0.021000",
+       {"\"TurnOver\" of cohort 1", "turnover rate of coarse roots is negative (-0.021)"}},
+      {"Nlfmin           1.070000", "Nlfmin           -1", {"\"Nlfmin\" of cohort 1", "negative"}},
+      {"expNlf           10.800000", "expNlf           -10.8", {"\"expNlf\" of cohort 1", "negative"}},
+      {"ctN              0.400000 0.401000 0.402000 0.403000 0.404000\nBAFbr            2",
+       "ctN              0.400000 0.401000 0.402000 0.403000 104\nBAFbr            2",
+       {"\"ctN\" of cohort 2", "N content of stems is above 100 % (104)"}},
+      {"Kgr              300.000000", "Kgr              -300", {"\"Kgr\" of cohort 2", "negative"}},
+      {"MaxGrowth        0.000000", "MaxGrowth        -1", {"\"MaxGrowth\" of cohort 1", "negative"}},
+      {"InitBiom         50.000000", "InitBiom         -50", {"\"InitBiom\" of cohort 2", "negative"}},
+      {"Increment        2.500000 4.250000", "Increment        2.500000 -4.25",
+       {"\"Increment\" of cohort 1", "increment at age 20 is negative (-4.25)"}},
+      {"PercAmount       100.000000 25.500000", "PercAmount       100.000000 150",
+       {"line 31", "\"PercAmount\" of cohort 1", "percentage of action 2 is outside 0..100 (150)"}},
+      {"PercAmount       100.000000 25.500000", "PercAmount       100.000000 -0.5",
+       {"\"PercAmount\" of cohort 1", "-0.5"}},
+      {"RemovedOrLeft     1100 1011", "RemovedOrLeft     1100 1211",
+       {"\"RemovedOrLeft\" of cohort 1", "removal flag of branches of action 2 is neither 1 (removed) nor 0 (left) (2)"}},
+      {"RemovedOrLeft     1111", "RemovedOrLeft     1119",
+       {"\"RemovedOrLeft\" of cohort 2", "removal flag of leaves of action 1", "(9)"}},
       {"RemovedOrLeft     1100", "RemovedOrLeft     110", {"\"RemovedOrLeft\" of cohort 1", "\"110\""}},
       {"RemovedOrLeft     1100", "RemovedOrLeft     11a0", {"\"11a0\"", "four digits"}},
       {"RemovedOrLeft     1100", "RemovedOrLeft     11000", {"\"11000\""}},
-      {"Actions          3 1 2", "Actions          3 4 2", {"\"Actions\" of cohort 1", "type 4"}},
+      {"Actions          3 1 2", "Actions          3 4 2", {"\"Actions\" of cohort 1", "type of action 2", "(4)"}},
+      {"Actions          3 1 2", "Actions          3 -1 2", {"\"Actions\" of cohort 1", "(-1)"}},
       {"ForManYears      2000", "ForManYears      6000", {"\"ForManYears\" of cohort 1", "6000"}},
       {"MaxGrowth        12.500000", "MaxGrowth        12.5 13", {"\"MaxGrowth\" of cohort 2", "one value"}},
       {"MaxGrowth        12.500000", "MaxGrowth", {"\"MaxGrowth\" of cohort 2", "0 found"}},
@@ -362,20 +456,51 @@ TEST(ScenarioFile, ARefusedFileLeavesNoSiteBehind) {
   }
 }
 
+// A save refuses, before it touches the old file, every value that would be
+// written so that the file does not open again.
 TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
+  struct Case {
+    std::function<void(CSite&)> change;
+    std::string message;  // after "Cannot write Tarvex file NAME: "
+  };
+  const double inf = std::numeric_limits<double>::infinity();
+  const Case cases[] = {
+      {[](CSite& s) { s.Cohort(1).SpeciesName = "Picea\nabies"; },
+       "the species name of cohort 2 holds a line end"},
+      {[](CSite& s) { s.Cohort(0).ForMan.ManActions[1].REMFLAG[2] = 2; },
+       "cohort 1: the removal flag of roots of action 2 is neither 1 (removed) nor 0 (left) (2)"},
+      {[](CSite& s) { s.Cohort(0).ForMan.ManActions[0].ACTTYPE = 4; },
+       "cohort 1: the type of action 1 is none of 0, 1, 2 and 3 (4)"},
+      {[](CSite& s) { s.Cohort(1).ForMan.ManActions[0].PERC = std::nan(""); },
+       "cohort 2: the percentage of action 1 is outside 0..100 (nan)"},
+      {[inf](CSite& s) { s.Cohort(1).Kgr = inf; }, "cohort 2: the Kgr value is not a finite number"},
+      {[inf](CSite& s) { s.Cohort(0).BiomassData.BAF[0][3] = inf; },
+       "cohort 1: the expansion factor of branches at age 40 is not a finite number"},
+      {[](CSite& s) { s.Cohort(0).Cai.Points[2].INC = -0.5; },
+       "cohort 1: the increment at age 140 is negative (-0.5)"},
+      {[](CSite& s) { s.Cohort(0).BiomassData.BAF[kBafStemsRow][14] = 4e-7; },
+       "cohort 1: the expansion factor of stems at age 1000 is too small to be written with six "
+       "decimals"},
+  };
   TestFolder folder;
-  auto site = TwoCohortSite();
-  site->Cohort(1).SpeciesName = "Picea\nabies";
-  EXPECT_THROW(site->WriteToFile(folder.File("a.txt")), TarvexError);
-  site = TwoCohortSite();
-  site->Cohort(0).ForMan.ManActions[1].REMFLAG[2] = 10;
-  try {
-    site->WriteToFile(folder.File("a.txt"));
-    ADD_FAILURE();
-  } catch (const TarvexError& e) {
-    EXPECT_NE(std::string(e.what()).find("Cannot write Tarvex file "), std::string::npos);
+  const std::string file = folder.File("site.txt");
+  WriteText(file, "old contents\n");
+  for (const Case& c : cases) {
+    auto site = TwoCohortSite();
+    c.change(*site);
+    try {
+      site->WriteToFile(file);
+      ADD_FAILURE() << c.message;
+    } catch (const TarvexError& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot write Tarvex file " + file + ": " + c.message);
+    }
+    EXPECT_EQ(ReadText(file), "old contents\n");
   }
-  EXPECT_FALSE(std::filesystem::exists(folder.File("a.txt")));
+  // A stems factor of 6e-7 is written as 0.000001 and reads back.
+  auto site = TwoCohortSite();
+  site->Cohort(0).BiomassData.BAF[kBafStemsRow][14] = 6e-7;
+  site->WriteToFile(file);
+  EXPECT_NO_THROW(CSite::ReadFromFile(file, nullptr, nullptr));
 }
 
 // A save that fails leaves the old file as it was and says so.
@@ -422,15 +547,46 @@ TEST(ScenarioFile, ANonRegularTargetIsRefused) {
   EXPECT_EQ(after.st_rdev, before.st_rdev);
 }
 
+// Makes FOLDER read-only for this process: by its permissions for a user;
+// for root, who writes into such folders, by a read-only bind mount of it in
+// a mount namespace of the process's own. False where neither is permitted.
+bool MakeReadOnly(const std::filesystem::path& folder) {
+  if (::geteuid() != 0) {
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_exec);
+    return true;
+  }
+  const char* path = folder.c_str();
+  return ::unshare(CLONE_NEWNS) == 0 &&
+         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         ::mount(path, path, nullptr, MS_BIND, nullptr) == 0 &&
+         ::mount(nullptr, path, nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
 TEST(ScenarioFile, AnUnwritableFolderIsReported) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   TestFolder folder;
+  // A folder that is a regular file.
+  WriteText(folder.File("plain.txt"), "not a folder\n");
+  try {
+    TwoCohortSite()->WriteToFile(folder.File("plain.txt/site.txt"));
+    ADD_FAILURE();
+  } catch (const TarvexError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot write Tarvex file " +
+                                         folder.File("plain.txt/site.txt") + ": Not a directory");
+  }
+
   const std::string file = folder.File("site.txt");
   WriteText(file, "old contents\n");
-  std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read |
-                                                  std::filesystem::perms::owner_exec);
-  EXPECT_THROW(TwoCohortSite()->WriteToFile(file), TarvexError);
+  if (!MakeReadOnly(folder.Path())) GTEST_SKIP() << "no read-only folder can be made here";
+  try {
+    TwoCohortSite()->WriteToFile(file);
+    ADD_FAILURE();
+  } catch (const TarvexError& e) {
+    EXPECT_TRUE(std::string(e.what()).starts_with("Cannot write Tarvex file " + file + ": "))
+        << e.what();
+  }
   EXPECT_EQ(ReadText(file), "old contents\n");
+  if (::geteuid() == 0) ::umount(folder.Path().c_str());
 }
 
 TEST(ScenarioFile, ASaveKeepsThePermissionsOfTheOldFile) {

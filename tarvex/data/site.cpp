@@ -10,8 +10,8 @@ namespace tarvex {
 CSite::CSite()
     : FirstYear(0),
       LastYear(0),
-      RegionName("Unknown"),
-      ForestType("EvenAged"),
+      RegionName(kUnknownRegion),
+      ForestType(kEvenAgedForest),
       Ndep{},
       SumBiomass{},
       SumLitterfall{},

@@ -18,6 +18,11 @@ namespace tarvex {
 
 inline constexpr int kMaxCohorts = 20;
 
+// The region of a site for which none was chosen, and the forest type of a
+// new site.
+inline constexpr const char* kUnknownRegion = "Unknown";
+inline constexpr const char* kEvenAgedForest = "EvenAged";
+
 // The region chosen for a scenario that names only a country; given the
 // country, it returns the region name.
 using CountryToRegion = std::function<std::string(const std::string& country)>;

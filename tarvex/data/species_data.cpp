@@ -7,6 +7,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
@@ -116,6 +117,12 @@ class TreeDataReader {
   // The line that gave species S and region R in the current section.
   std::size_t LineOf(int s, int r) const { return seen_[s][r]; }
 
+  // Refuses the record of species S and region R for PROBLEM, found on LINE.
+  [[noreturn]] void RefuseRecord(std::size_t line, int s, int r, const std::string& problem) const {
+    Refuse(line, problem + "; the species " + std::string(defs_.Species[s].Name) +
+                     " cannot be used in the region " + std::string(defs_.Regions[r].Name));
+  }
+
  private:
   static constexpr std::size_t kUnseen = static_cast<std::size_t>(-1);
 
@@ -124,7 +131,15 @@ class TreeDataReader {
   std::vector<std::string> lines_;
   std::size_t next_ = 0;
   std::array<std::array<std::size_t, kRegionCount>, kSpeciesCount> seen_{};
+  const Defs defs_;
 };
+
+// The section that holds the value of a scenario-file KEY.
+int SectionOfKey(const std::string& key) {
+  constexpr std::string_view kKeys[kSections] = {"BAFbr", "BAFcr",         "BAFfr",    "BAFlv",
+                                                 "BAFst", "CarbonContent", "TurnOver", "WoodDensity"};
+  return static_cast<int>(std::find(std::begin(kKeys), std::end(kKeys), key) - std::begin(kKeys));
+}
 
 }  // namespace
 
@@ -164,14 +179,16 @@ void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
                   SpeciesRegionDefaults& table) {
   TreeDataReader reader(fileName, regionMap);
 
+  // The line of each section that gave each species and region.
+  std::array<std::array<std::size_t, kRegionCount>, kSpeciesCount> lineOf[kSections];
+
   // Sections 1-5: the expansion-factor rows.
-  std::array<std::array<std::size_t, kRegionCount>, kSpeciesCount> rowLine[kBafRows];
   for (int row = 0; row < kBafRows; ++row) {
     reader.StartSection(row);
     for (int j = 0; j < kDataLines; ++j) {
       const auto data = reader.Next(row);
       std::copy(data.values.begin(), data.values.end(), table[data.s][data.r].BAF[row]);
-      rowLine[row][data.s][data.r] = reader.LineOf(data.s, data.r);
+      lineOf[row][data.s][data.r] = reader.LineOf(data.s, data.r);
     }
   }
   for (int s = 0; s < kSpeciesCount; ++s) {
@@ -181,16 +198,17 @@ void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
         int status = 0;
         FillGaps(0, 0, kBafColumns, -1.0f, record.BAF[row], status);
         if (status == 2) {
-          reader.Refuse(rowLine[row][s][r], "no expansion factor of " +
-                                                std::string(kRowNames[row]) + " is given");
+          reader.RefuseRecord(lineOf[row][s][r], s, r,
+                              "no expansion factor of " + std::string(kRowNames[row]) +
+                                  " is given");
         }
       }
       for (int k = 0; k < kBafColumns; ++k) {
         const double stems = record.BAF[kBafStemsRow][k];
         if (!(stems > 0.0)) {
-          reader.Refuse(rowLine[kBafStemsRow][s][r],
-                        "the stems expansion factor at age " + FormatInt(BafAges[k]) +
-                            " is not positive");
+          reader.RefuseRecord(lineOf[kBafStemsRow][s][r], s, r,
+                              "the stems expansion factor at age " + FormatInt(BafAges[k]) +
+                                  " is not positive");
         }
         for (int row = 0; row < kBafStemsRow; ++row) record.BAF[row][k] /= stems;
         record.BAF[kBafStemsRow][k] = 1.0;
@@ -199,20 +217,31 @@ void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
   }
 
   // Sections 6-8: carbon content, turnover rates, wood density.
-  reader.StartSection(5);
-  for (int j = 0; j < kDataLines; ++j) {
-    const auto data = reader.Next(5);
-    table[data.s][data.r].CarbonContent = data.values[0] * 100.0;
+  for (int section = 5; section < kSections; ++section) {
+    reader.StartSection(section);
+    for (int j = 0; j < kDataLines; ++j) {
+      const auto data = reader.Next(section);
+      BiomassRecord& record = table[data.s][data.r];
+      if (section == 5) record.CarbonContent = data.values[0] * 100.0;
+      if (section == 6) std::copy(data.values.begin(), data.values.end(), record.TurnOver);
+      if (section == 7) record.WoodDensity = data.values[0];
+      lineOf[section][data.s][data.r] = reader.LineOf(data.s, data.r);
+    }
   }
-  reader.StartSection(6);
-  for (int j = 0; j < kDataLines; ++j) {
-    const auto data = reader.Next(6);
-    std::copy(data.values.begin(), data.values.end(), table[data.s][data.r].TurnOver);
-  }
-  reader.StartSection(7);
-  for (int j = 0; j < kDataLines; ++j) {
-    const auto data = reader.Next(7);
-    table[data.s][data.r].WoodDensity = data.values[0];
+
+  // Values that would give a cohort of that species and region nonsense.
+  for (int s = 0; s < kSpeciesCount; ++s) {
+    for (int r = 0; r < kRegionCount; ++r) {
+      const BiomassRecord& record = table[s][r];
+      BiomassRecord fromFile{};
+      std::copy(&record.BAF[0][0], &record.BAF[0][0] + kBafRows * kBafColumns, &fromFile.BAF[0][0]);
+      fromFile.CarbonContent = record.CarbonContent;
+      std::copy(std::begin(record.TurnOver), std::end(record.TurnOver), fromFile.TurnOver);
+      fromFile.WoodDensity = record.WoodDensity;
+      if (const MaybeProblem problem = BiomassValueProblem(fromFile)) {
+        reader.RefuseRecord(lineOf[SectionOfKey(problem->key)][s][r], s, r, problem->reason);
+      }
+    }
   }
 }
 

@@ -40,7 +40,10 @@ std::array<int, 100> RegionMapOf(const Defs& defs);
 // missing or short, when a line has too few or too many fields or a value is
 // not a number, when a species number is outside 1..26 or a region code maps
 // to no region 1..7, when a species and region pair is missing from a section
-// or given twice, and when a stems value is not positive.
+// or given twice, and when a value would give a cohort nonsense (a stems
+// value not positive, a row without any value, a value that is negative, not
+// finite or a carbon fraction above 1); then the message also names the
+// species and the region that cannot be used.
 void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
                   SpeciesRegionDefaults& table);
 

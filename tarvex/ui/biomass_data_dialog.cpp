@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/float_text.h"
 #include "tarvex/ui/string_grid.h"
 
@@ -160,6 +162,9 @@ void TFormBiomassData::GetValues(BiomassRecord& record) const {
     if (c + 1 != kLeavesColumn) record.ctN[c] = ValueOf(StringGridContents->Cell(c + 1, 4));
   }
   record.Evergreen = Evergreen;
+  if (const MaybeProblem problem = BiomassValueProblem(record)) {
+    throw TarvexError("Error: " + problem->reason);
+  }
 }
 
 void TFormBiomassData::ZeroStemTurnover(bool flag) {

@@ -25,7 +25,9 @@ class TFormBiomassData : public QDialog {
   void SetValues(bool show, const BiomassRecord& record);
   void ShowValues(const BiomassRecord& record);
   // Converts every shown value into its slot of RECORD; a text that is not a
-  // number raises ConversionError with the slots converted so far written.
+  // number raises ConversionError with the slots converted so far written,
+  // and a value that can only give nonsense (cohort_values.h) raises
+  // TarvexError "Error: REASON" with every slot written.
   void GetValues(BiomassRecord& record) const;
   // FLAG false writes "0" into the stems turnover cell.
   void ZeroStemTurnover(bool flag);

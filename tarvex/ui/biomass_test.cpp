@@ -133,14 +133,37 @@ class BiomassTest : public QObject {
     QCOMPARE(data.Evergreen, window_->Defaults()[kPiceaAbies][kBoreal].Evergreen);
   }
 
-  void aTextThatIsNoNumberLeavesTheCohortAsItWas() {
-    dialogs_.modal = [](QDialog& dialog) {
-      static_cast<TFormBiomassData&>(dialog).StringGridBAF->SetCell(3, 2, "abc");
+  // Column 0 stands for the carbon content, the others for cells of the
+  // expansion-factor grid.
+  void aValueThatIsRefusedLeavesTheCohortAsItWas_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no number") << 3 << 2 << "abc" << "\"abc\" is not a valid number";
+    QTest::newRow("negative") << 3 << 2 << "-0.5"
+                              << "Error: the expansion factor of coarse roots at age 30 is "
+                                 "negative (-0.5)";
+    QTest::newRow("stems 0") << 5 << 5 << "0" << "Error: the expansion factor of stems at age 50 is 0";
+    QTest::newRow("carbon") << 0 << 0 << "120" << "Error: the carbon content is above 100 % (120)";
+  }
+  void aValueThatIsRefusedLeavesTheCohortAsItWas() {
+    QFETCH(int, col);
+    QFETCH(int, row);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    dialogs_.modal = [&](QDialog& dialog) {
+      auto& form = static_cast<TFormBiomassData&>(dialog);
+      if (col == 0) {
+        form.EditCarbonContent->setText(text);
+      } else {
+        form.StringGridBAF->SetCell(col, row, text);
+      }
       return true;
     };
     window_->ComboBoxSpecies->setEditText("Picea abies");
     window_->Button1->click();
-    QCOMPARE(dialogs_.messages, QStringList({"\"abc\" is not a valid number"}));
+    QCOMPARE(dialogs_.messages, QStringList({message}));
     QVERIFY(!window_->SiteRecord().Cohort(0).HasBiomassData);
   }
 

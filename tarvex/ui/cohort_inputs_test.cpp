@@ -115,6 +115,9 @@ class CohortInputsTest : public QObject {
     QCOMPARE(Raised(*window_, true), QString());
     QCOMPARE(window_->SiteRecord().Cohort(0).InitBiom, 100.0);
     QCOMPARE(window_->SiteRecord().Cohort(0).Cai.NrDataGrowth, 0);
+    // A negative value can only give nonsense, in either mode.
+    window_->EditKgr->setText("-150");
+    QCOMPARE(Raised(*window_, false), QString("Error: the Kgr value is negative (-150)"));
   }
 
   void anEmptyGrowthGridIsShownAndRaisedWhenStrict() {

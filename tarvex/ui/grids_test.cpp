@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
 
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/chart.h"
@@ -66,10 +68,22 @@ class GridsTest : public QObject {
     QCOMPARE(Row(grid, 3), QStringList({"10", "4"}));
   }
 
-  void aTextThatIsNoNumberIsReported() {
-    window_->StringGridStemGrowth->SetCell(0, 1, "ten");
+  void aTextThatIsNoNumberOrANegativeIncrementIsReported_data() {
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("increment");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("age") << "ten" << "" << "\"ten\" is not a valid integer";
+    QTest::newRow("increment") << "30" << "-2" << "Error: the increment at age 30 is negative (-2)";
+  }
+  void aTextThatIsNoNumberOrANegativeIncrementIsReported() {
+    QFETCH(QString, age);
+    QFETCH(QString, increment);
+    QFETCH(QString, message);
+    window_->StringGridStemGrowth->SetCell(0, 1, age);
+    window_->StringGridStemGrowth->SetCell(1, 1, increment);
     window_->FillGrowthArray();
-    QCOMPARE(window_->LabelDupEntry->text(), QString("\"ten\" is not a valid integer"));
+    QCOMPARE(window_->LabelDupEntry->text(), message);
+    QCOMPARE(window_->SiteRecord().Cohort(0).Cai.NrDataGrowth, 0);
   }
 
   void theCurveChartStartsAtAgeZero() {
@@ -127,6 +141,50 @@ class GridsTest : public QObject {
     QCOMPARE(action.YEAR, 2010);
     QCOMPARE(action.ACTTYPE, int(standsim::ACT_THINNING));
     QCOMPARE(action.PERC, 0.0);
+  }
+
+  void aYearOutsideTheYearsOfTheModelIsRefused() {
+    StringGrid& grid = *window_->StringGridManagement;
+    grid.SetCell(0, 1, "2000");
+    grid.SetCell(0, 2, "5000");
+    try {
+      window_->SaveManActions(false);
+      QFAIL("5000 was taken");
+    } catch (const TarvexError& e) {
+      QCOMPARE(QString(e.what()),
+               QString("Error: the year of a management action is outside 0..4999 (5000)"));
+    }
+    QCOMPARE(window_->SiteRecord().Cohort(0).ForMan.NrForManData, 1);
+  }
+
+  // Every kind of row the grid commits is saved and opened again unchanged.
+  void everyActionOfTheGridOpensAgainUnchanged() {
+    StringGrid& grid = *window_->StringGridManagement;
+    const QStringList rows[] = {
+        {"1990", "Planting", "100", "-", "-", "-", "-"},
+        {"2010", "", "", "", "", "", ""},
+        {"2011", "", "30", "", "", "", ""},
+        {"2020", "Thinning", "12.5", "Removed", "Left", "Removed", "Left"},
+        {"2030", "Unknown", "0", "Left", "Removed", "Left", "Removed"},
+        {"4999", "Clearcut", "100", "Removed", "Removed", "Left", "Left"},
+    };
+    for (int r = 0; r < 6; ++r) {
+      for (int c = 0; c < 7; ++c) grid.SetCell(c, r + 1, rows[r][c]);
+    }
+    window_->SaveManActions(true);
+    QTemporaryDir folder;
+    const std::string file = folder.filePath("site.txt").toStdString();
+    CSite& site = window_->SiteRecord();
+    site.Cohort(0).HasBiomassData = true;
+    for (double& stems : site.Cohort(0).BiomassData.BAF[standsim::ST]) stems = 1.0;
+    site.WriteToFile(file);
+    const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
+    const CForMan& written = site.Cohort(0).ForMan;
+    const CForMan& opened = read->Cohort(0).ForMan;
+    QCOMPARE(opened.NrForManData, 6);
+    QCOMPARE(written.ManActions[1].ACTTYPE, int(standsim::ACT_NONE));
+    QVERIFY(std::memcmp(opened.ManActions.data(), written.ManActions.data(),
+                        sizeof written.ManActions) == 0);
   }
 
   void actionsStayInStoredOrder() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/chart.h"
@@ -74,6 +75,10 @@ bool TForm1::StoreCohortInputs(bool strict) {
     for (const auto& field : fields) {
       if (strict && field.edit->text().isEmpty()) throw TarvexError(field.missing);
       *field.value = ParseDouble(field.edit->text().toStdString());
+    }
+    if (const MaybeProblem problem =
+            StandValueProblem(cohort.MaxGrowth, cohort.Kgr, cohort.InitBiom)) {
+      throw TarvexError("Error: " + problem->reason);
     }
   }
   try {

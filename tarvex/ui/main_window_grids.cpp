@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "standsim/engine/growth_records.h"
+#include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
@@ -52,6 +53,11 @@ double NumberOrZero(const QString& text) {
   return text.isEmpty() ? 0.0 : ParseDouble(text.toStdString());
 }
 
+// Raises "Error: REASON" for a value that can only give nonsense.
+void Refuse(const MaybeProblem& problem) {
+  if (problem) throw TarvexError("Error: " + problem->reason);
+}
+
 // Places LIST over the data cell (COL, ROW) of GRID and opens it.
 void OpenCellList(QComboBox& list, const StringGrid& grid, int col, int row) {
   const QRect cell = grid.CellRect(col, row);
@@ -77,6 +83,7 @@ void TForm1::SaveGrowth(bool strict) {
     if (ageText.isEmpty()) continue;
     const double increment = NumberOrZero(StringGridStemGrowth->Cell(1, r));
     const int age = ParseInt(ageText.toStdString());
+    Refuse(IncrementProblem(age, increment));
     if (!curve.AddPoint(age, increment)) throw TarvexError("Error: Duplicate entry");
     ++added;
   }
@@ -142,6 +149,7 @@ void TForm1::AddManagementAction(const StringGrid& grid, int row) {
   for (int j = 0; j < 4; ++j)
     flags[j] = grid.Cell(kFirstRemovalColumn + j, row) == kRemoved ? 1 : 0;
   const int year = ParseInt(grid.Cell(0, row).toStdString());
+  Refuse(YearProblem("the year of a management action", year));
   if (!Current().ForMan.SetAction(year, type, perc, flags)) {
     ShowMessage("Percentage must be between 0 and 100 %...");
   }

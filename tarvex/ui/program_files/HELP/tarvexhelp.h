@@ -2,3 +2,4 @@
 #define SiteInputs 20
 #define ForestInputs 30
 #define Results 40
+#define Messages 50

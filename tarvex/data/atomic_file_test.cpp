@@ -1,0 +1,81 @@
+#include "tarvex/data/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <filesystem>
+
+#include "tarvex/data/test_folder.h"
+
+namespace tarvex {
+namespace {
+
+using testing::ReadText;
+using testing::TestFolder;
+using testing::WriteText;
+
+std::size_t EntriesIn(const std::filesystem::path& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                std::filesystem::directory_iterator()));
+}
+
+// A save through a symbolic link replaces the file it points to, also one
+// that does not exist yet or one reached through a chain of links, and
+// leaves the links as they are.
+TEST(SaveFileAtomically, FollowsSymbolicLinks) {
+  TestFolder folder;
+  std::filesystem::create_directory(folder.Path() / "data");
+  WriteText(folder.File("data/site.txt"), "old\n");
+  std::filesystem::create_symlink("data/site.txt", folder.Path() / "link.txt");
+  std::filesystem::create_symlink(folder.Path() / "link.txt", folder.Path() / "link2.txt");
+  std::filesystem::create_symlink("new.txt", folder.Path() / "data/dangling.txt");
+
+  SaveFileAtomically(folder.File("link2.txt"), "new\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.Path() / "link.txt"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.Path() / "link2.txt"));
+  EXPECT_EQ(ReadText(folder.File("data/site.txt")), "new\n");
+
+  SaveFileAtomically(folder.File("data/dangling.txt"), "created\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.Path() / "data/dangling.txt"));
+  EXPECT_EQ(ReadText(folder.File("data/new.txt")), "created\n");
+  EXPECT_EQ(EntriesIn(folder.Path() / "data"), 3u);  // no temporary file left
+
+  std::filesystem::create_symlink("loop.txt", folder.Path() / "loop.txt");
+  EXPECT_THROW(SaveFileAtomically(folder.File("loop.txt"), "x\n"), AtomicSaveError);
+}
+
+// The new file keeps the mode, owner and group of the old one; a process
+// that may not give files away keeps its own (then the old owner is its own).
+TEST(SaveFileAtomically, KeepsModeAndOwner) {
+  TestFolder folder;
+  const std::string file = folder.File("site.txt");
+  WriteText(file, "old\n");
+  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(file.c_str(), 4321, 4322), 0);
+  }
+  struct stat before {};
+  ASSERT_EQ(::stat(file.c_str(), &before), 0);
+
+  SaveFileAtomically(file, "new\n");
+  struct stat after {};
+  ASSERT_EQ(::stat(file.c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode & 07777, 0640u);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_EQ(ReadText(file), "new\n");
+}
+
+TEST(SaveFileAtomically, SavesANameOfTheLongestLength) {
+  TestFolder folder;
+  const std::string name(NAME_MAX, 'n');
+  SaveFileAtomically(folder.File(name), "first\n");
+  SaveFileAtomically(folder.File(name), "second\n");
+  EXPECT_EQ(ReadText(folder.File(name)), "second\n");
+  EXPECT_EQ(EntriesIn(folder.Path()), 1u);
+}
+
+}  // namespace
+}  // namespace tarvex

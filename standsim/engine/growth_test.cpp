@@ -280,6 +280,12 @@ TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
        "E: cohort 1: deposition -99 of year 5 is negative or not finite"},
       {"deposition not a number in the last year", [](Site& s) { s.ndep[9] = nan; },
        "E: cohort 1: deposition nan of year 10 is negative or not finite"},
+      {"deposition of a year only the second cohort reads",
+       [](Site& s) {
+         s.action(0, 0).YEAR = 5;
+         s.ndep[2] = -1.0;
+       },
+       "E: cohort 2: deposition -1 of year 3 is negative or not finite"},
       {"natural growth rate with a negative Kgr",
        [](Site& s) {
          MakeNatural(s);

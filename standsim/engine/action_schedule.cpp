@@ -21,10 +21,13 @@ YearAction action_of_year(const MANACT& action) {
 
 }  // namespace
 
-void ActionSchedule::build(const GrowthCall& call, int c) {
+void ActionSchedule::build(const GrowthCall& call, int c, int64_t first, int64_t last) {
   stored_.clear();
   next_ = 0;
-  for (int a = 0; a < call.nmact[c]; ++a) stored_.push_back(&call.mact_at(c, a));
+  for (int a = 0; a < call.nmact[c]; ++a) {
+    const MANACT& action = call.mact_at(c, a);
+    if (action.YEAR >= first && action.YEAR <= last) stored_.push_back(&action);
+  }
   const auto earlier = [](const MANACT* a, const MANACT* b) { return a->YEAR < b->YEAR; };
   // Actions are mostly stored in the order of their years.
   if (!std::is_sorted(stored_.begin(), stored_.end(), earlier)) {

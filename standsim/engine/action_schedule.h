@@ -24,9 +24,10 @@ struct YearAction {
 
 class ActionSchedule {
  public:
-  // Takes the actions 1..NMACT of cohort C; of two actions of one year the
-  // later in stored order counts. Reuses the storage of earlier cohorts.
-  void build(const GrowthCall& call, int c);
+  // Takes the actions 1..NMACT of cohort C in the years FIRST..LAST; of two
+  // actions of one year the later in stored order counts. Reuses the
+  // storage of earlier cohorts.
+  void build(const GrowthCall& call, int c, int64_t first, int64_t last);
 
   // The action of year Y. Years must not decrease from one call to the next
   // (since BUILD or RESTART); actions of skipped years are passed over.

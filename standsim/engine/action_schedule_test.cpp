@@ -23,7 +23,7 @@ std::vector<std::pair<int32_t, double>> Walk(const std::vector<StoredAction>& st
   call.nmact = site.nmact;
   call.mact = site.mact;
   ActionSchedule schedule;
-  schedule.build(call, 0);
+  schedule.build(call, 0, 1, 8);
   std::vector<std::pair<int32_t, double>> taken;
   for (int32_t y = 1; y <= 8; ++y) {
     const YearAction& action = schedule.take(y);

@@ -78,15 +78,14 @@ struct AgeTables {
   double increment(int k) const { return cai[static_cast<std::size_t>(std::min(k, kTableAges) - 1)]; }
 };
 
-// The largest age index a cohort reaches in the years y0..IYR2: a planting
-// starts the stand at index 2, and it ages by one a year at most until the
-// next planting or IYR2. Zero without a planting.
-int64_t age_reach(const ActionSchedule& schedule, int64_t y0, int64_t iyr2) {
+// The largest age index a cohort reaches up to IYR2 with the plantings of
+// SCHEDULE: a planting starts the stand at index 2, and it ages by one a
+// year at most until the next planting or IYR2. Zero without a planting.
+int64_t age_reach(const ActionSchedule& schedule, int64_t iyr2) {
   int64_t reach = 0;
   int64_t planted = -1;
   bool any = false;
   schedule.for_each_planting([&](int64_t y) {
-    if (y < y0 || y > iyr2) return;
     if (any) reach = std::max(reach, y - planted + 1);
     planted = y;
     any = true;
@@ -107,8 +106,8 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
     for (int64_t y = call.iyr1; y <= call.iyr2 && y < y0; ++y) call.slots(c, y).zero();
     if (y0 > call.iyr2) continue;
 
-    schedule.build(call, c);
-    const int64_t reach = std::min<int64_t>(age_reach(schedule, y0, call.iyr2), kTableAges);
+    schedule.build(call, c, y0, call.iyr2);
+    const int64_t reach = std::min<int64_t>(age_reach(schedule, call.iyr2), kTableAges);
     tables.build(call, p, c, static_cast<std::size_t>(reach));
     // Years before the period take the deposition of IYR1.
     responses.prepare(p.expNlf, std::max<int64_t>(call.iyr1, y0), std::max<int64_t>(call.iyr1, call.iyr2));

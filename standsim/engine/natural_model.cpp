@@ -67,7 +67,7 @@ std::string stand_volumes(const GrowthCall& call, std::span<const COHPAR> params
 std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
   if (call.ncoh == 0 || call.iyr2 < call.iyr1) return {};  // nothing to simulate
   std::vector<ActionSchedule> schedules(static_cast<std::size_t>(call.ncoh));
-  for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c);
+  for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c, call.iyr1, call.iyr2);
   std::vector<double> volumes;
   volumes.reserve(static_cast<std::size_t>(int64_t{call.iyr2} - call.iyr1 + 1));
   if (std::string failure = stand_volumes(call, params, schedules, volumes); !failure.empty()) return failure;

@@ -1,5 +1,9 @@
 # Helpers shared by every directory of the project.
 
+# Every test ends within this many seconds, so that a test that hangs fails
+# instead of blocking the run.
+set(PROJECT_TEST_TIMEOUT 300)
+
 # Warnings as errors for the project's own code.
 function(project_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
@@ -32,7 +36,8 @@ function(project_directory_tests target)
     TEST_BINARY_DIR="${CMAKE_CURRENT_BINARY_DIR}")
   project_warnings(${target})
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES TIMEOUT ${PROJECT_TEST_TIMEOUT})
 endfunction()
 
 # One Google Benchmark program from every *_bench.cpp of the current directory;

@@ -39,21 +39,31 @@ class BiomassTest : public QObject {
   }
   void cleanup() { window_.reset(); }
 
+  // Without a known region the cohort keeps its species, so that no species
+  // goes without its region's biomass parameters.
   void aSpeciesChoiceNeedsARegionAndASpecies_data() {
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("species");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored");
     QTest::newRow("species Unknown") << "Boreal"
                                      << "Unknown"
-                                     << "No species defined";
+                                     << "No species defined"
+                                     << "Unknown";
     QTest::newRow("no region yet") << "Select Region"
                                    << "Picea abies"
-                                   << "No Region defined";
+                                   << "No Region defined"
+                                   << "Unknown";
+    QTest::newRow("no region") << ""
+                               << "Picea abies"
+                               << "No Region defined"
+                               << "Unknown";
   }
   void aSpeciesChoiceNeedsARegionAndASpecies() {
     QFETCH(QString, region);
     QFETCH(QString, species);
     QFETCH(QString, message);
+    QFETCH(QString, stored);
     bool opened = false;
     dialogs_.modal = [&](QDialog&) { return opened = true; };
     const BiomassRecord before = window_->SiteRecord().Cohort(0).BiomassData;
@@ -63,8 +73,10 @@ class BiomassTest : public QObject {
     QCOMPARE(dialogs_.messages, QStringList({message}));
     QVERIFY(!opened);
     const CCohort& cohort = window_->SiteRecord().Cohort(0);
-    QCOMPARE(QString::fromStdString(cohort.SpeciesName), species);
+    QCOMPARE(QString::fromStdString(cohort.SpeciesName), stored);
+    QCOMPARE(window_->ComboBoxSpecies->currentText(), stored);
     QVERIFY(SameRecord(cohort.BiomassData, before));
+    QVERIFY(!cohort.HasBiomassData);
   }
 
   void cancelOnANewSpeciesTakesTheDefaults() {

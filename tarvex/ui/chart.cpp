@@ -6,43 +6,35 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 namespace tarvex {
 namespace {
 
-// A tick step of 1, 2 or 5 times a power of ten, at least SMALLEST, giving
-// at most about ROOM ticks over SPAN.
-double TickStep(double span, double room, double smallest) {
-  const double rough = std::max(span / room, smallest);
-  // An axis too wide or too narrow for its numbers keeps a plain step.
-  if (!std::isfinite(rough) || rough <= 0.0) return 1.0;
-  const double power = std::pow(10.0, std::floor(std::log10(rough)));
-  for (double factor : {1.0, 2.0, 5.0}) {
-    if (factor * power >= rough) return factor * power;
-  }
-  return 10.0 * power;
-}
-
-// Ticks at the whole multiples of STEP inside the axis' range; an axis whose
-// range gives no usable step keeps its ticks where they were.
-void SetTicks(QValueAxis* axis, double step) {
-  if (!std::isfinite(step) || step <= 0.0) return;
-  axis->setTickAnchor(std::ceil(axis->min() / step) * step);
-  axis->setTickInterval(step);
+// Puts SCALE on AXIS. A shown axis lays out every tick of each state it
+// passes through, and a new range under the old step (or the old range under
+// the new step) can hold millions of them; a fixed handful of ticks stands in
+// while the range and step change.
+void SetScale(QValueAxis* axis, const AxisScale& scale) {
+  axis->setTickType(QValueAxis::TicksFixed);
+  axis->setRange(scale.Minimum, scale.Maximum);
+  axis->setTickAnchor(scale.TickAnchor);
+  axis->setTickInterval(scale.TickStep);
+  axis->setTickType(QValueAxis::TicksDynamic);
 }
 
 }  // namespace
 
 Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QWidget* parent)
-    : QChartView(parent),
+    // The view owns the chart it is built with; a chart set later would leave
+    // the view's first chart to its caller.
+    : QChartView(new QChart, parent),
       kind_(kind),
       bottomAxis_(new QValueAxis(this)),
       leftAxis_(new QValueAxis(this)),
       line_(new QLineSeries(this)) {
   bottom_.Title = bottomTitle;
   left_.Title = leftTitle;
-  auto* chart = new QChart;
+  QChart* chart = this->chart();
   chart->legend()->hide();
   // The plot takes the whole view, so that small charts keep their titles.
   chart->layout()->setContentsMargins(0, 0, 0, 0);
@@ -50,10 +42,8 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
   chart->setBackgroundRoundness(0);
   // Years and ages are labelled as whole numbers.
   bottomAxis_->setLabelFormat("%.0f");
-  bottomAxis_->setTickType(QValueAxis::TicksDynamic);
   chart->addAxis(bottomAxis_, Qt::AlignBottom);
   leftAxis_->setLabelFormat("%g");
-  leftAxis_->setTickType(QValueAxis::TicksDynamic);
   chart->addAxis(leftAxis_, Qt::AlignLeft);
   if (kind_ == Kind::Bar) {
     bars_ = new QAreaSeries(line_);
@@ -65,7 +55,6 @@ Chart::Chart(Kind kind, const QString& bottomTitle, const QString& leftTitle, QW
     line_->attachAxis(bottomAxis_);
     line_->attachAxis(leftAxis_);
   }
-  setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);
@@ -104,46 +93,29 @@ void Chart::SetPenWidth(int width) {
   line_->setPen(pen);
 }
 
-void Chart::ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin, double dataMax) {
-  double low = limits.AutomaticMinimum ? dataMin : limits.Minimum;
-  double high = limits.AutomaticMaximum ? dataMax : limits.Maximum;
-  if (high < low) std::swap(low, high);
-  if (high == low) {
-    // A constant series is drawn across the middle of the plot; equal limits
-    // set by hand open upwards.
-    const bool fromData = limits.Automatic();
-    low -= fromData ? 0.5 : 0.0;
-    high += fromData ? 0.5 : 1.0;
-  }
-  axis->setRange(low, high);
-  axis->setTitleText(limits.Title);
-}
-
 void Chart::Refresh() {
   refresh_.stop();
   double xMin = 0.0, xMax = 1.0, yMin = 0.0, yMax = 1.0;
-  if (!points_.isEmpty()) {
-    xMin = xMax = points_.front().x();
-    yMin = yMax = points_.front().y();
-    for (const QPointF& p : points_) {
-      xMin = std::min(xMin, p.x());
-      xMax = std::max(xMax, p.x());
-      yMin = std::min(yMin, p.y());
-      yMax = std::max(yMax, p.y());
-    }
+  bool any = false;
+  for (const QPointF& p : points_) {
+    // A value that is not finite has no place on an axis.
+    if (!std::isfinite(p.x()) || !std::isfinite(p.y())) continue;
+    xMin = any ? std::min(xMin, p.x()) : p.x();
+    xMax = any ? std::max(xMax, p.x()) : p.x();
+    yMin = any ? std::min(yMin, p.y()) : p.y();
+    yMax = any ? std::max(yMax, p.y()) : p.y();
+    any = true;
   }
   if (kind_ == Kind::Bar) yMin = std::min(yMin, 0.0);
-  ApplyAxis(bottomAxis_, bottom_, xMin, xMax);
-  ApplyAxis(leftAxis_, left_, yMin, yMax);
   // Whole years and ages at round steps, as many as have room for their
   // labels; round values up the left axis.
   const QRectF plot = chart()->plotArea();
   const double columns = plot.width() > 0 ? std::clamp(plot.width() / 60.0, 2.0, 8.0) : 8.0;
   const double rows = plot.height() > 0 ? std::clamp(plot.height() / 30.0, 2.0, 8.0) : 5.0;
-  for (auto [axis, room, smallest] : {std::tuple{bottomAxis_, columns, 1.0},
-                                       std::tuple{leftAxis_, rows, 0.0}}) {
-    SetTicks(axis, TickStep(axis->max() - axis->min(), room, smallest));
-  }
+  SetScale(bottomAxis_, ScaleAxis(bottom_, xMin, xMax, columns, 1.0));
+  SetScale(leftAxis_, ScaleAxis(left_, yMin, yMax, rows, 0.0));
+  bottomAxis_->setTitleText(bottom_.Title);
+  leftAxis_->setTitleText(left_.Title);
   if (kind_ == Kind::Line) {
     line_->replace(points_);
     return;

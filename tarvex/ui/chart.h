@@ -12,23 +12,13 @@
 #include <QTimer>
 #include <QVector>
 
+#include "tarvex/ui/chart_axis.h"
+
 class QAreaSeries;
 class QLineSeries;
 class QValueAxis;
 
 namespace tarvex {
-
-class ChartAxis {
- public:
-  bool AutomaticMinimum = true;
-  bool AutomaticMaximum = true;
-  double Minimum = 0.0;
-  double Maximum = 0.0;
-  QString Title;
-
-  bool Automatic() const { return AutomaticMinimum && AutomaticMaximum; }
-  void SetAutomatic(bool automatic) { AutomaticMinimum = AutomaticMaximum = automatic; }
-};
 
 class Chart : public QChartView {
   Q_OBJECT
@@ -58,7 +48,6 @@ class Chart : public QChartView {
 
  private:
   void ScheduleRefresh() { refresh_.start(); }
-  void ApplyAxis(QValueAxis* axis, const ChartAxis& limits, double dataMin, double dataMax);
 
   Kind kind_;
   ChartAxis bottom_, left_;

@@ -68,6 +68,14 @@ class CohortInputsTest : public QObject {
                                             << "Picea abies"
                                             << "Error: no region defined for this site!"
                                             << "Unknown";
+    QTest::newRow("strict, region Select Region") << true << q << "Select Region"
+                                                  << "Picea abies"
+                                                  << "Error: no region defined for this site!"
+                                                  << "Unknown";
+    QTest::newRow("strict, no region") << true << q << ""
+                                       << "Picea abies"
+                                       << "Error: no region defined for this site!"
+                                       << "Unknown";
     QTest::newRow("lenient keeps Select Region") << false << q << "Select Region"
                                                  << "Picea abies"
                                                  << ""

@@ -30,6 +30,7 @@ class DepositionTest : public QObject {
     window_->EditQsmpFileName->setText(QString::fromStdString(qsm));
     window_->ButtonReadNdepClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QVERIFY(!Paint(*window_).isNull());
     const Chart& chart = *window_->ChartNdep;
     QCOMPARE(chart.Count(), 151);
     QCOMPARE(chart.Point(0), QPointF(1950, 0.75));
@@ -78,7 +79,7 @@ class DepositionTest : public QObject {
     QCOMPARE(window_->ChartNdep->Count(), 0);
   }
 
-  void aMessageOfRead4upClearsTheDeposition() {
+  void aMessageOfRead4upKeepsTheLastReading() {
     const std::string good = WriteFile(*folder_, "good.qsm", kQsmText);
     window_->SiteRecord().QSMpInFile = good;
     window_->ReadNdep();
@@ -87,7 +88,9 @@ class DepositionTest : public QObject {
     window_->ReadNdep();
     QCOMPARE(dialogs_.messages,
              QStringList({"Cannot read N deposition: No period defined in qsm+ input file!"}));
-    QCOMPARE(window_->SiteRecord().Ndep[2000], 0.0f);
+    QCOMPARE(window_->SiteRecord().Ndep[2000], 0.75f);
+    QCOMPARE(window_->SiteRecord().FirstYear, 1990);
+    QCOMPARE(window_->LastPeriodYear(), 2050);
     QCOMPARE(window_->ChartNdep->Count(), 0);
   }
 

@@ -117,6 +117,61 @@ class ExportTest : public QObject {
     QVERIFY(QFile::exists(folder_->filePath("site1.csv")));
   }
 
+  // A QSM file that lost its period (or names one beyond the years a site
+  // holds) changes neither the period nor the series read before: the run
+  // stops, and the results saved cover the period of the last run.
+  void aFailedReadingKeepsThePeriodOfTheResults_data() {
+    QTest::addColumn<std::string>("broken");
+    QTest::newRow("no period") << std::string("NOx_dep 0.5\nNH3_dep 0.25\n");
+    QTest::newRow("period from year 0") << std::string("period 0 6000\nNOx_dep 0.5\n");
+  }
+  void aFailedReadingKeepsThePeriodOfTheResults() {
+    QFETCH(std::string, broken);
+    const std::string qsm = WriteFile(*folder_, "site.qsm", kQsmText);
+    auto window = StartWindow(dialogs_);
+    EnterEvenAgedCohort(*window, dialogs_, qsm);
+    QVERIFY(window->RunModel());
+    WriteFile(*folder_, "site.qsm", broken);
+    QVERIFY(!window->RunModel());
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QVERIFY2(dialogs_.messages[0].startsWith("Cannot read N deposition: "),
+             qPrintable(dialogs_.messages[0]));
+    QCOMPARE(window->FirstPeriodYear(), 1990);
+    QCOMPARE(window->LastPeriodYear(), 2050);
+    QCOMPARE(window->SiteRecord().FirstYear, 1990);
+    QCOMPARE(window->SiteRecord().LastYear, 2050);
+    QCOMPARE(window->SiteRecord().Ndep[2000], 0.75f);
+
+    const QString results = folder_->filePath("site1.csv");
+    dialogs_.files = {results};
+    window->ButtonSaveResultsClick();
+    const auto lines = Lines(ReadFile(results.toStdString()));
+    QCOMPARE(lines.size(), std::size_t{1 + 61});
+    QVERIFY(QString::fromStdString(lines[1]).startsWith("1990,"));
+  }
+
+  // Without any deposition read for the site there are no results to save.
+  void resultsNeedADepositionReading() {
+    const std::string qsm = WriteFile(*folder_, "site.qsm", "NOx_dep 0.5\n");
+    auto window = StartWindow(dialogs_);
+    EnterEvenAgedCohort(*window, dialogs_, qsm);
+    QVERIFY(!window->RunModel());
+    const QString failure = "Cannot read N deposition: No period defined in qsm+ input file!";
+    QCOMPARE(dialogs_.messages, QStringList({failure}));
+    dialogs_.Clear();
+    dialogs_.files = {folder_->filePath("site1.csv")};
+    window->ButtonSaveResultsClick();
+    QCOMPARE(dialogs_.messages, QStringList({failure}));
+    QVERIFY(!QFile::exists(folder_->filePath("site1.csv")));
+
+    // A site that never named a QSM file is asked for its deposition.
+    auto fresh = StartWindow(dialogs_);
+    dialogs_.Clear();
+    fresh->ButtonSaveResultsClick();
+    QCOMPARE(dialogs_.messages, QStringList({"Error: first read the N deposition of this site!"}));
+    QVERIFY(!QFile::exists(folder_->filePath("site1.csv")));
+  }
+
   void thePictureTypeFollowsTheExtensionOrTheFilter_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("filter");

@@ -24,6 +24,16 @@ QStringList Row(const StringGrid& grid, int row) {
   return cells;
 }
 
+// The message HANDLER raised, or empty.
+QString Refusal(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const TarvexError& e) {
+    return QString::fromStdString(e.what());
+  }
+  return {};
+}
+
 QString Schedule(const std::vector<PlannedAction>& actions) {
   QStringList items;
   for (const PlannedAction& a : actions) {
@@ -334,6 +344,7 @@ class GridsTest : public QObject {
   }
 
   void defaultManagementAsksAndReplacesTheActions() {
+    ReadDeposition("period 1990 2050\nNOx_dep 0.5\n");
     StringGrid& grid = *window_->StringGridManagement;
     grid.SetCell(0, 1, "1995");
     window_->CheckBoxDefManagement->setChecked(true);
@@ -348,9 +359,9 @@ class GridsTest : public QObject {
     window_->CheckBoxDefManagementClick();
     QCOMPARE(dialogs_.questions.back(),
              QString("Warning!: This will erase all management specified; are you sure ?"));
-    QCOMPARE(Row(grid, 1), QStringList({"0", "Planting", "100", "-", "-", "-", "-"}));
+    QCOMPARE(Row(grid, 1), QStringList({"1990", "Planting", "100", "-", "-", "-", "-"}));
     QCOMPARE(Row(grid, 2),
-             QStringList({"20", "Thinning", "20", "Removed", "Removed", "Left", "Left"}));
+             QStringList({"2010", "Thinning", "20", "Removed", "Removed", "Left", "Left"}));
     QVERIFY(window_->CheckBoxDefManagement->isChecked());
     QVERIFY(!window_->IsScenarioSaved());
 
@@ -358,7 +369,72 @@ class GridsTest : public QObject {
     QVERIFY_THROWS_EXCEPTION(TarvexError, window_->CheckBoxDefManagementClick());
   }
 
+  // The schedule starts with the deposition period: before it is read there
+  // is none, and nothing is asked or changed.
+  void defaultManagementNeedsTheDeposition() {
+    StringGrid& grid = *window_->StringGridManagement;
+    grid.SetCell(0, 1, "1995");
+    window_->CheckBoxDefManagement->setChecked(true);
+    dialogs_.answers = {true};
+    QCOMPARE(Refusal([&] { window_->CheckBoxDefManagementClick(); }),
+             QString("Error: first read the N deposition of this site!"));
+    QVERIFY(dialogs_.questions.isEmpty());
+    QVERIFY(!window_->CheckBoxDefManagement->isChecked());
+    QCOMPARE(grid.Cell(0, 1), QString("1995"));
+    QCOMPARE(window_->SiteRecord().Cohort(0).ForMan.NrForManData, 0);
+  }
+
+  // A natural stand thinned every 20 years: a schedule of more actions than
+  // a cohort holds is refused whole, one that just fits is shown whole, and
+  // after a commit of the grid the record holds what the grid showed.
+  void aDefaultScheduleFitsTheGridWholeOrNotAtAll_data() {
+    QTest::addColumn<QString>("period");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<int>("kept");  // actions after the commit
+    QTest::addColumn<QString>("lastYear");
+    QTest::newRow("99 thinnings") << "1001 2981" << "" << 99 << "2981";
+    QTest::newRow("100 thinnings")
+        << "1001 3001"
+        << "Error: the default management of this period needs 100 actions; a cohort holds at "
+           "most 99!"
+        << 1 << "1500";
+    QTest::newRow("4999 years") << "1 4999"
+                                << "Error: the default management of this period needs 249 "
+                                   "actions; a cohort holds at most 99!"
+                                << 1 << "1500";
+  }
+  void aDefaultScheduleFitsTheGridWholeOrNotAtAll() {
+    QFETCH(QString, period);
+    QFETCH(QString, refusal);
+    QFETCH(int, kept);
+    QFETCH(QString, lastYear);
+    window_->RadioGroupManType->SetItemIndex(1);
+    ReadDeposition("period " + period.toStdString() + "\nNOx_dep 0.5\n");
+    StringGrid& grid = *window_->StringGridManagement;
+    grid.SetCell(0, 1, "1500");
+    grid.SetCell(1, 1, "Thinning");
+    grid.SetCell(2, 1, "5");
+    window_->FillManagementArray();
+    window_->CheckBoxDefManagement->setChecked(true);
+    dialogs_.answers = {true};
+    QCOMPARE(Refusal([&] { window_->CheckBoxDefManagementClick(); }), refusal);
+    QCOMPARE(window_->CheckBoxDefManagement->isChecked(), refusal.isEmpty());
+    window_->FillManagementArray();
+    const CForMan& record = window_->SiteRecord().Cohort(0).ForMan;
+    QCOMPARE(record.NrForManData, kept);
+    QCOMPARE(grid.Cell(0, kept), lastYear);
+    QCOMPARE(record.ManActions[static_cast<std::size_t>(kept - 1)].YEAR, lastYear.toInt());
+  }
+
  private:
+  void ReadDeposition(const std::string& qsmText) {
+    const std::string qsm = WriteFile(folder_, "site.qsm", qsmText);
+    window_->EditQsmpFileName->setText(QString::fromStdString(qsm));
+    window_->ButtonReadNdepClick();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+  }
+
+  QTemporaryDir folder_;
   RecordingDialogs dialogs_;
   std::unique_ptr<TForm1> window_;
 };

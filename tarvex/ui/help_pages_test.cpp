@@ -76,7 +76,7 @@ QList<MessageSources> MessageSourceTable() {
       // library has no caller in the program.
       {"standsim/support",
        {"column_data.cpp", "keyed_list_series.cpp"},
-       {QRegularExpression("\\b(fail|fail_in_file)\\s*\\("), QRegularExpression("\\bASSIGN_TEXT\\s*\\(\\s*\\w*MSG\\b")}},
+       {QRegularExpression("\\b(fail|fail_in_file|fail_in_line)\\s*\\("), QRegularExpression("\\bASSIGN_TEXT\\s*\\(\\s*\\w*MSG\\b")}},
       {"tarvex/data", {"*.cpp", "*.h"}, workbench},
       {"tarvex/ui", {"*.cpp", "*.h"}, workbench},
   };

@@ -42,6 +42,14 @@ class TFormAbout;
 class TFormBiomassData;
 class TFormCntry2Region;
 
+// Shown where a deposition period is needed and none was read for the site.
+inline constexpr const char* kReadDepositionFirst =
+    "Error: first read the N deposition of this site!";
+
+// Shown where a cohort (1-based NUMBER) has biomass parameters that were
+// neither confirmed nor read from a file.
+std::string NoBiomassDataMessage(int number);
+
 // What the window needs from its surroundings.
 struct WorkbenchSetup {
   // Message boxes, file dialogs and modal dialogs; must outlive the window.
@@ -222,6 +230,15 @@ class TForm1 : public QMainWindow {
   void FillSpeciesAndRegions();
   void LoadFolderOptions();
   void SaveFolderOptions();
+  // A deposition reading failed with MESSAGE: shown and kept, while the site
+  // keeps the period and series of its last reading.
+  void DepositionNotRead(const std::string& message);
+  // Whether a deposition period was read for the site (READ4UP's periods
+  // start at year 1 or later; a new site has 0..0).
+  bool HasDepositionPeriod() const;
+  // Why the site has no deposition period: the message of the failed
+  // reading, or a request to read it.
+  std::string DepositionMissingMessage() const;
   void ShowMessage(const QString& text);
   void ShowMessage(const std::string& text) { ShowMessage(QString::fromStdString(text)); }
   void ShowMessage(const char* text) { ShowMessage(QString::fromUtf8(text)); }
@@ -233,6 +250,8 @@ class TForm1 : public QMainWindow {
   CCohort& Current() { return Site->Cohort(CurrentCohort); }
   void ClearInputCharts();
   void SetNrCohortsLabel();
+  // Makes cohort C the one shown, with its labels and the cohort buttons.
+  void ShowCohort(int c);
   void ShowCohortLabels();
   void AddManagementAction(const StringGrid& grid, int row);
   std::string ChooseRegionForCountry(const std::string& country);
@@ -257,6 +276,8 @@ class TForm1 : public QMainWindow {
   int PeriodLastYear = 0;
   // Whether the last ReadNdep read the deposition; a run needs it.
   bool NdepRead = false;
+  // The message of the last ReadNdep when it failed, else empty.
+  std::string NdepMessage;
   std::unique_ptr<SpeciesRegionDefaults> SpeciesRegionDefaults_;
   BiomassRecord BiomassWork{};
   std::unique_ptr<CSite> Site;

@@ -8,13 +8,16 @@
 namespace tarvex {
 
 void TForm1::ComboBoxSpeciesChange() {
-  Current().SpeciesName = ComboBoxSpecies->currentText().toStdString();
   const int s = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
   const int g = Tables->RegionIndex(ComboBoxRegions->currentText().toStdString());
   if (g == -1) {
+    // Without a region there are no biomass parameters for the species: the
+    // cohort keeps the species it had.
+    ComboBoxSpecies->setEditText(QString::fromStdString(Current().SpeciesName));
     ShowMessage("No Region defined");
     return;
   }
+  Current().SpeciesName = ComboBoxSpecies->currentText().toStdString();
   if (s == -1) {
     ShowMessage("No species defined");
     return;

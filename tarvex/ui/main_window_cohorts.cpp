@@ -55,7 +55,9 @@ bool TForm1::StoreCohortInputs(bool strict) {
   }
   if (Site->QSMpInFile.empty()) Site->QSMpInFile = EditQsmpFileName->text().toStdString();
   ReadNdep();
-  if (strict && ComboBoxRegions->currentText() == kUnknown) {
+  // A region the table does not know ("Unknown", "Select Region", a typed
+  // name) has no biomass parameters.
+  if (strict && Tables->RegionIndex(ComboBoxRegions->currentText().toStdString()) < 0) {
     throw TarvexError("Error: no region defined for this site!");
   }
   Site->RegionName = ComboBoxRegions->currentText().toStdString();
@@ -154,6 +156,14 @@ void TForm1::ButtonNextCohortClick() {
   if (CurrentCohort == Site->NrCohorts() - 1) ButtonNextCohort->setEnabled(false);
   ShowCohortLabels();
   RadioGroupOutClick(ActiveOutputGroup());
+}
+
+void TForm1::ShowCohort(int c) {
+  CurrentCohort = c;
+  DisplayCohort();
+  ShowCohortLabels();
+  ButtonPreviousCohort->setEnabled(c > 0);
+  ButtonNextCohort->setEnabled(c < Site->NrCohorts() - 1);
 }
 
 void TForm1::Deletecohort1Click() {

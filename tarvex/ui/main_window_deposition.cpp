@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "tarvex/data/read4up_file_name.h"
 #include "tarvex/data/tarvex_error.h"
@@ -43,33 +45,35 @@ void TForm1::ReadNdep() {
   ChartNdep->Clear();
   MakeFullPath(Site->QSMpInFile, ScenarioFolder);
   if (!FileExists(Site->QSMpInFile)) {
-    ShowMessage("Specified QSM+ file specifying N dep not found!");
+    DepositionNotRead("Specified QSM+ file specifying N dep not found!");
     return;
   }
   std::array<unsigned char, kRead4upNameBytes> fileName{};
   try {
     fileName = Read4upFileName(NativePath(Site->QSMpInFile));
   } catch (const TarvexError& e) {
-    ShowMessage(e.what());
+    DepositionNotRead(e.what());
     return;
   }
+  // The period and the series are taken only from a reading that succeeded.
+  std::vector<float> ndep(Site->Ndep.begin(), Site->Ndep.end());
   unsigned char message[256] = {' ', 0};
   YearLo = 0;
   YearHi = kLastYear;
-  int32_t first = PeriodFirstYear, last = PeriodLastYear;
-  Read4upEntry(fileName.data(), &YearLo, &YearHi, &first, &last, Site->Ndep.data(), message);
+  int32_t first = 0, last = 0;
+  Read4upEntry(fileName.data(), &YearLo, &YearHi, &first, &last, ndep.data(), message);
   message[sizeof message - 1] = 0;
+  if (message[0] != ' ' && message[0] != 0) {
+    std::string text(reinterpret_cast<const char*>(message));
+    text.erase(text.find_last_not_of(' ') + 1);
+    DepositionNotRead("Cannot read N deposition: " + text);
+    return;
+  }
+  std::copy(ndep.begin(), ndep.end(), Site->Ndep.begin());
   PeriodFirstYear = first;
   PeriodLastYear = last;
   Site->FirstYear = PeriodFirstYear;
   Site->LastYear = PeriodLastYear;
-  if (message[0] != ' ' && message[0] != 0) {
-    std::string text(reinterpret_cast<const char*>(message));
-    text.erase(text.find_last_not_of(' ') + 1);
-    ShowMessage("Cannot read N deposition: " + text);
-    Site->ClearNdep();
-    return;
-  }
   for (ChartAxis* axis : {&ChartNdep->Bottom(), &ChartManagement->Bottom()}) {
     axis->SetAutomatic(false);
     axis->Minimum = 0;
@@ -82,8 +86,23 @@ void TForm1::ReadNdep() {
   NdepFirstYear = PeriodFirstYear;
   NdepLastYear = PeriodLastYear;
   NdepRead = true;
+  NdepMessage.clear();
   ButtonReadNdep->setEnabled(false);
   QSMFolder = FolderPart(Site->QSMpInFile);
+}
+
+void TForm1::DepositionNotRead(const std::string& message) {
+  ShowMessage(message);
+  NdepMessage = message;
+  // The site keeps the period and series of its last reading.
+  PeriodFirstYear = Site->FirstYear;
+  PeriodLastYear = Site->LastYear;
+}
+
+bool TForm1::HasDepositionPeriod() const { return Site->FirstYear >= 1; }
+
+std::string TForm1::DepositionMissingMessage() const {
+  return NdepMessage.empty() ? kReadDepositionFirst : NdepMessage;
 }
 
 }  // namespace tarvex

@@ -38,6 +38,11 @@ bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
 }  // namespace
 
 void TForm1::ButtonSaveResultsClick() {
+  // Results are written over the site's deposition period.
+  if (!HasDepositionPeriod()) {
+    ShowMessage(DepositionMissingMessage());
+    return;
+  }
   const QString name = Dialogs.GetSaveFileName(this, {"Save results", SaveDialog2Folder, {}, {}});
   if (name.isEmpty()) return;
   const std::string fileName = name.toStdString();

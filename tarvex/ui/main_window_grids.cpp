@@ -290,11 +290,13 @@ void TForm1::CheckBoxDefManagementClick() {
     throw TarvexError("Error: first define a species for this cohort!");
   }
   if (!CheckBoxDefManagement->isChecked()) return;
-  if (!Dialogs.AskYesNo(this, "Warning!",
-                        "This will erase all management specified; are you sure ?")) {
+  // The schedule follows the deposition period, and must fit the record and
+  // the grid whole.
+  const auto refuse = [this](const std::string& message) {
     CheckBoxDefManagement->setChecked(false);
-    return;
-  }
+    throw TarvexError(message);
+  };
+  if (!HasDepositionPeriod()) refuse(kReadDepositionFirst);
   int rotation = 0;
   if (!NaturalForest) {
     const int species = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
@@ -302,11 +304,22 @@ void TForm1::CheckBoxDefManagementClick() {
     if (species < 0) throw TarvexError("Error: first define a species for this cohort!");
     rotation = Tables->Species[static_cast<std::size_t>(species)].Rotation;
   }
+  const std::vector<PlannedAction> schedule =
+      DefaultSchedule(NaturalForest, NdepFirstYear, NdepLastYear, rotation);
+  if (schedule.size() > static_cast<std::size_t>(kMaxManagementActions)) {
+    refuse("Error: the default management of this period needs " +
+           FormatInt(static_cast<int>(schedule.size())) + " actions; a cohort holds at most " +
+           FormatInt(kMaxManagementActions) + "!");
+  }
+  if (!Dialogs.AskYesNo(this, "Warning!",
+                        "This will erase all management specified; are you sure ?")) {
+    CheckBoxDefManagement->setChecked(false);
+    return;
+  }
   CForMan& management = Current().ForMan;
   management.Clear();
   ClearGridRows(*StringGridManagement);
-  for (const PlannedAction& action :
-       DefaultSchedule(NaturalForest, NdepFirstYear, NdepLastYear, rotation)) {
+  for (const PlannedAction& action : schedule) {
     management.SetAction(action.Year, action.ActType, action.Perc, kDefaultRemovalFlags);
   }
   DisplayManActions();

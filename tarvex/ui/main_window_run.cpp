@@ -3,11 +3,35 @@
 #include <QLabel>
 #include <QTabWidget>
 
+#include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/growth_arguments.h"
 #include "tarvex/ui/main_window.h"
 
 namespace tarvex {
+namespace {
+
+// Why COHORT, the C-th (0-based), cannot be run, or empty: the checks of the
+// inputs shown, made on what every cohort holds.
+std::string CohortRefusal(const CCohort& cohort, int c, bool natural) {
+  if (cohort.SpeciesName == "Unknown") return "Error: no species defined for this cohort!";
+  if (!cohort.HasBiomassData) return NoBiomassDataMessage(c + 1);
+  if (natural) return {};
+  if (cohort.Cai.NrDataGrowth == 0) return "No growth defined for one of the cohorts!";
+  if (cohort.ForMan.NrForManData == 0) return "No management defined for one of the cohorts!";
+  try {
+    cohort.ForMan.PlantingYear();
+  } catch (const TarvexError& e) {
+    return e.what();
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string NoBiomassDataMessage(int number) {
+  return "No biomass data defined for Cohort" + FormatInt(number);
+}
 
 void TForm1::PageControl1Change() {
   if (PageControl1->currentWidget() != TabSheetResults) return;
@@ -19,23 +43,23 @@ void TForm1::PageControl1Change() {
 bool TForm1::RunModel() {
   YearLo = kYearLo;
   YearHi = kYearHi;
-  auto arguments = std::make_unique<GrowthArguments>(NaturalForest);
   SetNrCohortsLabel();
   if (Site->NrCohorts() == 0) return false;
+  // The inputs shown go into their cohort, and the deposition is read again.
+  if (!StoreCohortInputsOrShow(true)) return false;
+  // The validation has shown why the deposition could not be read; a run
+  // on a period and series that were not read would be wrong.
+  if (!NdepRead) return false;
+  auto arguments = std::make_unique<GrowthArguments>(NaturalForest);
   for (int c = 0; c < Site->NrCohorts(); ++c) {
-    if (!StoreCohortInputsOrShow(true)) return false;
-    // The validation has shown why the deposition could not be read; a run
-    // on a cleared series and a period that was not read would be wrong.
-    if (!NdepRead) return false;
-    arguments->PackCohort(c, Site->Cohort(c), PeriodFirstYear);
-    if (!NaturalForest) {
-      try {
-        Site->Cohort(c).ForMan.PlantingYear();
-      } catch (const TarvexError& e) {
-        ShowMessage(e.what());
-        return false;
-      }
+    const std::string refusal = CohortRefusal(Site->Cohort(c), c, NaturalForest);
+    if (!refusal.empty()) {
+      // The user sees the cohort to mend.
+      if (c != CurrentCohort) ShowCohort(c);
+      ShowMessage(refusal);
+      return false;
     }
+    arguments->PackCohort(c, Site->Cohort(c), PeriodFirstYear);
   }
   arguments->SetDeposition(*Site, PeriodFirstYear, PeriodLastYear);
   const std::string message =

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-#include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/chart.h"
 #include "tarvex/ui/main_window.h"
@@ -26,7 +25,7 @@ bool TForm1::SaveFile() {
   StoreCohortInputs(true);
   for (int i = 0; i < Site->NrCohorts(); ++i) {
     if (!Site->Cohort(i).HasBiomassData) {
-      throw TarvexError("No biomass data defined for Cohort" + FormatInt(i + 1));
+      throw TarvexError(NoBiomassDataMessage(i + 1));
     }
   }
   DisplayGrowth();

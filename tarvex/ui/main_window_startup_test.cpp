@@ -96,6 +96,10 @@ class MainWindowStartupTest : public QObject {
     // The species defaults come from the file, overlaid by the built-in table.
     QCOMPARE(window->Defaults()[0][1].Nlfmin, tables.Species[0].Nlfmin);
     QVERIFY(window->Defaults()[0][1].WoodDensity > 0.0);
+    // The start page, and the pages behind it once the timer has fired.
+    QVERIFY(!Paint(*window).isNull());
+    window->Timer1Timer();
+    QVERIFY(!Paint(*window).isNull());
   }
 
   void startPageCoversThePagesUntilTheTimerFires() {
@@ -212,7 +216,7 @@ class MainWindowStartupTest : public QObject {
     QCloseEvent event;
     QApplication::sendEvent(window.get(), &event);
     QVERIFY(!event.isAccepted());
-    QVERIFY(dialogs.messages.contains("Error: no species defined for this cohort!"));
+    QVERIFY(dialogs.messages.contains("Error: no region defined for this site!"));
   }
 
   void aCancelledSaveOnCloseKeepsTheWindowOpen() {

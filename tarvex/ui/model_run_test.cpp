@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -139,7 +140,20 @@ class ModelRunTest : public QObject {
     QCOMPARE(window->Chart1->Point(0).x(), 1990.0);
   }
 
-  void aCohortWithoutPlantingStopsTheRunAndKeepsTheResults() {
+  // Every cohort that goes to GROWTH is checked, not only the one shown: a
+  // second cohort that lacks something stops the run, which shows that
+  // cohort and keeps the results of the last run.
+  void aCohortOutOfSightThatLacksInputsStopsTheRun_data() {
+    QTest::addColumn<QString>("lacking");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("biomass parameters")
+        << "biomass" << "No biomass data defined for Cohort2";
+    QTest::newRow("growth curve") << "growth" << "No growth defined for one of the cohorts!";
+    QTest::newRow("planting") << "planting" << "Not all cohorts have planting years!";
+  }
+  void aCohortOutOfSightThatLacksInputsStopsTheRun() {
+    QFETCH(QString, lacking);
+    QFETCH(QString, message);
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);
     EnterEvenAgedCohort(*window, dialogs, qsm_);
@@ -148,17 +162,29 @@ class ModelRunTest : public QObject {
 
     window->Insertnewcohort1Click();
     window->ComboBoxSpecies->setEditText("Picea abies");
-    window->ComboBoxSpeciesChange();
-    window->StringGridStemGrowth->SetCell(0, 1, "20");
-    window->StringGridStemGrowth->SetCell(1, 1, "5");
-    window->StringGridManagement->ClearRows();
-    window->StringGridManagement->SetCell(0, 1, "2010");
-    window->StringGridManagement->SetCell(1, 1, "Thinning");
+    // A species typed, not chosen from the list, comes without parameters.
+    if (lacking != "biomass") window->ComboBoxSpeciesChange();
+    if (lacking != "growth") {
+      window->StringGridStemGrowth->SetCell(0, 1, "20");
+      window->StringGridStemGrowth->SetCell(1, 1, "5");
+    }
+    StringGrid& management = *window->StringGridManagement;
+    management.ClearRows();
+    management.SetCell(0, 1, "2010");
+    management.SetCell(1, 1, lacking == "planting" ? "Thinning" : "Planting");
+    window->ButtonPreviousCohortClick();
+    QCOMPARE(window->CurrentCohortIndex(), 0);
     dialogs.Clear();
+
     window->PageControl1->setCurrentWidget(window->TabSheetResults);
-    QCOMPARE(dialogs.messages, QStringList({"Not all cohorts have planting years!"}));
+    QCOMPARE(dialogs.messages, QStringList({message}));
     QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetInputs);
     QCOMPARE(window->LabelNrCohorts->text(), QString("Number of cohorts: 2"));
+    QCOMPARE(window->CurrentCohortIndex(), 1);
+    QCOMPARE(window->LabelCohortNumber->text(), QString("Cohort 2"));
+    QVERIFY(window->ButtonPreviousCohort->isEnabled());
+    QVERIFY(!window->ButtonNextCohort->isEnabled());
+    QCOMPARE(window->ComboBoxSpecies->currentText(), QString("Picea abies"));
     QCOMPARE(Stems(window->SiteRecord().Cohort(0).Biomass[2010]), before);
   }
 
@@ -203,6 +229,39 @@ class ModelRunTest : public QObject {
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY2(dialogs.messages[0].startsWith("Cannot read N deposition: "), qPrintable(dialogs.messages[0]));
     QCOMPARE(Stems(window->SiteRecord().Cohort(0).Biomass[2010]), before);
+  }
+
+  // The charts of a shown window redraw at every choice; a chart that built
+  // a tick for every fraction of the old step hung here for minutes.
+  void aFullSiteIsShownThroughEveryOutputChoice() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    QVERIFY(!Paint(*window).isNull());
+    dialogs.files.push_back(QString::fromStdString(WriteFullScenario(folder_, window->Defaults())));
+    window->Open1Click();
+    Paint(*window);
+    window->PageControl1->setCurrentWidget(window->TabSheetResults);
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetResults);
+    QVERIFY(!Paint(*window).isNull());
+    for (bool total : {false, true}) {
+      window->CheckBoxShowAvg->setChecked(total);
+      for (int page = 0; page < window->PageControlOutput->count(); ++page) {
+        window->PageControlOutput->setCurrentIndex(page);
+        auto* group = window->PageControlOutput->currentWidget()->findChild<RadioGroup*>();
+        for (int item = 0; item < group->Count(); ++item) {
+          group->SetItemIndex(item);
+          QVERIFY(!Paint(*window).isNull());
+          QCOMPARE(window->Chart1->Count(), 1000);
+        }
+      }
+    }
+    window->CheckBoxShowAvg->setChecked(false);
+    window->ButtonNextCohortClick();
+    QCOMPARE(window->CurrentCohortIndex(), 1);
+    QCOMPARE(window->Chart1->Count(), 1000);
+    QVERIFY(!Paint(*window).isNull());
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
   }
 
  private:

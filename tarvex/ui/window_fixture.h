@@ -5,10 +5,12 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <deque>
 #include <fstream>
 #include <functional>
@@ -78,6 +80,17 @@ inline std::unique_ptr<TForm1> StartWindow(RecordingDialogs& dialogs,
   return std::make_unique<TForm1>(setup);
 }
 
+// Lets WIDGET be seen as a user sees it: shown, its charts refreshed on the
+// event loop, and painted. Returns what was painted.
+inline QImage Paint(QWidget& widget) {
+  if (!widget.isVisible()) {
+    widget.show();
+    if (!QTest::qWaitForWindowExposed(&widget)) return {};
+  }
+  QCoreApplication::processEvents();
+  return widget.grab().toImage();
+}
+
 inline std::string WriteFile(const QTemporaryDir& folder, const std::string& name,
                              const std::string& text) {
   const std::string path = folder.filePath(QString::fromStdString(name)).toStdString();
@@ -118,6 +131,37 @@ inline void EnterEvenAgedCohort(TForm1& window, RecordingDialogs& dialogs, const
   management.SetCell(2, 2, "20");
   for (int c = 3; c <= 6; ++c) management.SetCell(c, 2, c < 5 ? "Removed" : "Left");
   dialogs.Clear();
+}
+
+// Writes a scenario at the workbench's full size into FOLDER and returns its
+// file name: 20 even-aged cohorts of Picea abies in the Boreal region with
+// the species' defaults, over the 1000 years 1001..2000 of "full.qsm"; cohort
+// c is planted in 1001 + c and thinned by 20 % every 20 years after.
+inline std::string WriteFullScenario(const QTemporaryDir& folder,
+                                     const SpeciesRegionDefaults& defaults) {
+  WriteFile(folder, "full.qsm", "period 1001 2000\nNOx_dep 0.5\nNH3_dep 0.25\n");
+  const Defs tables;
+  const BiomassRecord& parameters =
+      defaults[tables.SpeciesIndex("Picea abies")][tables.RegionIndex("Boreal")];
+  auto site = std::make_unique<CSite>();
+  site->RegionName = "Boreal";
+  site->QSMpInFile = "full.qsm";
+  for (int c = 0; c < kMaxCohorts; ++c) {
+    CCohort& cohort = site->AddCohort();
+    cohort.SpeciesName = "Picea abies";
+    cohort.BiomassData = parameters;
+    cohort.HasBiomassData = true;
+    cohort.Cai.AddPoint(10, 2.0 + 0.1 * c);
+    cohort.Cai.AddPoint(50, 12.0);
+    cohort.Cai.AddPoint(120, 6.0);
+    cohort.ForMan.SetAction(1001 + c, standsim::ACT_PLANTING, 100.0, {0, 0, 0, 0});
+    for (int year = 1021 + c; year <= 2000; year += 20) {
+      cohort.ForMan.SetAction(year, standsim::ACT_THINNING, 20.0, {1, 1, 0, 0});
+    }
+  }
+  const std::string fileName = folder.filePath("full.txt").toStdString();
+  site->WriteToFile(fileName);
+  return fileName;
 }
 
 // The items of a combo box in their order.

@@ -90,7 +90,7 @@ class DepositionTest : public QObject {
              QStringList({"Cannot read N deposition: No period defined in qsm+ input file!"}));
     QCOMPARE(window_->SiteRecord().Ndep[2000], 0.75f);
     QCOMPARE(window_->SiteRecord().FirstYear, 1990);
-    QCOMPARE(window_->LastPeriodYear(), 2050);
+    QCOMPARE(window_->PeriodLastYear(), 2050);
     QCOMPARE(window_->ChartNdep->Count(), 0);
   }
 
@@ -102,7 +102,7 @@ class DepositionTest : public QObject {
     window_->ReadNdep();
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].contains("site.qsm"), qPrintable(dialogs_.messages[0]));
-    QCOMPARE(window_->FirstPeriodYear(), 0);
+    QCOMPARE(window_->PeriodFirstYear(), 0);
   }
 
  private:

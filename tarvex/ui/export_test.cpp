@@ -214,8 +214,8 @@ class ExportTest : public QObject {
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].startsWith("Cannot read N deposition: "),
              qPrintable(dialogs_.messages[0]));
-    QCOMPARE(window->FirstPeriodYear(), 1990);
-    QCOMPARE(window->LastPeriodYear(), 2050);
+    QCOMPARE(window->PeriodFirstYear(), 1990);
+    QCOMPARE(window->PeriodLastYear(), 2050);
     QCOMPARE(window->SiteRecord().FirstYear, 1990);
     QCOMPARE(window->SiteRecord().LastYear, 2050);
     QCOMPARE(window->SiteRecord().Ndep[2000], 0.75f);

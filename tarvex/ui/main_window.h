@@ -140,8 +140,10 @@ class TForm1 : public QMainWindow {
   // save would write.
   bool IsScenarioSaved();
   bool IsNaturalForest() const { return NaturalForest; }
-  int FirstPeriodYear() const { return PeriodFirstYear; }
-  int LastPeriodYear() const { return PeriodLastYear; }
+  // The deposition period of the site's last successful reading, passed to
+  // GROWTH; 0..0 before one.
+  int PeriodFirstYear() const { return Site->FirstYear; }
+  int PeriodLastYear() const { return Site->LastYear; }
   const std::string& CurrentScenarioFolder() const { return ScenarioFolder; }
   const std::string& AppDataPath() const { return AppDataFolder; }
   TFormBiomassData& BiomassDialog() { return *FormBiomassData; }
@@ -233,8 +235,8 @@ class TForm1 : public QMainWindow {
   void FillSpeciesAndRegions();
   void LoadFolderOptions();
   void SaveFolderOptions();
-  // A deposition reading failed with MESSAGE: shown and kept, while the site
-  // keeps the period and series of its last reading.
+  // A deposition reading failed with MESSAGE: shown and kept; the site keeps
+  // the period and series of its last reading.
   void DepositionNotRead(const std::string& message);
   // Whether a deposition period was read for the site (READ4UP's periods
   // start at year 1 or later; a new site has 0..0).
@@ -280,8 +282,6 @@ class TForm1 : public QMainWindow {
   TFormAbout* FormAbout;
   TFormBiomassData* FormBiomassData;
   TFormCntry2Region* FormCntry2Region;
-  int YearLo = 0;
-  int YearHi = 0;
   // ShownScenarioText when the scenario was last started, opened or saved;
   // none when it differs from its file from the start.
   std::optional<std::string> SavedScenario;
@@ -289,8 +289,6 @@ class TForm1 : public QMainWindow {
   bool RegionChanged = false;
   standsim::Read4upEntry Read4upEntry = nullptr;
   standsim::GrowthEntry GrowthEntry = nullptr;
-  int PeriodFirstYear = 0;
-  int PeriodLastYear = 0;
   // Whether the last ReadNdep read the deposition; a run needs it.
   bool NdepRead = false;
   // The message of the last ReadNdep when it failed, else empty.
@@ -298,8 +296,6 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<SpeciesRegionDefaults> SpeciesRegionDefaults_;
   BiomassRecord BiomassWork{};
   std::unique_ptr<CSite> Site;
-  int NdepFirstYear = 0;
-  int NdepLastYear = 0;
   int CurrentCohort = 0;
   int ManGridRow = 0;
   int ManGridCol = 0;

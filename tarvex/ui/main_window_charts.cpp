@@ -36,11 +36,11 @@ void TForm1::RadioGroupOutClick(RadioGroup* sender) {
   ChartAxis& bottom = Chart1->Bottom();
   bottom.SetAutomatic(false);
   bottom.Minimum = -1;
-  bottom.Maximum = PeriodLastYear;
-  int start = PeriodFirstYear;
+  bottom.Maximum = PeriodLastYear();
+  int start = PeriodFirstYear();
   if (RadioGroupManType->ItemIndex() != 1) {
     try {
-      start = std::max(Site->FirstPlantingYear(), PeriodFirstYear);
+      start = std::max(Site->FirstPlantingYear(), PeriodFirstYear());
     } catch (const TarvexError& e) {
       // A cohort without planting has no results to start from.
       ShowMessage(e.what());
@@ -76,7 +76,7 @@ void TForm1::RadioGroupOutClick(RadioGroup* sender) {
     return (total ? Site->SumSoilInputs[y] : cohort.SoilInputs[y]).v[kSoilInputSlotOfItem[k]];
   };
   if (k < 0 || k >= sender->Count()) return;
-  for (int y = std::max(start, 0); y <= std::min(PeriodLastYear, kLastYear); ++y) {
+  for (int y = std::max(start, 0); y <= std::min(PeriodLastYear(), kLastYear); ++y) {
     Chart1->AddPoint(y, value(y));
   }
 }

@@ -312,7 +312,7 @@ void TForm1::CheckBoxDefManagementClick() {
     rotation = Tables->Species[static_cast<std::size_t>(species)].Rotation;
   }
   const std::vector<PlannedAction> schedule =
-      DefaultSchedule(NaturalForest, NdepFirstYear, NdepLastYear, rotation);
+      DefaultSchedule(NaturalForest, PeriodFirstYear(), PeriodLastYear(), rotation);
   if (schedule.size() > static_cast<std::size_t>(kMaxManagementActions)) {
     refuse("Error: the default management of this period needs " +
            FormatInt(static_cast<int>(schedule.size())) + " actions; a cohort holds at most " +

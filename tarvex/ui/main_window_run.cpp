@@ -41,8 +41,6 @@ void TForm1::PageControl1Change() {
 }
 
 bool TForm1::RunModel() {
-  YearLo = kYearLo;
-  YearHi = kYearHi;
   SetNrCohortsLabel();
   if (Site->NrCohorts() == 0) return false;
   // The inputs shown go into their cohort, and the deposition is read again.
@@ -59,14 +57,14 @@ bool TForm1::RunModel() {
       ShowMessage(refusal);
       return false;
     }
-    arguments->PackCohort(c, Site->Cohort(c), PeriodFirstYear);
+    arguments->PackCohort(c, Site->Cohort(c), PeriodFirstYear());
   }
-  arguments->SetDeposition(*Site, PeriodFirstYear, PeriodLastYear);
+  arguments->SetDeposition(*Site, PeriodFirstYear(), PeriodLastYear());
   const std::string message =
-      arguments->Call(GrowthEntry, Site->NrCohorts(), PeriodFirstYear, PeriodLastYear);
+      arguments->Call(GrowthEntry, Site->NrCohorts(), PeriodFirstYear(), PeriodLastYear());
   if (!message.empty()) throw TarvexError(message);
   Site->ClearResults();
-  arguments->CopyResults(*Site, PeriodFirstYear, PeriodLastYear);
+  arguments->CopyResults(*Site, PeriodFirstYear(), PeriodLastYear());
   Site->SumCohorts();
   RadioGroupOutClick(ActiveOutputGroup());
   return true;

@@ -43,8 +43,8 @@ class ModelRunTest : public QObject {
     window->PageControl1->setCurrentWidget(window->TabSheetResults);
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
     QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetResults);
-    QCOMPARE(window->FirstPeriodYear(), 1990);
-    QCOMPARE(window->LastPeriodYear(), 2050);
+    QCOMPARE(window->PeriodFirstYear(), 1990);
+    QCOMPARE(window->PeriodLastYear(), 2050);
 
     const CSite& site = window->SiteRecord();
     const CCohort& cohort = site.Cohort(0);

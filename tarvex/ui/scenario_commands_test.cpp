@@ -98,7 +98,7 @@ class ScenarioCommandsTest : public QObject {
     QCOMPARE(other->LabelNrCohorts->text(), QString("Number of cohorts: 2"));
     QVERIFY(other->ButtonNextCohort->isEnabled());
     QVERIFY(!other->ButtonReadNdep->isEnabled());
-    QCOMPARE(other->LastPeriodYear(), 2050);
+    QCOMPARE(other->PeriodLastYear(), 2050);
     QCOMPARE(other->statusBar()->currentMessage(), "Using file: " + file);
 
     // A window that showed its second cohort shows the file's first.
@@ -126,7 +126,7 @@ class ScenarioCommandsTest : public QObject {
     other->Open1Click();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(other->SiteRecord().QSMpInFile, qsm_);
-    QCOMPARE(other->FirstPeriodYear(), 1990);
+    QCOMPARE(other->PeriodFirstYear(), 1990);
   }
 
   void aCountryIsTurnedIntoTheRegionChosenByTheUser() {

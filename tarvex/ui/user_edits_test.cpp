@@ -239,7 +239,7 @@ class UserEditsTest : public QObject {
     QTest::mouseClick(w.ButtonReadNdep, Qt::LeftButton);
     QVERIFY2(dialogs_.messages.size() == 1, qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(w.SiteRecord().QSMpInFile, qsm_);
-    QCOMPARE(w.FirstPeriodYear(), 1990);
+    QCOMPARE(w.PeriodFirstYear(), 1990);
     QCOMPARE(w.ChartNdep->Count(), 61);
     QDir::setCurrent(PROGRAM_DIR);
   }

@@ -85,7 +85,10 @@ class TForm1 : public QMainWindow {
 
   // Cohort inputs and navigation.
   void DisplayCohort();
-  bool StoreCohortInputs(bool strict);
+  // Checks the inputs shown (strictly: as a run needs them), re-reads the
+  // deposition and stores the inputs into the current cohort; the first
+  // input refused raises its message.
+  void StoreCohortInputs(bool strict);
   // StoreCohortInputs with its message shown: false when it raised one.
   bool StoreCohortInputsOrShow(bool strict);
   void Insertnewcohort1Click();

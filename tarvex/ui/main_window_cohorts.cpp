@@ -50,7 +50,7 @@ void TForm1::DisplayCohort() {
   DisplayManActions();
 }
 
-bool TForm1::StoreCohortInputs(bool strict) {
+void TForm1::StoreCohortInputs(bool strict) {
   if (strict && EditQsmpFileName->text().isEmpty()) {
     throw TarvexError("Error: no QSMP input file for deposition defined!");
   }
@@ -88,7 +88,6 @@ bool TForm1::StoreCohortInputs(bool strict) {
   // empty grids are refused only where the model needs them.
   SaveGrowth(strict);
   SaveManActions(strict);
-  return true;
 }
 
 bool TForm1::StoreCohortInputsOrShow(bool strict) {

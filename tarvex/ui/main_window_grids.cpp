@@ -127,7 +127,6 @@ void TForm1::DisplayGrowth() {
   bottom.SetAutomatic(false);
   left.Maximum = 15;
   left.Minimum = -0.01;
-  bottom.Maximum = 150;
   bottom.Minimum = 0;
   bottom.Maximum = n > 1 ? curve.MaxAge() : ages[0] + 10;
   if (ages[0] > 0) ChartStemGrowth->AddPoint(0, increments[0]);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "tarvex/data/action_names.h"
 #include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
@@ -202,9 +203,10 @@ void TForm1::RadioGroupManTypeClick() {
   ChartStemGrowth->setVisible(!natural);
   ComboBox1->clear();
   if (natural) {
-    ComboBox1->addItems({"Thinning", "Clearcut"});
+    ComboBox1->addItems({ActionName(standsim::ACT_THINNING), ActionName(standsim::ACT_CLEARCUT)});
   } else {
-    ComboBox1->addItems({"Planting", "Thinning", "Clearcut"});
+    ComboBox1->addItems({ActionName(standsim::ACT_PLANTING), ActionName(standsim::ACT_THINNING),
+                         ActionName(standsim::ACT_CLEARCUT)});
     SetManPlant();
   }
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "standsim/engine/growth_records.h"
+#include "tarvex/data/action_names.h"
 #include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
@@ -29,25 +30,7 @@ constexpr int kFirstRemovalColumn = 3;
 const char* const kRemoved = "Removed";
 const char* const kLeft = "Left";
 
-int ActionTypeOf(const QString& text) {
-  if (text.isEmpty()) return standsim::ACT_NONE;
-  if (text == "Clearcut") return standsim::ACT_CLEARCUT;
-  if (text == "Planting") return standsim::ACT_PLANTING;
-  return standsim::ACT_THINNING;
-}
-
-QString ActionText(int type) {
-  switch (type) {
-    case standsim::ACT_THINNING:
-      return "Thinning";
-    case standsim::ACT_CLEARCUT:
-      return "Clearcut";
-    case standsim::ACT_PLANTING:
-      return "Planting";
-    default:
-      return "Unknown";
-  }
-}
+int ActionTypeOf(const QString& text) { return ActionOfName(text.toStdString()); }
 
 double NumberOrZero(const QString& text) {
   return text.isEmpty() ? 0.0 : ParseDouble(text.toStdString());
@@ -184,14 +167,17 @@ void TForm1::StringGridManagementSelectCell(int col, int row, bool& canSelect) {
   if (row == 0) return;
   ComboBox1->hide();
   ComboBox2->hide();
-  const QString action = StringGridManagement->Cell(kActionColumn, row);
+  const int action = ActionTypeOf(StringGridManagement->Cell(kActionColumn, row));
   // Removal flags belong to an action.
-  if (col >= kFirstRemovalColumn && action.isEmpty()) {
+  if (col >= kFirstRemovalColumn && action == standsim::ACT_NONE) {
     canSelect = false;
     return;
   }
   // The percentage of a planting or a clearcut stays 100.
-  if (col == kPercentageColumn && (action == "Planting" || action == "Clearcut")) canSelect = false;
+  if (col == kPercentageColumn &&
+      (action == standsim::ACT_PLANTING || action == standsim::ACT_CLEARCUT)) {
+    canSelect = false;
+  }
 
   // The commit shows the actions again in stored order, so the row chosen
   // may move; the list then opens over the row where it went.
@@ -231,12 +217,14 @@ void TForm1::StringGridManagementTopLeftChanged() {
 }
 
 void TForm1::ComboBox1Change() {
-  const QString action = ComboBox1->currentText();
-  StringGridManagement->SetCell(kActionColumn, ManGridRow, action);
-  if (action == "Planting") {
+  StringGridManagement->SetCell(kActionColumn, ManGridRow, ComboBox1->currentText());
+  const int action = ActionTypeOf(ComboBox1->currentText());
+  if (action == standsim::ACT_PLANTING) {
     SetManPlant();
   } else {
-    if (action == "Clearcut") StringGridManagement->SetCell(kPercentageColumn, ManGridRow, "100");
+    if (action == standsim::ACT_CLEARCUT) {
+      StringGridManagement->SetCell(kPercentageColumn, ManGridRow, "100");
+    }
     const bool leavesFall = Current().BiomassData.TurnOver[standsim::LV] == 1.0;
     const std::array<QString, 4> removal{kRemoved, kRemoved, kLeft, leavesFall ? kLeft : kRemoved};
     for (int j = 0; j < 4; ++j)
@@ -253,7 +241,7 @@ void TForm1::ComboBox2Change() {
 }
 
 void TForm1::SetManPlant() {
-  StringGridManagement->SetCell(kActionColumn, 1, "Planting");
+  StringGridManagement->SetCell(kActionColumn, 1, ActionName(standsim::ACT_PLANTING));
   StringGridManagement->SetCell(kPercentageColumn, 1, "100");
   for (int j = 0; j < 4; ++j) StringGridManagement->SetCell(kFirstRemovalColumn + j, 1, "-");
 }
@@ -276,7 +264,7 @@ void TForm1::DisplayManActions() {
   }
   for (int i = 0; i < n; ++i) {
     if (types[i] < 0) continue;
-    const QString text = ActionText(types[i]);
+    const QString text = ActionName(types[i]);
     if (percs[i] > 0) ChartManagement->AddPoint(years[i], percs[i], text);
     StringGridManagement->SetCell(0, i + 1, QString::number(years[i]));
     StringGridManagement->SetCell(kActionColumn, i + 1, text);

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "tarvex/data/action_names.h"
 #include "tarvex/ui/chart.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/radio_group.h"
@@ -182,8 +183,10 @@ void TForm1::BuildForestPage() {
   const int removalWidth =
       std::max(63, StringGridManagement->fontMetrics().horizontalAdvance("Removed") + 16);
   for (int c = 0; c < 7; ++c) StringGridManagement->setColumnWidth(c, c < 3 ? 63 : removalWidth);
-  ComboBox1 = CellList(StringGridManagement->viewport(), {"Thinning", "Clearcut", "Planting"});
-  ComboBox1->setEditText("Thinning");
+  ComboBox1 = CellList(StringGridManagement->viewport(),
+                       {ActionName(standsim::ACT_THINNING), ActionName(standsim::ACT_CLEARCUT),
+                        ActionName(standsim::ACT_PLANTING)});
+  ComboBox1->setEditText(ActionName(standsim::ACT_THINNING));
   ComboBox2 = CellList(StringGridManagement->viewport(), {"Removed", "Left"});
   ComboBox2->setCurrentIndex(1);
   ChartManagement = new Chart(Chart::Kind::Bar, "Year", "percentage", page);

@@ -19,6 +19,21 @@ constexpr std::string_view kBafKeys[kBafRows] = {"BAFbr", "BAFcr", "BAFfr", "BAF
 
 std::string CohortMarker(int number) { return ">>CohortNr_" + FormatInt(number); }
 
+// The forest types as the file names them.
+constexpr std::string_view kEvenAgedText = "EvenAged";
+constexpr std::string_view kNaturalRejuvenationText = "NatJuvenation";
+
+std::string_view ForestTypeText(ForestKind kind) {
+  return kind == ForestKind::NaturalRejuvenation ? kNaturalRejuvenationText : kEvenAgedText;
+}
+
+// Only "NatJuvenation" names a natural stand; any other text, and none,
+// counts as an even-aged stand.
+ForestKind ForestTypeOfText(std::string_view text) {
+  return text == kNaturalRejuvenationText ? ForestKind::NaturalRejuvenation
+                                          : ForestKind::EvenAged;
+}
+
 // A name left empty is read and written as the default the window shows, so
 // that a file opens, saves and opens again unchanged.
 std::string_view NameOrDefault(std::string_view name, std::string_view fallback) {
@@ -321,7 +336,7 @@ std::string ScenarioText(const CSite& site, const std::string& fileName) {
   out.Text("RegionName", NameOrDefault(site.RegionName, kUnknownRegion), "the region name");
   out.Int("NrCohorts", site.NrCohorts());
   out.Text("QSMpInFile", site.QSMpInFile, "the QSM file name");
-  out.Text("ForestType", NameOrDefault(site.ForestType, kEvenAgedForest), "the forest type");
+  out.Text("ForestType", ForestTypeText(site.ForestType), "the forest type");
   for (int i = 0; i < site.NrCohorts(); ++i) WriteCohort(out, site.Cohort(i), i + 1);
   return out.Take();
 }
@@ -341,8 +356,9 @@ std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegio
   }
   siteKeys.Text("QSMpInFile", site->QSMpInFile);
   const int nrCohorts = siteKeys.Count("NrCohorts", 1, kMaxCohorts);
-  siteKeys.Text("ForestType", site->ForestType);
-  if (site->ForestType.empty()) site->ForestType = kEvenAgedForest;
+  std::string forestType;
+  siteKeys.Text("ForestType", forestType);
+  site->ForestType = ForestTypeOfText(forestType);
   for (int i = 1; i <= nrCohorts; ++i) {
     ReadCohort(file, site->AddCohort(), i, site->RegionName, defaults);
   }

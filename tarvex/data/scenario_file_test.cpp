@@ -59,7 +59,7 @@ std::unique_ptr<CSite> TwoCohortSite() {
   auto site = std::make_unique<CSite>();
   site->RegionName = "Alpine";
   site->QSMpInFile = "qsm runs/site 1.txt";
-  site->ForestType = "EvenAged";
+  site->ForestType = ForestKind::EvenAged;
 
   CCohort& first = site->AddCohort();
   first.SpeciesName = "Picea abies";
@@ -147,6 +147,26 @@ TEST(ScenarioFile, ReadsBackWhatItWrote) {
 
   // and the file read from disk is the same too
   ExpectSameSite(*CSite::ReadFromFile(kGolden, nullptr, nullptr), *original);
+}
+
+// Only "NatJuvenation" names a natural stand; any other forest type reads as
+// an even-aged stand, and each is written as its name.
+TEST(ScenarioFile, ForestTypes) {
+  const struct {
+    const char* text;
+    ForestKind kind;
+    const char* written;
+  } cases[] = {{"NatJuvenation", ForestKind::NaturalRejuvenation, "NatJuvenation"},
+               {"EvenAged", ForestKind::EvenAged, "EvenAged"},
+               {"natjuvenation", ForestKind::EvenAged, "EvenAged"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const auto site = ReadSite(Replace(ReadText(kGolden), "ForestType       EvenAged\n",
+                                       std::string("ForestType       ") + c.text + "\n"));
+    EXPECT_EQ(site->ForestType, c.kind);
+    EXPECT_NE(ScenarioText(*site, "site.txt").find(std::string("ForestType       ") + c.written),
+              std::string::npos);
+  }
 }
 
 // Every kind of action the management grid commits: a row holding only a
@@ -325,7 +345,7 @@ TEST(ScenarioFile, MissingNamesTakeTheDefaultsTheWindowShows) {
   text = Replace(text, "SpeciesName      Picea abies\n", "");
   const auto site = ReadSite(text);
   EXPECT_EQ(site->RegionName, "Unknown");
-  EXPECT_EQ(site->ForestType, "EvenAged");
+  EXPECT_EQ(site->ForestType, ForestKind::EvenAged);
   EXPECT_EQ(site->Cohort(0).SpeciesName, "Unknown");
 
   TestFolder folder;
@@ -337,7 +357,6 @@ TEST(ScenarioFile, MissingNamesTakeTheDefaultsTheWindowShows) {
 
   // Names emptied in the program are written as those defaults too.
   site->RegionName.clear();
-  site->ForestType.clear();
   site->Cohort(1).SpeciesName.clear();
   site->WriteToFile(folder.File("empty.txt"));
   std::string expected = ReadText(folder.File("once.txt"));

@@ -11,7 +11,7 @@ CSite::CSite()
     : FirstYear(0),
       LastYear(0),
       RegionName(kUnknownRegion),
-      ForestType(kEvenAgedForest),
+      ForestType(ForestKind::EvenAged),
       Ndep{},
       SumBiomass{},
       SumLitterfall{},
@@ -61,7 +61,7 @@ int CSite::FirstPlantingYear() const {
 
 void CSite::SumCohorts() {
   using namespace standsim;
-  const bool natural = ForestType == "NatJuvenation";
+  const bool natural = ForestType == ForestKind::NaturalRejuvenation;
   std::vector<int> start;
   for (const auto& cohort : cohorts_) start.push_back(natural ? 0 : cohort->ForMan.PlantingYear());
 

@@ -18,10 +18,12 @@ namespace tarvex {
 
 inline constexpr int kMaxCohorts = 20;
 
-// The region of a site for which none was chosen, and the forest type of a
-// new site.
+// The region of a site for which none was chosen.
 inline constexpr const char* kUnknownRegion = "Unknown";
-inline constexpr const char* kEvenAgedForest = "EvenAged";
+
+// How the site's stand grows: a uniform-age stand, planted and managed, or
+// natural rejuvenation.
+enum class ForestKind { EvenAged, NaturalRejuvenation };
 
 // The region chosen for a scenario that names only a country; given the
 // country, it returns the region name.
@@ -79,7 +81,7 @@ class CSite {
   int LastYear;
   std::string RegionName;   // a region of the built-in table, or "Unknown"
   std::string CountryName;  // the country of a scenario file that names no region
-  std::string ForestType;   // "EvenAged" or "NatJuvenation"
+  ForestKind ForestType;
   std::string QSMpInFile;   // the QSM input file with the N deposition
   std::array<float, kYears> Ndep;  // eq/m2/yr by calendar year
   std::array<standsim::BIOVEC, kYears> SumBiomass;

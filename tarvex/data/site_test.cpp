@@ -29,7 +29,7 @@ void AddCohortPlanted(CSite& site, int planted, double value) {
 TEST(CSite, StartsEmpty) {
   auto site = std::make_unique<CSite>();
   EXPECT_EQ(site->RegionName, "Unknown");
-  EXPECT_EQ(site->ForestType, "EvenAged");
+  EXPECT_EQ(site->ForestType, ForestKind::EvenAged);
   EXPECT_EQ(site->QSMpInFile, "");
   EXPECT_EQ(site->NrCohorts(), 0);
   EXPECT_FALSE(site->RegionFromCountry);
@@ -59,7 +59,7 @@ TEST(CSite, SumCohortsCountsEachCohortFromItsPlanting) {
   }
   EXPECT_EQ(site->SumLitterfall[2100].v[standsim::BR], 21.0);
 
-  site->ForestType = "NatJuvenation";  // every cohort counts from year 0
+  site->ForestType = ForestKind::NaturalRejuvenation;  // every cohort counts from year 0
   site->SumCohorts();
   EXPECT_EQ(site->SumBiomass[1990].v[standsim::ST], 210.0);
 }

@@ -245,14 +245,14 @@ class CohortInputsTest : public QObject {
 
   void forestTypeSwitchesTheInputsAndTheActionList() {
     window_->RadioGroupManType->SetItemIndex(1);
-    QVERIFY(window_->IsNaturalForest());
-    QCOMPARE(window_->SiteRecord().ForestType, std::string("NatJuvenation"));
+    QVERIFY(window_->NaturalForest());
+    QCOMPARE(window_->SiteRecord().ForestType, ForestKind::NaturalRejuvenation);
     QCOMPARE(Items(*window_->ComboBox1), QStringList({"Thinning", "Clearcut"}));
     QVERIFY(!window_->EditKgr->isHidden());
     QVERIFY(window_->StringGridStemGrowth->isHidden());
     window_->StringGridManagement->ClearRows();
     window_->RadioGroupManType->SetItemIndex(0);
-    QCOMPARE(window_->SiteRecord().ForestType, std::string("EvenAged"));
+    QCOMPARE(window_->SiteRecord().ForestType, ForestKind::EvenAged);
     QCOMPARE(Items(*window_->ComboBox1), QStringList({"Planting", "Thinning", "Clearcut"}));
     QCOMPARE(window_->StringGridManagement->Cell(1, 1), QString("Planting"));
     QCOMPARE(window_->StringGridManagement->Cell(3, 1), QString("-"));

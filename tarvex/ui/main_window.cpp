@@ -79,7 +79,6 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   OpenDialog1Folder = OpenDialog2Folder = SaveDialog1Folder = SaveDialog2Folder = appDataFolder;
 
   RegionChanged = false;
-  NaturalForest = false;
 
   PageControl1->setCurrentWidget(TabSheetSiteInputs);
   PageControlOutput->setCurrentIndex(0);
@@ -294,7 +293,7 @@ std::optional<std::string> TForm1::ShownScenarioText() {
   std::optional<std::string> text;
   try {
     cohort.SpeciesName = ComboBoxSpecies->currentText().toStdString();
-    if (NaturalForest) {
+    if (NaturalForest()) {
       for (auto [edit, value] : {std::pair{EditMaxGrowth, &cohort.MaxGrowth},
                                  std::pair{EditInitBiom, &cohort.InitBiom},
                                  std::pair{EditKgr, &cohort.Kgr}}) {

@@ -142,7 +142,8 @@ class TForm1 : public QMainWindow {
   // No edit since the scenario was started, opened or saved changes what a
   // save would write.
   bool IsScenarioSaved();
-  bool IsNaturalForest() const { return NaturalForest; }
+  // The site's stand is natural rejuvenation, not even-aged.
+  bool NaturalForest() const { return Site->ForestType == ForestKind::NaturalRejuvenation; }
   // The deposition period of the site's last successful reading, passed to
   // GROWTH; 0..0 before one.
   int PeriodFirstYear() const { return Site->FirstYear; }
@@ -288,7 +289,6 @@ class TForm1 : public QMainWindow {
   // ShownScenarioText when the scenario was last started, opened or saved;
   // none when it differs from its file from the start.
   std::optional<std::string> SavedScenario;
-  bool NaturalForest = false;
   bool RegionChanged = false;
   standsim::Read4upEntry Read4upEntry = nullptr;
   standsim::GrowthEntry GrowthEntry = nullptr;

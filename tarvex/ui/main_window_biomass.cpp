@@ -45,7 +45,7 @@ void TForm1::Button1Click() {
   if (RegionChanged || !cohort.HasBiomassData) {
     FormBiomassData->SetDefaults(true, defaults);
     // An even-aged stand loses no stems through turnover.
-    if (!NaturalForest) FormBiomassData->ZeroStemTurnover(false);
+    if (!NaturalForest()) FormBiomassData->ZeroStemTurnover(false);
   } else {
     FormBiomassData->SetDefaults(false, defaults);
     FormBiomassData->SetValues(true, cohort.BiomassData);

@@ -38,7 +38,7 @@ void TForm1::RadioGroupOutClick(RadioGroup* sender) {
   bottom.Minimum = -1;
   bottom.Maximum = PeriodLastYear();
   int start = PeriodFirstYear();
-  if (RadioGroupManType->ItemIndex() != 1) {
+  if (!NaturalForest()) {
     try {
       start = std::max(Site->FirstPlantingYear(), PeriodFirstYear());
     } catch (const TarvexError& e) {

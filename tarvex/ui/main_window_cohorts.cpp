@@ -22,8 +22,6 @@ namespace tarvex {
 namespace {
 
 const char* const kUnknown = "Unknown";
-const char* const kNaturalForestType = "NatJuvenation";
-const char* const kEvenAgedForestType = "EvenAged";
 
 }  // namespace
 
@@ -41,8 +39,8 @@ void TForm1::DisplayCohort() {
   ReadNdep();
   ComboBoxRegions->setEditText(QString::fromStdString(Site->RegionName));
   ComboBoxSpecies->setEditText(QString::fromStdString(Current().SpeciesName));
-  RadioGroupManType->SetItemIndex(Site->ForestType == kNaturalForestType ? 1 : 0);
-  if (NaturalForest) {
+  RadioGroupManType->SetItemIndex(NaturalForest() ? 1 : 0);
+  if (NaturalForest()) {
     EditKgr->setText(QString::fromStdString(FloatToText(Current().Kgr)));
     EditInitBiom->setText(QString::fromStdString(FloatToText(Current().InitBiom)));
     EditMaxGrowth->setText(QString::fromStdString(FloatToText(Current().MaxGrowth)));
@@ -68,7 +66,7 @@ void TForm1::StoreCohortInputs(bool strict) {
   }
   CCohort& cohort = Current();
   cohort.SpeciesName = ComboBoxSpecies->currentText().toStdString();
-  if (NaturalForest) {
+  if (NaturalForest()) {
     const struct {
       QLineEdit* edit;
       double* value;
@@ -109,7 +107,7 @@ void TForm1::Insertnewcohort1Click() {
   }
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
-  if (!NaturalForest) SetManPlant();
+  if (!NaturalForest()) SetManPlant();
   ClearInputCharts();
   ComboBoxSpecies->setCurrentIndex(0);
   ComboBoxSpecies->setEditText(kUnknown);
@@ -193,8 +191,7 @@ void TForm1::ComboBoxRegionsChange() {
 
 void TForm1::RadioGroupManTypeClick() {
   const bool natural = RadioGroupManType->ItemIndex() == 1;
-  NaturalForest = natural;
-  Site->ForestType = natural ? kNaturalForestType : kEvenAgedForestType;
+  Site->ForestType = natural ? ForestKind::NaturalRejuvenation : ForestKind::EvenAged;
   for (QWidget* w : std::initializer_list<QWidget*>{Label9, Label10, Label14, EditKgr,
                                                     EditMaxGrowth, EditInitBiom}) {
     w->setVisible(natural);

@@ -58,7 +58,7 @@ void TForm1::ClearGridRows(StringGrid& grid) { grid.ClearRows(); }
 
 CCai TForm1::CurveFromGrid() const {
   CCai curve;
-  if (NaturalForest) return curve;
+  if (NaturalForest()) return curve;
   for (int r = 1; r < StringGridStemGrowth->RowCount(); ++r) {
     const QString ageText = StringGridStemGrowth->Cell(0, r);
     if (ageText.isEmpty()) continue;
@@ -73,7 +73,7 @@ CCai TForm1::CurveFromGrid() const {
 void TForm1::SaveGrowth(bool strict) {
   // The cohort gets the grid's curve whole or not at all.
   const CCai curve = CurveFromGrid();
-  if (curve.NrDataGrowth == 0 && strict && !NaturalForest) {
+  if (curve.NrDataGrowth == 0 && strict && !NaturalForest()) {
     throw TarvexError("No growth defined for one of the cohorts!");
   }
   Current().Cai = curve;
@@ -152,7 +152,7 @@ CForMan TForm1::ManagementFromGrid() const {
 void TForm1::SaveManActions(bool strict) {
   // The cohort gets the grid's actions whole or not at all.
   const CForMan management = ManagementFromGrid();
-  if (management.NrForManData == 0 && strict && !NaturalForest) {
+  if (management.NrForManData == 0 && strict && !NaturalForest()) {
     throw TarvexError("No management defined for one of the cohorts!");
   }
   Current().ForMan = management;
@@ -292,14 +292,14 @@ void TForm1::CheckBoxDefManagementClick() {
   };
   if (!HasDepositionPeriod()) refuse(kReadDepositionFirst);
   int rotation = 0;
-  if (!NaturalForest) {
+  if (!NaturalForest()) {
     const int species = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
     // A typed name that is not a species of the table has no rotation length.
     if (species < 0) throw TarvexError("Error: first define a species for this cohort!");
     rotation = Tables->Species[static_cast<std::size_t>(species)].Rotation;
   }
   const std::vector<PlannedAction> schedule =
-      DefaultSchedule(NaturalForest, PeriodFirstYear(), PeriodLastYear(), rotation);
+      DefaultSchedule(NaturalForest(), PeriodFirstYear(), PeriodLastYear(), rotation);
   if (schedule.size() > static_cast<std::size_t>(kMaxManagementActions)) {
     refuse("Error: the default management of this period needs " +
            FormatInt(static_cast<int>(schedule.size())) + " actions; a cohort holds at most " +

@@ -48,9 +48,9 @@ bool TForm1::RunModel() {
   // The validation has shown why the deposition could not be read; a run
   // on a period and series that were not read would be wrong.
   if (!NdepRead) return false;
-  auto arguments = std::make_unique<GrowthArguments>(NaturalForest);
+  auto arguments = std::make_unique<GrowthArguments>(NaturalForest());
   for (int c = 0; c < Site->NrCohorts(); ++c) {
-    const std::string refusal = CohortRefusal(Site->Cohort(c), c, NaturalForest);
+    const std::string refusal = CohortRefusal(Site->Cohort(c), c, NaturalForest());
     if (!refusal.empty()) {
       // The user sees the cohort to mend.
       if (c != CurrentCohort) ShowCohort(c);

@@ -83,16 +83,17 @@ void TForm1::New1Click() {
   ComboBoxSpecies->setEditText(ComboBoxSpecies->itemText(0));
   // Cleared as text set by the program, not as an edit of the user.
   EditQsmpFileName->setText(QString());
-  Site = std::make_unique<CSite>();
   // The new site keeps the forest type the window shows.
-  Site->ForestType = NaturalForest ? "NatJuvenation" : "EvenAged";
+  const ForestKind forestType = Site->ForestType;
+  Site = std::make_unique<CSite>();
+  Site->ForestType = forestType;
   Site->AddCohort();
   SetNrCohortsLabel();
   CurrentCohort = 0;
   LabelCohortNumber->setText("Cohort 1");
   UpdateCohortButtons();
   CheckBoxDefManagement->setChecked(false);
-  if (!NaturalForest) SetManPlant();
+  if (!NaturalForest()) SetManPlant();
   ButtonReadNdep->setEnabled(true);
   // An empty scenario holds no work to lose.
   MarkScenarioSaved();

@@ -91,7 +91,7 @@ class MainWindowStartupTest : public QObject {
     QVERIFY(window->Label14->isHidden());
     QVERIFY(window->ButtonReadNdep->isEnabled());
     QVERIFY(window->IsScenarioSaved());
-    QVERIFY(!window->IsNaturalForest());
+    QVERIFY(!window->NaturalForest());
     QCOMPARE(window->CurrentScenarioFolder(), std::string(PROGRAM_DIR) + "/");
     QCOMPARE(QDir::currentPath(), QDir(PROGRAM_DIR).absolutePath());
     // The species defaults come from the file, overlaid by the built-in table.

@@ -130,7 +130,7 @@ class ModelRunTest : public QObject {
     QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetResults);
 
     const CSite& site = window->SiteRecord();
-    QCOMPARE(site.ForestType, std::string("NatJuvenation"));
+    QCOMPARE(site.ForestType, ForestKind::NaturalRejuvenation);
     for (int c = 0; c < 2; ++c) {
       QCOMPARE(Stems(site.Cohort(c).Biomass[1989]), 0.0);
       QVERIFY(Stems(site.Cohort(c).Biomass[1990]) > 0.0);

@@ -208,10 +208,10 @@ class ScenarioCommandsTest : public QObject {
     window_->StringGridManagement->ClearRows();
     dialogs_.answers = {false};
     window_->New1Click();
-    QVERIFY(window_->IsNaturalForest());
+    QVERIFY(window_->NaturalForest());
     QCOMPARE(window_->RadioGroupManType->ItemIndex(), 1);
     QCOMPARE(window_->StringGridManagement->Cell(1, 1), QString());
-    QCOMPARE(window_->SiteRecord().ForestType, std::string("NatJuvenation"));
+    QCOMPARE(window_->SiteRecord().ForestType, ForestKind::NaturalRejuvenation);
   }
 
  private:

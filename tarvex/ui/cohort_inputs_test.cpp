@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;

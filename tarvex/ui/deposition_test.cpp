@@ -4,7 +4,7 @@
 #include <QValueAxis>
 #include <QtTest>
 
-#include "tarvex/ui/chart.h"
+#include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;

@@ -14,8 +14,8 @@
 #include "tarvex/data/site.h"
 #include "tarvex/ui/about_dialog.h"
 #include "tarvex/ui/country_region_dialog.h"
-#include "tarvex/ui/picture_label.h"
-#include "tarvex/ui/user_dialogs.h"
+#include "tarvex/ui/platform/picture_label.h"
+#include "tarvex/ui/platform/user_dialogs.h"
 
 using namespace tarvex;
 

@@ -7,8 +7,8 @@
 #include "standsim/support/fixed_text.h"
 #include "standsim/support/keyed_list_series.h"
 #include "tarvex/data/results_file.h"
-#include "tarvex/ui/qsm_reference.h"
 #include "tarvex/ui/window_fixture.h"
+#include "tarvex/workbench/qsm_reference.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

@@ -8,10 +8,10 @@
 #include <cstring>
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/default_management.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
+#include "tarvex/workbench/default_management.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

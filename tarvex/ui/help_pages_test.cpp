@@ -9,9 +9,9 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "tarvex/ui/help_topics.h"
-#include "tarvex/ui/help_viewer.h"
 #include "tarvex/ui/message_scan.h"
+#include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/workbench/help_topics.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
@@ -78,7 +78,9 @@ QList<MessageSources> MessageSourceTable() {
        {"column_data.cpp", "keyed_list_series.cpp"},
        {QRegularExpression("\\b(fail|fail_in_file|fail_in_line)\\s*\\("), QRegularExpression("\\bASSIGN_TEXT\\s*\\(\\s*\\w*MSG\\b")}},
       {"tarvex/data", {"*.cpp", "*.h"}, workbench},
+      {"tarvex/workbench", {"*.cpp", "*.h"}, workbench},
       {"tarvex/ui", {"*.cpp", "*.h"}, workbench},
+      {"tarvex/ui/platform", {"*.cpp", "*.h"}, workbench},
   };
 }
 

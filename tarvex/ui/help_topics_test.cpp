@@ -8,8 +8,8 @@
 #include <string>
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/help_topics.h"
-#include "tarvex/ui/help_viewer.h"
+#include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/workbench/help_topics.h"
 
 using namespace tarvex;
 

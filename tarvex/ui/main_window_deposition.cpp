@@ -10,9 +10,9 @@
 #include "tarvex/data/read4up_file_name.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
-#include "tarvex/ui/chart.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/path_parts.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/workbench/path_parts.h"
 
 namespace tarvex {
 

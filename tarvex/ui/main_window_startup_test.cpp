@@ -17,10 +17,10 @@
 #include <filesystem>
 
 #include "tarvex/ui/app_data_folder.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/help_viewer.h"
 #include "tarvex/ui/options_store.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;

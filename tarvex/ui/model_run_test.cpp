@@ -9,11 +9,11 @@
 #include <QtTest>
 
 #include "tarvex/data/species_data.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/growth_arguments.h"
-#include "tarvex/ui/radio_group.h"
-#include "tarvex/ui/standsim_library.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
+#include "tarvex/workbench/growth_arguments.h"
+#include "tarvex/workbench/standsim_library.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

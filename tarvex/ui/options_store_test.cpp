@@ -5,9 +5,8 @@
 #include <QtTest>
 #include <vector>
 
-#include "tarvex/ui/float_text.h"
 #include "tarvex/ui/options_store.h"
-#include "tarvex/ui/registry_store.h"
+#include "tarvex/ui/platform/registry_store.h"
 
 using namespace tarvex;
 
@@ -149,25 +148,6 @@ class OptionsStoreTest : public QObject {
     std::vector<OptItem> items{{"LastPath", "string", "/a"}};
     QVERIFY(!SaveOptions(OptVec{"\\", items}));
     QVERIFY(!LoadOptions(OptVec{"", items}));
-  }
-
-  void floatTextIsShortestGeneralForm_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("integral") << 42.0 << "42";
-    QTest::newRow("fraction") << 0.41 << "0.41";
-    QTest::newRow("fifteen digits") << 1.0 / 3.0 << "0.333333333333333";
-    QTest::newRow("smallest fixed") << 0.0001 << "0.0001";
-    QTest::newRow("largest fixed") << 999999999999999.0 << "999999999999999";
-    QTest::newRow("scientific large") << 1e15 << "1E15";
-    QTest::newRow("scientific small") << -1.5e-7 << "-1.5E-7";
-    QTest::newRow("exponent of three digits") << 1e-300 << "1E-300";
-  }
-  void floatTextIsShortestGeneralForm() {
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(FloatToText(value)), text);
   }
 };
 

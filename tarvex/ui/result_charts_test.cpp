@@ -8,8 +8,8 @@
 #include <QValueAxis>
 #include <QtTest>
 
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;

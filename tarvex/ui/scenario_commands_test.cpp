@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "tarvex/ui/country_region_dialog.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;

@@ -14,9 +14,9 @@
 #include <QValueAxis>
 
 #include "tarvex/data/scenario_file.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/help_viewer.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;

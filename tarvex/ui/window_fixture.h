@@ -24,8 +24,9 @@
 #include <string>
 
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/string_grid.h"
-#include "tarvex/ui/user_dialogs.h"
+#include "tarvex/ui/platform/string_grid.h"
+#include "tarvex/ui/platform/user_dialogs.h"
+#include "tarvex/ui/platform/widget_painting.h"
 
 namespace tarvex::testing {
 
@@ -88,17 +89,6 @@ inline std::unique_ptr<TForm1> StartWindow(RecordingDialogs& dialogs,
   setup.ProgramFolder = programFolder;
   setup.EndProcess = [](int code) { throw ProcessEnded{code}; };
   return std::make_unique<TForm1>(setup);
-}
-
-// Lets WIDGET be seen as a user sees it: shown, its charts refreshed on the
-// event loop, and painted. Returns what was painted.
-inline QImage Paint(QWidget& widget) {
-  if (!widget.isVisible()) {
-    widget.show();
-    if (!QTest::qWaitForWindowExposed(&widget)) return {};
-  }
-  QCoreApplication::processEvents();
-  return widget.grab().toImage();
 }
 
 inline std::string WriteFile(const QTemporaryDir& folder, const std::string& name,

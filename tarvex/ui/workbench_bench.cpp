@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QTabWidget>
 
-#include "tarvex/ui/chart.h"
+#include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/window_fixture.h"
 
 namespace tarvex::testing {

@@ -1,4 +1,4 @@
-#include "tarvex/ui/chart.h"
+#include "tarvex/ui/platform/chart.h"
 
 #include <QAreaSeries>
 #include <QGraphicsLayout>

@@ -1,4 +1,4 @@
-#include "tarvex/ui/chart_axis.h"
+#include "tarvex/ui/platform/chart_axis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tarvex/ui/growth_arguments.h"
+#include "tarvex/workbench/growth_arguments.h"
 
 #include <algorithm>
 #include <cstring>

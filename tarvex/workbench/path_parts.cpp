@@ -1,4 +1,4 @@
-#include "tarvex/ui/path_parts.h"
+#include "tarvex/workbench/path_parts.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "tarvex/ui/chart_picture.h"
+#include "tarvex/ui/platform/chart_picture.h"
 
 #include <QBuffer>
 #include <QGraphicsView>
@@ -10,7 +10,7 @@
 
 #include "tarvex/data/atomic_file.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/metafile_device.h"
+#include "tarvex/ui/platform/metafile_device.h"
 
 namespace tarvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "tarvex/ui/help_viewer.h"
+#include "tarvex/ui/platform/help_viewer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "tarvex/ui/help_topics.h"
+#include "tarvex/workbench/help_topics.h"
 
 namespace tarvex {
 namespace {

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <limits>
 
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/window_fixture.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/widget_painting.h"
 
 using namespace tarvex;
 

@@ -1,4 +1,4 @@
-#include "tarvex/ui/program_folder.h"
+#include "tarvex/ui/platform/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -18,9 +18,9 @@
 
 #include "tarvex/data/atomic_file.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/chart_picture.h"
-#include "tarvex/ui/metafile_device.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/chart_picture.h"
+#include "tarvex/ui/platform/metafile_device.h"
 
 using namespace tarvex;
 

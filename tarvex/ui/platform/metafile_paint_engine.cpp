@@ -1,4 +1,4 @@
-#include "tarvex/ui/metafile_paint_engine.h"
+#include "tarvex/ui/platform/metafile_paint_engine.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -15,7 +15,7 @@
 #include <numbers>
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/metafile_records.h"
+#include "tarvex/ui/platform/metafile_records.h"
 
 namespace tarvex {
 namespace {

@@ -1,10 +1,10 @@
-#include "tarvex/ui/picture_label.h"
+#include "tarvex/ui/platform/picture_label.h"
 
 #include <QDir>
 #include <QImageReader>
 #include <QPixmap>
 
-#include "tarvex/ui/program_folder.h"
+#include "tarvex/ui/platform/program_folder.h"
 
 namespace tarvex {
 

@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QVector>
 
-#include "tarvex/ui/chart_axis.h"
+#include "tarvex/ui/platform/chart_axis.h"
 
 class QAreaSeries;
 class QLineSeries;

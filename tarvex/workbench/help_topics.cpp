@@ -1,4 +1,4 @@
-#include "tarvex/ui/help_topics.h"
+#include "tarvex/workbench/help_topics.h"
 
 #include <algorithm>
 #include <charconv>

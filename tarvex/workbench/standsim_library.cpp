@@ -1,4 +1,4 @@
-#include "tarvex/ui/standsim_library.h"
+#include "tarvex/workbench/standsim_library.h"
 
 #include <dlfcn.h>
 

@@ -1,4 +1,4 @@
-#include "tarvex/ui/registry_store.h"
+#include "tarvex/ui/platform/registry_store.h"
 
 #include <QDir>
 #include <QFileInfo>

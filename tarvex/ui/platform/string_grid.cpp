@@ -1,4 +1,4 @@
-#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/platform/string_grid.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "tarvex/ui/metafile_records.h"
+#include "tarvex/ui/platform/metafile_records.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "tarvex/ui/default_management.h"
+#include "tarvex/workbench/default_management.h"
 
 #include "standsim/engine/growth_records.h"
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/platform/string_grid.h"
 
 using namespace tarvex;
 

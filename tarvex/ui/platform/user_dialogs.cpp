@@ -1,4 +1,4 @@
-#include "tarvex/ui/user_dialogs.h"
+#include "tarvex/ui/platform/user_dialogs.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

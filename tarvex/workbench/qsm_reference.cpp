@@ -1,4 +1,4 @@
-#include "tarvex/ui/qsm_reference.h"
+#include "tarvex/workbench/qsm_reference.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/radio_group.h"
 
 #include <QGridLayout>
 #include <QRadioButton>

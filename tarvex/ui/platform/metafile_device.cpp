@@ -1,7 +1,7 @@
-#include "tarvex/ui/metafile_device.h"
+#include "tarvex/ui/platform/metafile_device.h"
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/metafile_paint_engine.h"
+#include "tarvex/ui/platform/metafile_paint_engine.h"
 
 namespace tarvex {
 

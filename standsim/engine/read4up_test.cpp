@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "standsim/engine/standsim_api.h"
-#include "standsim/support/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {

@@ -8,7 +8,7 @@
 #include "standsim/support/fixed_text.h"
 #include "standsim/support/fortran_units.h"
 #include "standsim/support/keyed_list_testing.h"
-#include "standsim/support/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "standsim/support/fixed_text.h"
 #include "standsim/support/fortran_units.h"
-#include "standsim/support/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "standsim/support/file_housekeeping.h"
 #include "standsim/support/fortran_units.h"
-#include "standsim/support/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "standsim/support/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "standsim/support/keyed_list_testing.h"
-#include "standsim/support/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {

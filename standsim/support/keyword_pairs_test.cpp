@@ -8,7 +8,7 @@
 #include <string>
 
 #include "standsim/support/fortran_units.h"
-#include "standsim/support/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {

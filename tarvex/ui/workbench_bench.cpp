@@ -26,7 +26,7 @@ void FirstWindow(benchmark::State& state) {
 BENCHMARK(FirstWindow)->Unit(benchmark::kMillisecond);
 
 void RunAndReplot(benchmark::State& state) {
-  QTemporaryDir folder;
+  const TestFolder folder;
   RecordingDialogs dialogs;
   auto window = StartWindow(dialogs);
   window->Timer1Timer();

@@ -7,7 +7,6 @@
 #include <span>
 
 #include "standsim/engine/growth_call.h"
-#include "standsim/engine/growth_work.h"
 
 namespace standsim {
 
@@ -15,10 +14,10 @@ namespace standsim {
 // a stand older than the tables keeps the values of age 1000.
 inline constexpr int kTableAges = 1000;
 
-// Fills the yearly results of WORK for every cohort of CALL (actions already
-// scattered into WORK) and writes each simulated year's leaf N content into
-// the leaves slot of ctN of the cohort's record in PARAMS. The inputs must
-// have passed REFUSE_GROWTH_INPUT.
-void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWork& work);
+// Writes the results of the years IYR1..IYR2 of every cohort of CALL (zeros
+// where no stand stands) and each simulated year's leaf N content into the
+// leaves slot of ctN of the cohort's record in PARAMS. The inputs must have
+// passed REFUSE_GROWTH_INPUT.
+void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params);
 
 }  // namespace standsim

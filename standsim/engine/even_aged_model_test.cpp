@@ -295,5 +295,28 @@ TEST(EvenAged, AStandOlderThanTheTablesKeepsTheirLastAge) {
   EXPECT_DOUBLE_EQ(site.bio(0, 1200).v[ST] - site.bio(0, 1199).v[ST], Increment(1000));
 }
 
+TEST(EvenAged, EachCohortGetsTablesOfItsOwnPointsAsFarAsItReaches) {
+  // Cohort 1 reaches few ages; cohort 2 has its points and reaches further;
+  // cohort 3 has other expansion factors. Each must grow as it would alone.
+  Site site;
+  site.ncoh = 3;
+  site.add_action(0, 8, ACT_PLANTING);
+  site.add_action(1, 1, ACT_PLANTING);
+  site.add_action(2, 1, ACT_PLANTING);
+  for (int j = 0; j < 2; ++j) site.baf(2, j) = BIOVEC{{0.5, 0.25, 0.125, 0.2, 1.5}};
+  ASSERT_EQ(site.run(), kSuccess);
+  for (int c = 0; c < 3; ++c) {
+    Site alone;
+    alone.add_action(0, site.action(c, 0).YEAR, ACT_PLANTING);
+    for (int j = 0; j < 2; ++j) alone.baf(0, j) = site.baf(c, j);
+    ASSERT_EQ(alone.run(), kSuccess);
+    for (int y = 1; y <= 10; ++y) {
+      for (int i = 0; i < kCompartments; ++i) {
+        EXPECT_EQ(site.bio(c, y).v[i], alone.bio(0, y).v[i]) << "cohort " << c + 1 << ", year " << y;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace standsim::testing

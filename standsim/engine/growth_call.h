@@ -18,6 +18,32 @@
 
 namespace standsim {
 
+// Where the results of one cohort-year go.
+struct YearResultSlots {
+  BIOVEC& biom;
+  BIOVEC& litf;
+  NUTVEC& upt;
+  NUTVEC& soilin;
+
+  void assign(const BIOVEC& b, const BIOVEC& l, const NUTVEC& u, const NUTVEC& s) const {
+    biom = b;
+    litf = l;
+    upt = u;
+    soilin = s;
+  }
+
+  // Every slot zero: the results of a year without a stand, and where the
+  // models write on.
+  void zero() const { assign(BIOVEC{}, BIOVEC{}, NUTVEC{}, NUTVEC{}); }
+};
+
+// The results of a cohort-year that is computed but not returned.
+struct UnreturnedYear {
+  BIOVEC biom, litf;
+  NUTVEC upt, soilin;
+  YearResultSlots slots() { return {biom, litf, upt, soilin}; }
+};
+
 // Management types.
 enum ManagementType : int32_t { MAN_EVEN_AGED = 1, MAN_NATURAL = 2 };
 
@@ -56,6 +82,11 @@ struct GrowthCall {
 
   std::size_t result(int c, int64_t y) const {
     return static_cast<std::size_t>(y - ib) + static_cast<std::size_t>(c) * years();
+  }
+  // The result elements of cohort C in year Y.
+  YearResultSlots slots(int c, int64_t y) const {
+    const std::size_t at = result(c, y);
+    return {biom[at], litf[at], upt[at], soilin[at]};
   }
   double ndep_of(int64_t y) const { return ndep[static_cast<std::size_t>(y) - 1]; }
 };

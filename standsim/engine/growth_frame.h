@@ -7,12 +7,12 @@
 
 namespace standsim {
 
-// Checks the input, scatters the actions by year, runs the stand model of
-// CALL's management type and copies the years IYR1..IYR2 of every cohort
-// into the result arrays. Returns an empty text on success, else the "E:"
-// message. A refused input or a failing model leaves the result arrays and
-// the records untouched; an unknown management type returns zeros for the
-// period. The leaves slot of ctN of every record is written on success only.
+// Checks the input and runs the stand model of CALL's management type, which
+// writes the years IYR1..IYR2 of every cohort into the result arrays.
+// Returns an empty text on success, else the "E:" message. A refused input
+// or a failing model leaves the result arrays and the records untouched; an
+// unknown management type returns zeros for the period. The leaves slot of
+// ctN of every record is written on success only.
 std::string RUN_GROWTH(const GrowthCall& call);
 
 }  // namespace standsim

@@ -24,24 +24,38 @@ constexpr std::array<const char*, 4> kRemovalFlagNames = {"stems", "branches", "
 // can only give nonsense (negative biomass or litterfall, NaN uptake).
 bool usable(double v) { return v >= 0.0 && std::isfinite(v); }
 
+// No place named after a value.
+std::string nowhere() { return {}; }
+
 // The message for an unusable value WHAT of cohort C, empty when V is
-// usable: "E: cohort 1: wood density -5 is negative or not finite", with
-// WHERE (" of year 3") after the value.
-std::string refuse_unusable(int c, const std::string& what, double v, const std::string& where = {}) {
+// usable: "E: cohort 1: wood density -5 is negative or not finite", with the
+// place that WHERE() names (" of year 3") after the value. The texts are
+// made only for a value that is refused, for the checks run on every call.
+template <typename Where = decltype(&nowhere)>
+std::string refuse_unusable(int c, std::string_view what, double v, Where where = &nowhere) {
   if (usable(v)) return {};
-  return cohort(c) + what + " " + REAL_TEXT(v) + where + " is negative or not finite";
+  return cohort(c) + std::string(what) + " " + REAL_TEXT(v) + where() + " is negative or not finite";
 }
 
 // The same for each compartment of V, named after WHAT ("carbon content of stems").
-std::string refuse_unusable(int c, const std::string& what, const BIOVEC& v, const std::string& where = {}) {
+template <typename Where = decltype(&nowhere)>
+std::string refuse_unusable(int c, std::string_view what, const BIOVEC& v, Where where = &nowhere) {
   for (int k = 0; k < kCompartments; ++k) {
-    if (auto m = refuse_unusable(c, what + " of " + kCompartmentNames[k], v.v[k], where); !m.empty()) return m;
+    if (usable(v.v[k])) continue;
+    return refuse_unusable(c, std::string(what) + " of " + kCompartmentNames[k], v.v[k], where);
   }
   return {};
 }
 
 // " at point 3 (age 20)"
-std::string at_point(int j, int32_t age) { return " at point " + text(j + 1) + " (age " + text(age) + ")"; }
+auto at_point(int j, int32_t age) {
+  return [j, age] { return " at point " + text(j + 1) + " (age " + text(age) + ")"; };
+}
+
+// " of year 3"
+auto of_year(int64_t y) {
+  return [y] { return " of year " + text(y); };
+}
 
 std::string year_range(const GrowthCall& call) {
   return text(call.ib) + ".." + text(call.ie);
@@ -90,14 +104,14 @@ std::string refuse_action_values(const GrowthCall& call, int c) {
     const MANACT& action = call.mact_at(c, a);
     // A planting harvests nothing: the models set its percentage to zero.
     if (action.ACTTYPE == ACT_PLANTING) continue;
-    const std::string where = cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
+    const auto where = [&] { return cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": "; };
     if (!(action.PERC >= 0.0 && action.PERC <= 100.0)) {
-      return where + "percentage " + REAL_TEXT(action.PERC) + " outside 0..100";
+      return where() + "percentage " + REAL_TEXT(action.PERC) + " outside 0..100";
     }
     for (std::size_t f = 0; f < kRemovalFlagNames.size(); ++f) {
       // The flag multiplies the harvest taken off the site.
       if (action.REMFLAG[f] != 0 && action.REMFLAG[f] != 1) {
-        return where + "removal flag of " + kRemovalFlagNames[f] + " " + text(action.REMFLAG[f]) +
+        return where() + "removal flag of " + kRemovalFlagNames[f] + " " + text(action.REMFLAG[f]) +
                " is neither 0 nor 1";
       }
     }
@@ -111,14 +125,14 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
   const COHPAR& p = call.cpar[c];
   BIOVEC ct_n = p.ctN;
   ct_n.v[LV] = 0.0;
-  const std::pair<std::string, BIOVEC> vectors[] = {
+  const std::pair<const char*, BIOVEC> vectors[] = {
       {"carbon content", p.CarbonContent}, {"N content", ct_n},          {"Ca content", p.ctCa},
       {"Mg content", p.ctMg},              {"K content", p.ctK},         {"turnover rate", p.TurnOver},
   };
   for (const auto& [what, v] : vectors) {
     if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
   }
-  const std::pair<std::string, double> scalars[] = {
+  const std::pair<const char*, double> scalars[] = {
       {"minimum leaf N content", p.Nlfmin},
       {"maximum leaf N content", p.Nlfmax},
       // A negative exponent drives the leaf N content below zero as the deposition grows.
@@ -134,10 +148,29 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
 // The deposition of the years FIRST..LAST, which a model of cohort C reads.
 std::string refuse_deposition(const GrowthCall& call, int c, int64_t first, int64_t last) {
   for (int64_t y = first; y <= last; ++y) {
-    if (auto m = refuse_unusable(c, "deposition", call.ndep_of(y), " of year " + text(y)); !m.empty()) return m;
+    if (auto m = refuse_unusable(c, "deposition", call.ndep_of(y), of_year(y)); !m.empty()) return m;
   }
   return {};
 }
+
+// Years whose deposition was found usable: cohorts that read the same years
+// are not checked again.
+struct CheckedDeposition {
+  int64_t first = 0, last = -1;
+
+  std::string refuse(const GrowthCall& call, int c, int64_t from, int64_t to) {
+    if (from >= first && to <= last) return {};
+    if (auto m = refuse_deposition(call, c, from, to); !m.empty()) return m;
+    if (from <= last + 1 && to >= first - 1) {  // overlapping or adjacent: one span
+      first = std::min(first, from);
+      last = std::max(last, to);
+    } else {
+      first = from;
+      last = to;
+    }
+    return {};
+  }
+};
 
 // Expansion-factor ages must all differ: the spline divides by the
 // distance of ages that are neighbours in storage or in the search.
@@ -155,7 +188,7 @@ std::string refuse_repeated_ages(const GrowthCall& call, int c) {
   return {};
 }
 
-std::string refuse_even_aged(const GrowthCall& call, int c) {
+std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& deposition) {
   if (auto m = refuse_count(c, call.ncaip[c], "growth points", call); !m.empty()) return m;
   if (auto m = refuse_count(c, call.nbaf[c], "expansion-factor points", call); !m.empty()) return m;
   if (call.ncaip[c] < 1) return cohort(c) + "no growth-curve point";
@@ -166,7 +199,7 @@ std::string refuse_even_aged(const GrowthCall& call, int c) {
     if (auto m = refuse_unusable(c, "growth increment", point.INC, at_point(i, point.AGE)); !m.empty()) return m;
   }
   for (int j = 0; j < call.nbaf[c]; ++j) {
-    const std::string where = at_point(j, call.bafage_at(c, j));
+    const auto where = at_point(j, call.bafage_at(c, j));
     if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, j), where); !m.empty()) return m;
   }
   const int64_t y0 = call.mact_at(c, 0).YEAR;
@@ -191,7 +224,7 @@ std::string refuse_even_aged(const GrowthCall& call, int c) {
     }
     // Year y reads the deposition of max(IYR1, y).
     const int64_t first = std::max<int64_t>(call.iyr1, y0);
-    if (auto m = refuse_deposition(call, c, first, std::max<int64_t>(first, call.iyr2)); !m.empty()) return m;
+    if (auto m = deposition.refuse(call, c, first, std::max<int64_t>(first, call.iyr2)); !m.empty()) return m;
   }
   return {};
 }
@@ -214,9 +247,10 @@ std::string refuse_natural(const GrowthCall& call) {
       if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
     }
     const double initial = call.biom[call.result(c, start)].v[ST];
-    if (auto m = refuse_unusable(c, "initial stem biomass", initial, " of year " + text(start)); !m.empty()) return m;
+    if (auto m = refuse_unusable(c, "initial stem biomass", initial, of_year(start)); !m.empty()) return m;
     // The natural stand reads the first expansion-factor point only.
-    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, 0), " at point 1"); !m.empty()) return m;
+    const auto first_point = [] { return std::string(" at point 1"); };
+    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, 0), first_point); !m.empty()) return m;
   }
   // Every cohort reads the stand's deposition; the first one is named.
   if (auto m = refuse_deposition(call, 0, call.iyr1, call.iyr2); !m.empty()) return m;
@@ -227,6 +261,7 @@ std::string refuse_natural(const GrowthCall& call) {
 
 std::string REFUSE_GROWTH_INPUT(const GrowthCall& call) {
   if (auto m = refuse_scalars(call); !m.empty()) return m;
+  CheckedDeposition deposition;
   for (int c = 0; c < call.ncoh; ++c) {
     // Action 1 is the first stored action, whatever its year and the count.
     if (call.mantype == MAN_EVEN_AGED && call.mact_at(c, 0).ACTTYPE != ACT_PLANTING) {
@@ -239,7 +274,7 @@ std::string REFUSE_GROWTH_INPUT(const GrowthCall& call) {
       if (auto m = refuse_parameters(call, c); !m.empty()) return m;
     }
     if (call.mantype == MAN_EVEN_AGED) {
-      if (auto m = refuse_even_aged(call, c); !m.empty()) return m;
+      if (auto m = refuse_even_aged(call, c, deposition); !m.empty()) return m;
     }
   }
   if (call.mantype == MAN_NATURAL && call.ncoh > 0) return refuse_natural(call);

@@ -195,6 +195,8 @@ TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
        "E: cohort 1: fewer than two expansion-factor points"},
       {"more growth points than the capacity", [](Site& s) { s.ncaip[0] = 9; },
        "E: cohort 1: 9 growth points exceed the capacity of 8"},
+      {"more expansion-factor points than the capacity", [](Site& s) { s.nbaf[1] = 9; },
+       "E: cohort 2: 9 expansion-factor points exceed the capacity of 8"},
       {"equal expansion-factor ages",
        [](Site& s) {
          s.nbaf[1] = 3;
@@ -278,6 +280,12 @@ TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
        "E: cohort 1: deposition -99 of year 5 is negative or not finite"},
       {"deposition not a number in the last year", [](Site& s) { s.ndep[9] = nan; },
        "E: cohort 1: deposition nan of year 10 is negative or not finite"},
+      {"deposition of a year only the second cohort reads",
+       [](Site& s) {
+         s.action(0, 0).YEAR = 5;
+         s.ndep[2] = -1.0;
+       },
+       "E: cohort 2: deposition -1 of year 3 is negative or not finite"},
       {"natural growth rate with a negative Kgr",
        [](Site& s) {
          MakeNatural(s);
@@ -338,6 +346,25 @@ TEST(Growth, ValuesTheModelsDoNotReadAreNotRefused) {
   for (std::size_t k = 0; k < sound.upt.size(); ++k) {
     for (int i = 0; i < kNutrientSlots; ++i) EXPECT_EQ(site.upt[k].v[i], sound.upt[k].v[i]);
   }
+}
+
+TEST(Growth, NaturalStandsHoldNoPointCountsToTheCapacity) {
+  // The natural model reads the first expansion-factor point and no growth
+  // point, so counts beyond NPMAX address nothing and are not refused; the
+  // actions are read by both models and are held to it.
+  Site counted = PlantedSite();
+  counted.mantype = 2;
+  counted.nbaf.assign(counted.ncmax, 1);
+  for (int c = 0; c < counted.ncoh; ++c) counted.biom[counted.year(c, 0)].v[ST] = 500.0;
+  Site beyond = counted;
+  beyond.nbaf.assign(beyond.ncmax, beyond.npmax + 1);
+  beyond.ncaip.assign(beyond.ncmax, beyond.npmax + 1);
+  ASSERT_EQ(counted.run(), kSuccess);
+  ASSERT_EQ(beyond.run(), kSuccess);
+  EXPECT_EQ(std::memcmp(beyond.biom.data(), counted.biom.data(), counted.biom.size() * sizeof(BIOVEC)), 0);
+
+  beyond.nmact[0] = beyond.npmax + 1;
+  EXPECT_EQ(beyond.run(), Padded("E: cohort 1: 9 actions exceed the capacity of 8"));
 }
 
 }  // namespace

@@ -1,60 +1,109 @@
 #include "standsim/engine/natural_model.h"
 
+#include <vector>
+
+#include "standsim/engine/action_schedule.h"
 #include "standsim/engine/biovec_ops.h"
 #include "standsim/engine/growth_constants.h"
 #include "standsim/engine/growth_messages.h"
+#include "standsim/engine/leaf_n_responses.h"
 #include "standsim/engine/stand_budget.h"
 
 namespace standsim {
+namespace {
 
-std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params, GrowthWork& work) {
-  if (call.ncoh == 0) return {};  // no stand, and no deposition to read
-  const int32_t start = call.iyr1 - 1;
+// A cohort's biomass through one year: growth, harvest and mortality.
+struct YearGrowth {
+  BIOVEC bio, removed, exported, dead, now;
+};
+
+// The year of a cohort whose stems stood at ST in the year before, in a
+// stand of stem volume S (m3/ha); S + Kgr is not zero. (Inlined, so that
+// the run of the stems alone computes the stems alone.)
+[[gnu::always_inline]] inline YearGrowth grow(double st, double s, const COHPAR& p, const BIOVEC& factors,
+                                              const YearAction& action) {
+  YearGrowth g;
+  const double inc = p.MaxGrowth / (s + p.Kgr) * st;
+  g.bio = BIOVEC_OF(st + inc) * factors;
+  g.removed = g.bio * BIOVEC_OF(action.fraction);
+  g.exported = g.removed * action.rem;
+  // Mortality takes the stems' rate of every compartment.
+  g.dead = (g.bio - g.removed) * BIOVEC_OF(p.TurnOver.v[ST]);
+  g.now = (g.bio - g.removed) - g.dead;
+  return g;
+}
+
+// The stem volume of the stand in the year before each year of the period,
+// element y - IYR1 for year y: a run of the stems alone, year after year,
+// for the growth of every year depends on every cohort of the year before.
+// Returns the message of the first cohort and year whose growth rate would
+// divide by zero, else an empty text.
+std::string stand_volumes(const GrowthCall& call, std::span<const COHPAR> params,
+                          std::vector<ActionSchedule>& schedules, std::vector<double>& volumes) {
+  std::vector<double> stems(static_cast<std::size_t>(call.ncoh));
+  std::vector<double> to_mass(static_cast<std::size_t>(call.ncoh));  // of a volume, by wood density
   for (int c = 0; c < call.ncoh; ++c) {
-    const double st0 = call.biom[call.result(c, start)].v[ST];
-    work.wbiom[work.at(c, start)] = BIOVEC_OF(st0) * call.bafval_at(c, 0);
+    to_mass[c] = params[c].WoodDensityKg * kVolumeToMass;
+    stems[c] = call.biom[call.result(c, call.iyr1 - 1)].v[ST] * call.bafval_at(c, 0).v[ST];
   }
-
   for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
-    // Stem volume of the whole stand in the previous year, m3/ha.
     double s = 0.0;
+    for (int c = 0; c < call.ncoh; ++c) s += stems[c] / to_mass[c];
+    volumes.push_back(s);
     for (int c = 0; c < call.ncoh; ++c) {
-      s += work.wbiom[work.at(c, y - 1)].v[ST] / (params[c].WoodDensityKg * kVolumeToMass);
-    }
-    const double d = call.ndep_of(y);
-
-    for (int c = 0; c < call.ncoh; ++c) {
-      COHPAR& p = params[c];
-      const std::size_t at = work.at(c, y);
-      const BIOVEC prev = work.wbiom[work.at(c, y - 1)];
-      const double denominator = s + p.Kgr;
-      if (denominator == 0.0) {
+      const COHPAR& p = params[c];
+      if (s + p.Kgr == 0.0) {
         return "E: cohort " + INTEGER_TEXT(c + 1) + ", year " + INTEGER_TEXT(y) +
                ": stem volume of the stand plus Kgr is zero";
       }
-      const double st = prev.v[ST];
-      const double inc = p.MaxGrowth / denominator * st;
-      const BIOVEC bio = BIOVEC_OF(st + inc) * call.bafval_at(c, 0);
-      if (work.acttyp[at] == ACT_PLANTING) work.actperc[at] = 0.0;
-      const BIOVEC removed = bio * BIOVEC_OF(work.actperc[at] / kPercent);
-      const BIOVEC exported = removed * work.actrem[at];
-      // Mortality takes the stems' rate of every compartment.
-      const BIOVEC dead = (bio - removed) * BIOVEC_OF(p.TurnOver.v[ST]);
-      const BIOVEC now = (bio - removed) - dead;
-      work.wbiom[at] = now;
-      BIOVEC turnover = now * p.TurnOver;
-      turnover.v[ST] = 0.0;  // stems have no turnover, only mortality
-      work.wlitf[at] = ((removed - exported) + dead) + turnover;
+      stems[c] = grow(stems[c], s, p, call.bafval_at(c, 0), schedules[c].take(y)).now.v[ST];
+    }
+  }
+  return {};
+}
 
-      const double leaf_n = UPDATE_LEAF_N(p, d);
-      NUTVEC& upt = work.wupt[at];
-      upt.v[NUT_N] = GROSS_N_UPTAKE(bio, prev, turnover, p);
-      if (!IS_EVERGREEN(p)) {
+}  // namespace
+
+std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
+  if (call.ncoh == 0 || call.iyr2 < call.iyr1) return {};  // nothing to simulate
+  std::vector<ActionSchedule> schedules(static_cast<std::size_t>(call.ncoh));
+  for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c, call.iyr1, call.iyr2);
+  std::vector<double> volumes;
+  volumes.reserve(static_cast<std::size_t>(int64_t{call.iyr2} - call.iyr1 + 1));
+  if (std::string failure = stand_volumes(call, params, schedules, volumes); !failure.empty()) return failure;
+
+  // Every year's stand volume known, the cohorts are computed one after the
+  // other, each writing its years in order.
+  LeafNResponses responses(call);
+  for (int c = 0; c < call.ncoh; ++c) {
+    // A copy of the record that the stores into the results cannot touch.
+    COHPAR p = params[c];
+    const BIOVEC factors = call.bafval_at(c, 0);
+    const bool evergreen = IS_EVERGREEN(p);
+    ActionSchedule& schedule = schedules[c];
+    schedule.restart();
+    responses.prepare(p.expNlf, call.iyr1, call.iyr2);
+    BIOVEC prev = BIOVEC_OF(call.biom[call.result(c, call.iyr1 - 1)].v[ST]) * factors;
+    for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
+      const YearGrowth g = grow(prev.v[ST], volumes[static_cast<std::size_t>(y - call.iyr1)], p, factors,
+                                schedule.take(y));
+      BIOVEC turnover = g.now * p.TurnOver;
+      turnover.v[ST] = 0.0;  // stems have no turnover, only mortality
+      const BIOVEC litf = ((g.removed - g.exported) + g.dead) + turnover;
+
+      const double leaf_n = UPDATE_LEAF_N(p, responses.of_year(y));
+      NUTVEC upt{};
+      upt.v[NUT_N] = GROSS_N_UPTAKE(g.bio, prev, turnover, p);
+      if (!evergreen) {
         upt.v[NUT_N] = upt.v[NUT_N] - (turnover.v[LV] - prev.v[LV]) * kEquivalentsN * leaf_n;
       }
-      CATION_UPTAKE(now, prev, exported, p, upt);
-      SOIL_INPUTS(work.wlitf[at], p, work.wsoilin[at]);
+      CATION_UPTAKE(g.now, prev, g.exported, p, upt);
+      NUTVEC soilin{};
+      SOIL_INPUTS(litf, p, soilin);
+      call.slots(c, y).assign(g.now, litf, upt, soilin);
+      prev = g.now;
     }
+    params[c].ctN.v[LV] = p.ctN.v[LV];
   }
   return {};
 }

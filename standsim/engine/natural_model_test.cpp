@@ -137,15 +137,30 @@ TEST(Natural, APlantingChangesNothing) {
   }
 }
 
-TEST(Natural, ADivisionByZeroIsRefused) {
-  // No stems anywhere and Kgr zero: the growth rate has no denominator.
-  Site site = NaturalSite({0.0, 0.0});
-  site.cpar[1].Kgr = 0.0;
-  const Site before = site;
-  EXPECT_EQ(site.run(), Padded("E: cohort 2, year 1: stem volume of the stand plus Kgr is zero"));
-  EXPECT_EQ(site.bio(0, 1).v[ST], kUntouched);
-  EXPECT_EQ(site.cpar[1].ctN.v[LV], before.cpar[1].ctN.v[LV]);
-  EXPECT_EQ(site.cpar[0].ctN.v[LV], before.cpar[0].ctN.v[LV]);
+TEST(Natural, ADivisionByZeroIsRefusedBeforeAnythingIsWritten) {
+  // No stems anywhere and Kgr zero: the growth rate has no denominator, in
+  // the first year, or part-way once both cohorts are clear-cut in year 4.
+  Site first = NaturalSite({0.0, 0.0});
+  first.cpar[1].Kgr = 0.0;
+  Site part_way = NaturalSite({800.0, 300.0});
+  part_way.cpar[1].Kgr = 0.0;
+  part_way.add_action(0, 4, ACT_CLEARCUT, 100.0);
+  part_way.add_action(1, 4, ACT_CLEARCUT, 100.0);
+  const std::pair<Site*, const char*> cases[] = {
+      {&first, "E: cohort 2, year 1: stem volume of the stand plus Kgr is zero"},
+      {&part_way, "E: cohort 2, year 5: stem volume of the stand plus Kgr is zero"},
+  };
+  for (auto [site, message] : cases) {
+    const Site before = *site;
+    EXPECT_EQ(site->run(), Padded(message));
+    for (int c = 0; c < 2; ++c) {
+      for (int y = 1; y <= 10; ++y) {
+        EXPECT_EQ(site->bio(c, y).v[ST], kUntouched) << message << ", year " << y;
+        EXPECT_EQ(site->soil(c, y).v[NUT_C], kUntouched) << message << ", year " << y;
+      }
+      EXPECT_EQ(site->cpar[c].ctN.v[LV], before.cpar[c].ctN.v[LV]) << message;
+    }
+  }
 }
 
 }  // namespace

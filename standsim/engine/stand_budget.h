@@ -9,11 +9,15 @@
 
 namespace standsim {
 
-// Leaf N content under the deposition D, stored into the leaves slot of the
-// cohort's N contents, which the year's later steps use. (The product of the
-// negated exponent and D is the same whichever factor comes first.)
-inline double UPDATE_LEAF_N(COHPAR& p, double d) {
-  const double leaf_n = p.Nlfmin + (1.0 - std::exp(-p.expNlf * d)) * (p.Nlfmax - p.Nlfmin);
+// How the leaf N content responds to the deposition D: the share of the
+// span from Nlfmin to Nlfmax that the leaves do not reach. (The product of
+// the negated exponent and D is the same whichever factor comes first.)
+inline double LEAF_N_RESPONSE(double expnlf, double d) { return std::exp(-expnlf * d); }
+
+// Leaf N content for the year's RESPONSE (LEAF_N_RESPONSE), stored into the
+// leaves slot of the cohort's N contents, which the year's later steps use.
+inline double UPDATE_LEAF_N(COHPAR& p, double response) {
+  const double leaf_n = p.Nlfmin + (1.0 - response) * (p.Nlfmax - p.Nlfmin);
   p.ctN.v[LV] = leaf_n;
   return leaf_n;
 }

@@ -4,10 +4,10 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "standsim/support/file_lines.h"
 #include "standsim/support/fixed_text.h"
 #include "standsim/support/fortran_free_read.h"
 #include "standsim/support/fortran_units.h"
@@ -40,8 +40,7 @@ bool is_blank_line(std::string_view text) { return text.find_first_not_of(std::s
 
 bool is_comment(std::string_view line) { return !line.empty() && line.front() == '!'; }
 
-// One call's reading of a column: its messages, its file and where the data
-// lines start.
+// One call's reading of a column: its messages, and its file, read whole.
 class ColumnReader {
  public:
   ColumnReader(std::string_view routine, std::span<char> errmsg) : routine_(routine), errmsg_(errmsg) {}
@@ -63,8 +62,8 @@ class ColumnReader {
     return fail(std::string(routine_) + ": Cannot read  " + without_trailing_blanks(clean) + "  as a number!");
   }
 
-  // Opens the file of FILE_PIECE and finds the column of SPEC; the unit is
-  // then at the first data line.
+  // Reads the file of FILE_PIECE and finds the column of SPEC; NEXT then
+  // gives the first data line.
   bool open(std::string_view file_piece, std::string_view spec) {
     file_ = without_trailing_blanks(file_piece);
     if (!FILE_EXISTS(file_piece)) return fail(std::string(routine_) + ": File  " + file_ + "  does not exist!");
@@ -74,31 +73,28 @@ class ColumnReader {
     if (!readable) {
       return fail(std::string(routine_) + ": Cannot read the column  " + without_trailing_blanks(TIDY(spec)) + "  of  " + file_);
     }
-    unit_.emplace(file_piece, UnitAccess::read);
-    if (!unit_->is_open()) return fail(std::string(routine_) + ": File  " + file_ + "  cannot be read!");
+    if (!lines_.read(file_piece)) return unreadable();
 
-    std::string line, last_comment;
+    std::string_view line, last_comment;
     int32_t comments = 0;
+    std::size_t data_start = 0;
     for (;;) {
-      const UnitStatus status = UNIT_READ_LINE(unit_->number(), line);
-      if (status == UnitStatus::end_of_file) return fail(std::string(routine_) + ": File  " + file_ + "  holds no data!");
-      if (status != UnitStatus::ok) return unreadable();
+      data_start = lines_.position();
+      if (!lines_.next(line)) return fail(std::string(routine_) + ": File  " + file_ + "  holds no data!");
       if (!is_comment(line)) break;
       ++comments;
-      last_comment = std::move(line);
+      last_comment = line;
     }
-    UNIT_BACKSPACE(unit_->number());
-    lines_before_data_ = comments;
+    lines_.seek(data_start);
     line_number_ = comments;
     if (!byname) return true;
 
-    std::string header;
+    std::string_view header;
     if (comments > 0) {
       header = last_comment.substr(1, line_length);
     } else {
-      if (UNIT_READ_LINE(unit_->number(), header) != UnitStatus::ok) return unreadable();
-      header.resize(std::min(header.size(), line_length));
-      lines_before_data_ = 1;
+      lines_.next(header);
+      header = header.substr(0, line_length);
       line_number_ = 1;
     }
     const std::string_view name_text(name.data(), name.size());
@@ -111,32 +107,19 @@ class ColumnReader {
     return true;
   }
 
-  // Goes back to the first data line.
-  bool rewind() {
-    UNIT_REWIND(unit_->number());
-    std::string line;
-    for (int32_t i = 0; i < lines_before_data_; ++i) {
-      if (UNIT_READ_LINE(unit_->number(), line) != UnitStatus::ok) return unreadable();
-    }
-    line_number_ = lines_before_data_;
-    return true;
-  }
-
   // Reads the next data line: its year (unless WITH_YEAR is false) and the
   // chosen column's value, NaN when the value is absent. Returns false at the
   // end of the file (END set) or on failure (message written).
   bool next(bool with_year, int32_t& year, float& value, bool& end) {
     end = false;
-    std::string line;
+    std::string_view line;
     for (;;) {
-      const UnitStatus status = UNIT_READ_LINE(unit_->number(), line);
-      if (status == UnitStatus::end_of_file) {
+      if (!lines_.next(line)) {
         end = true;
         return false;
       }
-      if (status != UnitStatus::ok) return unreadable();
       ++line_number_;
-      if (line.size() > line_length) line.resize(line_length);
+      line = line.substr(0, line_length);
       if (!is_comment(line) && !is_blank_line(line)) break;
     }
     FreeFormatReader reader(line);
@@ -146,18 +129,23 @@ class ColumnReader {
     for (int32_t i = 1; i < icol_; ++i) reader.skip();
     value = std::numeric_limits<float>::quiet_NaN();
     const FreeReadStatus status = reader.read(value);
-    if (status == FreeReadStatus::bad) return fail_in_line("is not a number!");
-    if (status == FreeReadStatus::value && !std::isfinite(value)) return fail_in_line("is not a finite number!");
+    if (status == FreeReadStatus::bad) return fail_in_line(line_number_, "is not a number!");
+    if (status == FreeReadStatus::value && !std::isfinite(value)) {
+      return fail_in_line(line_number_, "is not a finite number!");
+    }
     return true;
   }
 
   // A valid value as it is stored: times the factor, then plus the offset.
-  // False with a message when that is not finite.
-  bool scale(float& value) {
+  // False with a message naming LINE when that is not finite.
+  bool scale(float& value, int64_t line) {
     value = value * fact_;
     value = value + offs_;
-    return std::isfinite(value) || fail_in_line("is not finite with the factor and the offset!");
+    return std::isfinite(value) || fail_in_line(line, "is not finite with the factor and the offset!");
   }
+
+  // The line of the data line read last.
+  int64_t line_number() const { return line_number_; }
 
   int32_t icol() const { return icol_; }
 
@@ -165,10 +153,10 @@ class ColumnReader {
 
  private:
   bool unreadable() { return fail(std::string(routine_) + ": File  " + file_ + "  cannot be read!"); }
-  // A message about the chosen column of the last data line read.
-  bool fail_in_line(std::string_view what) {
+  // A message about the chosen column of data line LINE.
+  bool fail_in_line(int64_t line, std::string_view what) {
     const int32_t column = std::max(icol_, 1);  // column 0 reads column 1
-    return fail_in_file("Line " + std::to_string(line_number_) + ": column" + I_2_C(column, 4) + " " + std::string(what));
+    return fail_in_file("Line " + std::to_string(line) + ": column" + I_2_C(column, 4) + " " + std::string(what));
   }
 
   std::string_view routine_;
@@ -176,9 +164,8 @@ class ColumnReader {
   std::string file_;
   float fact_ = 1.0f, offs_ = 0.0f;
   int32_t icol_ = 1;
-  int32_t lines_before_data_ = 0;
   int64_t line_number_ = 0;
-  std::optional<OpenedUnit> unit_;
+  FileLines lines_;
 };
 
 // The reference cut into its file name and column selector.
@@ -269,9 +256,15 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
   if (!fits(count)) return beyond_vec();
   if (!reader.open(ref.file, ref.spec)) return;
 
-  // First pass: check the sub-period groups and find the years with data.
+  // One pass over the data lines: check the sub-period groups, keep the
+  // valid values and find the years with data.
+  struct Valid {
+    int64_t line, row;
+    int32_t year;
+    float value;
+  };
+  std::vector<Valid> valid;
   int32_t iymin = iyrb, iymax = iyre;
-  bool has_data = false;
   int32_t year = 0, group_year = 0;
   float value = 0.0f;
   bool end = false;
@@ -283,13 +276,13 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
       return;
     }
     if (value > xmiss) {
-      has_data = true;
+      valid.push_back({reader.line_number(), sub - 1, year, value});
       iymin = std::min(iymin, year);
       iymax = std::max(iymax, year);
     }
   }
   if (!end) return;
-  if (!has_data) {
+  if (valid.empty()) {
     reader.fail_in_file("No data in column" + I_2_C(reader.icol(), 4));
     return;
   }
@@ -300,17 +293,13 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
     return;
   }
 
-  // Second pass: the valid values, scaled, into the table; one row per
-  // sub-period, one element per year from IYMIN.
+  // The valid values, scaled, into the table, in the order of their lines;
+  // one row per sub-period, one element per year from IYMIN.
   std::vector<float> table(static_cast<std::size_t>(years * nsub), 2.0f * xmiss);
-  if (!reader.rewind()) return;
-  for (int64_t n = 1; reader.next(true, year, value, end); ++n) {
-    if (!(value > xmiss) || year < iymin || year > iymax) continue;
-    if (!reader.scale(value)) return;
-    const int64_t row = (n - 1) % nsub;
-    table[static_cast<std::size_t>(row * years + (year - iymin))] = value;
+  for (Valid& v : valid) {
+    if (!reader.scale(v.value, v.line)) return;
+    table[static_cast<std::size_t>(v.row * years + (v.year - iymin))] = v.value;
   }
-  if (!end) return;
 
   for (int64_t row = 0; row < nsub; ++row) {
     const std::span<float> series(table.data() + row * years, static_cast<std::size_t>(years));
@@ -352,7 +341,7 @@ void VARIN00(std::string_view string, int32_t n0, int32_t nbeg, int32_t nend, fl
   bool end = false;
   for (int64_t n = 1; reader.next(false, year, value, end); ++n) {
     if (n > count || !(value > xmiss)) continue;  // lines beyond NEND are read and not stored
-    if (!reader.scale(value)) return;
+    if (!reader.scale(value, reader.line_number())) return;
     vec[static_cast<std::size_t>(first + n - 1)] = value;
     has_data = true;
   }

@@ -55,6 +55,17 @@ bool parse_real(std::string_view item, T& value) {
     value = std::numeric_limits<T>::quiet_NaN();
     return true;
   }
+  if (!item.empty() && (is_digit(item.front()) || item.front() == '.')) {
+    // The common form, digits with a point and an "e" exponent, is read in
+    // place; the value is the same correctly rounded one, and every other
+    // form, and a value beyond the range, takes the way below.
+    T parsed{};
+    const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), parsed);
+    if (ec == std::errc() && end == item.data() + item.size()) {
+      value = negative ? -parsed : parsed;
+      return true;
+    }
+  }
   std::string digits;  // the mantissa's digits, the point left out
   long long point = -1;  // number of digits before the point
   std::size_t i = 0;
@@ -184,8 +195,8 @@ FreeReadStatus FreeFormatReader::read(std::string& value) {
 }
 
 FreeReadStatus FreeFormatReader::skip() {
-  std::string ignored;
-  return read(ignored);
+  std::string_view ignored;
+  return next_item(ignored);
 }
 
 FreeReadStatus FREE_READ(std::string_view text, std::span<int32_t> values) { return read_all(text, values); }

@@ -1,0 +1,57 @@
+// A cohort's management actions in the order of their years, walked forward
+// year by year: what the stand models read of MACT.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "standsim/engine/growth_call.h"
+#include "standsim/engine/growth_records.h"
+
+namespace standsim {
+
+// The action that takes effect in one year, as the models use it: a planting
+// harvests nothing, the harvested fraction is the percentage / 100, and the
+// removal factors are by compartment (branches, roots twice, leaves, stems).
+// No action is type ACT_NONE with nothing harvested.
+struct YearAction {
+  int32_t year = 0;
+  int32_t type = ACT_NONE;
+  double perc = 0.0;
+  double fraction = 0.0;
+  BIOVEC rem{};
+};
+
+class ActionSchedule {
+ public:
+  // Takes the actions 1..NMACT of cohort C in the years FIRST..LAST; of two
+  // actions of one year the later in stored order counts. Reuses the
+  // storage of earlier cohorts.
+  void build(const GrowthCall& call, int c, int64_t first, int64_t last);
+
+  // The action of year Y. Years must not decrease from one call to the next
+  // (since BUILD or RESTART); actions of skipped years are passed over.
+  const YearAction& take(int64_t y) {
+    while (next_ < by_year_.size() && by_year_[next_].year < y) ++next_;
+    if (next_ == by_year_.size() || by_year_[next_].year != y) return kNoAction;
+    return by_year_[next_++];
+  }
+
+  void restart() { next_ = 0; }
+
+  // The years of the plantings, in increasing order.
+  template <typename Visit>
+  void for_each_planting(Visit visit) const {
+    for (const YearAction& a : by_year_) {
+      if (a.type == ACT_PLANTING) visit(a.year);
+    }
+  }
+
+ private:
+  static constexpr YearAction kNoAction{};
+  std::vector<YearAction> by_year_;
+  std::vector<const MANACT*> stored_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace standsim

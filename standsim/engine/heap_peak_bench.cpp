@@ -1,0 +1,53 @@
+// The operator new and delete of the benchmark program: they count the heap
+// held, for START_HEAP_PEAK and HEAP_PEAK.
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "standsim/engine/bench_heap_peak.h"
+
+namespace {
+
+std::atomic<std::size_t> heap_now{0}, heap_peak{0}, heap_start{0};
+
+void NOTE_ALLOCATION(void* p) {
+  if (p == nullptr) return;
+  const std::size_t now = heap_now += malloc_usable_size(p);
+  std::size_t peak = heap_peak.load();
+  while (now > peak && !heap_peak.compare_exchange_weak(peak, now)) {
+  }
+}
+
+}  // namespace
+
+namespace standsim::benchmarking {
+
+void START_HEAP_PEAK() {
+  heap_start = heap_now.load();
+  heap_peak = heap_start.load();
+}
+
+std::size_t HEAP_PEAK() { return heap_peak.load() - heap_start.load(); }
+
+}  // namespace standsim::benchmarking
+
+// The replaced operators take their memory from malloc, which the compiler
+// cannot see through once they are inlined.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+void* operator new(std::size_t size) {
+  void* p = std::malloc(size == 0 ? 1 : size);
+  if (p == nullptr) throw std::bad_alloc();
+  NOTE_ALLOCATION(p);
+  return p;
+}
+
+void operator delete(void* p) noexcept {
+  if (p == nullptr) return;
+  heap_now -= malloc_usable_size(p);
+  std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }

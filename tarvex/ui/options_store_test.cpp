@@ -1,12 +1,12 @@
 // The options store over the registry stand-in: round trips of the three
 // types and the results when an option cannot be written or read.
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <vector>
 
 #include "tarvex/ui/options_store.h"
 #include "tarvex/ui/platform/registry_store.h"
+#include "testing/test_folder.h"
 
 using namespace tarvex;
 
@@ -28,13 +28,13 @@ class OptionsStoreTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> config_;
+  std::unique_ptr<TestFolder> config_;
 
  private slots:
   // Every case starts on a fresh user configuration folder.
   void init() {
-    config_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    config_ = std::make_unique<TestFolder>();
+    qputenv("XDG_CONFIG_HOME", config_->path().c_str());
   }
 
   void firstStartReadsEmptyFolders() {
@@ -133,7 +133,7 @@ class OptionsStoreTest : public QObject {
 
   void unreachableStoreFailsBothWays() {
     // The configuration folder is a plain file, so no store can be made in it.
-    const QString blocked = config_->filePath("not-a-folder");
+    const QString blocked = QString::fromStdString(config_->file("not-a-folder"));
     QFile file(blocked);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <QStandardPaths>
 #include <QStringList>
@@ -79,8 +78,8 @@ class RecordingDialogs final : public UserDialogs {
 // one, and the application-data folder lies in a scratch folder of the test.
 inline void UseTestSettings() {
   QStandardPaths::setTestModeEnabled(true);
-  static const QTemporaryDir data;
-  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  static const TestFolder data;
+  qputenv("XDG_DATA_HOME", data.path().c_str());
 }
 
 inline std::unique_ptr<TForm1> StartWindow(RecordingDialogs& dialogs,

@@ -9,8 +9,8 @@
 #include "standsim/engine/growth_call.h"
 #include "standsim/engine/growth_frame.h"
 #include "standsim/engine/standsim_api.h"
-#include "standsim/support/fixed_text.h"
-#include "standsim/support/process_stop.h"
+#include "standsim/support/fortran_runtime/process_stop.h"
+#include "standsim/support/text/fixed_text.h"
 
 namespace standsim {
 namespace {

@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "standsim/engine/standsim_api.h"
-#include "standsim/support/basekit_fil2list.h"
-#include "standsim/support/fixed_text.h"
-#include "standsim/support/fortran_free_read.h"
-#include "standsim/support/keyed_list.h"
-#include "standsim/support/keyed_list_series.h"
-#include "standsim/support/line_items.h"
-#include "standsim/support/text_array.h"
+#include "standsim/support/fortran_runtime/fortran_free_read.h"
+#include "standsim/support/keyed_lists/basekit_fil2list.h"
+#include "standsim/support/keyed_lists/keyed_list.h"
+#include "standsim/support/keyed_lists/keyed_list_series.h"
+#include "standsim/support/text/fixed_text.h"
+#include "standsim/support/text/line_items.h"
+#include "standsim/support/text/text_array.h"
 
 namespace standsim {
 namespace {

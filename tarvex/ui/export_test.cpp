@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QtTest>
 
-#include "standsim/support/basekit_fil2list.h"
-#include "standsim/support/fixed_text.h"
-#include "standsim/support/keyed_list_series.h"
+#include "standsim/support/keyed_lists/basekit_fil2list.h"
+#include "standsim/support/keyed_lists/keyed_list_series.h"
+#include "standsim/support/text/fixed_text.h"
 #include "tarvex/data/results_file.h"
 #include "tarvex/ui/qsm_reference.h"
 #include "tarvex/ui/window_fixture.h"

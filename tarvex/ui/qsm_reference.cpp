@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "standsim/support/basekit_fil2list.h"
-#include "standsim/support/keyed_list.h"
+#include "standsim/support/keyed_lists/basekit_fil2list.h"
+#include "standsim/support/keyed_lists/keyed_list.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/results_file.h"
 

@@ -72,11 +72,11 @@ extern "C" void GROWTH(const int32_t* MANTYPE, const int32_t* IB, const int32_t*
   using namespace standsim;
   std::string message;
   try {
-    message = RUN_GROWTH(view_of(MANTYPE, IB, IE, NCMAX, NCOH, IYR1, IYR2, NPMAX, CPAR, CAIP,
+    message = run_growth(view_of(MANTYPE, IB, IE, NCMAX, NCOH, IYR1, IYR2, NPMAX, CPAR, CAIP,
                                  BAFAGE, BAFVAL, MACT, NMACT, NBAF, NCAIP, NDEP, BIOM, LITF, UPT,
                                  SOILIN));
   } catch (const std::bad_alloc&) {
-    STOP_PROCESS("standsim: out of memory in GROWTH");
+    stop_process("standsim: out of memory in GROWTH");
   }
-  STR2BYTE(PADDED(message, kMessageBytes), kMessageBytes, ERRMSG);
+  STR2BYTE(padded(message, kMessageBytes), kMessageBytes, ERRMSG);
 }

@@ -130,8 +130,8 @@ class ExportTest : public QObject {
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
 
     auto list = std::make_unique<standsim::KEYLIST>();
-    standsim::ASSIGN_TEXT(list->LISTFILE, qsm);
-    QCOMPARE(standsim::FIL2LIST(*list).kind, standsim::FIL2LIST_OVERFLOW::NONE);
+    standsim::assign_text(list->LISTFILE, qsm);
+    QCOMPARE(standsim::FIL2LIST(*list).kind, standsim::Fil2listOverflow::NONE);
     const auto lines = Lines(ReadFile(results.toStdString()));
     for (int j = 1; j <= kQsmReferenceColumns; ++j) {
       const std::string_view name = ResultColumnNames[static_cast<std::size_t>(j - 1)];

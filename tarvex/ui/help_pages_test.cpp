@@ -74,14 +74,14 @@ QList<MessageSources> MessageSourceTable() {
   // What the column-data readers leave in their message.
   const QList<QRegularExpression> columnData = {
       QRegularExpression("\\b(fail|fail_in_file|fail_in_line)\\s*\\("),
-      QRegularExpression("\\bASSIGN_TEXT\\s*\\(\\s*\\w*MSG\\b")};
+      QRegularExpression("\\bassign_text\\s*\\(\\s*\\w*MSG\\b")};
   return {
       // GROWTH and READ4UP return their messages; GROWTH builds its refusals
       // from what it is handed and from tables of what it checks.
       {"standsim/engine",
        {"*.cpp", "*.h"},
        {QRegularExpression("\\breturn\\b"), QRegularExpression("\\bmessage\\s*="),
-        QRegularExpression("\\bSTOP_PROCESS\\s*\\("),
+        QRegularExpression("\\bstop_process\\s*\\("),
         QRegularExpression("\\b(refuse_unusable|refuse_count)\\s*\\("),
         QRegularExpression("\\bstd::pair\\s*[<{]"), nameTables}},
       // The column-data readers behind READ4UP; the rest of the support

@@ -47,7 +47,7 @@ class ColumnReader {
 
   // Assigns the message and returns false, so a failing step can return it.
   bool fail(std::string_view message) {
-    ASSIGN_TEXT(errmsg_, message);
+    assign_text(errmsg_, message);
     return false;
   }
   bool fail_in_file(std::string_view message) { return fail(std::string(routine_) + ": File " + file_ + ": " + std::string(message)); }
@@ -66,7 +66,7 @@ class ColumnReader {
   // gives the first data line.
   bool open(std::string_view file_piece, std::string_view spec) {
     file_ = without_trailing_blanks(file_piece);
-    if (!FILE_EXISTS(file_piece)) return fail(std::string(routine_) + ": File  " + file_ + "  does not exist!");
+    if (!file_exists(file_piece)) return fail(std::string(routine_) + ": File  " + file_ + "  does not exist!");
     std::array<char, name_length> name;
     bool byname = false, readable = true;
     COLSPEC(spec, fact_, offs_, name, byname, icol_, &readable);
@@ -196,7 +196,7 @@ void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> na
   fact = 1.0f;
   offs = 0.0f;
   icol = 1;
-  ASSIGN_TEXT(name, "");
+  assign_text(name, "");
   byname = false;
   int32_t first = 0, last = 0;
   TRIMPOS(line, first, last);
@@ -216,7 +216,7 @@ void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> na
   if (!column.empty() && column.front() == '\\') {
     read_into(column.substr(1), icol);
   } else {
-    ASSIGN_TEXT(name, column);
+    assign_text(name, column);
     byname = true;
     icol = 0;
   }

@@ -35,9 +35,9 @@ class ColumnData : public testing::Test {
   };
   static Result read01(const std::string& reference, int32_t iyrb, int32_t iyre, int32_t nsub = 1, int32_t n0 = 1980) {
     Result r{std::vector<float>(41, UNTOUCHED), std::string(128, ' ')};
-    VARIN01(PADDED(reference, 256), n0, iyrb, iyre, nsub, XMISS, r.vec, r.message);
-    EXPECT_FALSE(UNIT_IS_OPEN(101)) << "the file is left open";
-    EXPECT_EQ(LOWEST_FREE_UNIT(), 101);
+    VARIN01(padded(reference, 256), n0, iyrb, iyre, nsub, XMISS, r.vec, r.message);
+    EXPECT_FALSE(unit_is_open(101)) << "the file is left open";
+    EXPECT_EQ(lowest_free_unit(), 101);
     r.message.erase(r.message.find_last_not_of(' ') + 1);
     return r;
   }
@@ -281,14 +281,14 @@ TEST_F(ColumnData, AMessageIsCutToTheBufferAndSuccessKeepsTheOldOne) {
 
 TEST_F(ColumnData, UnitsTakenByTheCallerStayOpenAndTheReadersAreFreed) {
   write("series.dat", series_file);
-  ASSERT_TRUE(UNIT_OPEN(101, "series.dat", UnitAccess::read));
+  ASSERT_TRUE(unit_open(101, "series.dat", UnitAccess::read));
   std::vector<float> vec(41, 0.0f);
   std::string message(128, ' ');
   VARIN01("series.dat;A", 1980, 1990, 2000, 1, XMISS, vec, message);
   VARIN01("series.dat;none", 1980, 1990, 2000, 1, XMISS, vec, message);
-  EXPECT_TRUE(UNIT_IS_OPEN(101));
-  EXPECT_EQ(LOWEST_FREE_UNIT(), 102);
-  UNIT_CLOSE(101);
+  EXPECT_TRUE(unit_is_open(101));
+  EXPECT_EQ(lowest_free_unit(), 102);
+  unit_close(101);
 }
 
 TEST_F(ColumnData, Varin00ReadsOneValuePerDataLine) {
@@ -322,10 +322,10 @@ TEST_F(ColumnData, Varin00ReadsOneValuePerDataLine) {
     SCOPED_TRACE(c.reference);
     std::vector<float> vec(6, UNTOUCHED);
     std::string message(128, ' ');
-    VARIN00(PADDED(c.reference, 256), 1, c.nbeg, c.nend, XMISS, vec, message);
-    EXPECT_EQ(message, PADDED(c.message, 128));
+    VARIN00(padded(c.reference, 256), 1, c.nbeg, c.nend, XMISS, vec, message);
+    EXPECT_EQ(message, padded(c.message, 128));
     EXPECT_EQ(vec, c.values);
-    EXPECT_FALSE(UNIT_IS_OPEN(101));
+    EXPECT_FALSE(unit_is_open(101));
   }
 }
 
@@ -361,7 +361,7 @@ TEST(ColumnSpec, ParsesFactorColumnAndOffset) {
     EXPECT_EQ(readable, c.readable);
     EXPECT_EQ(fact, c.fact);
     EXPECT_EQ(offs, c.offs);
-    EXPECT_EQ(std::string(name.begin(), name.end()), PADDED(c.name, 32));
+    EXPECT_EQ(std::string(name.begin(), name.end()), padded(c.name, 32));
     EXPECT_EQ(byname, c.byname);
     EXPECT_EQ(icol, c.icol);
   }

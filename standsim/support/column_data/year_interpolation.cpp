@@ -13,7 +13,7 @@ void vecintp(int32_t n0, int32_t ib, int32_t ie, float xmiss, std::span<float> v
     ierr = 2;
     return;
   }
-  if (static_cast<int64_t>(ie) - n0 >= static_cast<int64_t>(vec.size())) STOP_PROCESS("vecintp: IE beyond the end of VEC!");
+  if (static_cast<int64_t>(ie) - n0 >= static_cast<int64_t>(vec.size())) stop_process("vecintp: IE beyond the end of VEC!");
   const auto at = [&](int64_t index) -> float& { return vec[static_cast<std::size_t>(index - n0)]; };
   const auto valid = [&](int64_t index) { return at(index) > xmiss; };
 
@@ -36,7 +36,7 @@ void vecintp(int32_t n0, int32_t ib, int32_t ie, float xmiss, std::span<float> v
 
 float tabintp(int32_t n, std::span<const int32_t> iyv, std::span<const float> vec, int32_t iyear) {
   if (n < 1 || static_cast<std::size_t>(n) > iyv.size() || static_cast<std::size_t>(n) > vec.size()) {
-    STOP_PROCESS("tabintp: N outside the tables IYV and VEC!");
+    stop_process("tabintp: N outside the tables IYV and VEC!");
   }
   const std::size_t last = static_cast<std::size_t>(n) - 1;
   if (iyear <= iyv[0]) return vec[0];

@@ -28,15 +28,15 @@ std::string_view without_trailing_blanks(std::string_view text) {
 template <typename Edit>
 void copy_lines(const char* routine, std::string_view src, std::string_view dst, Edit edit) {
   OpenedUnit in(src, UnitAccess::read);
-  STOP_UNLESS_OPEN(in, routine, src);
+  stop_unless_open(in, routine, src);
   ReplacingUnit out(dst);
-  if (!out.is_open()) STOP_PROCESS(std::string(routine) + ": cannot create file " + OPEN_NAME(dst));
+  if (!out.is_open()) stop_process(std::string(routine) + ": cannot create file " + open_name(dst));
   std::string line;
-  while (UNIT_READ_LINE(in.number(), line) == UnitStatus::ok) {
+  while (unit_read_line(in.number(), line) == UnitStatus::ok) {
     line.resize(kLineLength, ' ');
     if (const std::optional<std::string_view> kept = edit(std::string_view(line))) out.write_line(*kept);
   }
-  if (!out.commit()) STOP_PROCESS(std::string(routine) + ": cannot write file " + OPEN_NAME(dst));
+  if (!out.commit()) stop_process(std::string(routine) + ": cannot write file " + open_name(dst));
 }
 
 }  // namespace
@@ -66,16 +66,16 @@ void ECHOPAR(std::string_view progname, int32_t iu, std::string_view prefix, std
   if (!in.is_open()) return;
   const int32_t unit = std::abs(iu);
   const std::string head(prefix);
-  UNIT_WRITE_LINE(unit, head + "-- Begin: Parameters used by " + std::string(progname) + " --");
+  unit_write_line(unit, head + "-- Begin: Parameters used by " + std::string(progname) + " --");
   std::string line;
-  while (UNIT_READ_LINE(in.number(), line) == UnitStatus::ok) {
+  while (unit_read_line(in.number(), line) == UnitStatus::ok) {
     line.resize(std::min(line.size(), kLineLength));
     const std::size_t first = line.find_first_not_of(' ');
     const std::string_view text =
         first == std::string::npos ? std::string_view() : without_trailing_blanks(std::string_view(line).substr(first));
-    UNIT_WRITE_LINE(unit, head + std::string(text));
+    unit_write_line(unit, head + std::string(text));
   }
-  UNIT_WRITE_LINE(unit, head + "-- End: Parameters used by " + std::string(progname) + " --");
+  unit_write_line(unit, head + "-- End: Parameters used by " + std::string(progname) + " --");
 }
 
 }  // namespace standsim

@@ -59,13 +59,13 @@ TEST(Echopar, FramesTheParameterFileOnTheCallersUnit) {
   TestFolder folder;
   const std::string par = folder.write("run.par", "   alpha = 1   \nbeta=2\n\n");
   const std::string report = folder.file("report.txt");
-  ASSERT_TRUE(UNIT_OPEN(7, report, UnitAccess::write));
+  ASSERT_TRUE(unit_open(7, report, UnitAccess::write));
   ECHOPAR("prog  ", -7, "> ", par);
   ECHOPAR("prog", 0, "> ", par);
   ECHOPAR("prog", 7, "> ", folder.file("missing.par"));
-  EXPECT_TRUE(UNIT_IS_OPEN(7));
-  UNIT_WRITE_LINE(7, "after");
-  UNIT_CLOSE(7);
+  EXPECT_TRUE(unit_is_open(7));
+  unit_write_line(7, "after");
+  unit_close(7);
   EXPECT_EQ(contents(report),
             "> -- Begin: Parameters used by prog   --\n"
             "> alpha = 1\n"

@@ -14,7 +14,7 @@ namespace {
 
 std::string next_line(int32_t unit) {
   std::string line = "(none)";
-  UNIT_READ_LINE(unit, line);
+  unit_read_line(unit, line);
   return line;
 }
 
@@ -22,17 +22,17 @@ TEST(Freeunit, GivesTheLowestUnitNoFileUses) {
   TestFolder folder;
   const std::string path = folder.write("a.txt", "a\n");
   EXPECT_EQ(FREEUNIT(), 101);
-  ASSERT_TRUE(UNIT_OPEN(101, path, UnitAccess::read));
-  ASSERT_TRUE(UNIT_OPEN(102, path, UnitAccess::read));
+  ASSERT_TRUE(unit_open(101, path, UnitAccess::read));
+  ASSERT_TRUE(unit_open(102, path, UnitAccess::read));
   EXPECT_EQ(FREEUNIT(), 103);
-  UNIT_CLOSE(102);
+  unit_close(102);
   EXPECT_EQ(FREEUNIT(), 102);
-  UNIT_CLOSE(101);
+  unit_close(101);
 }
 
 TEST(Backlines, StepBackAndSkipLinesOnTheCallersUnit) {
   TestFolder folder;
-  ASSERT_TRUE(UNIT_OPEN(7, folder.write("abcd.txt", "a\nb\nc\nd\n"), UnitAccess::read));
+  ASSERT_TRUE(unit_open(7, folder.write("abcd.txt", "a\nb\nc\nd\n"), UnitAccess::read));
   SKIPLINES(7, 2);
   EXPECT_EQ(next_line(7), "c");
   BACKLINES(7, 2);
@@ -47,17 +47,17 @@ TEST(Backlines, StepBackAndSkipLinesOnTheCallersUnit) {
   EXPECT_EQ(next_line(7), "d");
   BACKLINES(7, 10);
   EXPECT_EQ(next_line(7), "a");
-  EXPECT_TRUE(UNIT_IS_OPEN(7));
-  UNIT_CLOSE(7);
+  EXPECT_TRUE(unit_is_open(7));
+  unit_close(7);
 }
 
 TEST(Delfile, DeletesAFileOpenOrNot) {
   TestFolder folder;
   const std::string open_file = folder.write("open.txt", "x\n");
-  ASSERT_TRUE(UNIT_OPEN(150, open_file, UnitAccess::read));
+  ASSERT_TRUE(unit_open(150, open_file, UnitAccess::read));
   DELFILE(open_file);
   EXPECT_FALSE(std::filesystem::exists(open_file));
-  EXPECT_FALSE(UNIT_IS_OPEN(150));
+  EXPECT_FALSE(unit_is_open(150));
 
   const std::string closed_file = folder.write("closed.txt", "x\n");
   DELFILE("  " + closed_file);
@@ -105,7 +105,7 @@ TEST_F(Tmpdir, TakesTheFolderNamedInTmpDat) {
 }
 
 TEST_F(Tmpdir, IsBlankWithoutAPointerFile) {
-  if (FILE_EXISTS("\\tmp.dat")) GTEST_SKIP() << "this machine has a /tmp.dat";
+  if (file_exists("\\tmp.dat")) GTEST_SKIP() << "this machine has a /tmp.dat";
   EXPECT_EQ(tmpdir(8), "        ");
   folder_.write("tmp.dat", "");
   EXPECT_EQ(tmpdir(8), "        ");

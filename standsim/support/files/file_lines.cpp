@@ -16,7 +16,7 @@ bool FileLines::read(std::string_view file_name) {
   struct Close {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
-  const std::unique_ptr<std::FILE, Close> file(std::fopen(OPEN_NAME(file_name).c_str(), "rb"));
+  const std::unique_ptr<std::FILE, Close> file(std::fopen(open_name(file_name).c_str(), "rb"));
   if (!file) return false;
   struct stat info;
   if (::fstat(::fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode)) {

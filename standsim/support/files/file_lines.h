@@ -12,7 +12,7 @@ namespace standsim {
 
 class FileLines {
  public:
-  // Reads the file named as file units name it (OPEN_NAME). False when it
+  // Reads the file named as file units name it (open_name). False when it
   // cannot be opened or read; there are then no lines.
   bool read(std::string_view file_name);
 

@@ -38,9 +38,9 @@ std::string FULLPATH(std::string_view dir, std::string_view file) {
   const std::size_t f = static_cast<std::size_t>(first - 1);
   const std::string_view name = without_trailing_blanks(file.substr(f));
   const bool drive = f + 1 < file.size() && file[f + 1] == ':';
-  if (file[f] == '.' || is_folder_separator(file[f]) || drive) return PADDED(name, length);
+  if (file[f] == '.' || is_folder_separator(file[f]) || drive) return padded(name, length);
   const std::string folder = TIDY(dir);
-  return PADDED(std::string(without_trailing_blanks(folder)) + std::string(name), length);
+  return padded(std::string(without_trailing_blanks(folder)) + std::string(name), length);
 }
 
 std::string EXTDIR(std::string_view dir) {
@@ -56,19 +56,19 @@ std::string EXTDIR(std::string_view dir) {
 
 std::string ADDEXT(std::string_view string, std::string_view ext) {
   const std::size_t length = string.size() + ext.size();
-  if (ext.empty()) return PADDED(string, length);
+  if (ext.empty()) return padded(string, length);
   const std::size_t p = extension_marker(string, ext.front());
   const std::string_view name = without_trailing_blanks(string);
-  if (p == 0) return PADDED(std::string(name) + std::string(ext), length);
-  if (p != name.size()) return PADDED(string, length);
-  return PADDED(std::string(name) + std::string(ext.substr(1)), length);
+  if (p == 0) return padded(std::string(name) + std::string(ext), length);
+  if (p != name.size()) return padded(string, length);
+  return padded(std::string(name) + std::string(ext.substr(1)), length);
 }
 
 std::string NEWEXT(std::string_view string, std::string_view ext) {
   if (ext.empty()) return std::string(string);
   const std::size_t p = extension_marker(string, ext.front());
-  if (p > 0) return PADDED(std::string(string.substr(0, p)) + std::string(ext.substr(1)), string.size());
-  return PADDED(std::string(without_trailing_blanks(string)) + std::string(ext), string.size());
+  if (p > 0) return padded(std::string(string.substr(0, p)) + std::string(ext.substr(1)), string.size());
+  return padded(std::string(without_trailing_blanks(string)) + std::string(ext), string.size());
 }
 
 }  // namespace standsim

@@ -11,7 +11,7 @@
 
 namespace standsim {
 
-ReplacingUnit::ReplacingUnit(std::string_view target) : target_(OPEN_NAME(target)) {
+ReplacingUnit::ReplacingUnit(std::string_view target) : target_(open_name(target)) {
   if (target_.empty()) return;
   std::vector<char> name(target_.begin(), target_.end());
   for (const char c : std::string_view(".~XXXXXX")) name.push_back(c);
@@ -29,8 +29,8 @@ ReplacingUnit::ReplacingUnit(std::string_view target) : target_(OPEN_NAME(target
   }
   ::close(fd);
   temporary_ = name.data();
-  const int32_t unit = LOWEST_FREE_UNIT();
-  if (unit > 0 && UNIT_OPEN(unit, temporary_, UnitAccess::write)) {
+  const int32_t unit = lowest_free_unit();
+  if (unit > 0 && unit_open(unit, temporary_, UnitAccess::write)) {
     unit_ = unit;
   } else {
     std::remove(temporary_.c_str());
@@ -39,12 +39,12 @@ ReplacingUnit::ReplacingUnit(std::string_view target) : target_(OPEN_NAME(target
 }
 
 ReplacingUnit::~ReplacingUnit() {
-  if (unit_ > 0) UNIT_CLOSE(unit_);
+  if (unit_ > 0) unit_close(unit_);
   if (!temporary_.empty()) std::remove(temporary_.c_str());
 }
 
 void ReplacingUnit::write_line(std::string_view line) {
-  if (unit_ <= 0 || UNIT_WRITE_LINE(unit_, line) != UnitStatus::ok) {
+  if (unit_ <= 0 || unit_write_line(unit_, line) != UnitStatus::ok) {
     failed_ = true;
     return;
   }
@@ -53,7 +53,7 @@ void ReplacingUnit::write_line(std::string_view line) {
 
 bool ReplacingUnit::commit() {
   if (unit_ <= 0) return false;
-  const bool closed = UNIT_CLOSE(unit_) == UnitStatus::ok;
+  const bool closed = unit_close(unit_) == UnitStatus::ok;
   unit_ = -1;
   struct stat info;
   const bool complete = closed && !failed_ && ::stat(temporary_.c_str(), &info) == 0 &&

@@ -12,7 +12,7 @@ namespace standsim {
 class ReplacingUnit {
  public:
   // Creates the temporary file for TARGET (a fixed-length file name, see
-  // OPEN_NAME) on the lowest free unit.
+  // open_name) on the lowest free unit.
   explicit ReplacingUnit(std::string_view target);
   // Closes and removes the temporary file unless it was committed.
   ~ReplacingUnit();

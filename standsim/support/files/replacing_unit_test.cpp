@@ -36,7 +36,7 @@ TEST(ReplacingUnit, ReplacesTheTargetOnlyOnCommitAndKeepsItsPermissions) {
   ASSERT_EQ(::stat(target.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
   EXPECT_EQ(files_in(folder.folder()), 1);
-  EXPECT_EQ(LOWEST_FREE_UNIT(), FIRST_POOL_UNIT);
+  EXPECT_EQ(lowest_free_unit(), FIRST_POOL_UNIT);
 }
 
 TEST(ReplacingUnit, CannotOpenInAMissingFolder) {

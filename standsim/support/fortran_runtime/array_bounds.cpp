@@ -16,17 +16,17 @@ std::string decimal(int64_t value) {
 
 }  // namespace
 
-void CHECK_LENGTH(std::string_view routine, std::string_view vector, std::size_t size,
+void check_length(std::string_view routine, std::string_view vector, std::size_t size,
                   int64_t count) {
   if (count <= 0 || static_cast<uint64_t>(count) <= size) return;
-  STOP_PROCESS(std::string(routine) + ": " + std::string(vector) + " holds fewer than " +
+  stop_process(std::string(routine) + ": " + std::string(vector) + " holds fewer than " +
                decimal(count) + " elements!");
 }
 
-void CHECK_SUBSCRIPT(std::string_view routine, std::string_view vector, std::size_t size,
+void check_subscript(std::string_view routine, std::string_view vector, std::size_t size,
                      int64_t subscript) {
   if (subscript >= 1 && static_cast<uint64_t>(subscript) <= size) return;
-  STOP_PROCESS(std::string(routine) + ": subscript " + decimal(subscript) + " outside " +
+  stop_process(std::string(routine) + ": subscript " + decimal(subscript) + " outside " +
                std::string(vector) + "!");
 }
 

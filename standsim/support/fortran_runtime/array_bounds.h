@@ -12,12 +12,12 @@ namespace standsim {
 
 // Stops the process unless a vector of SIZE elements holds COUNT of them.
 // A COUNT of zero or below needs no element.
-void CHECK_LENGTH(std::string_view routine, std::string_view vector, std::size_t size,
+void check_length(std::string_view routine, std::string_view vector, std::size_t size,
                   int64_t count);
 
 // Stops the process unless the 1-based SUBSCRIPT lies in a vector of SIZE
 // elements.
-void CHECK_SUBSCRIPT(std::string_view routine, std::string_view vector, std::size_t size,
+void check_subscript(std::string_view routine, std::string_view vector, std::size_t size,
                      int64_t subscript);
 
 }  // namespace standsim

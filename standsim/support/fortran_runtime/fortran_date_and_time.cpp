@@ -9,15 +9,15 @@ namespace standsim {
 namespace {
 
 ClockTexts clock_texts(const std::tm& local, int milliseconds) {
-  return {WRITE_INTEGER(local.tm_year + 1900, 4, 4) + WRITE_INTEGER(local.tm_mon + 1, 2, 2) +
-              WRITE_INTEGER(local.tm_mday, 2, 2),
-          WRITE_INTEGER(local.tm_hour, 2, 2) + WRITE_INTEGER(local.tm_min, 2, 2) +
-              WRITE_INTEGER(local.tm_sec, 2, 2) + "." + WRITE_INTEGER(milliseconds, 3, 3)};
+  return {write_integer(local.tm_year + 1900, 4, 4) + write_integer(local.tm_mon + 1, 2, 2) +
+              write_integer(local.tm_mday, 2, 2),
+          write_integer(local.tm_hour, 2, 2) + write_integer(local.tm_min, 2, 2) +
+              write_integer(local.tm_sec, 2, 2) + "." + write_integer(milliseconds, 3, 3)};
 }
 
 }  // namespace
 
-ClockTexts DATE_AND_TIME() {
+ClockTexts date_and_time() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   const auto milliseconds =

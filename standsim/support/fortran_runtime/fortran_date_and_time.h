@@ -13,6 +13,6 @@ struct ClockTexts {
 };
 
 // The texts of the current local time.
-ClockTexts DATE_AND_TIME();
+ClockTexts date_and_time();
 
 }  // namespace standsim

@@ -63,7 +63,7 @@ std::optional<int32_t> parse_number(std::string_view text, std::size_t& pos) {
 
 }  // namespace
 
-std::optional<EditDescriptor> PARSE_FORMAT(std::string_view format) {
+std::optional<EditDescriptor> parse_format(std::string_view format) {
   std::string text;
   for (char c : format) {
     if (c != ' ') text += c;
@@ -95,7 +95,7 @@ std::optional<EditDescriptor> PARSE_FORMAT(std::string_view format) {
   return descriptor;
 }
 
-std::string WRITE_INTEGER(int32_t value, int32_t width, int32_t min_digits) {
+std::string write_integer(int32_t value, int32_t width, int32_t min_digits) {
   if (width < 1) return {};
   if (min_digits > width) return asterisks(width);
   const int64_t magnitude = std::llabs(static_cast<int64_t>(value));
@@ -107,7 +107,7 @@ std::string WRITE_INTEGER(int32_t value, int32_t width, int32_t min_digits) {
   return right_justified(value < 0 ? "-" + digits : digits, width);
 }
 
-std::string WRITE_FIXED(double value, int32_t width, int32_t decimals) {
+std::string write_fixed(double value, int32_t width, int32_t decimals) {
   if (!std::isfinite(value)) return non_finite(value, width);
   if (decimals < 0 || decimals + 1 > width) return asterisks(width);  // no room for the point and decimals
   const std::string sign = std::signbit(value) ? "-" : "";
@@ -139,7 +139,7 @@ std::string general(Real value, int32_t width, int32_t digits) {
   // The F form: W - 4 characters and four blanks, all asterisks when the
   // value does not fit the narrower field.
   const auto f_form = [&](int32_t decimals) {
-    const std::string field = WRITE_FIXED(value, width - 4, decimals);
+    const std::string field = write_fixed(value, width - 4, decimals);
     if (field.find('*') != std::string::npos) return asterisks(width);
     return field + trailing;
   };
@@ -177,9 +177,9 @@ std::string general(Real value, int32_t width, int32_t digits) {
   const int32_t magnitude = std::abs(exponent);
   std::string exponent_text = exponent < 0 ? "-" : "+";
   if (magnitude <= 99) {
-    exponent_text = "E" + exponent_text + WRITE_INTEGER(magnitude, 2, 2);
+    exponent_text = "E" + exponent_text + write_integer(magnitude, 2, 2);
   } else if (magnitude <= 999) {
-    exponent_text += WRITE_INTEGER(magnitude, 3, 3);
+    exponent_text += write_integer(magnitude, 3, 3);
   } else {
     return asterisks(width);
   }
@@ -188,28 +188,28 @@ std::string general(Real value, int32_t width, int32_t digits) {
 
 }  // namespace
 
-std::string WRITE_GENERAL(float value, int32_t width, int32_t digits) { return general(value, width, digits); }
-std::string WRITE_GENERAL(double value, int32_t width, int32_t digits) { return general(value, width, digits); }
+std::string write_general(float value, int32_t width, int32_t digits) { return general(value, width, digits); }
+std::string write_general(double value, int32_t width, int32_t digits) { return general(value, width, digits); }
 
-std::optional<std::string> WRITE_FORMATTED(std::string_view format, int32_t value) {
-  const std::optional<EditDescriptor> descriptor = PARSE_FORMAT(format);
+std::optional<std::string> write_formatted(std::string_view format, int32_t value) {
+  const std::optional<EditDescriptor> descriptor = parse_format(format);
   if (!descriptor || descriptor->kind != 'i') return std::nullopt;
-  return WRITE_INTEGER(value, descriptor->width, descriptor->digits);
+  return write_integer(value, descriptor->width, descriptor->digits);
 }
 
 namespace {
 
 template <typename Real>
 std::optional<std::string> write_real(std::string_view format, Real value) {
-  const std::optional<EditDescriptor> descriptor = PARSE_FORMAT(format);
+  const std::optional<EditDescriptor> descriptor = parse_format(format);
   if (!descriptor || descriptor->kind == 'i') return std::nullopt;
-  if (descriptor->kind == 'f') return WRITE_FIXED(value, descriptor->width, descriptor->digits);
-  return WRITE_GENERAL(value, descriptor->width, descriptor->digits);
+  if (descriptor->kind == 'f') return write_fixed(value, descriptor->width, descriptor->digits);
+  return write_general(value, descriptor->width, descriptor->digits);
 }
 
 }  // namespace
 
-std::optional<std::string> WRITE_FORMATTED(std::string_view format, float value) { return write_real(format, value); }
-std::optional<std::string> WRITE_FORMATTED(std::string_view format, double value) { return write_real(format, value); }
+std::optional<std::string> write_formatted(std::string_view format, float value) { return write_real(format, value); }
+std::optional<std::string> write_formatted(std::string_view format, double value) { return write_real(format, value); }
 
 }  // namespace standsim

@@ -33,11 +33,11 @@ TEST(FortranFormatWrite, MatchesTheFortranRunTimeOverASweep) {
     std::from_chars(line.data() + a + 1, line.data() + b, bits);
     std::optional<std::string> written;
     if (kind == "I4") {
-      written = WRITE_FORMATTED(format, static_cast<int32_t>(bits));
+      written = write_formatted(format, static_cast<int32_t>(bits));
     } else if (kind == "R4") {
-      written = WRITE_FORMATTED(format, std::bit_cast<float>(static_cast<int32_t>(bits)));
+      written = write_formatted(format, std::bit_cast<float>(static_cast<int32_t>(bits)));
     } else {
-      written = WRITE_FORMATTED(format, std::bit_cast<double>(bits));
+      written = write_formatted(format, std::bit_cast<double>(bits));
     }
     ++lines;
     if (written != expected && ++wrong <= 20) {
@@ -80,10 +80,10 @@ TEST(FortranFormatWrite, EdgeCasesOfRealEditing) {
       {"(f8.1)", inf, "Infinity"}, {"(g8.1)", -inf, "    -Inf"}, {"(f3.1)", -inf, "***"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(WRITE_FORMATTED(c.format, c.value), c.field) << c.format << " " << c.value;
+    EXPECT_EQ(write_formatted(c.format, c.value), c.field) << c.format << " " << c.value;
   }
-  EXPECT_EQ(WRITE_FORMATTED("(g12.4)", 1e100), "  0.1000+101");
-  EXPECT_EQ(WRITE_FORMATTED("(g12.4)", 1e-100), "  0.1000E-99");
+  EXPECT_EQ(write_formatted("(g12.4)", 1e100), "  0.1000+101");
+  EXPECT_EQ(write_formatted("(g12.4)", 1e-100), "  0.1000E-99");
 }
 
 TEST(FortranFormatWrite, EdgeCasesOfIntegerEditing) {
@@ -97,22 +97,22 @@ TEST(FortranFormatWrite, EdgeCasesOfIntegerEditing) {
       {"(i5.4)", -26, "-0026"}, {"(i3.0)", 0, "   "}, {"(i1.1)", 0, "0"}, {"(i2)", -10, "**"}, {"(i2)", 99, "99"},
       {"(i11)", std::numeric_limits<int32_t>::min(), "-2147483648"}, {"( I 6 . 3 )", 5, "   005"},
   };
-  for (const Case& c : cases) EXPECT_EQ(WRITE_FORMATTED(c.format, c.value), c.field) << c.format << " " << c.value;
+  for (const Case& c : cases) EXPECT_EQ(write_formatted(c.format, c.value), c.field) << c.format << " " << c.value;
 }
 
 TEST(FortranFormatWrite, RefusesWhatIsNotAFormatOfOneNumber) {
   for (const char* format : {"", "i8", "(i)", "(i0)", "(f8)", "(f.2)", "(g8.0)", "(e12.4)", "(i8", "(i2.3)",
                              "(f8.2.1)", "(i99999)", "(2f8.2)"}) {
-    EXPECT_FALSE(PARSE_FORMAT(format).has_value()) << format;
+    EXPECT_FALSE(parse_format(format).has_value()) << format;
   }
-  EXPECT_EQ(WRITE_INTEGER(5, 0), "");
-  EXPECT_EQ(WRITE_INTEGER(5, -3, 2), "");
-  EXPECT_EQ(WRITE_FIXED(2.5, -1, 2), "");
-  EXPECT_EQ(WRITE_FIXED(2.5, 4, -1), "****");
-  EXPECT_EQ(WRITE_GENERAL(2.5f, 8, 0), "********");
-  EXPECT_EQ(WRITE_FORMATTED("(i8)", 2.5), std::nullopt);
-  EXPECT_EQ(WRITE_FORMATTED("(f8.2)", int32_t{2}), std::nullopt);
-  EXPECT_EQ(WRITE_FORMATTED("(f8.2) and more", 2.5), "    2.50");
+  EXPECT_EQ(write_integer(5, 0), "");
+  EXPECT_EQ(write_integer(5, -3, 2), "");
+  EXPECT_EQ(write_fixed(2.5, -1, 2), "");
+  EXPECT_EQ(write_fixed(2.5, 4, -1), "****");
+  EXPECT_EQ(write_general(2.5f, 8, 0), "********");
+  EXPECT_EQ(write_formatted("(i8)", 2.5), std::nullopt);
+  EXPECT_EQ(write_formatted("(f8.2)", int32_t{2}), std::nullopt);
+  EXPECT_EQ(write_formatted("(f8.2) and more", 2.5), "    2.50");
 }
 
 }  // namespace

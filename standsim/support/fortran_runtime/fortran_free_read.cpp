@@ -116,7 +116,7 @@ FreeReadStatus read_all(std::string_view text, std::span<T> values) {
   FreeFormatReader reader(text);
   for (T& value : values) {
     const FreeReadStatus status = reader.read(value);
-    if (FREE_READ_FAILED(status)) return status;
+    if (free_read_failed(status)) return status;
   }
   return FreeReadStatus::value;
 }
@@ -199,8 +199,8 @@ FreeReadStatus FreeFormatReader::skip() {
   return next_item(ignored);
 }
 
-FreeReadStatus FREE_READ(std::string_view text, std::span<int32_t> values) { return read_all(text, values); }
-FreeReadStatus FREE_READ(std::string_view text, std::span<float> values) { return read_all(text, values); }
-FreeReadStatus FREE_READ(std::string_view text, std::span<double> values) { return read_all(text, values); }
+FreeReadStatus free_read(std::string_view text, std::span<int32_t> values) { return read_all(text, values); }
+FreeReadStatus free_read(std::string_view text, std::span<float> values) { return read_all(text, values); }
+FreeReadStatus free_read(std::string_view text, std::span<double> values) { return read_all(text, values); }
 
 }  // namespace standsim

@@ -39,7 +39,7 @@ enum class FreeReadStatus {
 };
 
 // True for the two outcomes that make a Fortran read fail.
-inline bool FREE_READ_FAILED(FreeReadStatus status) {
+inline bool free_read_failed(FreeReadStatus status) {
   return status == FreeReadStatus::end || status == FreeReadStatus::bad;
 }
 
@@ -72,8 +72,8 @@ class FreeFormatReader {
 // read of that many variables. Returns value when every variable was read
 // or kept by a null value or a "/", else the first failing status (the
 // variables before it are read, the later ones unchanged).
-FreeReadStatus FREE_READ(std::string_view text, std::span<int32_t> values);
-FreeReadStatus FREE_READ(std::string_view text, std::span<float> values);
-FreeReadStatus FREE_READ(std::string_view text, std::span<double> values);
+FreeReadStatus free_read(std::string_view text, std::span<int32_t> values);
+FreeReadStatus free_read(std::string_view text, std::span<float> values);
+FreeReadStatus free_read(std::string_view text, std::span<double> values);
 
 }  // namespace standsim

@@ -86,19 +86,19 @@ TEST(FortranFreeRead, AgreesWithAFortranListDirectedReadOfTwoValues) {
   for (const ReferenceRead& r : reference_reads) {
     SCOPED_TRACE(r.text);
     std::array<int32_t, 2> ints{-7, -7};
-    EXPECT_EQ(fortran_status(FREE_READ(r.text, ints)), r.int_status);
+    EXPECT_EQ(fortran_status(free_read(r.text, ints)), r.int_status);
     if (r.int_status <= 0) {
       EXPECT_EQ(ints[0], r.a);
       EXPECT_EQ(ints[1], r.b);
     }
     std::array<float, 2> floats{-7.0f, -7.0f};
-    EXPECT_EQ(fortran_status(FREE_READ(r.text, floats)), r.real4_status);
+    EXPECT_EQ(fortran_status(free_read(r.text, floats)), r.real4_status);
     if (r.real4_status <= 0) {
       EXPECT_EQ(std::bit_cast<uint32_t>(floats[0]), r.x);
       EXPECT_EQ(std::bit_cast<uint32_t>(floats[1]), r.y);
     }
     std::array<double, 2> doubles{-7.0, -7.0};
-    EXPECT_EQ(fortran_status(FREE_READ(r.text, doubles)), r.real8_status);
+    EXPECT_EQ(fortran_status(free_read(r.text, doubles)), r.real8_status);
     if (r.real8_status <= 0) {
       EXPECT_EQ(std::bit_cast<uint64_t>(doubles[0]), r.u);
       EXPECT_EQ(std::bit_cast<uint64_t>(doubles[1]), r.v);

@@ -16,13 +16,13 @@ uint64_t next_output() {
 
 }  // namespace
 
-void RANDOM_NUMBER(float& harvest) {
+void random_number(float& harvest) {
   constexpr float two_to_minus_24 = 0x1p-24f;
   harvest = static_cast<float>(next_output() >> 40) * two_to_minus_24;
 }
 
-void RANDOM_SEED_GET(uint64_t& state) { state = generator_state; }
+void random_seed_get(uint64_t& state) { state = generator_state; }
 
-void RANDOM_SEED_PUT(uint64_t state) { generator_state = state; }
+void random_seed_put(uint64_t state) { generator_state = state; }
 
 }  // namespace standsim

@@ -14,11 +14,11 @@
 namespace standsim {
 
 // The next number of the sequence.
-void RANDOM_NUMBER(float& harvest);
+void random_number(float& harvest);
 
 // The state of the sequence, to save it and put it back (as the run-time's
 // seed query and setting do). Only callers outside the library use them.
-void RANDOM_SEED_GET(uint64_t& state);
-void RANDOM_SEED_PUT(uint64_t state);
+void random_seed_get(uint64_t& state);
+void random_seed_put(uint64_t state);
 
 }  // namespace standsim

@@ -10,7 +10,7 @@ TEST(RandomNumbers, DrawsLieInTheHalfOpenUnitInterval) {
   constexpr int draws = 200000;
   for (int k = 0; k < draws; ++k) {
     float r;
-    RANDOM_NUMBER(r);
+    random_number(r);
     ASSERT_GE(r, 0.0f);
     ASSERT_LT(r, 1.0f);
     sum += r;
@@ -20,11 +20,11 @@ TEST(RandomNumbers, DrawsLieInTheHalfOpenUnitInterval) {
 
 TEST(RandomNumbers, PuttingASavedStateBackRepeatsTheSequence) {
   uint64_t state;
-  RANDOM_SEED_GET(state);
+  random_seed_get(state);
   float first[3], again[3];
-  for (float& r : first) RANDOM_NUMBER(r);
-  RANDOM_SEED_PUT(state);
-  for (float& r : again) RANDOM_NUMBER(r);
+  for (float& r : first) random_number(r);
+  random_seed_put(state);
+  for (float& r : again) random_number(r);
   for (int k = 0; k < 3; ++k) EXPECT_EQ(again[k], first[k]);
   EXPECT_NE(first[0], first[1]);
 }

@@ -63,30 +63,30 @@ off_t start_of_line_before(std::FILE* file, off_t end) {
 
 }  // namespace
 
-std::string OPEN_NAME(std::string_view file_name) {
+std::string open_name(std::string_view file_name) {
   std::string name(file_name.substr(0, file_name.find('\0')));
   name.erase(name.find_last_not_of(' ') + 1);
   std::replace(name.begin(), name.end(), '\\', '/');
   return name;
 }
 
-bool FILE_EXISTS(std::string_view file_name) {
-  const std::string name = OPEN_NAME(file_name);
+bool file_exists(std::string_view file_name) {
+  const std::string name = open_name(file_name);
   struct stat info;
   return !name.empty() && ::stat(name.c_str(), &info) == 0;
 }
 
-int32_t LOWEST_FREE_UNIT() {
+int32_t lowest_free_unit() {
   for (int32_t unit = FIRST_POOL_UNIT; unit <= LAST_POOL_UNIT; ++unit) {
-    if (!UNIT_IS_OPEN(unit)) return unit;
+    if (!unit_is_open(unit)) return unit;
   }
   return -1;
 }
 
-bool UNIT_IS_OPEN(int32_t unit) { return find_unit(unit) != nullptr; }
+bool unit_is_open(int32_t unit) { return find_unit(unit) != nullptr; }
 
-int32_t UNIT_OF_FILE(std::string_view file_name) {
-  const std::string name = OPEN_NAME(file_name);
+int32_t unit_of_file(std::string_view file_name) {
+  const std::string name = open_name(file_name);
   struct stat info;
   const bool known = ::stat(name.c_str(), &info) == 0;
   for (const auto& [number, u] : units()) {
@@ -95,10 +95,10 @@ int32_t UNIT_OF_FILE(std::string_view file_name) {
   return -1;
 }
 
-bool UNIT_OPEN(int32_t unit, std::string_view file_name, UnitAccess access) {
-  if (unit < 0 || UNIT_IS_OPEN(unit)) return false;
+bool unit_open(int32_t unit, std::string_view file_name, UnitAccess access) {
+  if (unit < 0 || unit_is_open(unit)) return false;
   Unit u;
-  u.name = OPEN_NAME(file_name);
+  u.name = open_name(file_name);
   u.access = access;
   if (u.name.empty()) return false;
   if (access == UnitAccess::read) {
@@ -116,7 +116,7 @@ bool UNIT_OPEN(int32_t unit, std::string_view file_name, UnitAccess access) {
   return true;
 }
 
-UnitStatus UNIT_CLOSE(int32_t unit, bool delete_file) {
+UnitStatus unit_close(int32_t unit, bool delete_file) {
   auto it = units().find(unit);
   if (it == units().end()) return UnitStatus::ok;
   bool closed = std::fclose(it->second.file) == 0;
@@ -125,7 +125,7 @@ UnitStatus UNIT_CLOSE(int32_t unit, bool delete_file) {
   return closed ? UnitStatus::ok : UnitStatus::error;
 }
 
-UnitStatus UNIT_REWIND(int32_t unit) {
+UnitStatus unit_rewind(int32_t unit) {
   Unit* u = reading_unit(unit);
   if (u == nullptr) return UnitStatus::error;
   u->next = 0;
@@ -133,7 +133,7 @@ UnitStatus UNIT_REWIND(int32_t unit) {
   return UnitStatus::ok;
 }
 
-UnitStatus UNIT_READ_LINE(int32_t unit, std::string& line) {
+UnitStatus unit_read_line(int32_t unit, std::string& line) {
   Unit* u = reading_unit(unit);
   if (u == nullptr || u->after_end) return UnitStatus::error;
   if (u->stream_at != u->next) {
@@ -164,7 +164,7 @@ UnitStatus UNIT_READ_LINE(int32_t unit, std::string& line) {
   return UnitStatus::ok;
 }
 
-UnitStatus UNIT_BACKSPACE(int32_t unit) {
+UnitStatus unit_backspace(int32_t unit) {
   Unit* u = reading_unit(unit);
   if (u == nullptr) return UnitStatus::error;
   if (u->after_end) {
@@ -176,7 +176,7 @@ UnitStatus UNIT_BACKSPACE(int32_t unit) {
   return UnitStatus::ok;
 }
 
-UnitStatus UNIT_WRITE_LINE(int32_t unit, std::string_view line) {
+UnitStatus unit_write_line(int32_t unit, std::string_view line) {
   Unit* u = find_unit(unit);
   if (u == nullptr || u->access != UnitAccess::write) return UnitStatus::error;
   // An empty view may have no data pointer at all, which fwrite must not see.
@@ -188,14 +188,14 @@ UnitStatus UNIT_WRITE_LINE(int32_t unit, std::string_view line) {
 }
 
 OpenedUnit::OpenedUnit(std::string_view file_name, UnitAccess access) {
-  const int32_t unit = LOWEST_FREE_UNIT();
-  if (unit > 0 && UNIT_OPEN(unit, file_name, access)) unit_ = unit;
+  const int32_t unit = lowest_free_unit();
+  if (unit > 0 && unit_open(unit, file_name, access)) unit_ = unit;
 }
 
 OpenedUnit::~OpenedUnit() { close(); }
 
 UnitStatus OpenedUnit::close(bool delete_file) {
-  const UnitStatus status = unit_ > 0 ? UNIT_CLOSE(unit_, delete_file) : UnitStatus::ok;
+  const UnitStatus status = unit_ > 0 ? unit_close(unit_, delete_file) : UnitStatus::ok;
   unit_ = -1;
   return status;
 }

@@ -26,9 +26,9 @@ void run_steps(int32_t unit, const std::vector<Step>& steps) {
     const Step& s = steps[i];
     std::string line = "?";
     UnitStatus status = UnitStatus::error;
-    if (s.op == 'r') status = UNIT_READ_LINE(unit, line);
-    if (s.op == 'b') status = UNIT_BACKSPACE(unit);
-    if (s.op == 'w') status = UNIT_REWIND(unit);
+    if (s.op == 'r') status = unit_read_line(unit, line);
+    if (s.op == 'b') status = unit_backspace(unit);
+    if (s.op == 'w') status = unit_rewind(unit);
     EXPECT_EQ(status, s.status);
     if (s.op == 'r') {
       EXPECT_EQ(line, s.status == UnitStatus::ok ? s.line : "?");
@@ -51,15 +51,15 @@ TEST(FortranUnits, EndOfFileAndStepBackAsAFortranRunTime) {
   for (const char* content : {"A\nB\n", "A\nB", "A\r\nB\r\n", "A\r\nB"}) {
     SCOPED_TRACE(testing::PrintToString(std::string(content)));
     const std::string path = folder.write("ab.txt", content);
-    ASSERT_TRUE(UNIT_OPEN(101, path, UnitAccess::read));
+    ASSERT_TRUE(unit_open(101, path, UnitAccess::read));
     run_steps(101, steps);
-    UNIT_CLOSE(101);
+    unit_close(101);
   }
   const std::string empty = folder.write("empty.txt", "");
-  ASSERT_TRUE(UNIT_OPEN(101, empty, UnitAccess::read));
+  ASSERT_TRUE(unit_open(101, empty, UnitAccess::read));
   run_steps(101, {{'r', eof, ""}, {'r', err, ""}, {'b', ok, ""}, {'b', ok, ""}, {'r', eof, ""}, {'w', ok, ""},
                   {'r', eof, ""}});
-  UNIT_CLOSE(101);
+  unit_close(101);
 }
 
 TEST(FortranUnits, LinesKeepEverythingButTheirEnd) {
@@ -67,95 +67,95 @@ TEST(FortranUnits, LinesKeepEverythingButTheirEnd) {
   TestFolder folder;
   const std::string long_line(10000, 'L');
   const std::string path = folder.write("lines.txt", "\n  x \t\0y\r\n\r\nlast\r\r\n"s + long_line + "\n" + long_line + "\n");
-  ASSERT_TRUE(UNIT_OPEN(200, path, UnitAccess::read));
+  ASSERT_TRUE(unit_open(200, path, UnitAccess::read));
   run_steps(200, {{'r', ok, ""}, {'r', ok, "  x \t\0y"s}, {'r', ok, ""}, {'r', ok, "last\r"}});
   run_steps(200, {{'r', ok, long_line}, {'r', ok, long_line}, {'b', ok, ""}, {'b', ok, ""},
                   {'b', ok, ""}, {'r', ok, "last\r"}});
   std::string line;
-  EXPECT_EQ(UNIT_READ_LINE(200, line), ok);
+  EXPECT_EQ(unit_read_line(200, line), ok);
   EXPECT_EQ(line, long_line);
-  UNIT_CLOSE(200);
+  unit_close(200);
 }
 
 TEST(FortranUnits, TheLowestFreeUnitOfThePoolIsTaken) {
   TestFolder folder;
   const std::string path = folder.write("f.txt", "x\n");
-  EXPECT_EQ(LOWEST_FREE_UNIT(), 101);
-  ASSERT_TRUE(UNIT_OPEN(101, path, UnitAccess::read));
-  ASSERT_TRUE(UNIT_OPEN(102, path, UnitAccess::read));
-  ASSERT_TRUE(UNIT_OPEN(1, path, UnitAccess::read));  // a caller's unit outside the pool
-  EXPECT_EQ(LOWEST_FREE_UNIT(), 103);
-  EXPECT_FALSE(UNIT_OPEN(102, path, UnitAccess::read));  // already in use
-  UNIT_CLOSE(102);
-  EXPECT_EQ(LOWEST_FREE_UNIT(), 102);
+  EXPECT_EQ(lowest_free_unit(), 101);
+  ASSERT_TRUE(unit_open(101, path, UnitAccess::read));
+  ASSERT_TRUE(unit_open(102, path, UnitAccess::read));
+  ASSERT_TRUE(unit_open(1, path, UnitAccess::read));  // a caller's unit outside the pool
+  EXPECT_EQ(lowest_free_unit(), 103);
+  EXPECT_FALSE(unit_open(102, path, UnitAccess::read));  // already in use
+  unit_close(102);
+  EXPECT_EQ(lowest_free_unit(), 102);
   {
     OpenedUnit own(path, UnitAccess::read);
     ASSERT_TRUE(own.is_open());
     EXPECT_EQ(own.number(), 102);
-    EXPECT_TRUE(UNIT_IS_OPEN(102));
+    EXPECT_TRUE(unit_is_open(102));
   }
-  EXPECT_FALSE(UNIT_IS_OPEN(102));
-  UNIT_CLOSE(101);
-  UNIT_CLOSE(1);
-  EXPECT_EQ(UNIT_CLOSE(1), ok);  // closing a closed unit is no error
-  EXPECT_FALSE(UNIT_OPEN(-1, path, UnitAccess::read));
+  EXPECT_FALSE(unit_is_open(102));
+  unit_close(101);
+  unit_close(1);
+  EXPECT_EQ(unit_close(1), ok);  // closing a closed unit is no error
+  EXPECT_FALSE(unit_open(-1, path, UnitAccess::read));
 }
 
 TEST(FortranUnits, EveryPoolUnitInUseLeavesNoneFree) {
   TestFolder folder;
   const std::string path = folder.write("f.txt", "x\n");
-  for (int32_t unit = FIRST_POOL_UNIT; unit <= LAST_POOL_UNIT; ++unit) ASSERT_TRUE(UNIT_OPEN(unit, path, UnitAccess::read));
-  EXPECT_EQ(LOWEST_FREE_UNIT(), -1);
+  for (int32_t unit = FIRST_POOL_UNIT; unit <= LAST_POOL_UNIT; ++unit) ASSERT_TRUE(unit_open(unit, path, UnitAccess::read));
+  EXPECT_EQ(lowest_free_unit(), -1);
   OpenedUnit own(path, UnitAccess::read);
   EXPECT_FALSE(own.is_open());
-  for (int32_t unit = FIRST_POOL_UNIT; unit <= LAST_POOL_UNIT; ++unit) UNIT_CLOSE(unit);
+  for (int32_t unit = FIRST_POOL_UNIT; unit <= LAST_POOL_UNIT; ++unit) unit_close(unit);
 }
 
 TEST(FortranUnits, FileNamesAsOpened) {
-  EXPECT_EQ(OPEN_NAME("dir\\sub\\f.dat   "), "dir/sub/f.dat");
-  EXPECT_EQ(OPEN_NAME(std::string_view("  f.dat\0zz", 10)), "  f.dat");  // leading blanks belong to the name
-  EXPECT_EQ(OPEN_NAME("    "), "");
+  EXPECT_EQ(open_name("dir\\sub\\f.dat   "), "dir/sub/f.dat");
+  EXPECT_EQ(open_name(std::string_view("  f.dat\0zz", 10)), "  f.dat");  // leading blanks belong to the name
+  EXPECT_EQ(open_name("    "), "");
 
   TestFolder folder;
   std::filesystem::create_directories(folder.file("sub"));
   folder.write("sub/f.dat", "one\n");
   std::string windows_name = folder.file("sub\\f.dat") + "      ";
-  EXPECT_TRUE(FILE_EXISTS(windows_name));
-  EXPECT_TRUE(FILE_EXISTS(folder.file("sub")));  // a folder exists but cannot be opened
-  EXPECT_FALSE(UNIT_OPEN(101, folder.file("sub"), UnitAccess::read));
-  EXPECT_FALSE(FILE_EXISTS(folder.file("none.dat")));
-  EXPECT_FALSE(UNIT_OPEN(101, folder.file("none.dat"), UnitAccess::read));
-  EXPECT_FALSE(UNIT_IS_OPEN(101));
-  ASSERT_TRUE(UNIT_OPEN(101, windows_name, UnitAccess::read));
+  EXPECT_TRUE(file_exists(windows_name));
+  EXPECT_TRUE(file_exists(folder.file("sub")));  // a folder exists but cannot be opened
+  EXPECT_FALSE(unit_open(101, folder.file("sub"), UnitAccess::read));
+  EXPECT_FALSE(file_exists(folder.file("none.dat")));
+  EXPECT_FALSE(unit_open(101, folder.file("none.dat"), UnitAccess::read));
+  EXPECT_FALSE(unit_is_open(101));
+  ASSERT_TRUE(unit_open(101, windows_name, UnitAccess::read));
   std::string line;
-  EXPECT_EQ(UNIT_READ_LINE(101, line), ok);
+  EXPECT_EQ(unit_read_line(101, line), ok);
   EXPECT_EQ(line, "one");
-  EXPECT_EQ(UNIT_OF_FILE(folder.file("sub/f.dat")), 101);
-  EXPECT_EQ(UNIT_OF_FILE(folder.file("none.dat")), -1);
-  UNIT_CLOSE(101);
-  EXPECT_EQ(UNIT_OF_FILE(folder.file("sub/f.dat")), -1);
+  EXPECT_EQ(unit_of_file(folder.file("sub/f.dat")), 101);
+  EXPECT_EQ(unit_of_file(folder.file("none.dat")), -1);
+  unit_close(101);
+  EXPECT_EQ(unit_of_file(folder.file("sub/f.dat")), -1);
 }
 
 TEST(FortranUnits, WrittenLinesReadBackAndCloseCanDelete) {
   TestFolder folder;
   const std::string path = folder.write("out.txt", "old content that is replaced\n");
-  ASSERT_TRUE(UNIT_OPEN(7, path, UnitAccess::write));
-  EXPECT_EQ(UNIT_WRITE_LINE(7, "first  "), ok);
-  EXPECT_EQ(UNIT_WRITE_LINE(7, ""), ok);
+  ASSERT_TRUE(unit_open(7, path, UnitAccess::write));
+  EXPECT_EQ(unit_write_line(7, "first  "), ok);
+  EXPECT_EQ(unit_write_line(7, ""), ok);
   std::string line;
-  EXPECT_EQ(UNIT_READ_LINE(7, line), err);  // a write unit is not read
-  EXPECT_EQ(UNIT_BACKSPACE(7), err);
-  EXPECT_EQ(UNIT_CLOSE(7), ok);
+  EXPECT_EQ(unit_read_line(7, line), err);  // a write unit is not read
+  EXPECT_EQ(unit_backspace(7), err);
+  EXPECT_EQ(unit_close(7), ok);
   std::ifstream in(path, std::ios::binary);
   std::stringstream content;
   content << in.rdbuf();
   EXPECT_EQ(content.str(), "first  \n\n");
 
-  ASSERT_TRUE(UNIT_OPEN(7, path, UnitAccess::read));
-  EXPECT_EQ(UNIT_WRITE_LINE(7, "x"), err);  // a read unit is not written
-  EXPECT_EQ(UNIT_CLOSE(7, true), ok);
+  ASSERT_TRUE(unit_open(7, path, UnitAccess::read));
+  EXPECT_EQ(unit_write_line(7, "x"), err);  // a read unit is not written
+  EXPECT_EQ(unit_close(7, true), ok);
   EXPECT_FALSE(std::filesystem::exists(path));
-  EXPECT_EQ(UNIT_READ_LINE(7, line), err);  // not open any more
+  EXPECT_EQ(unit_read_line(7, line), err);  // not open any more
 }
 
 }  // namespace

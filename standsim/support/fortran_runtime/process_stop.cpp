@@ -5,7 +5,7 @@
 
 namespace standsim {
 
-void STOP_PROCESS(std::string_view message) {
+void stop_process(std::string_view message) {
   std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
   std::fflush(stderr);
   std::exit(EXIT_FAILURE);

@@ -6,6 +6,6 @@
 
 namespace standsim {
 
-[[noreturn]] void STOP_PROCESS(std::string_view message);
+[[noreturn]] void stop_process(std::string_view message);
 
 }  // namespace standsim

@@ -6,7 +6,7 @@ namespace standsim {
 namespace {
 
 TEST(ProcessStopDeathTest, WritesTheMessageAndExitsWithFailure) {
-  EXPECT_EXIT(STOP_PROCESS("INDEXI: nstack too small!"), testing::ExitedWithCode(EXIT_FAILURE),
+  EXPECT_EXIT(stop_process("INDEXI: nstack too small!"), testing::ExitedWithCode(EXIT_FAILURE),
               "INDEXI: nstack too small!");
 }
 

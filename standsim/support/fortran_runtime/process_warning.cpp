@@ -4,7 +4,7 @@
 
 namespace standsim {
 
-void REPORT_WARNING(std::string_view message) {
+void report_warning(std::string_view message) {
   std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
   std::fflush(stderr);
 }

@@ -6,6 +6,6 @@
 
 namespace standsim {
 
-void REPORT_WARNING(std::string_view message);
+void report_warning(std::string_view message);
 
 }  // namespace standsim

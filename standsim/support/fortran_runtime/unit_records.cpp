@@ -8,17 +8,17 @@ namespace standsim {
 
 UnitRecords::UnitRecords(int32_t unit, int lines_before)
     : lines_(lines_before), source_([this, unit](std::string& record) {
-        if (UNIT_READ_LINE(unit, record) != UnitStatus::ok) return false;
+        if (unit_read_line(unit, record) != UnitStatus::ok) return false;
         ++lines_;
         return true;
       }) {}
 
-void STOP_UNLESS_OPEN(const OpenedUnit& unit, std::string_view routine, std::string_view file_name) {
+void stop_unless_open(const OpenedUnit& unit, std::string_view routine, std::string_view file_name) {
   if (unit.is_open()) return;
-  const char* reason = LOWEST_FREE_UNIT() < 0  ? "no free unit number"
-                       : !FILE_EXISTS(file_name) ? "no such file"
+  const char* reason = lowest_free_unit() < 0  ? "no free unit number"
+                       : !file_exists(file_name) ? "no such file"
                                                  : "cannot be opened";
-  STOP_PROCESS(std::string(routine) + ": cannot open file " + OPEN_NAME(file_name) + ": " + reason);
+  stop_process(std::string(routine) + ": cannot open file " + open_name(file_name) + ": " + reason);
 }
 
 }  // namespace standsim

@@ -31,6 +31,6 @@ class UnitRecords {
 // Stops the process unless UNIT, opened for reading FILE_NAME, is open: the
 // message names ROUTINE, the file and why it could not be opened ("no free
 // unit number", "no such file", "cannot be opened").
-void STOP_UNLESS_OPEN(const OpenedUnit& unit, std::string_view routine, std::string_view file_name);
+void stop_unless_open(const OpenedUnit& unit, std::string_view routine, std::string_view file_name);
 
 }  // namespace standsim

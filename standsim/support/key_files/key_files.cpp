@@ -34,19 +34,19 @@ std::string_view without_leading_blanks(std::string_view text) {
 template <typename Take>
 void read_key_lines(std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list, Take take) {
   n = std::max(n, 0);
-  if (list.size() > n) ASSIGN_TEXT(list[n + 1], "");
+  if (list.size() > n) assign_text(list[n + 1], "");
   OpenedUnit file(filnam, UnitAccess::read);
   if (!file.is_open()) return;
   std::string raw;
   KeyPieces line;
-  while (UNIT_READ_LINE(file.number(), raw) == UnitStatus::ok) {
-    const std::string text = PADDED(raw, KEY_LINE_LENGTH);
+  while (unit_read_line(file.number(), raw) == UnitStatus::ok) {
+    const std::string text = padded(raw, KEY_LINE_LENGTH);
     if ((!ch.empty() && text[0] == ch[0]) || text.find_first_not_of(' ') == std::string::npos) continue;
     SPLITSEP(TIDY(text), " ", 2, line.pieces);
     int32_t ind = 0;
     const bool allowed = n == 0 || INCVEC(n, list, line.key(), ind) != 0;
     if (!allowed || !take(line)) {
-      if (list.size() > n) ASSIGN_TEXT(list[n + 1], line.key());
+      if (list.size() > n) assign_text(list[n + 1], line.key());
       return;
     }
   }
@@ -58,16 +58,16 @@ int32_t READKEYS(std::string_view filnam, std::string_view ch, int32_t n, const 
   int32_t first = 0, last = 0;
   TRIMPOS(std::string_view(par.LISTFILE, LINE_LENGTH), first, last);
   if (last > 0) {
-    ASSIGN_TEXT(par.LISTFILE, std::string(par.LISTFILE, static_cast<std::size_t>(last)) + "+" + std::string(filnam));
+    assign_text(par.LISTFILE, std::string(par.LISTFILE, static_cast<std::size_t>(last)) + "+" + std::string(filnam));
   } else {
-    ASSIGN_TEXT(par.LISTFILE, filnam);
+    assign_text(par.LISTFILE, filnam);
   }
-  int32_t nkey = KEYS_IN_USE(par);
+  int32_t nkey = keys_in_use(par);
   read_key_lines(filnam, ch, n, list, [&](const KeyPieces& line) {
     if (nkey == KEYLIST_MAXKEY) return false;
     ++nkey;
-    ASSIGN_TEXT(par.KEY[nkey - 1], without_leading_blanks(line.key()));
-    ASSIGN_TEXT(par.LINE[nkey - 1], without_leading_blanks(line.value()));
+    assign_text(par.KEY[nkey - 1], without_leading_blanks(line.key()));
+    assign_text(par.LINE[nkey - 1], without_leading_blanks(line.value()));
     return true;
   });
   par.NKEY = nkey;
@@ -76,8 +76,8 @@ int32_t READKEYS(std::string_view filnam, std::string_view ch, int32_t n, const 
 
 void KEYS2PAIRS(int32_t iu, std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list) {
   read_key_lines(filnam, ch, n, list, [&](const KeyPieces& line) {
-    UNIT_WRITE_LINE(iu, line.key());
-    UNIT_WRITE_LINE(iu, line.value());
+    unit_write_line(iu, line.key());
+    unit_write_line(iu, line.value());
     return true;
   });
 }

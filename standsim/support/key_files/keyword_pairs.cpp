@@ -19,11 +19,11 @@ namespace {
 constexpr std::size_t KEYWORD_LENGTH = 8;
 
 bool matches(std::string_view keyword_line, std::string_view word) {
-  return SAME_TEXT(PADDED(keyword_line, KEYWORD_LENGTH), word);
+  return same_text(padded(keyword_line, KEYWORD_LENGTH), word);
 }
 
 // Reads the next line of unit 1; false at its end or on a failure.
-bool next_line(std::string& line) { return UNIT_READ_LINE(PAIR_FILE_UNIT, line) == UnitStatus::ok; }
+bool next_line(std::string& line) { return unit_read_line(PAIR_FILE_UNIT, line) == UnitStatus::ok; }
 
 std::string without_trailing_blanks(std::string_view text) {
   return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
@@ -32,7 +32,7 @@ std::string without_trailing_blanks(std::string_view text) {
 }  // namespace
 
 int32_t FINDPAIR(std::string_view word) {
-  if (UNIT_REWIND(PAIR_FILE_UNIT) != UnitStatus::ok) return 0;
+  if (unit_rewind(PAIR_FILE_UNIT) != UnitStatus::ok) return 0;
   std::string line;
   while (next_line(line)) {
     if (matches(line, word)) return 1;
@@ -44,7 +44,7 @@ int32_t FINDPAIR(std::string_view word) {
 void PAIR2KEY(int32_t iu, std::string_view word) {
   std::string value;
   if (FINDPAIR(word) == 0 || !next_line(value)) return;
-  UNIT_WRITE_LINE(iu, without_trailing_blanks(word) + " " + without_trailing_blanks(PADDED(value, 256)));
+  unit_write_line(iu, without_trailing_blanks(word) + " " + without_trailing_blanks(padded(value, 256)));
 }
 
 int32_t PAIRYN(int32_t idef, std::string_view word) {
@@ -59,7 +59,7 @@ int32_t PAIRYN(int32_t idef, std::string_view word) {
 }
 
 int32_t PAIRSPLIT(std::string_view word, std::string_view filnam, int32_t n) {
-  if (n < 1 || UNIT_REWIND(PAIR_FILE_UNIT) != UnitStatus::ok) return 0;
+  if (n < 1 || unit_rewind(PAIR_FILE_UNIT) != UnitStatus::ok) return 0;
   constexpr std::size_t piece_length = 128;
   std::vector<char> bytes(static_cast<std::size_t>(n) * piece_length);
   const TextArray pieces(bytes, piece_length, "PAIRSPLIT pieces");
@@ -70,7 +70,7 @@ int32_t PAIRSPLIT(std::string_view word, std::string_view filnam, int32_t n) {
     if (!next_line(value)) break;
     if (!matches(keyword, word)) continue;
     if (!output) output = std::make_unique<ReplacingUnit>(filnam);
-    SPLITSEP(PADDED(value, piece_length), ";", n, pieces);
+    SPLITSEP(padded(value, piece_length), ";", n, pieces);
     for (int32_t i = 1; i <= n; ++i) output->write_line(without_trailing_blanks(pieces.text(i)));
     ++count;
   }

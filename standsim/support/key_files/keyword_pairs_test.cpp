@@ -32,9 +32,9 @@ constexpr std::string_view PAIRS =
 class PairFile {
  public:
   explicit PairFile(std::string_view content) : path_(folder_.write("model.par", content)) {
-    EXPECT_TRUE(UNIT_OPEN(PAIR_FILE_UNIT, path_, UnitAccess::read));
+    EXPECT_TRUE(unit_open(PAIR_FILE_UNIT, path_, UnitAccess::read));
   }
-  ~PairFile() { UNIT_CLOSE(PAIR_FILE_UNIT); }
+  ~PairFile() { unit_close(PAIR_FILE_UNIT); }
   const TestFolder& folder() const { return folder_; }
 
  private:
@@ -53,7 +53,7 @@ TEST(KeywordPairs, FindpairMatchesTheFirstEightCharacters) {
   PairFile file(PAIRS);
   EXPECT_EQ(FINDPAIR("Output"), 1);
   std::string value;
-  ASSERT_EQ(UNIT_READ_LINE(PAIR_FILE_UNIT, value), UnitStatus::ok);
+  ASSERT_EQ(unit_read_line(PAIR_FILE_UNIT, value), UnitStatus::ok);
   EXPECT_EQ(value, "Yes");  // positioned at its value line
   EXPECT_EQ(FINDPAIR("output"), 0);
   EXPECT_EQ(FINDPAIR("DETAIL      "), 1);  // blanks beyond the eighth character
@@ -61,7 +61,7 @@ TEST(KeywordPairs, FindpairMatchesTheFirstEightCharacters) {
   EXPECT_EQ(FINDPAIR("Yes"), 0);          // value lines are no keywords
   EXPECT_EQ(FINDPAIR("LAST"), 1);         // even without its value line
   EXPECT_EQ(FINDPAIR("ABSENT"), 0);
-  UNIT_CLOSE(PAIR_FILE_UNIT);
+  unit_close(PAIR_FILE_UNIT);
   EXPECT_EQ(FINDPAIR("Output"), 0);       // no file on unit 1
 }
 
@@ -86,12 +86,12 @@ TEST(KeywordPairs, PairynKeepsTheDefaultUnlessTheValueSaysTheOpposite) {
 TEST(KeywordPairs, Pair2keyWritesTheKeyLineOfAPair) {
   PairFile file(PAIRS);
   const std::string out = file.folder().file("out.key");
-  ASSERT_TRUE(UNIT_OPEN(30, out, UnitAccess::write));
+  ASSERT_TRUE(unit_open(30, out, UnitAccess::write));
   PAIR2KEY(30, "DETAIL  ");
   PAIR2KEY(30, "ABSENT");
   PAIR2KEY(30, "LAST");
   PAIR2KEY(30, "EMPTY");
-  UNIT_CLOSE(30);
+  unit_close(30);
   EXPECT_EQ(read_all(out), "DETAIL   no, not now\nEMPTY \n");
 }
 

@@ -9,7 +9,7 @@
 
 namespace standsim {
 
-bool SPLIT_KEY_LINE(std::string_view line, KeyLine& out) {
+bool split_key_line(std::string_view line, KeyLine& out) {
   const std::string clean = TIDY(line);
   const std::size_t key_begin = clean.find_first_not_of(' ');
   if (key_begin == std::string::npos || clean[key_begin] == '!') return false;
@@ -25,28 +25,28 @@ bool SPLIT_KEY_LINE(std::string_view line, KeyLine& out) {
   return true;
 }
 
-FIL2LIST_OVERFLOW FIL2LIST(KEYLIST& par) {
-  FIL2LIST_OVERFLOW overflow;
-  auto note = [&overflow](FIL2LIST_OVERFLOW::Kind kind, int32_t line) {
-    if (overflow.kind == FIL2LIST_OVERFLOW::NONE) overflow = {kind, line};
+Fil2listOverflow FIL2LIST(KEYLIST& par) {
+  Fil2listOverflow overflow;
+  auto note = [&overflow](Fil2listOverflow::Kind kind, int32_t line) {
+    if (overflow.kind == Fil2listOverflow::NONE) overflow = {kind, line};
   };
 
   par.NKEY = 0;
   OpenedUnit file(std::string_view(par.LISTFILE, LINE_LENGTH), UnitAccess::read);
   if (!file.is_open()) return overflow;
   std::string line;
-  for (int32_t number = 1; UNIT_READ_LINE(file.number(), line) == UnitStatus::ok; ++number) {
+  for (int32_t number = 1; unit_read_line(file.number(), line) == UnitStatus::ok; ++number) {
     KeyLine entry;
-    if (!SPLIT_KEY_LINE(line, entry)) continue;
+    if (!split_key_line(line, entry)) continue;
     if (par.NKEY == KEYLIST_MAXKEY) {
-      note(FIL2LIST_OVERFLOW::FULL_LIST, number);
+      note(Fil2listOverflow::FULL_LIST, number);
       break;
     }
-    if (entry.key.size() > KEY_LENGTH) note(FIL2LIST_OVERFLOW::LONG_KEY, number);
-    if (entry.value.size() > LINE_LENGTH) note(FIL2LIST_OVERFLOW::LONG_VALUE, number);
+    if (entry.key.size() > KEY_LENGTH) note(Fil2listOverflow::LONG_KEY, number);
+    if (entry.value.size() > LINE_LENGTH) note(Fil2listOverflow::LONG_VALUE, number);
     const int32_t i = ++par.NKEY;
-    ASSIGN_TEXT(par.KEY[i - 1], entry.key);
-    ASSIGN_TEXT(par.LINE[i - 1], entry.value);
+    assign_text(par.KEY[i - 1], entry.key);
+    assign_text(par.LINE[i - 1], entry.value);
     par.GOT[i - 1] = 0;
     par.DEF[i - 1] = 0;
   }

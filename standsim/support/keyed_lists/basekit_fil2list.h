@@ -25,17 +25,17 @@ struct KeyLine {
 };
 
 // Splits LINE into key and value; false for a comment or blank line.
-bool SPLIT_KEY_LINE(std::string_view line, KeyLine& out);
+bool split_key_line(std::string_view line, KeyLine& out);
 
 // The first line of a key file that did not fit into the list. A key longer
 // than 16 characters or a value longer than 256 is stored cut to its field;
 // at a 257th key the reading stops.
-struct FIL2LIST_OVERFLOW {
+struct Fil2listOverflow {
   enum Kind : int32_t { NONE, LONG_KEY, LONG_VALUE, FULL_LIST };
   Kind kind = NONE;
   int32_t line = 0;  // 1-based line number in the file, every line counted
 };
 
-FIL2LIST_OVERFLOW FIL2LIST(KEYLIST& par);
+Fil2listOverflow FIL2LIST(KEYLIST& par);
 
 }  // namespace standsim

@@ -13,20 +13,20 @@
 namespace standsim {
 namespace {
 
-using testing::KEY_TEXT;
-using testing::LINE_TEXT;
+using testing::KeyText;
+using testing::LineText;
 
 class Fil2list : public ::testing::Test {
  protected:
   // Writes CONTENT to site.qsm in the test's folder and fills a list from it.
-  FIL2LIST_OVERFLOW FILL(const std::string& content) { return FILL_FROM(folder_.write("site.qsm", content)); }
+  Fil2listOverflow Fill(const std::string& content) { return FillFrom(folder_.write("site.qsm", content)); }
 
-  FIL2LIST_OVERFLOW FILL_FROM(const std::string& path) {
-    list_ = testing::EMPTY_LIST();
-    ASSIGN_TEXT(list_->LISTNAME, "QSM");
-    ASSIGN_TEXT(list_->LISTFILE, path);
-    const FIL2LIST_OVERFLOW overflow = FIL2LIST(*list_);
-    EXPECT_EQ(LOWEST_FREE_UNIT(), FIRST_POOL_UNIT) << "the file was left open";
+  Fil2listOverflow FillFrom(const std::string& path) {
+    list_ = testing::EmptyList();
+    assign_text(list_->LISTNAME, "QSM");
+    assign_text(list_->LISTFILE, path);
+    const Fil2listOverflow overflow = FIL2LIST(*list_);
+    EXPECT_EQ(lowest_free_unit(), FIRST_POOL_UNIT) << "the file was left open";
     return overflow;
   }
 
@@ -35,7 +35,7 @@ class Fil2list : public ::testing::Test {
 };
 
 TEST_F(Fil2list, ReadsKeysAndLeftAdjustedValues) {
-  const FIL2LIST_OVERFLOW overflow = FILL(
+  const Fil2listOverflow overflow = Fill(
       "! QSM input\n"
       "period   1990 2050   \n"
       "\n"
@@ -46,43 +46,43 @@ TEST_F(Fil2list, ReadsKeysAndLeftAdjustedValues) {
       "flag\n"
       "period second\n"
       "last 1");  // no line end
-  EXPECT_EQ(overflow.kind, FIL2LIST_OVERFLOW::NONE);
+  EXPECT_EQ(overflow.kind, Fil2listOverflow::NONE);
   ASSERT_EQ(list_->NKEY, 6);
   const std::pair<std::string, std::string> expected[] = {
       {"period", "1990 2050"}, {"NOx_dep", "dep.dat;NOx  ! kept"}, {"NH3_dep", "0.5"},
       {"flag", ""},            {"period", "second"},     {"last", "1"},
   };
   for (int32_t i = 1; i <= 6; ++i) {
-    EXPECT_EQ(KEY_TEXT(*list_, i), PADDED(expected[i - 1].first, KEY_LENGTH)) << i;
-    EXPECT_EQ(LINE_TEXT(*list_, i), PADDED(expected[i - 1].second, LINE_LENGTH)) << i;
+    EXPECT_EQ(KeyText(*list_, i), padded(expected[i - 1].first, KEY_LENGTH)) << i;
+    EXPECT_EQ(LineText(*list_, i), padded(expected[i - 1].second, LINE_LENGTH)) << i;
     EXPECT_EQ(list_->GOT[i - 1], 0);
     EXPECT_EQ(list_->DEF[i - 1], 0);
   }
-  EXPECT_EQ(std::string(list_->LISTNAME, 16), PADDED("QSM", 16));
-  EXPECT_EQ(std::string(list_->LISTFILE, LINE_LENGTH), PADDED(folder_.file("site.qsm"), LINE_LENGTH));
+  EXPECT_EQ(std::string(list_->LISTNAME, 16), padded("QSM", 16));
+  EXPECT_EQ(std::string(list_->LISTFILE, LINE_LENGTH), padded(folder_.file("site.qsm"), LINE_LENGTH));
   EXPECT_EQ(std::string(list_->LISTDIR, LINE_LENGTH), std::string(LINE_LENGTH, '\0'));  // not the filler's
 }
 
 TEST_F(Fil2list, OpensBackslashesAsSlashes) {
   std::filesystem::create_directories(folder_.file("sub"));
   folder_.write("sub/a.qsm", "period 2000 2001\n");
-  FILL_FROM(folder_.folder() + "sub\\a.qsm");
+  FillFrom(folder_.folder() + "sub\\a.qsm");
   EXPECT_EQ(list_->NKEY, 1);
 }
 
 TEST_F(Fil2list, AMissingFileGivesAnEmptyList) {
-  EXPECT_EQ(FILL_FROM(folder_.file("none.qsm")).kind, FIL2LIST_OVERFLOW::NONE);
+  EXPECT_EQ(FillFrom(folder_.file("none.qsm")).kind, Fil2listOverflow::NONE);
   EXPECT_EQ(list_->NKEY, 0);
-  EXPECT_EQ(FILL_FROM("").kind, FIL2LIST_OVERFLOW::NONE);
+  EXPECT_EQ(FillFrom("").kind, Fil2listOverflow::NONE);
   EXPECT_EQ(list_->NKEY, 0);
 }
 
 TEST_F(Fil2list, FieldsFilledToTheirBoundsAreNoOverflow) {
   const std::string key(16, 'k'), value(256, 'v');
-  EXPECT_EQ(FILL(key + " " + value + "   \n").kind, FIL2LIST_OVERFLOW::NONE);
+  EXPECT_EQ(Fill(key + " " + value + "   \n").kind, Fil2listOverflow::NONE);
   ASSERT_EQ(list_->NKEY, 1);
-  EXPECT_EQ(KEY_TEXT(*list_, 1), key);
-  EXPECT_EQ(LINE_TEXT(*list_, 1), value);
+  EXPECT_EQ(KeyText(*list_, 1), key);
+  EXPECT_EQ(LineText(*list_, 1), value);
 }
 
 TEST_F(Fil2list, ReportsTheFirstLineThatDoesNotFit) {
@@ -92,24 +92,24 @@ TEST_F(Fil2list, ReportsTheFirstLineThatDoesNotFit) {
   }
   struct Case {
     std::string content;
-    FIL2LIST_OVERFLOW::Kind kind;
+    Fil2listOverflow::Kind kind;
     int32_t line, nkey;
   };
   const Case cases[] = {
-      {"period 1 2\n! c\n" + std::string(17, 'k') + " 1\n", FIL2LIST_OVERFLOW::LONG_KEY, 3, 2},
-      {"\n\na " + std::string(257, 'v') + "\nb " + std::string(17, 'k') + "\n", FIL2LIST_OVERFLOW::LONG_VALUE, 3, 2},
-      {"! header\n" + many, FIL2LIST_OVERFLOW::FULL_LIST, 258, 256},
+      {"period 1 2\n! c\n" + std::string(17, 'k') + " 1\n", Fil2listOverflow::LONG_KEY, 3, 2},
+      {"\n\na " + std::string(257, 'v') + "\nb " + std::string(17, 'k') + "\n", Fil2listOverflow::LONG_VALUE, 3, 2},
+      {"! header\n" + many, Fil2listOverflow::FULL_LIST, 258, 256},
   };
   for (const Case& c : cases) {
-    const FIL2LIST_OVERFLOW overflow = FILL(c.content);
+    const Fil2listOverflow overflow = Fill(c.content);
     EXPECT_EQ(overflow.kind, c.kind);
     EXPECT_EQ(overflow.line, c.line);
     EXPECT_EQ(list_->NKEY, c.nkey);
   }
   // Over-long texts are kept up to their fields' bounds.
-  FILL(std::string(20, 'k') + " " + std::string(300, 'v') + "\n");
-  EXPECT_EQ(KEY_TEXT(*list_, 1), std::string(16, 'k'));
-  EXPECT_EQ(LINE_TEXT(*list_, 1), std::string(256, 'v'));
+  Fill(std::string(20, 'k') + " " + std::string(300, 'v') + "\n");
+  EXPECT_EQ(KeyText(*list_, 1), std::string(16, 'k'));
+  EXPECT_EQ(LineText(*list_, 1), std::string(256, 'v'));
 }
 
 }  // namespace

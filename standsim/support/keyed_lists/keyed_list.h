@@ -46,7 +46,7 @@ static_assert(offsetof(KEYLIST, DEF) == 71188);
 // Flag words: 0 is false; the library stores 1 for true, READ4UP a word with
 // all bits set. A word counts as true when its lowest bit is 1.
 inline constexpr int32_t FLAG_TRUE = 1;
-inline bool FLAG_SET(int32_t word) { return (word & 1) != 0; }
+inline bool flag_set(int32_t word) { return (word & 1) != 0; }
 
 // The support library's message text: all zero bytes when the library is
 // loaded; the series readers write their failure messages into it.
@@ -54,7 +54,7 @@ extern std::array<char, 128> KEYMSG;
 
 // Entries in use, NKEY, stopping the process when the record claims more
 // than it can hold.
-int32_t KEYS_IN_USE(const KEYLIST& par);
+int32_t keys_in_use(const KEYLIST& par);
 
 // Looks KEYWORD up: its text from the first to the last character that is
 // not a blank, TAB or zero byte is compared case-sensitively with the start
@@ -71,7 +71,7 @@ bool FINDKEYS(const KEYLIST& par, std::string_view keyword, int32_t& n, std::spa
 // Appends KEYWORD, as passed (blank padded or cut to 16 characters), as an
 // entry taken from its default: DEF and GOT true, its value text not
 // written. A full list (256 entries) is left as it is.
-void APPEND_DEFAULT_KEY(KEYLIST& par, std::string_view keyword);
+void append_default_key(KEYLIST& par, std::string_view keyword);
 
 // The DEF and GOT flag words of KEYWORD as stored; 0 when it is absent.
 int32_t KEYDEF(std::string_view keyword, const KEYLIST& par);

@@ -26,13 +26,13 @@ struct ElementRange {
 };
 
 // The elements a getter fills, without those below N0.
-ElementRange FILLED_ELEMENTS(int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub) {
+ElementRange filled_elements(int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub) {
   const int64_t last = int64_t{iyrb} + int64_t{nsub} * (int64_t{iyre} - iyrb + 1) - 1;
   return {std::max<int64_t>(iyrb, n0), last};
 }
 
 // A value text that is neither a number nor "=" names a file.
-bool IS_FILE_REFERENCE(std::string_view text) {
+bool is_file_reference(std::string_view text) {
   return text.find_first_not_of(" +-0123456789.=") != std::string_view::npos;
 }
 
@@ -40,14 +40,14 @@ bool IS_FILE_REFERENCE(std::string_view text) {
 // joined text that does not fit is not cut, since its end would silently
 // name another column or scale; it is refused with a message of ROUTINE in
 // KEYMSG instead (nullopt).
-std::optional<std::string> JOINED_TO_LISTDIR(const KEYLIST& par, std::string_view text, std::string_view keyword,
+std::optional<std::string> joined_to_listdir(const KEYLIST& par, std::string_view text, std::string_view keyword,
                                              std::string_view routine) {
   const std::string joined = FULLPATH(std::string_view(par.LISTDIR, LINE_LENGTH), text);
-  if (joined.find_last_not_of(' ') + 1 <= LINE_LENGTH) return PADDED(joined, LINE_LENGTH);
+  if (joined.find_last_not_of(' ') + 1 <= LINE_LENGTH) return padded(joined, LINE_LENGTH);
   int32_t first = 0, last = 0;
   TRIMPOS(keyword, first, last);
   const std::string_view key = keyword.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
-  ASSIGN_TEXT(KEYMSG, std::string(routine) + ": Reference of  " + std::string(key) +
+  assign_text(KEYMSG, std::string(routine) + ": Reference of  " + std::string(key) +
                           "  is longer than 256 characters with its folder!");
   return std::nullopt;
 }
@@ -61,30 +61,30 @@ void GETKEYTS(KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb, 
     char(&line)[LINE_LENGTH] = par.LINE[ind - 1];
     const std::string_view text(line, LINE_LENGTH);
     bool readable = true;
-    if (IS_FILE_REFERENCE(TIDY(text))) {
-      const std::optional<std::string> joined = JOINED_TO_LISTDIR(par, text, keyword, "xGETKEYTS");
-      if (joined) ASSIGN_TEXT(line, *joined);
+    if (is_file_reference(TIDY(text))) {
+      const std::optional<std::string> joined = joined_to_listdir(par, text, keyword, "xGETKEYTS");
+      if (joined) assign_text(line, *joined);
       readable = joined.has_value();
     }
     if (readable) VARIN01(text, n0, iyrb, iyre, nsub, XMISS, vec, KEYMSG);
     par.GOT[ind - 1] = FLAG_TRUE;
   } else if (dflt != nullptr) {
-    const ElementRange range = FILLED_ELEMENTS(n0, iyrb, iyre, nsub);
+    const ElementRange range = filled_elements(n0, iyrb, iyre, nsub);
     if (!range.empty()) {
-      if (range.last - n0 >= static_cast<int64_t>(vec.size())) STOP_PROCESS("GETKEYTS: VEC too short!");
+      if (range.last - n0 >= static_cast<int64_t>(vec.size())) stop_process("GETKEYTS: VEC too short!");
       std::fill(vec.begin() + (range.first - n0), vec.begin() + (range.last - n0 + 1), *dflt);
     }
-    APPEND_DEFAULT_KEY(par, keyword);
+    append_default_key(par, keyword);
   }
 }
 
 void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb,
                int32_t iyre, int32_t nsub, std::span<float> arr, const float* dfltv) {
-  if (ncol > ndim) STOP_PROCESS("GETKEYTS2: NCOL > NDIM!");
+  if (ncol > ndim) stop_process("GETKEYTS2: NCOL > NDIM!");
   if (ncol < 0) return;
-  const ElementRange range = FILLED_ELEMENTS(n0, iyrb, iyre, nsub);
+  const ElementRange range = filled_elements(n0, iyrb, iyre, nsub);
   if (!range.empty() && (range.last - n0) * ndim + ncol > static_cast<int64_t>(arr.size())) {
-    STOP_PROCESS("GETKEYTS2: ARR too short!");
+    stop_process("GETKEYTS2: ARR too short!");
   }
   auto element = [&](int32_t c, int64_t t) -> float& {
     return arr[static_cast<std::size_t>((t - n0) * ndim + (c - 1))];
@@ -96,7 +96,7 @@ void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keywor
     for (int64_t t = range.first; t <= range.last; ++t) {
       for (int32_t c = 1; c <= ncol; ++c) element(c, t) = dfltv[c - 1];
     }
-    APPEND_DEFAULT_KEY(par, keyword);
+    append_default_key(par, keyword);
     return;
   }
 
@@ -116,7 +116,7 @@ void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keywor
     for (int64_t t = range.first; t <= range.last; ++t) work(t) = element(c, t);
     const std::string_view item = items.text(c);
     const std::optional<std::string> reference =
-        IS_FILE_REFERENCE(item) ? JOINED_TO_LISTDIR(par, item, keyword, "xGETKEYTS2") : std::string(item);
+        is_file_reference(item) ? joined_to_listdir(par, item, keyword, "xGETKEYTS2") : std::string(item);
     if (reference) VARIN01(*reference, n0, iyrb, iyre, nsub, XMISS, w, KEYMSG);
     for (int64_t t = range.first; t <= range.last; ++t) element(c, t) = work(t);
     par.GOT[ind - 1] = FLAG_TRUE;

@@ -11,19 +11,19 @@
 namespace standsim {
 namespace {
 
-using testing::ADD_ENTRY;
-using testing::LINE_TEXT;
+using testing::AddEntry;
+using testing::LineText;
 
 constexpr float UNTOUCHED = -7.0f;
 
-std::string KEYMSG_TEXT() { return std::string(KEYMSG.data(), KEYMSG.size()); }
+std::string KeymsgText() { return std::string(KEYMSG.data(), KEYMSG.size()); }
 
 class KeyedListSeries : public ::testing::Test {
  protected:
   void SetUp() override {
     KEYMSG.fill(' ');
-    list_ = testing::EMPTY_LIST();
-    ASSIGN_TEXT(list_->LISTDIR, folder_.folder());
+    list_ = testing::EmptyList();
+    assign_text(list_->LISTDIR, folder_.folder());
   }
 
   TestFolder folder_;
@@ -32,36 +32,36 @@ class KeyedListSeries : public ::testing::Test {
 };
 
 TEST_F(KeyedListSeries, ANumberFillsTheYears) {
-  ADD_ENTRY(*list_, "NOx_dep", " 15");
+  AddEntry(*list_, "NOx_dep", " 15");
   GETKEYTS(*list_, "NOx_dep", 1990, 1992, 2000, 1, vec_, nullptr);
   for (int y = 1990; y < 2020; ++y) EXPECT_EQ(vec_[y - 1990], y >= 1992 && y <= 2000 ? 15.0f : UNTOUCHED) << y;
   EXPECT_EQ(list_->GOT[0], 1);
-  EXPECT_EQ(LINE_TEXT(*list_, 1), PADDED(" 15", LINE_LENGTH));  // a number is not joined
-  EXPECT_EQ(KEYMSG_TEXT(), std::string(128, ' '));
+  EXPECT_EQ(LineText(*list_, 1), padded(" 15", LINE_LENGTH));  // a number is not joined
+  EXPECT_EQ(KeymsgText(), std::string(128, ' '));
 }
 
 TEST_F(KeyedListSeries, AFileReferenceIsJoinedToTheListFolder) {
   folder_.write("dep.dat", "!Year NOx\n1990 1.0\n2000 2.0\n");
-  ADD_ENTRY(*list_, "NOx_dep", "dep.dat;NOx");
+  AddEntry(*list_, "NOx_dep", "dep.dat;NOx");
   GETKEYTS(*list_, "NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
-  EXPECT_EQ(KEYMSG_TEXT(), std::string(128, ' '));
+  EXPECT_EQ(KeymsgText(), std::string(128, ' '));
   EXPECT_FLOAT_EQ(vec_[5], 1.5f);
-  EXPECT_EQ(LINE_TEXT(*list_, 1), PADDED(folder_.folder() + "dep.dat;NOx", LINE_LENGTH));
+  EXPECT_EQ(LineText(*list_, 1), padded(folder_.folder() + "dep.dat;NOx", LINE_LENGTH));
 
   // A name that is rooted, explicitly relative or has a drive is kept.
   for (const std::string& kept : {folder_.file("dep.dat") + ";NOx", std::string(".\\x.dat;1"), std::string("c:x.dat")}) {
-    auto list = testing::EMPTY_LIST();
-    ASSIGN_TEXT(list->LISTDIR, "/elsewhere/");
-    ADD_ENTRY(*list, "k", kept);
+    auto list = testing::EmptyList();
+    assign_text(list->LISTDIR, "/elsewhere/");
+    AddEntry(*list, "k", kept);
     GETKEYTS(*list, "k", 1990, 1990, 1991, 1, vec_, nullptr);
-    EXPECT_EQ(LINE_TEXT(*list, 1), PADDED(kept, LINE_LENGTH));
+    EXPECT_EQ(LineText(*list, 1), padded(kept, LINE_LENGTH));
   }
 }
 
 TEST_F(KeyedListSeries, AFailedReadLeavesItsMessageInKeymsg) {
-  ADD_ENTRY(*list_, "NOx_dep", "missing.dat;NOx");
+  AddEntry(*list_, "NOx_dep", "missing.dat;NOx");
   GETKEYTS(*list_, "NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
-  EXPECT_EQ(KEYMSG_TEXT().substr(0, 16), "xVARIN01: File  ");
+  EXPECT_EQ(KeymsgText().substr(0, 16), "xVARIN01: File  ");
   EXPECT_EQ(list_->GOT[0], 1);
   for (float v : vec_) EXPECT_EQ(v, UNTOUCHED);
 }
@@ -99,33 +99,33 @@ struct Columns {
 TEST_F(KeyedListSeries, TwoDimensionalSeriesOneColumnPerItem) {
   // The data years reach beyond the elements of ARR.
   folder_.write("dep.dat", "!Year a b\n1980 1.0 4.0\n2020 1.0 4.0\n");
-  ADD_ENTRY(*list_, "upt", "1.5|dep.dat;b");
+  AddEntry(*list_, "upt", "1.5|dep.dat;b");
   Columns cols;
   GETKEYTS2(3, 3, *list_, "upt", 1990, 1991, 1993, 1, cols.arr, nullptr);
-  EXPECT_EQ(KEYMSG_TEXT(), std::string(128, ' '));
+  EXPECT_EQ(KeymsgText(), std::string(128, ' '));
   for (int t = 1990; t < 2000; ++t) {
     const bool filled = t >= 1991 && t <= 1993;
     EXPECT_EQ(cols.at(1, t), filled ? 1.5f : UNTOUCHED) << t;
     EXPECT_EQ(cols.at(2, t), filled ? 4.0f : UNTOUCHED) << t;
     EXPECT_EQ(cols.at(3, t), filled ? 4.0f : UNTOUCHED) << t;  // repeats the last item
   }
-  EXPECT_EQ(LINE_TEXT(*list_, 1), PADDED("1.5|dep.dat;b", LINE_LENGTH));
+  EXPECT_EQ(LineText(*list_, 1), padded("1.5|dep.dat;b", LINE_LENGTH));
   EXPECT_EQ(list_->GOT[0], 1);
 }
 
 TEST_F(KeyedListSeries, TwoDimensionalSeriesKeepFailedColumns) {
-  ADD_ENTRY(*list_, "upt", "missing.dat|=|2");
+  AddEntry(*list_, "upt", "missing.dat|=|2");
   Columns cols;
   GETKEYTS2(3, 3, *list_, "upt", 1990, 1991, 1992, 1, cols.arr, nullptr);
-  EXPECT_EQ(KEYMSG_TEXT().substr(0, 16), "xVARIN01: File  ");
+  EXPECT_EQ(KeymsgText().substr(0, 16), "xVARIN01: File  ");
   EXPECT_EQ(cols.at(1, 1991), UNTOUCHED);  // the failed item's column as it was
   EXPECT_EQ(cols.at(1, 1992), UNTOUCHED);
   EXPECT_EQ(cols.at(2, 1991), -999999.0f);  // "=" writes its first year only
   EXPECT_EQ(cols.at(2, 1992), UNTOUCHED);
   EXPECT_EQ(cols.at(3, 1992), 2.0f);
 
-  auto blank = testing::EMPTY_LIST();
-  ADD_ENTRY(*blank, "upt", "");
+  auto blank = testing::EmptyList();
+  AddEntry(*blank, "upt", "");
   Columns untouched;
   GETKEYTS2(3, 3, *blank, "upt", 1990, 1991, 1992, 1, untouched.arr, nullptr);
   EXPECT_EQ(untouched.arr, Columns().arr);
@@ -152,19 +152,19 @@ TEST_F(KeyedListSeries, AReferenceTooLongWithItsFolderIsRefused) {
   // Cut to the value text, the reference would name the first column.
   const std::string folder = "/" + std::string(200, 'f') + "/";
   const std::string reference = std::string(50, 'd') + ".dat;\\12";
-  ASSIGN_TEXT(list_->LISTDIR, folder);
-  ADD_ENTRY(*list_, "NOx_dep", reference);
-  ADD_ENTRY(*list_, "upt", "1|" + reference);
+  assign_text(list_->LISTDIR, folder);
+  AddEntry(*list_, "NOx_dep", reference);
+  AddEntry(*list_, "upt", "1|" + reference);
   GETKEYTS(*list_, " NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
-  EXPECT_EQ(KEYMSG_TEXT(),
-            PADDED("xGETKEYTS: Reference of  NOx_dep  is longer than 256 characters with its folder!", 128));
-  EXPECT_EQ(LINE_TEXT(*list_, 1), PADDED(reference, LINE_LENGTH));
+  EXPECT_EQ(KeymsgText(),
+            padded("xGETKEYTS: Reference of  NOx_dep  is longer than 256 characters with its folder!", 128));
+  EXPECT_EQ(LineText(*list_, 1), padded(reference, LINE_LENGTH));
   EXPECT_EQ(list_->GOT[0], 1);
   for (float v : vec_) EXPECT_EQ(v, UNTOUCHED);
 
   Columns cols;
   GETKEYTS2(3, 2, *list_, "upt", 1990, 1990, 1990, 1, cols.arr, nullptr);
-  EXPECT_EQ(KEYMSG_TEXT().substr(0, 38), "xGETKEYTS2: Reference of  upt  is long");
+  EXPECT_EQ(KeymsgText().substr(0, 38), "xGETKEYTS2: Reference of  upt  is long");
   EXPECT_EQ(cols.at(1, 1990), 1.0f);
   EXPECT_EQ(cols.at(2, 1990), UNTOUCHED);
 }

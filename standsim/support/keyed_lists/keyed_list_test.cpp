@@ -12,7 +12,7 @@ namespace standsim {
 namespace {
 
 using namespace std::string_literals;
-using testing::ADD_ENTRY;
+using testing::AddEntry;
 
 // KEYMSG as the program loaded it, copied before main and so before any
 // test can write it (its zero bytes are there before any initialiser runs).
@@ -23,14 +23,14 @@ TEST(KeyedList, KeymsgStartsAsZeroBytes) {
 }
 
 TEST(KeyedList, FindkeyMatchesTheTrimmedKeywordCaseSensitively) {
-  auto list = testing::EMPTY_LIST();
-  ADD_ENTRY(*list, "period", "1990 2050");          // 1: blank padded
-  ADD_ENTRY(*list, "NOx_dep", "0.5", true);         // 2: zero padded
-  ADD_ENTRY(*list, "period1", "x");                 // 3
-  ADD_ENTRY(*list, "NH3_dep\t", "0.2");             // 4: TAB after the key
-  ADD_ENTRY(*list, "period", "second");             // 5: duplicate
-  ADD_ENTRY(*list, "a b", "inner blank");           // 6
-  ADD_ENTRY(*list, "sixteen_chars_ab", "full");     // 7
+  auto list = testing::EmptyList();
+  AddEntry(*list, "period", "1990 2050");          // 1: blank padded
+  AddEntry(*list, "NOx_dep", "0.5", true);         // 2: zero padded
+  AddEntry(*list, "period1", "x");                 // 3
+  AddEntry(*list, "NH3_dep\t", "0.2");             // 4: TAB after the key
+  AddEntry(*list, "period", "second");             // 5: duplicate
+  AddEntry(*list, "a b", "inner blank");           // 6
+  AddEntry(*list, "sixteen_chars_ab", "full");     // 7
 
   struct Case {
     std::string keyword;
@@ -61,20 +61,20 @@ TEST(KeyedList, FindkeyMatchesTheTrimmedKeywordCaseSensitively) {
 }
 
 TEST(KeyedList, FindkeyKeepsTabsInsideTheKeyword) {
-  auto list = testing::EMPTY_LIST();
-  ADD_ENTRY(*list, "a b", "");
-  ADD_ENTRY(*list, "a\tb", "");
+  auto list = testing::EmptyList();
+  AddEntry(*list, "a b", "");
+  AddEntry(*list, "a\tb", "");
   int32_t ind = 0;
   EXPECT_TRUE(FINDKEY(*list, " a\tb ", ind));
   EXPECT_EQ(ind, 2);
 }
 
 TEST(KeyedList, FindkeysListsEveryEntryWithBlanksAfterTheKey) {
-  auto list = testing::EMPTY_LIST();
-  ADD_ENTRY(*list, "period", "1");
-  ADD_ENTRY(*list, "other", "2");
-  ADD_ENTRY(*list, "period", "3", true);  // zero bytes stop the match
-  ADD_ENTRY(*list, "period", "4");
+  auto list = testing::EmptyList();
+  AddEntry(*list, "period", "1");
+  AddEntry(*list, "other", "2");
+  AddEntry(*list, "period", "3", true);  // zero bytes stop the match
+  AddEntry(*list, "period", "4");
   std::array<int32_t, 4> indv{};
   int32_t n = -1;
   EXPECT_TRUE(FINDKEYS(*list, " period", n, indv));
@@ -91,7 +91,7 @@ TEST(KeyedList, FindkeysListsEveryEntryWithBlanksAfterTheKey) {
 }
 
 TEST(KeyedList, EmptyListFindsNothing) {
-  auto list = testing::EMPTY_LIST();
+  auto list = testing::EmptyList();
   int32_t ind = -1, n = -1;
   std::array<int32_t, 1> indv{};
   EXPECT_FALSE(FINDKEY(*list, "period", ind));
@@ -103,9 +103,9 @@ TEST(KeyedList, EmptyListFindsNothing) {
 }
 
 TEST(KeyedList, FlagQueriesReturnTheWordsAsStored) {
-  auto list = testing::EMPTY_LIST();
-  const int32_t read = ADD_ENTRY(*list, "period", "1990 2000");
-  const int32_t appended = ADD_ENTRY(*list, "NH3_dep", "");
+  auto list = testing::EmptyList();
+  const int32_t read = AddEntry(*list, "period", "1990 2000");
+  const int32_t appended = AddEntry(*list, "NH3_dep", "");
   list->GOT[read - 1] = -1;  // as READ4UP stores true
   list->GOT[appended - 1] = 1;
   list->DEF[appended - 1] = 1;
@@ -114,13 +114,13 @@ TEST(KeyedList, FlagQueriesReturnTheWordsAsStored) {
   EXPECT_EQ(KEYGOT("NH3_dep", *list), 1);
   EXPECT_EQ(KEYDEF("NH3_dep", *list), 1);
   EXPECT_EQ(KEYDEF("NOx_dep", *list), 0);
-  EXPECT_TRUE(FLAG_SET(-1));
-  EXPECT_TRUE(FLAG_SET(1));
-  EXPECT_FALSE(FLAG_SET(2));
+  EXPECT_TRUE(flag_set(-1));
+  EXPECT_TRUE(flag_set(1));
+  EXPECT_FALSE(flag_set(2));
 }
 
 TEST(KeyedListDeathTest, ARecordClaimingMoreThan256KeysStops) {
-  auto list = testing::EMPTY_LIST();
+  auto list = testing::EmptyList();
   list->NKEY = 257;
   int32_t ind = 0;
   EXPECT_DEATH(FINDKEY(*list, "period", ind), "NKEY above 256");

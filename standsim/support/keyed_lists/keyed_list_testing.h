@@ -12,12 +12,12 @@
 namespace standsim::testing {
 
 // An all-zero list, as a filler receives it.
-inline std::unique_ptr<KEYLIST> EMPTY_LIST() { return std::make_unique<KEYLIST>(); }
+inline std::unique_ptr<KEYLIST> EmptyList() { return std::make_unique<KEYLIST>(); }
 
 // Appends an entry the way a filler leaves it: the key blank padded (or, with
 // ZERO_PADDED, followed by the zero bytes of the untouched record) and the
 // value blank padded. Returns its 1-based index.
-inline int32_t ADD_ENTRY(KEYLIST& list, std::string_view key, std::string_view value,
+inline int32_t AddEntry(KEYLIST& list, std::string_view key, std::string_view value,
                          bool zero_padded = false) {
   const int32_t i = ++list.NKEY;
   char(&field)[KEY_LENGTH] = list.KEY[i - 1];
@@ -25,13 +25,13 @@ inline int32_t ADD_ENTRY(KEYLIST& list, std::string_view key, std::string_view v
     std::memset(field, 0, KEY_LENGTH);
     std::memcpy(field, key.data(), std::min(key.size(), KEY_LENGTH));
   } else {
-    ASSIGN_TEXT(field, key);
+    assign_text(field, key);
   }
-  ASSIGN_TEXT(list.LINE[i - 1], value);
+  assign_text(list.LINE[i - 1], value);
   return i;
 }
 
-inline std::string KEY_TEXT(const KEYLIST& list, int32_t i) { return {list.KEY[i - 1], KEY_LENGTH}; }
-inline std::string LINE_TEXT(const KEYLIST& list, int32_t i) { return {list.LINE[i - 1], LINE_LENGTH}; }
+inline std::string KeyText(const KEYLIST& list, int32_t i) { return {list.KEY[i - 1], KEY_LENGTH}; }
+inline std::string LineText(const KEYLIST& list, int32_t i) { return {list.LINE[i - 1], LINE_LENGTH}; }
 
 }  // namespace standsim::testing

@@ -21,17 +21,17 @@ bool is_whole(float v) { return std::fabs(v - std::round(v)) < 1.0e-5f; }
 // LENGTH asterisks when the value cannot be written so.
 std::string written(float x, std::string_view fmt, std::size_t length) {
   const std::string failed(length, '*');
-  const std::optional<EditDescriptor> descriptor = PARSE_FORMAT(fmt);
+  const std::optional<EditDescriptor> descriptor = parse_format(fmt);
   if (!descriptor || static_cast<std::size_t>(descriptor->width) > length) return failed;
   std::optional<std::string> field;
   if (descriptor->kind == 'i') {
     const float nearest = std::round(x);
     if (!(nearest >= -2147483648.0f && nearest < 2147483648.0f)) return failed;
-    field = WRITE_FORMATTED(fmt, static_cast<int32_t>(nearest));
+    field = write_formatted(fmt, static_cast<int32_t>(nearest));
   } else {
-    field = WRITE_FORMATTED(fmt, x);
+    field = write_formatted(fmt, x);
   }
-  return field ? PADDED(*field, length) : failed;
+  return field ? padded(*field, length) : failed;
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ std::string GETFMT(float x1, float x2, int32_t nstep) {
 }
 
 std::string N_2_C(float x, std::string_view fmt) {
-  if (x == 0.0f) return PADDED("0", 16);
+  if (x == 0.0f) return padded("0", 16);
   return written(x, fmt, 16);
 }
 
@@ -99,7 +99,7 @@ void CLSLABEL(int32_t ic, int32_t icfirst, int32_t iclast, std::string_view fmt,
   const std::string_view right = right_last == 0 ? std::string_view()
                                                  : std::string_view(txtr).substr(static_cast<std::size_t>(right_first - 1),
                                                                                   static_cast<std::size_t>(right_last - right_first + 1));
-  ASSIGN_TEXT(label, PADDED(txtl, static_cast<std::size_t>(std::max(nwid, 0))) + std::string(sign) + std::string(right));
+  assign_text(label, padded(txtl, static_cast<std::size_t>(std::max(nwid, 0))) + std::string(sign) + std::string(right));
 }
 
 }  // namespace standsim

@@ -28,7 +28,7 @@ float RAMP(float x, float x1, float x2, float y1, float y2) {
 
 int32_t DROPABOVE(int32_t lim, int32_t& n, std::span<int32_t> ivec) {
   if (n <= 0) return 0;
-  CHECK_LENGTH("DROPABOVE", "IVEC", ivec.size(), n);
+  check_length("DROPABOVE", "IVEC", ivec.size(), n);
   const int32_t old_n = n;
   int32_t kept = n;
   for (int32_t i = old_n; i >= 1; --i) {

@@ -23,14 +23,14 @@ bool ascending(std::span<const float> v) {
 // The error code of the vector checks, 0 when VEC may be used.
 int32_t vector_error(std::string_view routine, int32_t n, std::span<const float> vec) {
   if (n <= 0) return no_elements;
-  CHECK_LENGTH(routine, "VEC", vec.size(), n);
+  check_length(routine, "VEC", vec.size(), n);
   return ascending(vec.first(static_cast<std::size_t>(n))) ? 0 : not_ascending;
 }
 
 // The error code of the checks on QV(1..NQ), 0 when they may be used.
 int32_t probabilities_error(std::string_view routine, int32_t nq, std::span<const float> qv) {
   if (nq <= 0) return 0;
-  CHECK_LENGTH(routine, "QV", qv.size(), nq);
+  check_length(routine, "QV", qv.size(), nq);
   const auto used = qv.first(static_cast<std::size_t>(nq));
   if (!ascending(used)) return probabilities_not_ascending;
   return std::all_of(used.begin(), used.end(), is_probability) ? 0 : probability_outside;
@@ -65,7 +65,7 @@ void WQUANTILE(float p, int32_t n, std::span<const float> vec, std::span<const f
     ierr = bad_probability;
     return;
   }
-  CHECK_LENGTH("WQUANTILE", "WEI", wei.size(), n);
+  check_length("WQUANTILE", "WEI", wei.size(), n);
   const auto weights = wei.first(static_cast<std::size_t>(n));
   const float t = weight_sum(weights) * p;
   float c = 0.0f;
@@ -84,7 +84,7 @@ void QUANTILES(int32_t nq, std::span<const float> qv, int32_t n, std::span<const
   ierr = vector_error("QUANTILES", n, vec);
   if (ierr == 0) ierr = probabilities_error("QUANTILES", nq, qv);
   if (ierr != 0 || nq <= 0) return;
-  CHECK_LENGTH("QUANTILES", "XQV", xqv.size(), nq);
+  check_length("QUANTILES", "XQV", xqv.size(), nq);
   // K is the 1-based position of the quantile, the first integer above N * QV(j).
   int64_t k = 1;
   for (int32_t j = 0; j < nq; ++j) {
@@ -103,8 +103,8 @@ void WQUANTILES(int32_t nq, std::span<const float> qv, int32_t n, std::span<cons
   ierr = vector_error("WQUANTILES", n, vec);
   if (ierr == 0) ierr = probabilities_error("WQUANTILES", nq, qv);
   if (ierr != 0 || nq <= 0) return;
-  CHECK_LENGTH("WQUANTILES", "WEI", wei.size(), n);
-  CHECK_LENGTH("WQUANTILES", "XQV", xqv.size(), nq);
+  check_length("WQUANTILES", "WEI", wei.size(), n);
+  check_length("WQUANTILES", "XQV", xqv.size(), nq);
   const auto weights = wei.first(static_cast<std::size_t>(n));
   const float s = weight_sum(weights);
   std::size_t j = 0;

@@ -17,12 +17,12 @@ void report(std::span<char> errmsg, char severity, std::string_view message) {
   constexpr std::size_t text_start = 11;  // the message begins at character 12
   if (errmsg.empty()) return;
   errmsg[0] = severity;
-  if (errmsg.size() > text_start) ASSIGN_TEXT(errmsg.subspan(text_start), message);
+  if (errmsg.size() > text_start) assign_text(errmsg.subspan(text_start), message);
 }
 
 }  // namespace
 
-float ROOTIO(float x1, float x2, float a, float b, float tol, ROOT_FUNCTION func,
+float ROOTIO(float x1, float x2, float a, float b, float tol, RootFunction func,
              std::span<char> errmsg) {
   float f1 = func(x1, a, b);
   const float f2 = func(x2, a, b);

@@ -6,7 +6,7 @@
 namespace standsim {
 
 // The function whose root is sought: FUNC(X, A, B).
-using ROOT_FUNCTION = float (*)(float x, float a, float b);
+using RootFunction = float (*)(float x, float a, float b);
 
 // A root of FUNC(X, A, B) between X1 and X2 (either may be the larger), found
 // by halving the bracket until it is narrower than TOL; 4-byte arithmetic
@@ -23,7 +23,7 @@ using ROOT_FUNCTION = float (*)(float x, float a, float b);
 //   result is the midpoint of the last bracket.
 // The signs of the two values are compared, not their product, so values too
 // small for their product to be told from zero are still told apart.
-float ROOTIO(float x1, float x2, float a, float b, float tol, ROOT_FUNCTION func,
+float ROOTIO(float x1, float x2, float a, float b, float tol, RootFunction func,
              std::span<char> errmsg);
 
 }  // namespace standsim

@@ -13,10 +13,10 @@ namespace {
 template <class T>
 void shuffle(std::string_view routine, std::string_view name, int32_t n, std::span<T> vec) {
   if (n <= 1) return;
-  CHECK_LENGTH(routine, name, vec.size(), n);
+  check_length(routine, name, vec.size(), n);
   for (int32_t m = n; m >= 2; --m) {
     float r;
-    RANDOM_NUMBER(r);
+    random_number(r);
     // For r < 1 the 4-byte product stays below m for every m of the 4-byte
     // range, so k <= m; the bound keeps the swap inside the vector even so.
     const int64_t k = std::min<int64_t>(static_cast<int64_t>(r * static_cast<float>(m)) + 1, m);

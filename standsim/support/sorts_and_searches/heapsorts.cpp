@@ -50,9 +50,9 @@ template <class T>
 void heapsort(const RoutineNames& names, int32_t n, std::span<T> ra, std::span<T>* rb,
               std::span<T>* rc) {
   if (n <= 1) return;
-  CHECK_LENGTH(names.routine, names.a, ra.size(), n);
-  if (rb) CHECK_LENGTH(names.routine, names.b, rb->size(), n);
-  if (rc) CHECK_LENGTH(names.routine, names.c, rc->size(), n);
+  check_length(names.routine, names.a, ra.size(), n);
+  if (rb) check_length(names.routine, names.b, rb->size(), n);
+  if (rc) check_length(names.routine, names.c, rc->size(), n);
   SortedVectors<T> vectors(ra, rb, rc);
   int64_t l = n / 2 + 1;
   int64_t r = n;

@@ -29,7 +29,7 @@ void index_quicksort(std::string_view routine, int32_t n, KeyOf key, std::span<i
                      std::span<int32_t> istack) {
   constexpr int32_t insertion_limit = 7;
   if (n <= 0) return;
-  CHECK_LENGTH(routine, "INDX", indx.size(), n);
+  check_length(routine, "INDX", indx.size(), n);
   auto at = [&](int32_t p) -> int32_t& { return indx[static_cast<std::size_t>(p - 1)]; };
   for (int32_t j = 1; j <= n; ++j) at(j) = j;
   const int64_t stack_size = static_cast<int64_t>(istack.size());
@@ -72,7 +72,7 @@ void index_quicksort(std::string_view routine, int32_t n, KeyOf key, std::span<i
     at(l) = at(j);
     at(j) = t;
     d += 2;
-    if (d > stack_size) STOP_PROCESS(std::string(routine) + ": nstack too small!");
+    if (d > stack_size) stop_process(std::string(routine) + ": nstack too small!");
     if (r - i + 1 >= j - l) {
       istack[static_cast<std::size_t>(d - 2)] = i;
       istack[static_cast<std::size_t>(d - 1)] = r;

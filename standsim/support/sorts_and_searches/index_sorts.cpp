@@ -19,7 +19,7 @@ template <class Key>
 void index_sort(std::string_view routine, std::string_view key_name, int32_t n,
                 std::span<const Key> keys, std::span<int32_t> indx) {
   if (n <= 0) return;
-  CHECK_LENGTH(routine, key_name, keys.size(), n);
+  check_length(routine, key_name, keys.size(), n);
   std::array<int32_t, nstack> istack;
   index_quicksort(
       routine, n, [keys](int32_t p) { return keys[static_cast<std::size_t>(p - 1)]; }, indx,
@@ -52,13 +52,13 @@ void INDEXD(int32_t n, std::span<const double> arr, std::span<int32_t> indx) {
 void INDEXC(int32_t nchar, int32_t n, std::span<const std::string_view> cvec,
             std::span<int32_t> indx) {
   if (n <= 0) return;
-  CHECK_LENGTH("INDEXC", "CVEC", cvec.size(), n);
-  CHECK_LENGTH("INDEXC", "INDX", indx.size(), n);
+  check_length("INDEXC", "CVEC", cvec.size(), n);
+  check_length("INDEXC", "INDX", indx.size(), n);
   std::vector<int32_t> ivec;
   try {
     ivec.resize(static_cast<std::size_t>(n));
   } catch (const std::bad_alloc&) {
-    STOP_PROCESS("INDEXC: cannot allocate the key vector!");
+    stop_process("INDEXC: cannot allocate the key vector!");
   }
   for (int32_t k = 0; k < n; ++k) ivec[k] = text_key(nchar, cvec[k]);
   index_sort<int32_t>("INDEXI", "IVEC", n, ivec, indx);
@@ -66,10 +66,10 @@ void INDEXC(int32_t nchar, int32_t n, std::span<const std::string_view> cvec,
 
 void INDX2RANK(int32_t n, std::span<const int32_t> indx, std::span<int32_t> irank) {
   if (n <= 0) return;
-  CHECK_LENGTH("INDX2RANK", "INDX", indx.size(), n);
+  check_length("INDX2RANK", "INDX", indx.size(), n);
   for (int32_t j = 1; j <= n; ++j) {
     const int32_t position = indx[static_cast<std::size_t>(j - 1)];
-    CHECK_SUBSCRIPT("INDX2RANK", "IRANK", irank.size(), position);
+    check_subscript("INDX2RANK", "IRANK", irank.size(), position);
     irank[static_cast<std::size_t>(position - 1)] = j;
   }
 }

@@ -17,7 +17,7 @@ bool find_first(std::string_view routine, std::string_view name, int32_t n,
                 std::span<const T> vec, T val, int32_t& ind) {
   ind = 0;
   if (n <= 0) return false;
-  CHECK_LENGTH(routine, name, vec.size(), n);
+  check_length(routine, name, vec.size(), n);
   for (int32_t i = 1; i <= n; ++i) {
     if (element(vec, i) == val) {
       ind = i;
@@ -33,8 +33,8 @@ bool find_first_pair(std::string_view routine, std::string_view name1, std::stri
                      int32_t& ind) {
   ind = 0;
   if (n <= 0) return false;
-  CHECK_LENGTH(routine, name1, vec1.size(), n);
-  CHECK_LENGTH(routine, name2, vec2.size(), n);
+  check_length(routine, name1, vec1.size(), n);
+  check_length(routine, name2, vec2.size(), n);
   for (int32_t i = 1; i <= n; ++i) {
     if (element(vec1, i) == val1 && element(vec2, i) == val2) {
       ind = i;
@@ -49,11 +49,11 @@ bool find_all(std::string_view routine, std::string_view name, int32_t n, std::s
               T val, int32_t& nind, std::span<int32_t> indv) {
   nind = 0;
   if (n <= 0) return false;
-  CHECK_LENGTH(routine, name, vec.size(), n);
+  check_length(routine, name, vec.size(), n);
   for (int32_t i = 1; i <= n; ++i) {
     if (element(vec, i) != val) continue;
     ++nind;
-    CHECK_SUBSCRIPT(routine, "INDV", indv.size(), nind);
+    check_subscript(routine, "INDV", indv.size(), nind);
     indv[static_cast<std::size_t>(nind - 1)] = i;
   }
   return nind >= 1;
@@ -91,7 +91,7 @@ bool FINDALLR(int32_t n, std::span<const float> vec, float val, int32_t& nind,
 
 int32_t LOCATE(float x, int32_t n, std::span<const float> vlim) {
   if (n <= 0) return 0;
-  CHECK_LENGTH("LOCATE", "VLIM", vlim.size(), n);
+  check_length("LOCATE", "VLIM", vlim.size(), n);
   const bool ascending = element(vlim, n) > element(vlim, 1);
   int64_t lo = 0;
   int64_t hi = int64_t{n} + 1;
@@ -113,7 +113,7 @@ int32_t NEARCROSS(int32_t n0, int32_t ib, int32_t ie, std::span<const float> vec
   // VEC(k) is element k - N0 + 1 of the 1-based series.
   auto at = [&](int32_t k) {
     const int64_t p = int64_t{k} - n0 + 1;
-    CHECK_SUBSCRIPT("NEARCROSS", "VEC", vec.size(), p);
+    check_subscript("NEARCROSS", "VEC", vec.size(), p);
     return vec[static_cast<std::size_t>(p - 1)];
   };
   for (int64_t i = int64_t{ib} + 1; i <= ie; ++i) {

@@ -31,7 +31,7 @@ int32_t to_int32(int64_t value) {
 }
 
 void warn_unreadable(std::string_view filnam, int line, const std::string& message) {
-  REPORT_WARNING("FILECHAR: cannot read line " + std::to_string(line) + " of " + OPEN_NAME(filnam) + ": " +
+  report_warning("FILECHAR: cannot read line " + std::to_string(line) + " of " + open_name(filnam) + ": " +
                  message);
 }
 
@@ -75,15 +75,15 @@ void scan_index_records(std::string_view filnam, UnitRecords& records, int32_t& 
 void scan_rows(std::string_view filnam, std::string_view layout, int32_t unit, UnitRecords& records,
                int32_t& ni, int32_t& nj, double& vmin, double& vmax) {
   std::string first;
-  UNIT_READ_LINE(unit, first);
-  const std::string text = PADDED(first, kFirstLineLength);
-  if (text.find_first_not_of(' ', kFirstLineLength - 3) != std::string::npos) REPORT_WARNING("WARNING: Long line!");
+  unit_read_line(unit, first);
+  const std::string text = padded(first, kFirstLineLength);
+  if (text.find_first_not_of(' ', kFirstLineLength - 3) != std::string::npos) report_warning("WARNING: Long line!");
   ni = NITEMS(text);
-  UNIT_BACKSPACE(unit);
+  unit_backspace(unit);
 
   const bool free_format = !layout.empty() && layout.front() == '*';
   const InputFormat format = free_format ? InputFormat() : InputFormat::parse(layout);
-  if (!format.error().empty()) STOP_PROCESS("FILECHAR: unusable layout for " + OPEN_NAME(filnam) + ": " + format.error());
+  if (!format.error().empty()) stop_process("FILECHAR: unusable layout for " + open_name(filnam) + ": " + format.error());
 
   std::vector<double> row(static_cast<std::size_t>(ni));
   std::vector<ReadItem> items;
@@ -94,7 +94,7 @@ void scan_rows(std::string_view filnam, std::string_view layout, int32_t unit, U
                                         : read_formatted(records.source(), format, items);
     if (read.outcome == ReadOutcome::end_of_file) break;
     if (read.outcome == ReadOutcome::bad_format) {
-      STOP_PROCESS("FILECHAR: unusable layout for " + OPEN_NAME(filnam) + ": " + read.message);
+      stop_process("FILECHAR: unusable layout for " + open_name(filnam) + ": " + read.message);
     }
     if (read.outcome != ReadOutcome::ok) {
       warn_unreadable(filnam, records.lines(), read.message);
@@ -115,17 +115,17 @@ void FILECHAR(std::string_view filnam, std::string_view layout, int32_t& ioff, i
   vmin = 1.0e30;
   vmax = -1.0e30;
   OpenedUnit file(filnam, UnitAccess::read);
-  STOP_UNLESS_OPEN(file, "FILECHAR", filnam);
+  stop_unless_open(file, "FILECHAR", filnam);
   const int32_t unit = file.number();
 
   int header_lines = 0;
   std::string line;
   while (true) {
-    if (UNIT_READ_LINE(unit, line) != UnitStatus::ok) STOP_PROCESS("FILECHAR: no data in file!");
+    if (unit_read_line(unit, line) != UnitStatus::ok) stop_process("FILECHAR: no data in file!");
     if (first_character(line) != '!') break;
     ++header_lines;
   }
-  UNIT_BACKSPACE(unit);
+  unit_backspace(unit);
 
   UnitRecords records(unit, header_lines);
   if (layout.starts_with("i-j-val")) {
@@ -140,9 +140,9 @@ int32_t CNTLINES(int32_t iu, std::string_view ch) {
   const char mark = ch.empty() ? ' ' : ch.front();
   int32_t count = 0;
   std::string line;
-  while (UNIT_READ_LINE(iu, line) == UnitStatus::ok) {
+  while (unit_read_line(iu, line) == UnitStatus::ok) {
     if (first_character(line) != mark) {
-      UNIT_BACKSPACE(iu);
+      unit_backspace(iu);
       return count;
     }
     ++count;
@@ -152,26 +152,26 @@ int32_t CNTLINES(int32_t iu, std::string_view ch) {
 
 void NTHLINE(int32_t n, std::string_view filnam, std::string_view ch, std::span<char> line) {
   OpenedUnit file(filnam, UnitAccess::read);
-  STOP_UNLESS_OPEN(file, "NTHLINE", filnam);
+  stop_unless_open(file, "NTHLINE", filnam);
   const char mark = ch.empty() ? ' ' : ch.front();
   const int32_t wanted = std::max(n, 1);
   int32_t counted = 0;
   std::string text;
-  while (UNIT_READ_LINE(file.number(), text) == UnitStatus::ok) {
+  while (unit_read_line(file.number(), text) == UnitStatus::ok) {
     if (first_character(text) == mark) continue;
     if (++counted == wanted) {
-      ASSIGN_TEXT(line, text);
+      assign_text(line, text);
       return;
     }
   }
-  ASSIGN_TEXT(line, "");
+  assign_text(line, "");
 }
 
 bool HASDATA(std::string_view filnam) {
-  if (TIDY(filnam).find_first_not_of(' ') == std::string::npos || !FILE_EXISTS(filnam)) return false;
+  if (TIDY(filnam).find_first_not_of(' ') == std::string::npos || !file_exists(filnam)) return false;
   OpenedUnit file(filnam, UnitAccess::read);
   std::string line;
-  return file.is_open() && UNIT_READ_LINE(file.number(), line) == UnitStatus::ok;
+  return file.is_open() && unit_read_line(file.number(), line) == UnitStatus::ok;
 }
 
 }  // namespace standsim

@@ -120,17 +120,17 @@ TEST(FilecharDeathTest, StopsOnAFileWithoutDataOrThatCannotBeOpened) {
 TEST(Cntlines, CountsMarkedLinesAndStepsBackAtTheFirstOther) {
   TestFolder folder;
   const std::string path = folder.write("marks.txt", "#a\n#b\n#c\nfourth\n#e\n#f\n");
-  ASSERT_TRUE(UNIT_OPEN(7, path, UnitAccess::read));
+  ASSERT_TRUE(unit_open(7, path, UnitAccess::read));
   EXPECT_EQ(CNTLINES(7, "#"), 3);
   std::string line;
-  ASSERT_EQ(UNIT_READ_LINE(7, line), UnitStatus::ok);
+  ASSERT_EQ(unit_read_line(7, line), UnitStatus::ok);
   EXPECT_EQ(line, "fourth");
   EXPECT_EQ(CNTLINES(7, "# ignored"), -1);  // two more, then the end of the file
-  UNIT_CLOSE(7);
+  unit_close(7);
 
-  ASSERT_TRUE(UNIT_OPEN(7, folder.write("blank.txt", "\n   x\ny\n"), UnitAccess::read));
+  ASSERT_TRUE(unit_open(7, folder.write("blank.txt", "\n   x\ny\n"), UnitAccess::read));
   EXPECT_EQ(CNTLINES(7, ""), 2);  // an empty CH counts lines that start blank
-  UNIT_CLOSE(7);
+  unit_close(7);
 }
 
 TEST(Nthline, FindsTheNthLineNotMarked) {

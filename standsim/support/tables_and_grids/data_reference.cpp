@@ -53,7 +53,7 @@ void PARSEREF(std::string_view ref, DataReference& spec) {
     } else {
       const std::string_view numbers = part(ref, k + 1, last);
       std::array<int32_t, 2> n{spec.N1, spec.N2};
-      FREE_READ(numbers, std::span<int32_t>(n.data(), NITEMS(numbers) > 1 ? 2 : 1));
+      free_read(numbers, std::span<int32_t>(n.data(), NITEMS(numbers) > 1 ? 2 : 1));
       spec.N1 = n[0];
       spec.N2 = n[1];
     }
@@ -66,13 +66,13 @@ void PARSEREF(std::string_view ref, DataReference& spec) {
       spec.FACT = 0.0f;
     } else {
       float fact = spec.FACT;
-      FREE_READ(part(ref, first, k - 1), std::span<float>(&fact, 1));
+      free_read(part(ref, first, k - 1), std::span<float>(&fact, 1));
       spec.FACT = fact;
     }
     first = k + 1;
   }
 
-  ASSIGN_TEXT(spec.REFNAME, part(ref, first, last));
+  assign_text(spec.REFNAME, part(ref, first, last));
 }
 
 }  // namespace standsim

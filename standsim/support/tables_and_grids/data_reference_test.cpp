@@ -14,7 +14,7 @@ namespace {
 DataReference untouched() {
   DataReference spec;
   spec.VALID = 7;
-  ASSIGN_TEXT(spec.REFNAME, "old");
+  assign_text(spec.REFNAME, "old");
   spec.CODE[0] = 'x';
   spec.N1 = 77;
   spec.N2 = 88;
@@ -52,7 +52,7 @@ TEST(Parseref, TakesAReferenceApart) {
     DataReference spec = untouched();
     PARSEREF(std::string_view(exact.data(), exact.size()), spec);
     EXPECT_EQ(spec.VALID, 1);
-    EXPECT_EQ(std::string(spec.REFNAME, 256), PADDED(c.refname, 256));
+    EXPECT_EQ(std::string(spec.REFNAME, 256), padded(c.refname, 256));
     EXPECT_EQ(spec.FACT, c.fact);
     EXPECT_EQ(spec.N1, c.n1);
     EXPECT_EQ(spec.N2, c.n2);

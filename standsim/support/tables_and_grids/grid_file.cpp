@@ -54,11 +54,11 @@ void read_turned(std::string_view file_name, std::string_view fmt, int32_t q, in
   const bool free_format = !fmt.empty() && fmt.front() == '*';
   const InputFormat format = free_format ? InputFormat() : InputFormat::parse(fmt);
   if (!format.error().empty()) {
-    STOP_PROCESS("READGRID: unusable format for " + OPEN_NAME(file_name) + ": " + format.error());
+    stop_process("READGRID: unusable format for " + open_name(file_name) + ": " + format.error());
   }
 
   OpenedUnit file(file_name, UnitAccess::read);
-  STOP_UNLESS_OPEN(file, "READGRID", file_name);
+  stop_unless_open(file, "READGRID", file_name);
   UnitRecords records(file.number());
   std::vector<ReadItem> items(static_cast<std::size_t>(std::max(nx, 0)));
   for (int32_t r = 1; r <= ny; ++r) {
@@ -70,14 +70,14 @@ void read_turned(std::string_view file_name, std::string_view fmt, int32_t q, in
                                         : read_formatted(records.source(), format, items);
     if (read.outcome == ReadOutcome::ok) continue;
     if (read.outcome == ReadOutcome::bad_format) {
-      STOP_PROCESS("READGRID: unusable format for " + OPEN_NAME(file_name) + ": " + read.message);
+      stop_process("READGRID: unusable format for " + open_name(file_name) + ": " + read.message);
     }
     if (read.outcome == ReadOutcome::end_of_file) {
-      REPORT_WARNING("READGRID: " + OPEN_NAME(file_name) + " ends before its " + std::to_string(ny) +
+      report_warning("READGRID: " + open_name(file_name) + " ends before its " + std::to_string(ny) +
                      " lines of values were read");
     } else {
-      REPORT_WARNING("READGRID: cannot read line " + std::to_string(records.lines()) + " of " +
-                     OPEN_NAME(file_name) + ": " + read.message);
+      report_warning("READGRID: cannot read line " + std::to_string(records.lines()) + " of " +
+                     open_name(file_name) + ": " + read.message);
     }
     return;
   }
@@ -99,11 +99,11 @@ void READGRID(std::string_view gridfile, std::string_view maskfile, std::string_
   const auto count = [](int32_t a, int32_t b) { return static_cast<std::size_t>(a) * static_cast<std::size_t>(b); };
   const bool values = nx > 0 && ny > 0;
   if (values && (ni > ld || (with_mask && nj > ld))) {
-    STOP_PROCESS("READGRID: a grid of " + std::to_string(ni) + " x " + std::to_string(nj) +
+    stop_process("READGRID: a grid of " + std::to_string(ni) + " x " + std::to_string(nj) +
                  " values does not fit the leading dimension " + std::to_string(ld));
   }
-  if (values && grid.size() < count(ld, nj)) STOP_PROCESS("READGRID: GRID holds fewer than LD x NJ values");
-  if (ld >= 1 && mask.size() < count(ld, ld)) STOP_PROCESS("READGRID: MASK holds fewer than LD x LD flags");
+  if (values && grid.size() < count(ld, nj)) stop_process("READGRID: GRID holds fewer than LD x NJ values");
+  if (ld >= 1 && mask.size() < count(ld, ld)) stop_process("READGRID: MASK holds fewer than LD x LD flags");
 
   const auto index = [ld](int32_t i, int32_t j) {
     return static_cast<std::size_t>(i - 1) + static_cast<std::size_t>(ld) * static_cast<std::size_t>(j - 1);

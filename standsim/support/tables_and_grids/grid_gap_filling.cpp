@@ -82,7 +82,7 @@ bool grid_shape(std::string_view routine, int32_t i1, int32_t i2, int32_t j1, in
                 std::size_t size, GridShape& grid) {
   if (i2 < i1 || j2 < j1) return false;
   grid = GridShape{i1, i2, j1, j2};
-  CHECK_LENGTH(routine, "F", size, grid.cells());
+  check_length(routine, "F", size, grid.cells());
   return true;
 }
 

@@ -10,11 +10,11 @@ constexpr std::string_view MONTH = "JanFebMarAprMayJunJulAugSepOctNovDec";
 }  // namespace
 
 std::string DATETIME(int32_t itime) {
-  const ClockTexts now = DATE_AND_TIME();
-  return DATETIME_STAMP(now.date, now.time, itime);
+  const ClockTexts now = date_and_time();
+  return datetime_stamp(now.date, now.time, itime);
 }
 
-std::string DATETIME_STAMP(std::string_view date, std::string_view time, int32_t itime) {
+std::string datetime_stamp(std::string_view date, std::string_view time, int32_t itime) {
   const std::string digits = std::string(date).append(8, ' ').substr(0, 8);
   const std::string clock = std::string(time).append(6, ' ').substr(0, 6);
   const bool numeric = digits[4] >= '0' && digits[4] <= '9' && digits[5] >= '0' && digits[5] <= '9';

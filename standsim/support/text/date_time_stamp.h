@@ -14,6 +14,6 @@ std::string DATETIME(int32_t itime);
 
 // The stamp of the date DATE (yyyymmdd) and the time TIME (hhmmss, more
 // characters ignored). A month number outside 1 to 12 shows as "???".
-std::string DATETIME_STAMP(std::string_view date, std::string_view time, int32_t itime);
+std::string datetime_stamp(std::string_view date, std::string_view time, int32_t itime);
 
 }  // namespace standsim

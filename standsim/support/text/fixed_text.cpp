@@ -35,15 +35,15 @@ void TRIMPOS(std::string_view text, int32_t& ifirst, int32_t& ilast) {
   ifirst = ilast > 0 ? static_cast<int32_t>(clean.find_first_not_of(' ') + 1) : 0;
 }
 
-void ASSIGN_TEXT(std::span<char> target, std::string_view value) {
+void assign_text(std::span<char> target, std::string_view value) {
   const std::size_t n = std::min(target.size(), value.size());
   std::copy_n(value.begin(), n, target.begin());
   std::fill(target.begin() + static_cast<std::ptrdiff_t>(n), target.end(), ' ');
 }
 
-std::string PADDED(std::string_view value, std::size_t length) {
+std::string padded(std::string_view value, std::size_t length) {
   std::string text(length, ' ');
-  ASSIGN_TEXT(text, value);
+  assign_text(text, value);
   return text;
 }
 

@@ -30,9 +30,9 @@ void TRIMPOS(std::string_view text, int32_t& ifirst, int32_t& ilast);
 
 // Assigns VALUE to the fixed-length TARGET: copied, cut at the target's
 // length, or padded with blanks.
-void ASSIGN_TEXT(std::span<char> target, std::string_view value);
+void assign_text(std::span<char> target, std::string_view value);
 
 // VALUE blank padded or cut to LENGTH characters.
-std::string PADDED(std::string_view value, std::size_t length);
+std::string padded(std::string_view value, std::size_t length);
 
 }  // namespace standsim

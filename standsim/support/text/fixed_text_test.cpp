@@ -64,9 +64,9 @@ TEST(FixedText, TrimPosFindsTheNonBlankPart) {
 }
 
 TEST(FixedText, AssignmentPadsOrCuts) {
-  EXPECT_EQ(PADDED("ab", 4), "ab  ");
-  EXPECT_EQ(PADDED("abcdef", 3), "abc");
-  EXPECT_EQ(PADDED("", 0), "");
+  EXPECT_EQ(padded("ab", 4), "ab  ");
+  EXPECT_EQ(padded("abcdef", 3), "abc");
+  EXPECT_EQ(padded("", 0), "");
 }
 
 }  // namespace

@@ -109,15 +109,15 @@ void STR2VEC(std::string_view string, int32_t n, const TextArray& cvec, int32_t&
     // do not take the place of the item's characters.
     std::string item(chars);
     strip_and_left_adjust(item, dlim);
-    ASSIGN_TEXT(cvec[number], item);
+    assign_text(cvec[number], item);
     stored = number;
     return false;
   });
-  if (nout > stored) ASSIGN_TEXT(cvec[nout], "");
+  if (nout > stored) assign_text(cvec[nout], "");
 }
 
 void SPLITSEP(std::string_view line, std::string_view sep, int32_t n, const TextArray& lines) {
-  for (int32_t k = 1; k <= n; ++k) ASSIGN_TEXT(lines[k], "");
+  for (int32_t k = 1; k <= n; ++k) assign_text(lines[k], "");
   const Extent ext = extent_of(line);
   if (n < 1 || ext.blank) return;
   const bool has_separator = !sep.empty();
@@ -130,11 +130,11 @@ void SPLITSEP(std::string_view line, std::string_view sep, int32_t n, const Text
       inside_quotes = !inside_quotes;
     } else if (has_separator && c == sep.front() && !inside_quotes) {
       ++k;
-      ASSIGN_TEXT(lines[k], line.substr(start, i - start));
+      assign_text(lines[k], line.substr(start, i - start));
       start = i + 1;
     }
   }
-  if (start <= ext.last) ASSIGN_TEXT(lines[k + 1], line.substr(start, ext.last + 1 - start));
+  if (start <= ext.last) assign_text(lines[k + 1], line.substr(start, ext.last + 1 - start));
 }
 
 int32_t ITEMNR(std::string_view string, std::string_view substr, const std::string_view* seps) {
@@ -185,7 +185,7 @@ bool ONECHAR(std::string_view line, char cc1) {
 
 std::string I_2_C(int32_t ival, int32_t n, const int32_t* m) {
   if (n < 1) return {};
-  return WRITE_INTEGER(ival, n, m != nullptr ? *m : -1);
+  return write_integer(ival, n, m != nullptr ? *m : -1);
 }
 
 }  // namespace standsim

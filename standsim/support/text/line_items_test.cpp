@@ -58,7 +58,7 @@ TEST(LineItems, Str2vecCutsAtSeparatorsAndStripsQuotes) {
     const std::string_view seps = c.seps != nullptr ? c.seps : "";
     STR2VEC(c.text, c.n, cvec.array(), nout, c.dlim, c.seps != nullptr ? &seps : nullptr);
     ASSERT_EQ(nout, static_cast<int32_t>(c.items.size()));
-    for (int32_t i = 1; i <= nout; ++i) EXPECT_EQ(cvec.text(i), PADDED(c.items[i - 1], 8));
+    for (int32_t i = 1; i <= nout; ++i) EXPECT_EQ(cvec.text(i), padded(c.items[i - 1], 8));
     if (nout < 5) {
       EXPECT_EQ(cvec.text(nout + 1), std::string(8, '#'));  // nothing beyond NOUT is written
     }
@@ -87,7 +87,7 @@ TEST(LineItems, SplitsepCutsAtTheFirstSeparatorsOutsideQuotes) {
     SCOPED_TRACE(c.line);
     Texts lines(3, 12);
     SPLITSEP(c.line, ";", c.n, lines.array());
-    for (int32_t i = 1; i <= c.n; ++i) EXPECT_EQ(lines.text(i), PADDED(c.pieces[i - 1], 12));
+    for (int32_t i = 1; i <= c.n; ++i) EXPECT_EQ(lines.text(i), padded(c.pieces[i - 1], 12));
     if (c.n < 3) {
       EXPECT_EQ(lines.text(c.n + 1), std::string(12, '#'));
     }

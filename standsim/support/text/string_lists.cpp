@@ -12,20 +12,20 @@ bool all_blank(std::string_view text) { return text.find_first_not_of(' ') == st
 // The index of the first of CVEC(1..N) equal to TEXT, 0 when none is.
 int32_t first_equal(int32_t n, const TextArray& cvec, std::string_view text) {
   for (int32_t i = 1; i <= n; ++i) {
-    if (SAME_TEXT(cvec.text(i), text)) return i;
+    if (same_text(cvec.text(i), text)) return i;
   }
   return 0;
 }
 
 void remove_entry(int32_t j, int32_t& n, const TextArray& cvec) {
-  for (int32_t k = j; k < n; ++k) ASSIGN_TEXT(cvec[k], cvec.text(k + 1));
-  ASSIGN_TEXT(cvec[n], "");
+  for (int32_t k = j; k < n; ++k) assign_text(cvec[k], cvec.text(k + 1));
+  assign_text(cvec[n], "");
   --n;
 }
 
 }  // namespace
 
-bool SAME_TEXT(std::string_view a, std::string_view b) {
+bool same_text(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   return a.substr(0, common) == b.substr(0, common) && all_blank(a.substr(common)) && all_blank(b.substr(common));
 }
@@ -34,7 +34,7 @@ void ADDCVEC(int32_t& n, const TextArray& cvec, int32_t nadd, const TextArray& c
   for (int32_t i = 1; i <= nadd; ++i) {
     if (first_equal(n, cvec, caddv.text(i)) != 0) continue;
     ++n;
-    ASSIGN_TEXT(cvec[n], caddv.text(i));
+    assign_text(cvec[n], caddv.text(i));
   }
 }
 
@@ -67,9 +67,9 @@ int32_t CVDISJ(int32_t n1, const TextArray& cv1, int32_t n2, const TextArray& cv
 void SUBCVEC(int32_t nchar, int32_t& n, const TextArray& cvec, int32_t nrem, const TextArray& csubv) {
   const std::size_t prefix = static_cast<std::size_t>(std::max(nchar, 0));
   for (int32_t i = 1; i <= nrem; ++i) {
-    const std::string removed = PADDED(csubv.text(i), prefix);
+    const std::string removed = padded(csubv.text(i), prefix);
     for (int32_t j = n; j >= 1; --j) {
-      if (PADDED(cvec.text(j), prefix) == removed) remove_entry(j, n, cvec);
+      if (padded(cvec.text(j), prefix) == removed) remove_entry(j, n, cvec);
     }
   }
 }

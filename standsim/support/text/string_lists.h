@@ -16,7 +16,7 @@ namespace standsim {
 
 // True when A and B agree character by character after the shorter is
 // padded with blanks (the equality of texts used by the lists).
-bool SAME_TEXT(std::string_view a, std::string_view b);
+bool same_text(std::string_view a, std::string_view b);
 
 // Appends to CVEC(1..N) each of CADDV(1..NADD) that it does not hold yet,
 // cut or padded to CVEC's text length; an entry repeated within CADDV is

@@ -19,7 +19,7 @@ class List {
   List(std::size_t length, std::size_t capacity, std::initializer_list<std::string> entries)
       : bytes_(length * capacity, ' '), array_(bytes_, length) {
     int32_t i = 0;
-    for (const std::string& e : entries) ASSIGN_TEXT(array_[++i], e);
+    for (const std::string& e : entries) assign_text(array_[++i], e);
   }
   const TextArray& operator*() const { return array_; }
   // The first N entries without their trailing blanks, then "|" and the rest.

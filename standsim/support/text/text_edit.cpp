@@ -74,7 +74,7 @@ void REPLSUB(std::string_view cold, std::string_view cnew, std::span<char> strin
     // Move the tail behind the occurrence to its new place.
     const std::string tail(string.begin() + (u - 1 + old_length), string.end());
     if (u - 1 + new_length < length) {
-      ASSIGN_TEXT(string.subspan(static_cast<std::size_t>(u - 1 + new_length)), tail);
+      assign_text(string.subspan(static_cast<std::size_t>(u - 1 + new_length)), tail);
     }
     // Then the replacement, as far as it fits.
     const int64_t fits = std::min(new_length, length - (u - 1));
@@ -103,7 +103,7 @@ std::string UNQUOTE(std::string_view string) {
   const std::string_view inner =
       first < last ? string.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first - 1))
                    : std::string_view();
-  ASSIGN_TEXT(std::span<char>(result).subspan(static_cast<std::size_t>(first - 1)), inner);
+  assign_text(std::span<char>(result).subspan(static_cast<std::size_t>(first - 1)), inner);
   return result;
 }
 

@@ -103,7 +103,7 @@ TEST(TextEdit, SubargsFillsThePlaceholdersInOrder) {
   for (const Case& c : cases) {
     std::string bytes(9 * 5, ' ');
     const TextArray carr(bytes, 5);
-    for (std::size_t k = 0; k < c.carr.size(); ++k) ASSIGN_TEXT(carr[static_cast<int32_t>(k + 1)], c.carr[k]);
+    for (std::size_t k = 0; k < c.carr.size(); ++k) assign_text(carr[static_cast<int32_t>(k + 1)], c.carr[k]);
     std::string text = c.text;
     SUBARGS(carr, text);
     EXPECT_EQ(text, c.result) << c.text;

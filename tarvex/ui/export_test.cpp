@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QtTest>
 
-#include "standsim/support/basekit_fil2list.h"
-#include "standsim/support/fixed_text.h"
-#include "standsim/support/keyed_list_series.h"
+#include "standsim/support/keyed_lists/basekit_fil2list.h"
+#include "standsim/support/keyed_lists/keyed_list_series.h"
+#include "standsim/support/text/fixed_text.h"
 #include "tarvex/data/results_file.h"
 #include "tarvex/ui/window_fixture.h"
 #include "tarvex/workbench/qsm_reference.h"
@@ -124,8 +124,8 @@ class ExportTest : public QObject, protected WindowTest {
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
 
     auto list = std::make_unique<standsim::KEYLIST>();
-    standsim::ASSIGN_TEXT(list->LISTFILE, qsm);
-    QCOMPARE(standsim::FIL2LIST(*list).kind, standsim::FIL2LIST_OVERFLOW::NONE);
+    standsim::assign_text(list->LISTFILE, qsm);
+    QCOMPARE(standsim::FIL2LIST(*list).kind, standsim::Fil2listOverflow::NONE);
     const auto lines = Lines(contents(results.toStdString()));
     for (int j = 1; j <= kQsmReferenceColumns; ++j) {
       const std::string_view name = ResultColumnNames[static_cast<std::size_t>(j - 1)];

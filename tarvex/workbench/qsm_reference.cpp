@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "standsim/support/basekit_fil2list.h"
-#include "standsim/support/keyed_list.h"
+#include "standsim/support/keyed_lists/basekit_fil2list.h"
+#include "standsim/support/keyed_lists/keyed_list.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/results_file.h"
 
@@ -19,7 +19,7 @@ std::string ReferenceValue(int column, const std::string& resultsFile) {
 // The 1-based column whose name is the key of LINE; 0 for none.
 int ReferencedColumn(const std::string& line) {
   standsim::KeyLine entry;
-  if (!standsim::SPLIT_KEY_LINE(line, entry)) return 0;
+  if (!standsim::split_key_line(line, entry)) return 0;
   const std::string_view key = entry.key.substr(0, entry.key.find(','));
   for (int j = 1; j <= kQsmReferenceColumns; ++j) {
     if (key == ResultColumnNames[static_cast<std::size_t>(j - 1)]) return j;

@@ -11,9 +11,21 @@ function(project_warnings target)
     $<$<BOOL:${TARVEX_WARNINGS_AS_ERRORS}>:-Werror>)
 endfunction()
 
-# A library built from every .cpp of the current directory except tests and benchmarks.
+# The files of the current directory that match PATTERN, and with SUBFOLDERS
+# among the arguments those of its sub-folders too.
+function(project_directory_sources out pattern)
+  if(SUBFOLDERS IN_LIST ARGN)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
+  endif()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# A library built from every .cpp of the current directory (and of its
+# sub-folders with SUBFOLDERS) except tests and benchmarks.
 function(project_directory_library target kind)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  project_directory_sources(sources "*.cpp" ${ARGN})
   list(FILTER sources EXCLUDE REGEX "_(test|bench)\\.cpp$")
   add_library(${target} ${kind} ${sources})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
@@ -24,14 +36,17 @@ function(project_directory_library target kind)
   project_warnings(${target})
 endfunction()
 
-# One GoogleTest program from every *_test.cpp of the current directory.
+# One GoogleTest program from every *_test.cpp of the current directory (and
+# of its sub-folders with SUBFOLDERS), linked with the other arguments.
 function(project_directory_tests target)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  project_directory_sources(sources "*_test.cpp" ${ARGN})
   if(NOT sources)
     return()
   endif()
+  set(libraries ${ARGN})
+  list(REMOVE_ITEM libraries SUBFOLDERS)
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${target} PRIVATE ${libraries} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${target} PRIVATE
     TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
@@ -42,15 +57,18 @@ function(project_directory_tests target)
     PROPERTIES TIMEOUT ${PROJECT_TEST_TIMEOUT})
 endfunction()
 
-# One Google Benchmark program from every *_bench.cpp of the current directory;
+# One Google Benchmark program from every *_bench.cpp of the current directory
+# (and of its sub-folders with SUBFOLDERS), linked with the other arguments;
 # built with the tests, run by hand.
 function(project_directory_benchmarks target)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_bench.cpp)
+  project_directory_sources(sources "*_bench.cpp" ${ARGN})
   if(NOT sources)
     return()
   endif()
+  set(libraries ${ARGN})
+  list(REMOVE_ITEM libraries SUBFOLDERS)
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${ARGN} benchmark::benchmark benchmark::benchmark_main)
+  target_link_libraries(${target} PRIVATE ${libraries} benchmark::benchmark benchmark::benchmark_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
   project_warnings(${target})
 endfunction()

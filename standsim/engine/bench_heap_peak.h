@@ -7,10 +7,10 @@
 namespace standsim::benchmarking {
 
 // Starts a new peak from what the program holds now.
-void START_HEAP_PEAK();
+void StartHeapPeak();
 
-// The most the program held at once since START_HEAP_PEAK, beyond what it
+// The most the program held at once since StartHeapPeak, beyond what it
 // held then.
-std::size_t HEAP_PEAK();
+std::size_t HeapPeak();
 
 }  // namespace standsim::benchmarking

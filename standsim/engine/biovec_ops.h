@@ -34,16 +34,16 @@ inline BIOVEC operator/(const BIOVEC& a, const BIOVEC& b) {
 
 // The vector whose five components are S; a scalar factor is applied to a
 // vector by making it a vector first and multiplying.
-inline BIOVEC BIOVEC_OF(double s) { return BIOVEC{{s, s, s, s, s}}; }
+inline BIOVEC biovec_of(double s) { return BIOVEC{{s, s, s, s, s}}; }
 
-inline void ASSIGN(BIOVEC& a, double s) { a = BIOVEC_OF(s); }
+inline void assign(BIOVEC& a, double s) { a = biovec_of(s); }
 
-inline void ASSIGN(NUTVEC& a, double s) {
+inline void assign(NUTVEC& a, double s) {
   for (double& x : a.v) x = s;
 }
 
 // The sum of the five components, added from branches to stems onto zero.
-inline double SUM(const BIOVEC& a) {
+inline double component_sum(const BIOVEC& a) {
   double s = 0.0;
   for (int i = 0; i < kCompartments; ++i) s += a.v[i];
   return s;

@@ -95,7 +95,7 @@ int64_t age_reach(const ActionSchedule& schedule, int64_t iyr2) {
 
 }  // namespace
 
-void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
+void even_aged_model(const GrowthCall& call, std::span<COHPAR> params) {
   AgeTables tables;
   ActionSchedule schedule;
   LeafNResponses responses(call);
@@ -112,7 +112,7 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
     // Years before the period take the deposition of IYR1.
     responses.prepare(p.expNlf, std::max<int64_t>(call.iyr1, y0), std::max<int64_t>(call.iyr1, call.iyr2));
 
-    const bool evergreen = IS_EVERGREEN(p);
+    const bool evergreen = is_evergreen(p);
     int k = 1;  // age index
     bool present = false;
     BIOVEC prev{};  // the biomass of the year before, none before y0
@@ -127,21 +127,21 @@ void EVEN_AGED_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
       r.zero();
       if (present) {
         const double s = prev.v[ST] + tables.increment(k);
-        const BIOVEC bio = BIOVEC_OF(s) * tables.factors(k);
-        const BIOVEC removed = bio * BIOVEC_OF(action.fraction);
+        const BIOVEC bio = biovec_of(s) * tables.factors(k);
+        const BIOVEC removed = bio * biovec_of(action.fraction);
         const BIOVEC now = bio - removed;
         r.biom = now;
         const BIOVEC exported = removed * action.rem;
         const BIOVEC turnover = now * p.TurnOver;
         r.litf = (removed - exported) + turnover;
 
-        const double leaf_n = UPDATE_LEAF_N(p, responses.of_year(std::max<int64_t>(call.iyr1, y)));
-        r.upt.v[NUT_N] = GROSS_N_UPTAKE(bio, prev, turnover, p);
+        const double leaf_n = update_leaf_n(p, responses.of_year(std::max<int64_t>(call.iyr1, y)));
+        r.upt.v[NUT_N] = gross_n_uptake(bio, prev, turnover, p);
         if (!evergreen) {
           r.upt.v[NUT_N] = r.upt.v[NUT_N] - leaf_n * kEquivalentsN * (turnover.v[LV] - prev.v[LV]);
         }
-        CATION_UPTAKE(now, prev, exported, p, r.upt);
-        SOIL_INPUTS(r.litf, p, r.soilin);
+        cation_uptake(now, prev, exported, p, r.upt);
+        soil_inputs(r.litf, p, r.soilin);
 
         if (action.type == ACT_CLEARCUT || (action.type == ACT_THINNING && action.perc == kPercent)) {
           present = false;

@@ -9,8 +9,8 @@
 #include "standsim/engine/growth_call.h"
 #include "standsim/engine/growth_frame.h"
 #include "standsim/engine/standsim_api.h"
-#include "standsim/support/fixed_text.h"
-#include "standsim/support/process_stop.h"
+#include "standsim/support/fortran_runtime/process_stop.h"
+#include "standsim/support/text/fixed_text.h"
 
 namespace standsim {
 namespace {
@@ -72,11 +72,11 @@ extern "C" void GROWTH(const int32_t* MANTYPE, const int32_t* IB, const int32_t*
   using namespace standsim;
   std::string message;
   try {
-    message = RUN_GROWTH(view_of(MANTYPE, IB, IE, NCMAX, NCOH, IYR1, IYR2, NPMAX, CPAR, CAIP,
+    message = run_growth(view_of(MANTYPE, IB, IE, NCMAX, NCOH, IYR1, IYR2, NPMAX, CPAR, CAIP,
                                  BAFAGE, BAFVAL, MACT, NMACT, NBAF, NCAIP, NDEP, BIOM, LITF, UPT,
                                  SOILIN));
   } catch (const std::bad_alloc&) {
-    STOP_PROCESS("standsim: out of memory in GROWTH");
+    stop_process("standsim: out of memory in GROWTH");
   }
-  STR2BYTE(PADDED(message, kMessageBytes), kMessageBytes, ERRMSG);
+  STR2BYTE(padded(message, kMessageBytes), kMessageBytes, ERRMSG);
 }

@@ -75,9 +75,9 @@ void RunGrowth(benchmark::State& state, int32_t mantype) {
   Site site = FullSite(mantype, period);
   std::size_t heap_peak = 0;
   for (auto _ : state) {
-    START_HEAP_PEAK();
+    StartHeapPeak();
     site.run();
-    heap_peak = std::max(heap_peak, HEAP_PEAK());
+    heap_peak = std::max(heap_peak, HeapPeak());
     benchmark::DoNotOptimize(site.biom.data());
     benchmark::ClobberMemory();
   }

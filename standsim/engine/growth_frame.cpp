@@ -17,8 +17,8 @@ void store_zeros_for_period(const GrowthCall& call) {
 
 }  // namespace
 
-std::string RUN_GROWTH(const GrowthCall& call) {
-  if (std::string refusal = REFUSE_GROWTH_INPUT(call); !refusal.empty()) return refusal;
+std::string run_growth(const GrowthCall& call) {
+  if (std::string refusal = refuse_growth_input(call); !refusal.empty()) return refusal;
 
   // The models work on copies of the records, so that a failing run leaves
   // the caller's records as they were.
@@ -26,10 +26,10 @@ std::string RUN_GROWTH(const GrowthCall& call) {
   std::string message;
   switch (call.mantype) {
     case MAN_EVEN_AGED:
-      EVEN_AGED_MODEL(call, params);
+      even_aged_model(call, params);
       break;
     case MAN_NATURAL:
-      message = NATURAL_MODEL(call, params);
+      message = natural_model(call, params);
       if (!message.empty()) return message;
       break;
     default:

@@ -13,6 +13,6 @@ namespace standsim {
 // or a failing model leaves the result arrays and the records untouched; an
 // unknown management type returns zeros for the period. The leaves slot of
 // ctN of every record is written on success only.
-std::string RUN_GROWTH(const GrowthCall& call);
+std::string run_growth(const GrowthCall& call);
 
 }  // namespace standsim

@@ -8,7 +8,7 @@
 namespace standsim {
 
 // The decimal text of V, independent of any locale.
-inline std::string INTEGER_TEXT(int64_t v) {
+inline std::string integer_text(int64_t v) {
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
   return std::string(digits, end);
@@ -16,7 +16,7 @@ inline std::string INTEGER_TEXT(int64_t v) {
 
 // The shortest decimal text that reads back as V ("nan", "inf" and "-inf"
 // for the values that are not finite), independent of any locale.
-inline std::string REAL_TEXT(double v) {
+inline std::string real_text(double v) {
   char digits[32];
   const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
   return std::string(digits, end);

@@ -12,7 +12,7 @@
 namespace standsim {
 namespace {
 
-std::string text(int64_t v) { return INTEGER_TEXT(v); }
+std::string text(int64_t v) { return integer_text(v); }
 
 std::string cohort(int c) { return "E: cohort " + text(c + 1) + ": "; }
 
@@ -34,7 +34,7 @@ std::string nowhere() { return {}; }
 template <typename Where = decltype(&nowhere)>
 std::string refuse_unusable(int c, std::string_view what, double v, Where where = &nowhere) {
   if (usable(v)) return {};
-  return cohort(c) + std::string(what) + " " + REAL_TEXT(v) + where() + " is negative or not finite";
+  return cohort(c) + std::string(what) + " " + real_text(v) + where() + " is negative or not finite";
 }
 
 // The same for each compartment of V, named after WHAT ("carbon content of stems").
@@ -106,7 +106,7 @@ std::string refuse_action_values(const GrowthCall& call, int c) {
     if (action.ACTTYPE == ACT_PLANTING) continue;
     const auto where = [&] { return cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": "; };
     if (!(action.PERC >= 0.0 && action.PERC <= 100.0)) {
-      return where() + "percentage " + REAL_TEXT(action.PERC) + " outside 0..100";
+      return where() + "percentage " + real_text(action.PERC) + " outside 0..100";
     }
     for (std::size_t f = 0; f < kRemovalFlagNames.size(); ++f) {
       // The flag multiplies the harvest taken off the site.
@@ -242,7 +242,7 @@ std::string refuse_natural(const GrowthCall& call) {
     if (call.cpar[c].WoodDensityKg == 0.0) return cohort(c) + "wood density is zero";
     const COHPAR& p = call.cpar[c];
     // The stems' turnover is the mortality, a fraction of the biomass that dies.
-    if (p.TurnOver.v[ST] > 1.0) return cohort(c) + "mortality rate " + REAL_TEXT(p.TurnOver.v[ST]) + " above 1";
+    if (p.TurnOver.v[ST] > 1.0) return cohort(c) + "mortality rate " + real_text(p.TurnOver.v[ST]) + " above 1";
     for (const auto& [what, v] : {std::pair{"Kgr", p.Kgr}, std::pair{"MaxGrowth", p.MaxGrowth}}) {
       if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
     }
@@ -259,7 +259,7 @@ std::string refuse_natural(const GrowthCall& call) {
 
 }  // namespace
 
-std::string REFUSE_GROWTH_INPUT(const GrowthCall& call) {
+std::string refuse_growth_input(const GrowthCall& call) {
   if (auto m = refuse_scalars(call); !m.empty()) return m;
   CheckedDeposition deposition;
   for (int c = 0; c < call.ncoh; ++c) {

@@ -14,6 +14,6 @@ namespace standsim {
 // An empty text when CALL may run; else the "E:" message naming the cohort
 // or year at fault. Only the scalars are trusted before the counts have
 // passed, so the checks run in the order that keeps every read in bounds.
-std::string REFUSE_GROWTH_INPUT(const GrowthCall& call);
+std::string refuse_growth_input(const GrowthCall& call);
 
 }  // namespace standsim

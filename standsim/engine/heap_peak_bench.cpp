@@ -1,5 +1,5 @@
 // The operator new and delete of the benchmark program: they count the heap
-// held, for START_HEAP_PEAK and HEAP_PEAK.
+// held, for StartHeapPeak and HeapPeak.
 #include <malloc.h>
 
 #include <atomic>
@@ -12,7 +12,7 @@ namespace {
 
 std::atomic<std::size_t> heap_now{0}, heap_peak{0}, heap_start{0};
 
-void NOTE_ALLOCATION(void* p) {
+void NoteAllocation(void* p) {
   if (p == nullptr) return;
   const std::size_t now = heap_now += malloc_usable_size(p);
   std::size_t peak = heap_peak.load();
@@ -24,12 +24,12 @@ void NOTE_ALLOCATION(void* p) {
 
 namespace standsim::benchmarking {
 
-void START_HEAP_PEAK() {
+void StartHeapPeak() {
   heap_start = heap_now.load();
   heap_peak = heap_start.load();
 }
 
-std::size_t HEAP_PEAK() { return heap_peak.load() - heap_start.load(); }
+std::size_t HeapPeak() { return heap_peak.load() - heap_start.load(); }
 
 }  // namespace standsim::benchmarking
 
@@ -40,7 +40,7 @@ std::size_t HEAP_PEAK() { return heap_peak.load() - heap_start.load(); }
 void* operator new(std::size_t size) {
   void* p = std::malloc(size == 0 ? 1 : size);
   if (p == nullptr) throw std::bad_alloc();
-  NOTE_ALLOCATION(p);
+  NoteAllocation(p);
   return p;
 }
 

@@ -14,7 +14,7 @@ void LeafNResponses::prepare(double expnlf, int64_t first, int64_t last) {
   last_ = last;
   values_.resize(last < first ? 0 : static_cast<std::size_t>(last - first + 1));
   for (int64_t y = first; y <= last; ++y) {
-    values_[static_cast<std::size_t>(y - first)] = LEAF_N_RESPONSE(expnlf, call_.ndep_of(y));
+    values_[static_cast<std::size_t>(y - first)] = leaf_n_response(expnlf, call_.ndep_of(y));
   }
 }
 

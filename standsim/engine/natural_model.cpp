@@ -24,11 +24,11 @@ struct YearGrowth {
                                               const YearAction& action) {
   YearGrowth g;
   const double inc = p.MaxGrowth / (s + p.Kgr) * st;
-  g.bio = BIOVEC_OF(st + inc) * factors;
-  g.removed = g.bio * BIOVEC_OF(action.fraction);
+  g.bio = biovec_of(st + inc) * factors;
+  g.removed = g.bio * biovec_of(action.fraction);
   g.exported = g.removed * action.rem;
   // Mortality takes the stems' rate of every compartment.
-  g.dead = (g.bio - g.removed) * BIOVEC_OF(p.TurnOver.v[ST]);
+  g.dead = (g.bio - g.removed) * biovec_of(p.TurnOver.v[ST]);
   g.now = (g.bio - g.removed) - g.dead;
   return g;
 }
@@ -53,7 +53,7 @@ std::string stand_volumes(const GrowthCall& call, std::span<const COHPAR> params
     for (int c = 0; c < call.ncoh; ++c) {
       const COHPAR& p = params[c];
       if (s + p.Kgr == 0.0) {
-        return "E: cohort " + INTEGER_TEXT(c + 1) + ", year " + INTEGER_TEXT(y) +
+        return "E: cohort " + integer_text(c + 1) + ", year " + integer_text(y) +
                ": stem volume of the stand plus Kgr is zero";
       }
       stems[c] = grow(stems[c], s, p, call.bafval_at(c, 0), schedules[c].take(y)).now.v[ST];
@@ -64,7 +64,7 @@ std::string stand_volumes(const GrowthCall& call, std::span<const COHPAR> params
 
 }  // namespace
 
-std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
+std::string natural_model(const GrowthCall& call, std::span<COHPAR> params) {
   if (call.ncoh == 0 || call.iyr2 < call.iyr1) return {};  // nothing to simulate
   std::vector<ActionSchedule> schedules(static_cast<std::size_t>(call.ncoh));
   for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c, call.iyr1, call.iyr2);
@@ -79,11 +79,11 @@ std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
     // A copy of the record that the stores into the results cannot touch.
     COHPAR p = params[c];
     const BIOVEC factors = call.bafval_at(c, 0);
-    const bool evergreen = IS_EVERGREEN(p);
+    const bool evergreen = is_evergreen(p);
     ActionSchedule& schedule = schedules[c];
     schedule.restart();
     responses.prepare(p.expNlf, call.iyr1, call.iyr2);
-    BIOVEC prev = BIOVEC_OF(call.biom[call.result(c, call.iyr1 - 1)].v[ST]) * factors;
+    BIOVEC prev = biovec_of(call.biom[call.result(c, call.iyr1 - 1)].v[ST]) * factors;
     for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
       const YearGrowth g = grow(prev.v[ST], volumes[static_cast<std::size_t>(y - call.iyr1)], p, factors,
                                 schedule.take(y));
@@ -91,15 +91,15 @@ std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params) {
       turnover.v[ST] = 0.0;  // stems have no turnover, only mortality
       const BIOVEC litf = ((g.removed - g.exported) + g.dead) + turnover;
 
-      const double leaf_n = UPDATE_LEAF_N(p, responses.of_year(y));
+      const double leaf_n = update_leaf_n(p, responses.of_year(y));
       NUTVEC upt{};
-      upt.v[NUT_N] = GROSS_N_UPTAKE(g.bio, prev, turnover, p);
+      upt.v[NUT_N] = gross_n_uptake(g.bio, prev, turnover, p);
       if (!evergreen) {
         upt.v[NUT_N] = upt.v[NUT_N] - (turnover.v[LV] - prev.v[LV]) * kEquivalentsN * leaf_n;
       }
-      CATION_UPTAKE(g.now, prev, g.exported, p, upt);
+      cation_uptake(g.now, prev, g.exported, p, upt);
       NUTVEC soilin{};
-      SOIL_INPUTS(litf, p, soilin);
+      soil_inputs(litf, p, soilin);
       call.slots(c, y).assign(g.now, litf, upt, soilin);
       prev = g.now;
     }

@@ -16,7 +16,7 @@ namespace standsim {
 // record in PARAMS. Returns an empty text, or an "E:" message when a growth
 // rate would divide by zero (the stand's stem volume plus a cohort's Kgr
 // being zero); nothing is then written. The inputs must have passed
-// REFUSE_GROWTH_INPUT.
-std::string NATURAL_MODEL(const GrowthCall& call, std::span<COHPAR> params);
+// refuse_growth_input.
+std::string natural_model(const GrowthCall& call, std::span<COHPAR> params);
 
 }  // namespace standsim

@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "standsim/engine/standsim_api.h"
-#include "standsim/support/basekit_fil2list.h"
-#include "standsim/support/fixed_text.h"
-#include "standsim/support/fortran_free_read.h"
-#include "standsim/support/keyed_list.h"
-#include "standsim/support/keyed_list_series.h"
-#include "standsim/support/line_items.h"
-#include "standsim/support/text_array.h"
+#include "standsim/support/fortran_runtime/fortran_free_read.h"
+#include "standsim/support/keyed_lists/basekit_fil2list.h"
+#include "standsim/support/keyed_lists/keyed_list.h"
+#include "standsim/support/keyed_lists/keyed_list_series.h"
+#include "standsim/support/text/fixed_text.h"
+#include "standsim/support/text/line_items.h"
+#include "standsim/support/text/text_array.h"
 
 namespace standsim {
 namespace {
@@ -33,13 +33,13 @@ constexpr std::size_t MESSAGE_LENGTH = 128;
 constexpr int32_t DEPTAB_YEARS = 5000;
 std::array<DEPREC, DEPTAB_YEARS> DEPTAB{};
 
-std::string DECIMAL(int32_t value) {
+std::string decimal_text(int32_t value) {
   char text[12];
   const auto result = std::to_chars(text, text + sizeof text, value);
   return {text, result.ptr};
 }
 
-std::string TRIMMED(std::string_view text) {
+std::string trimmed(std::string_view text) {
   int32_t first = 0, last = 0;
   TRIMPOS(text, first, last);
   if (last == 0) return {};
@@ -47,16 +47,16 @@ std::string TRIMMED(std::string_view text) {
 }
 
 // The message for a key file line that did not fit into the list.
-std::string OVERFLOW_MESSAGE(const FIL2LIST_OVERFLOW& overflow, const KEYLIST& list) {
-  const std::string where = "line " + DECIMAL(overflow.line) + " of " + TRIMMED({list.LISTFILE, LINE_LENGTH});
+std::string overflow_message(const Fil2listOverflow& overflow, const KEYLIST& list) {
+  const std::string where = "line " + decimal_text(overflow.line) + " of " + trimmed({list.LISTFILE, LINE_LENGTH});
   switch (overflow.kind) {
-    case FIL2LIST_OVERFLOW::LONG_KEY:
+    case Fil2listOverflow::LONG_KEY:
       return "xREADINP: key longer than 16 characters in " + where;
-    case FIL2LIST_OVERFLOW::LONG_VALUE:
+    case Fil2listOverflow::LONG_VALUE:
       return "xREADINP: value longer than 256 characters in " + where;
-    case FIL2LIST_OVERFLOW::FULL_LIST:
+    case Fil2listOverflow::FULL_LIST:
       return "xREADINP: more than 256 keys, from " + where;
-    case FIL2LIST_OVERFLOW::NONE:
+    case Fil2listOverflow::NONE:
       break;
   }
   return {};
@@ -64,14 +64,14 @@ std::string OVERFLOW_MESSAGE(const FIL2LIST_OVERFLOW& overflow, const KEYLIST& l
 
 // The folder of LISTFILE: up to and including its last "/" or "\", blank
 // when it has neither.
-void SET_LISTDIR(KEYLIST& list) {
+void set_listdir(KEYLIST& list) {
   const std::string_view file(list.LISTFILE, LINE_LENGTH);
   const std::size_t last = file.find_last_of("/\\");
-  ASSIGN_TEXT(list.LISTDIR, last == std::string_view::npos ? std::string_view{} : file.substr(0, last + 1));
+  assign_text(list.LISTDIR, last == std::string_view::npos ? std::string_view{} : file.substr(0, last + 1));
 }
 
 // Reads the first two integers of the period's value text.
-bool READ_PERIOD(std::string_view text, int32_t& iyr1, int32_t& iyr2) {
+bool read_period(std::string_view text, int32_t& iyr1, int32_t& iyr2) {
   FreeFormatReader reader(text);
   int32_t first = 0, last = 0;
   if (reader.read(first) != FreeReadStatus::value || reader.read(last) != FreeReadStatus::value) return false;
@@ -82,7 +82,7 @@ bool READ_PERIOD(std::string_view text, int32_t& iyr1, int32_t& iyr2) {
 
 // True when the series of KEYWORD is the reference "=", which names no
 // values of this file.
-bool IS_EQUALS_REFERENCE(const KEYLIST& list, std::string_view keyword) {
+bool is_equals_reference(const KEYLIST& list, std::string_view keyword) {
   int32_t ind = 0;
   if (!FINDKEY(list, keyword, ind)) return false;
   std::array<char, 2 * LINE_LENGTH> pieces;
@@ -95,38 +95,38 @@ constexpr std::array<std::string_view, 2> SERIES_KEYS = {"NOx_dep", "NH3_dep"};
 
 // The message for the first year of IYR1..IYR2 whose deposition in DEPTAB,
 // after gap filling, is negative or not finite; blank when there is none.
-std::string UNUSABLE_DEPOSITION(const KEYLIST& list, int32_t iyr1, int32_t iyr2) {
-  const std::string file = TRIMMED({list.LISTFILE, LINE_LENGTH});
+std::string unusable_deposition(const KEYLIST& list, int32_t iyr1, int32_t iyr2) {
+  const std::string file = trimmed({list.LISTFILE, LINE_LENGTH});
   for (int32_t y = iyr1; y <= iyr2; ++y) {
     const DEPREC& year = DEPTAB[y - 1];
     for (std::size_t component = 0; component < SERIES_KEYS.size(); ++component) {
       if (!(year.c[component] >= 0.0f) || !std::isfinite(year.c[component])) {
-        return "xREADINP: " + std::string(SERIES_KEYS[component]) + " of year " + DECIMAL(y) +
+        return "xREADINP: " + std::string(SERIES_KEYS[component]) + " of year " + decimal_text(y) +
                " is negative or not finite in  " + file;
       }
     }
     if (!std::isfinite(year.c[0] + year.c[1])) {
-      return "xREADINP: NOx_dep + NH3_dep of year " + DECIMAL(y) + " is not finite in  " + file;
+      return "xREADINP: NOx_dep + NH3_dep of year " + decimal_text(y) + " is not finite in  " + file;
     }
   }
   return {};
 }
 
 // Reads the period and the deposition; returns the message, blank on success.
-std::string READ_DEPOSITION(std::string_view fname, int32_t ib, int32_t ie, int32_t& iyr1, int32_t& iyr2,
+std::string read_deposition(std::string_view fname, int32_t ib, int32_t ie, int32_t& iyr1, int32_t& iyr2,
                             float* ndep) {
   auto list = std::make_unique<KEYLIST>();  // all zero bytes
-  ASSIGN_TEXT(list->LISTFILE, fname);
-  ASSIGN_TEXT(list->LISTNAME, "QSM");
-  const FIL2LIST_OVERFLOW overflow = FIL2LIST(*list);
-  SET_LISTDIR(*list);
+  assign_text(list->LISTFILE, fname);
+  assign_text(list->LISTNAME, "QSM");
+  const Fil2listOverflow overflow = FIL2LIST(*list);
+  set_listdir(*list);
 
   iyr1 = ib;
   iyr2 = ie;
-  if (overflow.kind != FIL2LIST_OVERFLOW::NONE) return OVERFLOW_MESSAGE(overflow, *list);
+  if (overflow.kind != Fil2listOverflow::NONE) return overflow_message(overflow, *list);
   int32_t ind = 0;
   if (!FINDKEY(*list, "period", ind)) return "No period defined in qsm+ input file!";
-  if (!READ_PERIOD(std::string_view(list->LINE[ind - 1], LINE_LENGTH), iyr1, iyr2)) {
+  if (!read_period(std::string_view(list->LINE[ind - 1], LINE_LENGTH), iyr1, iyr2)) {
     return "xREADINP: value of key period does not begin with two integer years!";
   }
   if (iyr1 < ib) return "xREADINP: first year (time step) < IB!";
@@ -135,7 +135,7 @@ std::string READ_DEPOSITION(std::string_view fname, int32_t ib, int32_t ie, int3
   if (iyr1 < 1) return "xREADINP: first year (time step) < 1!";
   if (iyr2 > DEPTAB_YEARS) return "xREADINP: last year (time step) > 5000!";
   for (std::string_view key : SERIES_KEYS) {
-    if (IS_EQUALS_REFERENCE(*list, key)) return "xREADINP: series " + std::string(key) + " may not be \"=\"!";
+    if (is_equals_reference(*list, key)) return "xREADINP: series " + std::string(key) + " may not be \"=\"!";
   }
   list->GOT[ind - 1] = -1;  // taken, as a word with all bits set
 
@@ -149,7 +149,7 @@ std::string READ_DEPOSITION(std::string_view fname, int32_t ib, int32_t ie, int3
   }
   const std::string message(KEYMSG.data(), KEYMSG.size());
   if (message[0] != ' ' && message[0] != '\0') return message;
-  if (std::string refusal = UNUSABLE_DEPOSITION(*list, iyr1, iyr2); !refusal.empty()) return refusal;
+  if (std::string refusal = unusable_deposition(*list, iyr1, iyr2); !refusal.empty()) return refusal;
   for (int32_t y = iyr1; y <= iyr2; ++y) ndep[y - ib] = DEPTAB[y - 1].c[0] + DEPTAB[y - 1].c[1];
   return message;
 }
@@ -161,6 +161,6 @@ extern "C" void READ4UP(const unsigned char* FNAME, const int32_t* IB, const int
                         int32_t* IYR2, float* NDEP, unsigned char* ERRMSG) {
   using namespace standsim;
   const std::string fname = BYTE2STR(std::span<const unsigned char>(FNAME, FNAME_LENGTH));
-  const std::string rmsg = PADDED(READ_DEPOSITION(fname, *IB, *IE, *IYR1, *IYR2, NDEP), MESSAGE_LENGTH);
+  const std::string rmsg = padded(read_deposition(fname, *IB, *IE, *IYR1, *IYR2, NDEP), MESSAGE_LENGTH);
   STR2BYTE(rmsg, static_cast<int32_t>(MESSAGE_LENGTH), ERRMSG);
 }

@@ -24,17 +24,17 @@ namespace {
 using namespace standsim::benchmarking;
 
 template <typename T>
-std::string NUMBER(T value) {
+std::string Number(T value) {
   char text[32];
   return {text, std::to_chars(text, text + sizeof text, value).ptr};
 }
 
 // A column-data file of 5,000 years with two columns.
-void WRITE_DATA_FILE(const std::filesystem::path& path, double scale) {
+void WriteDataFile(const std::filesystem::path& path, double scale) {
   std::ofstream out(path);
   out << "! generated deposition\n!Year NOx NH3\n";
   for (int year = 1; year <= 5000; ++year) {
-    out << NUMBER(year) << ' ' << NUMBER(scale * (year % 97)) << ' ' << NUMBER(scale * (year % 89)) << '\n';
+    out << Number(year) << ' ' << Number(scale * (year % 97)) << ' ' << Number(scale * (year % 89)) << '\n';
   }
 }
 
@@ -45,8 +45,8 @@ struct SiteFiles {
       std::filesystem::temp_directory_path() / ("read4up_bench_" + std::to_string(getpid()));
   SiteFiles() {
     std::filesystem::create_directories(folder);
-    WRITE_DATA_FILE(folder / "nox.dat", 0.01);
-    WRITE_DATA_FILE(folder / "nh3.dat", 0.02);
+    WriteDataFile(folder / "nox.dat", 0.01);
+    WriteDataFile(folder / "nh3.dat", 0.02);
     std::ofstream(folder / "site.qsm") << "period 1 4999\nNOx_dep nox.dat;NOx\nNH3_dep nh3.dat;\\2\n";
   }
   ~SiteFiles() { std::filesystem::remove_all(folder); }
@@ -63,9 +63,9 @@ void BM_Read4upTwoColumnFiles(benchmark::State& state) {
   unsigned char errmsg[128];
   std::size_t peak_of_call = 0;
   for (auto _ : state) {
-    START_HEAP_PEAK();
+    StartHeapPeak();
     READ4UP(fname.data(), &ib, &ie, &iyr1, &iyr2, ndep.data(), errmsg);
-    peak_of_call = std::max(peak_of_call, HEAP_PEAK());
+    peak_of_call = std::max(peak_of_call, HeapPeak());
     benchmark::DoNotOptimize(ndep.data());
   }
   if (errmsg[0] != ' ' && errmsg[0] != 0) state.SkipWithError(reinterpret_cast<const char*>(errmsg));
@@ -77,7 +77,7 @@ void BM_Read4upTwoColumnFiles(benchmark::State& state) {
 BENCHMARK(BM_Read4upTwoColumnFiles)->Unit(benchmark::kMillisecond);
 
 // The bytes of the file at PATH.
-std::string FILE_BYTES(const std::filesystem::path& path) {
+std::string FileBytes(const std::filesystem::path& path) {
   std::string bytes;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return bytes;
@@ -97,7 +97,7 @@ void BM_ReadAndParseWithFromChars(benchmark::State& state) {
   for (auto _ : state) {
     float sum = 0.0f;
     for (const char* name : {"nox.dat", "nh3.dat"}) {
-      const std::string bytes = FILE_BYTES(files.folder / name);
+      const std::string bytes = FileBytes(files.folder / name);
       const char* p = bytes.data();
       const char* const end = p + bytes.size();
       while (p < end) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "standsim/engine/standsim_api.h"
-#include "standsim/support/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {
@@ -21,7 +21,7 @@ struct Read4upResult {
 // Calls READ4UP as the workbench does, on an NDEP prefilled with UNTOUCHED.
 // FNAME holds 127 characters, so the file is named from the current folder
 // (the tests' build folder), wherever the build tree lies.
-Read4upResult CALL_READ4UP(const std::string& path, int32_t ib = 0, int32_t ie = 4999) {
+Read4upResult CallRead4up(const std::string& path, int32_t ib = 0, int32_t ie = 4999) {
   const std::string name =
       std::filesystem::path(path).lexically_proximate(std::filesystem::current_path()).string();
   EXPECT_LE(name.size(), 127u) << "too long for FNAME: " << name;
@@ -43,16 +43,16 @@ const std::string BLANK_MESSAGE(127, ' ');
 class Read4up : public ::testing::Test {
  protected:
   // Writes a QSM input file of the given lines and reads it.
-  Read4upResult READ(const std::string& content, int32_t ib = 0, int32_t ie = 4999) {
-    return CALL_READ4UP(folder_.write("site.qsm", content), ib, ie);
+  Read4upResult Read(const std::string& content, int32_t ib = 0, int32_t ie = 4999) {
+    return CallRead4up(folder_.write("site.qsm", content), ib, ie);
   }
 
   // NDEP of years FIRST..LAST (with IB = 0).
-  static std::vector<float> YEARS(const Read4upResult& r, int32_t first, int32_t last) {
+  static std::vector<float> Years(const Read4upResult& r, int32_t first, int32_t last) {
     return {r.ndep.begin() + first, r.ndep.begin() + last + 1};
   }
 
-  static void EXPECT_UNTOUCHED(const Read4upResult& r) {
+  static void ExpectUntouched(const Read4upResult& r) {
     for (float v : r.ndep) ASSERT_EQ(v, UNTOUCHED);
   }
 
@@ -62,11 +62,11 @@ class Read4up : public ::testing::Test {
 TEST_F(Read4up, SumsTheTwoSeriesOverThePeriod) {
   const char* const periods[] = {"1990 2050", "1990, 2050 years of the run", " 1990,2050,"};
   for (const char* period : periods) {
-    const Read4upResult r = READ(std::string("! site\nperiod ") + period + "\nNOx_dep 0.5\nNH3_dep  0.25\n");
+    const Read4upResult r = Read(std::string("! site\nperiod ") + period + "\nNOx_dep 0.5\nNH3_dep  0.25\n");
     EXPECT_EQ(r.message, BLANK_MESSAGE) << period;
     EXPECT_EQ(r.iyr1, 1990);
     EXPECT_EQ(r.iyr2, 2050);
-    EXPECT_EQ(YEARS(r, 1990, 2050), std::vector<float>(61, 0.75f)) << period;
+    EXPECT_EQ(Years(r, 1990, 2050), std::vector<float>(61, 0.75f)) << period;
     EXPECT_EQ(r.ndep[1989], UNTOUCHED);
     EXPECT_EQ(r.ndep[2051], UNTOUCHED);
   }
@@ -86,7 +86,7 @@ TEST_F(Read4up, ReadsColumnReferencesRelativeToTheQsmFolder) {
                                         "NH3_dep data\\dep.dat;\\2\n");
   // The folder of the QSM file ends at its last "/" or "\".
   for (const std::string& path : {qsm, folder_.folder() + "sub\\site.qsm"}) {
-    const Read4upResult r = CALL_READ4UP(path);
+    const Read4upResult r = CallRead4up(path);
     EXPECT_EQ(r.message, BLANK_MESSAGE) << path;
     EXPECT_FLOAT_EQ(r.ndep[1985], 1.0f + 0.5f);  // before the first year: the first values
     EXPECT_FLOAT_EQ(r.ndep[1995], 1.5f + 0.75f);
@@ -97,11 +97,11 @@ TEST_F(Read4up, ReadsColumnReferencesRelativeToTheQsmFolder) {
 }
 
 TEST_F(Read4up, AnAbsentSeriesCountsAsZero) {
-  const Read4upResult r = READ("period 2000 2002\nNH3_dep 0.3\n");
+  const Read4upResult r = Read("period 2000 2002\nNH3_dep 0.3\n");
   EXPECT_EQ(r.message, BLANK_MESSAGE);
-  EXPECT_EQ(YEARS(r, 2000, 2002), std::vector<float>(3, 0.3f));
-  const Read4upResult neither = READ("period 2000 2002\n");
-  EXPECT_EQ(YEARS(neither, 2000, 2002), std::vector<float>(3, 0.0f));
+  EXPECT_EQ(Years(r, 2000, 2002), std::vector<float>(3, 0.3f));
+  const Read4upResult neither = Read("period 2000 2002\n");
+  EXPECT_EQ(Years(neither, 2000, 2002), std::vector<float>(3, 0.0f));
 }
 
 TEST_F(Read4up, RefusesWhatItCannotRead) {
@@ -152,23 +152,23 @@ TEST_F(Read4up, RefusesWhatItCannotRead) {
        "xREADINP: NOx_dep + NH3_dep of year 1990 is not finite in  "},
   };
   for (const Case& c : cases) {
-    const Read4upResult r = READ(c.content, c.ib, c.ie);
+    const Read4upResult r = Read(c.content, c.ib, c.ie);
     EXPECT_EQ(r.message.substr(0, c.message.size()), c.message) << c.content;
     EXPECT_EQ(r.message.size(), 127u);
     EXPECT_EQ(r.iyr1, c.iyr1) << c.content;
     EXPECT_EQ(r.iyr2, c.iyr2) << c.content;
-    EXPECT_UNTOUCHED(r);
+    ExpectUntouched(r);
   }
-  const Read4upResult missing = CALL_READ4UP(folder_.file("none.qsm"));
+  const Read4upResult missing = CallRead4up(folder_.file("none.qsm"));
   EXPECT_EQ(missing.message.substr(0, 37), "No period defined in qsm+ input file!");
 }
 
 TEST_F(Read4up, AFailedCallIsFollowedByAGoodOne) {
-  const Read4upResult failed = READ("period 1990 2000\nNOx_dep missing.dat;NOx\n");
+  const Read4upResult failed = Read("period 1990 2000\nNOx_dep missing.dat;NOx\n");
   ASSERT_NE(failed.message, BLANK_MESSAGE);
-  const Read4upResult good = READ("period 1990 2000\nNOx_dep 2\n");
+  const Read4upResult good = Read("period 1990 2000\nNOx_dep 2\n");
   EXPECT_EQ(good.message, BLANK_MESSAGE);
-  EXPECT_EQ(YEARS(good, 1990, 2000), std::vector<float>(11, 2.0f));
+  EXPECT_EQ(Years(good, 1990, 2000), std::vector<float>(11, 2.0f));
 }
 
 }  // namespace

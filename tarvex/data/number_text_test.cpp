@@ -27,6 +27,25 @@ TEST(FormatFixed6, WritesSixDecimalsWithoutExponent) {
   for (const Case& c : cases) EXPECT_EQ(FormatFixed6(c.value), c.text) << c.value;
 }
 
+TEST(FloatToText, WritesTheShortestGeneralForm) {
+  struct Case {
+    double value;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0.0, "0"},
+      {42.0, "42"},
+      {0.41, "0.41"},
+      {1.0 / 3.0, "0.333333333333333"},  // fifteen digits
+      {0.0001, "0.0001"},                // smallest fixed
+      {999999999999999.0, "999999999999999"},  // largest fixed
+      {1e15, "1E15"},
+      {-1.5e-7, "-1.5E-7"},
+      {1e-300, "1E-300"},  // exponent of three digits
+  };
+  for (const Case& c : cases) EXPECT_EQ(FloatToText(c.value), c.text) << c.value;
+}
+
 TEST(FormatInt, WritesDecimal) {
   EXPECT_EQ(FormatInt(0), "0");
   EXPECT_EQ(FormatInt(-1995), "-1995");

@@ -4,14 +4,12 @@
 
 #include "tarvex/data/site.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace tarvex {
 namespace {
 
 using namespace standsim;
-using testing::ReadText;
-using testing::TestFolder;
 
 // A site over 2000..2002 whose single cohort is planted in 2001 and whose
 // results hold, in year y, the file column number plus 100 x (y - 2000) in
@@ -39,9 +37,9 @@ std::unique_ptr<CSite> PlantedIn2001() {
 
 TEST(ResultsFile, WritesSixColumns) {
   TestFolder folder;
-  const std::string file = folder.File("out.csv");
+  const std::string file = folder.file("out.csv");
   PlantedIn2001()->WriteResults(file, 6, ResultColumnNames, false);
-  EXPECT_EQ(ReadText(file),
+  EXPECT_EQ(contents(file),
             "! Year,N_gupt,Ca_upt,Mg_upt,K_upt,Clf,Nlf\n"
             "2000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000\n"
             "2001,101.000000,102.000000,103.000000,104.000000,105.000000,106.000000\n"
@@ -50,9 +48,9 @@ TEST(ResultsFile, WritesSixColumns) {
 
 TEST(ResultsFile, WritesAllSixteenColumns) {
   TestFolder folder;
-  const std::string file = folder.File("out.csv");
+  const std::string file = folder.file("out.csv");
   PlantedIn2001()->WriteResults(file, 16, ResultColumnNames, true);
-  EXPECT_EQ(ReadText(file),
+  EXPECT_EQ(contents(file),
             "! Year,N_gupt,Ca_upt,Mg_upt,K_upt,Clf,Nlf,BIOMst,BIOMbr,BIOMrc,BIOMrf,BIOMlv,"
             "OMINst,OMINbr,OMINrc,OMINrf,OMINlv\n"
             "2000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,"
@@ -68,15 +66,15 @@ TEST(ResultsFile, WritesAllSixteenColumns) {
 TEST(ResultsFile, ReportsAFileThatCannotBeCreated) {
   TestFolder folder;
   try {
-    PlantedIn2001()->WriteResults(folder.File("no/such/folder/out.csv"), 6, ResultColumnNames,
+    PlantedIn2001()->WriteResults(folder.file("no/such/folder/out.csv"), 6, ResultColumnNames,
                                   false);
     ADD_FAILURE();
   } catch (const TarvexError& e) {
     EXPECT_EQ(std::string(e.what()), "cannot open output file! " +
-                                         folder.File("no/such/folder/out.csv") +
+                                         folder.file("no/such/folder/out.csv") +
                                          ": No such file or directory");
   }
-  EXPECT_THROW(PlantedIn2001()->WriteResults(folder.File("out.csv"), 17, ResultColumnNames, true),
+  EXPECT_THROW(PlantedIn2001()->WriteResults(folder.file("out.csv"), 17, ResultColumnNames, true),
                TarvexError);
 }
 

@@ -15,8 +15,8 @@
 
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/test_folder.h"
 #include "tarvex/data/text_helpers.h"
+#include "testing/test_folder.h"
 
 namespace tarvex {
 namespace {
@@ -24,9 +24,6 @@ namespace {
 using standsim::ACT_CLEARCUT;
 using standsim::ACT_PLANTING;
 using standsim::ACT_THINNING;
-using testing::ReadText;
-using testing::TestFolder;
-using testing::WriteText;
 
 const std::string kGolden = std::string(TEST_SOURCE_DIR) + "/testdata/two_cohorts.txt";
 
@@ -129,21 +126,21 @@ void ExpectSameSite(const CSite& a, const CSite& b) {
 
 TEST(ScenarioFile, WritesTheGoldenFile) {
   TestFolder folder;
-  const std::string file = folder.File("site.txt");
+  const std::string file = folder.file("site.txt");
   TwoCohortSite()->WriteToFile(file);
-  EXPECT_EQ(ReadText(file), ReadText(kGolden));
+  EXPECT_EQ(contents(file), contents(kGolden));
 }
 
 TEST(ScenarioFile, ReadsBackWhatItWrote) {
   const auto original = TwoCohortSite();
-  const auto read = ReadSite(ReadText(kGolden));
+  const auto read = ReadSite(contents(kGolden));
   ExpectSameSite(*read, *original);
   EXPECT_FALSE(read->RegionFromCountry);
 
   // write - read - write gives the same text
   TestFolder folder;
-  read->WriteToFile(folder.File("again.txt"));
-  EXPECT_EQ(ReadText(folder.File("again.txt")), ReadText(kGolden));
+  read->WriteToFile(folder.file("again.txt"));
+  EXPECT_EQ(contents(folder.file("again.txt")), contents(kGolden));
 
   // and the file read from disk is the same too
   ExpectSameSite(*CSite::ReadFromFile(kGolden, nullptr, nullptr), *original);
@@ -161,7 +158,7 @@ TEST(ScenarioFile, ForestTypes) {
                {"natjuvenation", ForestKind::EvenAged, "EvenAged"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    const auto site = ReadSite(Replace(ReadText(kGolden), "ForestType       EvenAged\n",
+    const auto site = ReadSite(Replace(contents(kGolden), "ForestType       EvenAged\n",
                                        std::string("ForestType       ") + c.text + "\n"));
     EXPECT_EQ(site->ForestType, c.kind);
     EXPECT_NE(ScenarioText(*site, "site.txt").find(std::string("ForestType       ") + c.written),
@@ -186,16 +183,16 @@ TEST(ScenarioFile, EveryActionOfTheGridReadsBackUnchanged) {
   forMan.SetAction(4999, ACT_CLEARCUT, 100.0, {1, 1, 0, 1});
 
   TestFolder folder;
-  const std::string file = folder.File("actions.txt");
+  const std::string file = folder.file("actions.txt");
   site->WriteToFile(file);
   const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
   ExpectSameSite(*read, *site);
-  read->WriteToFile(folder.File("again.txt"));
-  EXPECT_EQ(ReadText(folder.File("again.txt")), ReadText(file));
+  read->WriteToFile(folder.file("again.txt"));
+  EXPECT_EQ(contents(folder.file("again.txt")), contents(file));
 }
 
 TEST(ScenarioFile, KeyOrderAndLineEndsDoNotMatter) {
-  const std::string golden = ReadText(kGolden);
+  const std::string golden = contents(kGolden);
   // Reverse the lines of the site part and of each block, keeping the
   // markers where they are.
   std::vector<std::string> lines = SplitString(golden, "");
@@ -218,7 +215,7 @@ TEST(ScenarioFile, KeyOrderAndLineEndsDoNotMatter) {
 }
 
 TEST(ScenarioFile, TextValuesTakeTheRestOfTheLine) {
-  const std::string golden = ReadText(kGolden);
+  const std::string golden = contents(kGolden);
   const auto site = ReadSite(Replace(golden, "RegionName       Alpine\n", "RegionName   Alpine  \n"));
   EXPECT_EQ(site->RegionName, "Alpine");
   EXPECT_EQ(site->QSMpInFile, "qsm runs/site 1.txt");
@@ -227,14 +224,14 @@ TEST(ScenarioFile, TextValuesTakeTheRestOfTheLine) {
 }
 
 TEST(ScenarioFile, KeysOfABlockAreNotTakenFromTheNextBlock) {
-  const std::string text = Replace(ReadText(kGolden), "Kgr              0.000000\n", "");
+  const std::string text = Replace(contents(kGolden), "Kgr              0.000000\n", "");
   const auto site = ReadSite(text);
   EXPECT_EQ(site->Cohort(0).Kgr, 0.0);
   EXPECT_EQ(site->Cohort(1).Kgr, 300.0);
 }
 
 TEST(ScenarioFile, FlagWordsAndEvergreenFlag) {
-  std::string text = Replace(ReadText(kGolden), "RemovedOrLeft     1100 1011 0000",
+  std::string text = Replace(contents(kGolden), "RemovedOrLeft     1100 1011 0000",
                              "RemovedOrLeft    1100  1011 0000");
   text = Replace(text, "TurnOver         0.011000 0.021000 0.031000 0.250000",
                  "TurnOver         0.011000 0.021000 0.031000 1.000000");
@@ -246,11 +243,11 @@ TEST(ScenarioFile, FlagWordsAndEvergreenFlag) {
   EXPECT_EQ(forMan.ManActions[1].REMFLAG[1], 0);
   EXPECT_EQ(forMan.ManActions[1].REMFLAG[3], 1);
   EXPECT_EQ(site->Cohort(0).BiomassData.Evergreen, 0);
-  EXPECT_EQ(ReadSite(ReadText(kGolden))->Cohort(0).BiomassData.Evergreen, 1);
+  EXPECT_EQ(ReadSite(contents(kGolden))->Cohort(0).BiomassData.Evergreen, 1);
 }
 
 TEST(ScenarioFile, ExpansionFactorsAreStoredRelativeToStems) {
-  std::string text = ReadText(kGolden);
+  std::string text = contents(kGolden);
   const auto bafst = text.find("BAFst");
   const auto end = text.find('\n', bafst);
   std::string row = "BAFst            ";
@@ -275,7 +272,7 @@ std::string WithFourteenColumns(const std::string& text) {
 }
 
 TEST(ScenarioFile, FourteenColumnsTakeTheAgeThousandColumnFromTheDefaults) {
-  const std::string text = WithFourteenColumns(ReadText(kGolden));
+  const std::string text = WithFourteenColumns(contents(kGolden));
   ASSERT_NE(text.find("BAFbr            1.000000 1.010000"), std::string::npos);
   ASSERT_EQ(text.find("1.140000"), std::string::npos);
 
@@ -308,7 +305,7 @@ TEST(ScenarioFile, FourteenColumnsTakeTheAgeThousandColumnFromTheDefaults) {
 }
 
 TEST(ScenarioFile, AsksForTheRegionOfACountry) {
-  const std::string golden = ReadText(kGolden);
+  const std::string golden = contents(kGolden);
   const std::string noRegion = Replace(golden, "RegionName       Alpine\n", "");
   std::vector<std::string> asked;
   const CountryToRegion stub = [&asked](const std::string& country) {
@@ -340,7 +337,7 @@ TEST(ScenarioFile, AsksForTheRegionOfACountry) {
 // A file without a species, region or forest type reads them as the window
 // shows them, and saving writes the same, so open-save-open changes nothing.
 TEST(ScenarioFile, MissingNamesTakeTheDefaultsTheWindowShows) {
-  std::string text = Replace(ReadText(kGolden), "RegionName       Alpine\n", "");
+  std::string text = Replace(contents(kGolden), "RegionName       Alpine\n", "");
   text = Replace(text, "ForestType       EvenAged\n", "ForestType\n");
   text = Replace(text, "SpeciesName      Picea abies\n", "");
   const auto site = ReadSite(text);
@@ -349,23 +346,23 @@ TEST(ScenarioFile, MissingNamesTakeTheDefaultsTheWindowShows) {
   EXPECT_EQ(site->Cohort(0).SpeciesName, "Unknown");
 
   TestFolder folder;
-  site->WriteToFile(folder.File("once.txt"));
-  const auto again = CSite::ReadFromFile(folder.File("once.txt"), nullptr, nullptr);
+  site->WriteToFile(folder.file("once.txt"));
+  const auto again = CSite::ReadFromFile(folder.file("once.txt"), nullptr, nullptr);
   ExpectSameSite(*again, *site);
-  again->WriteToFile(folder.File("twice.txt"));
-  EXPECT_EQ(ReadText(folder.File("twice.txt")), ReadText(folder.File("once.txt")));
+  again->WriteToFile(folder.file("twice.txt"));
+  EXPECT_EQ(contents(folder.file("twice.txt")), contents(folder.file("once.txt")));
 
   // Names emptied in the program are written as those defaults too.
   site->RegionName.clear();
   site->Cohort(1).SpeciesName.clear();
-  site->WriteToFile(folder.File("empty.txt"));
-  std::string expected = ReadText(folder.File("once.txt"));
+  site->WriteToFile(folder.file("empty.txt"));
+  std::string expected = contents(folder.file("once.txt"));
   expected.replace(expected.find("Hard broadleaves"), 16, "Unknown");
-  EXPECT_EQ(ReadText(folder.File("empty.txt")), expected);
+  EXPECT_EQ(contents(folder.file("empty.txt")), expected);
 }
 
 TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
-  const std::string golden = ReadText(kGolden);
+  const std::string golden = contents(kGolden);
   std::string hundred;
   for (int k = 1; k <= 100; ++k) hundred += FormatInt(k) + " ";
   // The rest of the first leaves line, up to the stems line.
@@ -455,8 +452,8 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
 
 TEST(ScenarioFile, ARefusedFileLeavesNoSiteBehind) {
   TestFolder folder;
-  const std::string file = folder.File("bad.txt");
-  WriteText(file, Replace(ReadText(kGolden), "NrDataGrowth     3", "NrDataGrowth     7"));
+  const std::string file = folder.file("bad.txt");
+  write_file(file, Replace(contents(kGolden), "NrDataGrowth     3", "NrDataGrowth     7"));
   std::unique_ptr<CSite> site = TwoCohortSite();
   const CSite* before = site.get();
   try {
@@ -468,7 +465,7 @@ TEST(ScenarioFile, ARefusedFileLeavesNoSiteBehind) {
   EXPECT_EQ(site->Cohort(0).Cai.NrDataGrowth, 3);
 
   try {
-    CSite::ReadFromFile(folder.File("none.txt"), nullptr, nullptr);
+    CSite::ReadFromFile(folder.file("none.txt"), nullptr, nullptr);
     ADD_FAILURE();
   } catch (const TarvexError& e) {
     EXPECT_NE(std::string(e.what()).find("Cannot open Tarvex file"), std::string::npos);
@@ -502,8 +499,8 @@ TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
        "decimals"},
   };
   TestFolder folder;
-  const std::string file = folder.File("site.txt");
-  WriteText(file, "old contents\n");
+  const std::string file = folder.file("site.txt");
+  write_file(file, "old contents\n");
   for (const Case& c : cases) {
     auto site = TwoCohortSite();
     c.change(*site);
@@ -513,7 +510,7 @@ TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
     } catch (const TarvexError& e) {
       EXPECT_EQ(std::string(e.what()), "Cannot write Tarvex file " + file + ": " + c.message);
     }
-    EXPECT_EQ(ReadText(file), "old contents\n");
+    EXPECT_EQ(contents(file), "old contents\n");
   }
   // A stems factor of 6e-7 is written as 0.000001 and reads back.
   auto site = TwoCohortSite();
@@ -525,8 +522,8 @@ TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
 // A save that fails leaves the old file as it was and says so.
 TEST(ScenarioFile, AFailedSaveKeepsTheOldFile) {
   TestFolder folder;
-  const std::string file = folder.File("site.txt");
-  WriteText(file, "old contents\n");
+  const std::string file = folder.file("site.txt");
+  write_file(file, "old contents\n");
 
   // The file system refuses to grow a file beyond 64 bytes.
   struct rlimit old {};
@@ -545,10 +542,8 @@ TEST(ScenarioFile, AFailedSaveKeepsTheOldFile) {
   std::signal(SIGXFSZ, oldHandler);
 
   EXPECT_TRUE(message.starts_with("Cannot write Tarvex file " + file + ": ")) << message;
-  EXPECT_EQ(ReadText(file), "old contents\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
-                          std::filesystem::directory_iterator()),
-            1);  // no temporary file left behind
+  EXPECT_EQ(contents(file), "old contents\n");
+  EXPECT_EQ(files_in(folder.folder()), 1);  // no temporary file left behind
 }
 
 TEST(ScenarioFile, ANonRegularTargetIsRefused) {
@@ -585,18 +580,18 @@ bool MakeReadOnly(const std::filesystem::path& folder) {
 TEST(ScenarioFile, AnUnwritableFolderIsReported) {
   TestFolder folder;
   // A folder that is a regular file.
-  WriteText(folder.File("plain.txt"), "not a folder\n");
+  write_file(folder.file("plain.txt"), "not a folder\n");
   try {
-    TwoCohortSite()->WriteToFile(folder.File("plain.txt/site.txt"));
+    TwoCohortSite()->WriteToFile(folder.file("plain.txt/site.txt"));
     ADD_FAILURE();
   } catch (const TarvexError& e) {
     EXPECT_EQ(std::string(e.what()), "Cannot write Tarvex file " +
-                                         folder.File("plain.txt/site.txt") + ": Not a directory");
+                                         folder.file("plain.txt/site.txt") + ": Not a directory");
   }
 
-  const std::string file = folder.File("site.txt");
-  WriteText(file, "old contents\n");
-  if (!MakeReadOnly(folder.Path())) GTEST_SKIP() << "no read-only folder can be made here";
+  const std::string file = folder.file("site.txt");
+  write_file(file, "old contents\n");
+  if (!MakeReadOnly(folder.path())) GTEST_SKIP() << "no read-only folder can be made here";
   try {
     TwoCohortSite()->WriteToFile(file);
     ADD_FAILURE();
@@ -604,14 +599,14 @@ TEST(ScenarioFile, AnUnwritableFolderIsReported) {
     EXPECT_TRUE(std::string(e.what()).starts_with("Cannot write Tarvex file " + file + ": "))
         << e.what();
   }
-  EXPECT_EQ(ReadText(file), "old contents\n");
-  if (::geteuid() == 0) ::umount(folder.Path().c_str());
+  EXPECT_EQ(contents(file), "old contents\n");
+  if (::geteuid() == 0) ::umount(folder.path().c_str());
 }
 
 TEST(ScenarioFile, ASaveKeepsThePermissionsOfTheOldFile) {
   TestFolder folder;
-  const std::string file = folder.File("site.txt");
-  WriteText(file, "old\n");
+  const std::string file = folder.file("site.txt");
+  write_file(file, "old\n");
   std::filesystem::permissions(file, std::filesystem::perms::owner_read |
                                          std::filesystem::perms::owner_write |
                                          std::filesystem::perms::group_read);
@@ -619,7 +614,7 @@ TEST(ScenarioFile, ASaveKeepsThePermissionsOfTheOldFile) {
   EXPECT_EQ(std::filesystem::status(file).permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                 std::filesystem::perms::group_read);
-  EXPECT_EQ(ReadText(file), ReadText(kGolden));
+  EXPECT_EQ(contents(file), contents(kGolden));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ using CountryToRegion = std::function<std::string(const std::string& country)>;
 
 class CSite {
  public:
-  // Region "Unknown", forest type "EvenAged", no QSM file, no cohorts, period
+  // Region "Unknown", an even-aged stand, no QSM file, no cohorts, period
   // 0..0, deposition and sums zero. About 1.1 MB: create it on the heap.
   CSite();
 

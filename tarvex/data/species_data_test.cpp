@@ -10,13 +10,11 @@
 #include "standsim/engine/growth_curve_interpolation.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/test_folder.h"
+#include "testing/test_folder.h"
 
 namespace tarvex {
 namespace {
 
-using testing::TestFolder;
-using testing::WriteText;
 
 TEST(FillGaps, FillsBeforeBetweenAndAfterTheValidValues) {
   struct Case {
@@ -100,8 +98,8 @@ struct Fixture {
 };
 
 std::unique_ptr<SpeciesRegionDefaults> Read(const TestFolder& folder, const std::string& text) {
-  const std::string file = folder.File("IxoTreeData_reg.dat");
-  WriteText(file, text);
+  const std::string file = folder.file("IxoTreeData_reg.dat");
+  write_file(file, text);
   auto table = std::make_unique<SpeciesRegionDefaults>();
   const std::array<int, 100> regionMap = RegionMapOf(Defs());
   ReadTreeData(file, regionMap, *table);
@@ -203,7 +201,7 @@ TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
       ADD_FAILURE() << c.line << " was taken";
     } catch (const TarvexError& e) {
       const std::string message = e.what();
-      const std::string where = folder.File("IxoTreeData_reg.dat") +
+      const std::string where = folder.file("IxoTreeData_reg.dat") +
                                 (c.reportedLine ? ", line " + FormatInt(c.reportedLine) : "");
       EXPECT_TRUE(message.starts_with(where) && std::string_view(":,").find(message[where.size()]) !=
                                                     std::string_view::npos)
@@ -219,7 +217,7 @@ TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
   EXPECT_THROW(Read(folder, ""), TarvexError);
   auto table = std::make_unique<SpeciesRegionDefaults>();
   try {
-    ReadTreeData(folder.File("missing.dat"), RegionMapOf(Defs()), *table);
+    ReadTreeData(folder.file("missing.dat"), RegionMapOf(Defs()), *table);
     ADD_FAILURE();
   } catch (const TarvexError& e) {
     EXPECT_NE(std::string(e.what()).find("missing.dat"), std::string::npos);
@@ -236,8 +234,8 @@ TEST(RegionMapOf, MapsEachRegionCodeToItsNumber) {
 // The species table lists Ca, Mg, K, N; the record holds Ca, K, Mg, N.
 TEST(BuildSpeciesRegionDefaults, OverlaysTheBuiltInSpeciesValues) {
   TestFolder folder;
-  const std::string file = folder.File("IxoTreeData_reg.dat");
-  WriteText(file, Fixture().Text());
+  const std::string file = folder.file("IxoTreeData_reg.dat");
+  write_file(file, Fixture().Text());
   const Defs defs;
   const auto table = BuildSpeciesRegionDefaults(file, defs);
   for (int s = 0; s < kSpeciesCount; ++s) {

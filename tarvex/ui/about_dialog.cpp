@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "tarvex/ui/picture_label.h"
+#include "tarvex/ui/platform/picture_label.h"
 
 namespace tarvex {
 

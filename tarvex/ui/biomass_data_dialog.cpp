@@ -12,8 +12,7 @@
 #include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/float_text.h"
-#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/platform/string_grid.h"
 
 namespace tarvex {
 namespace {

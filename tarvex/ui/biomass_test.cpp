@@ -23,17 +23,12 @@ bool SameRecord(const BiomassRecord& a, const BiomassRecord& b) {
 
 }  // namespace
 
-class BiomassTest : public QObject {
+class BiomassTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { UseTestSettings(); }
-
   void init() {
-    QDir::setCurrent(PROGRAM_DIR);
-    dialogs_.Clear();
-    dialogs_.modal = nullptr;
-    window_ = StartWindow(dialogs_);
+    StartCaseWithWindow();
     QCOMPARE(Defs().SpeciesIndex("Picea abies"), kPiceaAbies);
     window_->ComboBoxRegions->setEditText("Boreal");
   }
@@ -194,8 +189,6 @@ class BiomassTest : public QObject {
   }
 
  private:
-  RecordingDialogs dialogs_;
-  std::unique_ptr<TForm1> window_;
 };
 
 QTEST_MAIN(BiomassTest)

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;
@@ -35,18 +35,15 @@ void EnterCohort(TForm1& window, const QString& species) {
 
 }  // namespace
 
-class CohortInputsTest : public QObject {
+class CohortInputsTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    UseTestSettings();
-    qsm_ = WriteFile(folder_, "site.qsm", kQsmText);
-  }
+  // The data tables name the QSM file, so it is written before them.
+  void initTestCase() { qsm_ = site_.write("site.qsm", kQsmText); }
 
   void init() {
-    QDir::setCurrent(PROGRAM_DIR);
-    window_ = StartWindow(dialogs_);
+    StartCaseWithWindow();
     EnterEvenAgedCohort(*window_, dialogs_, qsm_);
   }
   void cleanup() { window_.reset(); }
@@ -267,10 +264,8 @@ class CohortInputsTest : public QObject {
   }
 
  private:
-  QTemporaryDir folder_;
+  const TestFolder site_;
   std::string qsm_;
-  RecordingDialogs dialogs_;
-  std::unique_ptr<TForm1> window_;
 };
 
 QTEST_MAIN(CohortInputsTest)

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "tarvex/data/defs.h"
-#include "tarvex/ui/picture_label.h"
-#include "tarvex/ui/user_dialogs.h"
+#include "tarvex/ui/platform/picture_label.h"
+#include "tarvex/ui/platform/user_dialogs.h"
 
 namespace tarvex {
 

@@ -4,29 +4,22 @@
 #include <QValueAxis>
 #include <QtTest>
 
-#include "tarvex/ui/chart.h"
+#include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
 
-class DepositionTest : public QObject {
+class DepositionTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { UseTestSettings(); }
-
-  void init() {
-    QDir::setCurrent(PROGRAM_DIR);
-    folder_ = std::make_unique<QTemporaryDir>();
-    dialogs_ = RecordingDialogs();
-    window_ = StartWindow(dialogs_);
-  }
+  void init() { StartCaseWithWindow(); }
   void cleanup() { window_.reset(); }
 
   void aReadingDrawsThePeriod() {
     const std::string qsm =
-        WriteFile(*folder_, "site.qsm", "period 1950 2100\nNOx_dep 0.5\nNH3_dep 0.25\n");
+        folder_->write("site.qsm", "period 1950 2100\nNOx_dep 0.5\nNH3_dep 0.25\n");
     window_->EditQsmpFileName->setText(QString::fromStdString(qsm));
     window_->ButtonReadNdepClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
@@ -80,10 +73,10 @@ class DepositionTest : public QObject {
   }
 
   void aMessageOfRead4upKeepsTheLastReading() {
-    const std::string good = WriteFile(*folder_, "good.qsm", kQsmText);
+    const std::string good = folder_->write("good.qsm", kQsmText);
     window_->SiteRecord().QSMpInFile = good;
     window_->ReadNdep();
-    const std::string bad = WriteFile(*folder_, "bad.qsm", "NOx_dep 0.5\nNH3_dep 0.25\n");
+    const std::string bad = folder_->write("bad.qsm", "NOx_dep 0.5\nNH3_dep 0.25\n");
     window_->SiteRecord().QSMpInFile = bad;
     window_->ReadNdep();
     QCOMPARE(dialogs_.messages,
@@ -95,7 +88,7 @@ class DepositionTest : public QObject {
   }
 
   void aNameTooLongForTheModelLibraryIsRefused() {
-    const std::string deep = folder_->path().toStdString() + "/" + std::string(120, 'd');
+    const std::string deep = folder_->folder() + std::string(120, 'd');
     QVERIFY(QDir().mkpath(QString::fromStdString(deep)));
     window_->SiteRecord().QSMpInFile = deep + "/site.qsm";
     std::ofstream(window_->SiteRecord().QSMpInFile) << kQsmText;
@@ -106,9 +99,6 @@ class DepositionTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> folder_;
-  RecordingDialogs dialogs_;
-  std::unique_ptr<TForm1> window_;
 };
 
 QTEST_MAIN(DepositionTest)

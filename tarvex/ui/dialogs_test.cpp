@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -14,8 +13,9 @@
 #include "tarvex/data/site.h"
 #include "tarvex/ui/about_dialog.h"
 #include "tarvex/ui/country_region_dialog.h"
-#include "tarvex/ui/picture_label.h"
-#include "tarvex/ui/user_dialogs.h"
+#include "tarvex/ui/platform/picture_label.h"
+#include "tarvex/ui/platform/user_dialogs.h"
+#include "testing/test_folder.h"
 
 using namespace tarvex;
 
@@ -87,8 +87,8 @@ class DialogsTest : public QObject {
     QByteArray text = golden.readAll();
     QVERIFY(text.contains("RegionName       Alpine\n"));
     text.replace("RegionName       Alpine\n", "CountryName      Spain\n");
-    QTemporaryDir folder;
-    QFile scenario(folder.filePath("spain.txt"));
+    const TestFolder folder;
+    QFile scenario(QString::fromStdString(folder.file("spain.txt")));
     QVERIFY(scenario.open(QIODevice::WriteOnly));
     scenario.write(text);
     scenario.close();

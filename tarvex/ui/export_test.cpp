@@ -3,12 +3,12 @@
 #include <QCheckBox>
 #include <QtTest>
 
-#include "standsim/support/basekit_fil2list.h"
-#include "standsim/support/fixed_text.h"
-#include "standsim/support/keyed_list_series.h"
+#include "standsim/support/keyed_lists/basekit_fil2list.h"
+#include "standsim/support/keyed_lists/keyed_list_series.h"
+#include "standsim/support/text/fixed_text.h"
 #include "tarvex/data/results_file.h"
-#include "tarvex/ui/qsm_reference.h"
 #include "tarvex/ui/window_fixture.h"
+#include "tarvex/workbench/qsm_reference.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
@@ -30,17 +30,11 @@ QStringList Texts(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-class ExportTest : public QObject {
+class ExportTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { UseTestSettings(); }
-
-  void init() {
-    QDir::setCurrent(PROGRAM_DIR);
-    folder_ = std::make_unique<QTemporaryDir>();
-    dialogs_ = RecordingDialogs();
-  }
+  void init() { StartCase(); }
 
   void referencesReplaceTheUptakeKeys_data() {
     QTest::addColumn<QStringList>("lines");
@@ -84,22 +78,22 @@ class ExportTest : public QObject {
 
   void resultsAreSavedAndReferencedFromTheQsmFile() {
     const std::string qsm =
-        WriteFile(*folder_, "site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
+        folder_->write("site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
     auto window = StartWindow(dialogs_);
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
-    const QString results = folder_->filePath("site1.csv");
+    const QString results = QString::fromStdString(folder_->file("site1.csv"));
     dialogs_.files = {results};
     dialogs_.answers = {true};
     window->ButtonSaveResultsClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(dialogs_.questions,
              QStringList({"Save: Save reference to uptake file in QSM+ input file?"}));
-    const auto lines = Lines(ReadFile(results.toStdString()));
+    const auto lines = Lines(contents(results.toStdString()));
     QCOMPARE(QString::fromStdString(lines.front()),
              QString("! Year,N_gupt,Ca_upt,Mg_upt,K_upt,Clf,Nlf"));
     QCOMPARE(lines.size(), std::size_t{1 + 61});
-    const QStringList qsmLines = Texts(Lines(ReadFile(qsm)));
+    const QStringList qsmLines = Texts(Lines(contents(qsm)));
     QVERIFY(qsmLines.contains("!N_gupt 0.0"));
     QVERIFY(qsmLines.contains("N_gupt     " + results + ";\\1"));
     QVERIFY(qsmLines.contains("Nlf     " + results + ";\\6"));
@@ -111,28 +105,28 @@ class ExportTest : public QObject {
     window->CheckBoxExpAll->setChecked(true);
     dialogs_.files = {results};
     window->ButtonSaveResultsClick();
-    QCOMPARE(QString::fromStdString(Lines(ReadFile(results.toStdString())).front()).count(','), 16);
-    QCOMPARE(Texts(Lines(ReadFile(qsm))), qsmLines);
+    QCOMPARE(QString::fromStdString(Lines(contents(results.toStdString())).front()).count(','), 16);
+    QCOMPARE(Texts(Lines(contents(qsm))), qsmLines);
   }
 
   // The soil model reads each rewritten key through the library's key-file
   // and column-data readers and gets the column of the results file.
   void theReferencesReadBackTheResults() {
-    const std::string qsm = WriteFile(*folder_, "site.qsm",
+    const std::string qsm = folder_->write("site.qsm",
                                       std::string(kQsmText) + "N_gupt\told.csv;\\1\n  Clf 0.0\n");
     auto window = StartWindow(dialogs_);
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
-    const QString results = folder_->filePath("site1.csv");
+    const QString results = QString::fromStdString(folder_->file("site1.csv"));
     dialogs_.files = {results};
     dialogs_.answers = {true};
     window->ButtonSaveResultsClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
 
     auto list = std::make_unique<standsim::KEYLIST>();
-    standsim::ASSIGN_TEXT(list->LISTFILE, qsm);
-    QCOMPARE(standsim::FIL2LIST(*list).kind, standsim::FIL2LIST_OVERFLOW::NONE);
-    const auto lines = Lines(ReadFile(results.toStdString()));
+    standsim::assign_text(list->LISTFILE, qsm);
+    QCOMPARE(standsim::FIL2LIST(*list).kind, standsim::Fil2listOverflow::NONE);
+    const auto lines = Lines(contents(results.toStdString()));
     for (int j = 1; j <= kQsmReferenceColumns; ++j) {
       const std::string_view name = ResultColumnNames[static_cast<std::size_t>(j - 1)];
       std::vector<float> series(61, -1.0f);
@@ -160,39 +154,39 @@ class ExportTest : public QObject {
   void aResultsNameTheReadersCannotTakeBackIsRefused() {
     QFETCH(QString, name);
     QFETCH(QString, refusal);
-    const std::string qsm = WriteFile(*folder_, "site.qsm", kQsmText);
+    const std::string qsm = folder_->write("site.qsm", kQsmText);
     auto window = StartWindow(dialogs_);
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
     const int length = name.toInt();
     const QString results = length > 0
-        ? folder_->filePath(QString(length - folder_->path().size() - 1, 'r'))
-        : folder_->filePath(name);
+        ? QString::fromStdString(folder_->file(std::string(length - folder_->folder().size(), 'r')))
+        : QString::fromStdString(folder_->file(name.toStdString()));
     dialogs_.files = {results};
     dialogs_.answers = {true};
     window->ButtonSaveResultsClick();
     QVERIFY(QFile::exists(results));
     if (refusal.isEmpty()) {
       QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
-      QVERIFY(ReadFile(qsm).find(results.toStdString() + ";\\6") != std::string::npos);
+      QVERIFY(contents(qsm).find(results.toStdString() + ";\\6") != std::string::npos);
     } else {
       const QString message = "Cannot write the reference into the QSM+ input file: " + refusal;
       QCOMPARE(dialogs_.messages, QStringList({message + "."}));
-      QCOMPARE(ReadFile(qsm), std::string(kQsmText));
+      QCOMPARE(contents(qsm), std::string(kQsmText));
     }
   }
 
   void aQsmFileThatCannotBeReadIsReported() {
-    const std::string qsm = WriteFile(*folder_, "site.qsm", kQsmText);
+    const std::string qsm = folder_->write("site.qsm", kQsmText);
     auto window = StartWindow(dialogs_);
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
     QFile::remove(QString::fromStdString(qsm));
-    dialogs_.files = {folder_->filePath("site1.csv")};
+    dialogs_.files = {QString::fromStdString(folder_->file("site1.csv"))};
     dialogs_.answers = {true};
     window->ButtonSaveResultsClick();
     QCOMPARE(dialogs_.messages, QStringList({"Cannot open QSM input file for read!"}));
-    QVERIFY(QFile::exists(folder_->filePath("site1.csv")));
+    QVERIFY(QFile::exists(QString::fromStdString(folder_->file("site1.csv"))));
   }
 
   // A QSM file that lost its period (or names one beyond the years a site
@@ -205,11 +199,11 @@ class ExportTest : public QObject {
   }
   void aFailedReadingKeepsThePeriodOfTheResults() {
     QFETCH(std::string, broken);
-    const std::string qsm = WriteFile(*folder_, "site.qsm", kQsmText);
+    const std::string qsm = folder_->write("site.qsm", kQsmText);
     auto window = StartWindow(dialogs_);
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
-    WriteFile(*folder_, "site.qsm", broken);
+    folder_->write("site.qsm", broken);
     QVERIFY(!window->RunModel());
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].startsWith("Cannot read N deposition: "),
@@ -220,34 +214,34 @@ class ExportTest : public QObject {
     QCOMPARE(window->SiteRecord().LastYear, 2050);
     QCOMPARE(window->SiteRecord().Ndep[2000], 0.75f);
 
-    const QString results = folder_->filePath("site1.csv");
+    const QString results = QString::fromStdString(folder_->file("site1.csv"));
     dialogs_.files = {results};
     window->ButtonSaveResultsClick();
-    const auto lines = Lines(ReadFile(results.toStdString()));
+    const auto lines = Lines(contents(results.toStdString()));
     QCOMPARE(lines.size(), std::size_t{1 + 61});
     QVERIFY(QString::fromStdString(lines[1]).startsWith("1990,"));
   }
 
   // Without any deposition read for the site there are no results to save.
   void resultsNeedADepositionReading() {
-    const std::string qsm = WriteFile(*folder_, "site.qsm", "NOx_dep 0.5\n");
+    const std::string qsm = folder_->write("site.qsm", "NOx_dep 0.5\n");
     auto window = StartWindow(dialogs_);
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(!window->RunModel());
     const QString failure = "Cannot read N deposition: No period defined in qsm+ input file!";
     QCOMPARE(dialogs_.messages, QStringList({failure}));
     dialogs_.Clear();
-    dialogs_.files = {folder_->filePath("site1.csv")};
+    dialogs_.files = {QString::fromStdString(folder_->file("site1.csv"))};
     window->ButtonSaveResultsClick();
     QCOMPARE(dialogs_.messages, QStringList({failure}));
-    QVERIFY(!QFile::exists(folder_->filePath("site1.csv")));
+    QVERIFY(!QFile::exists(QString::fromStdString(folder_->file("site1.csv"))));
 
     // A site that never named a QSM file is asked for its deposition.
     auto fresh = StartWindow(dialogs_);
     dialogs_.Clear();
     fresh->ButtonSaveResultsClick();
     QCOMPARE(dialogs_.messages, QStringList({"Error: first read the N deposition of this site!"}));
-    QVERIFY(!QFile::exists(folder_->filePath("site1.csv")));
+    QVERIFY(!QFile::exists(QString::fromStdString(folder_->file("site1.csv"))));
   }
 
   void thePictureTypeFollowsTheExtensionOrTheFilter_data() {
@@ -267,11 +261,11 @@ class ExportTest : public QObject {
     QFETCH(bool, metafile);
     auto window = StartWindow(dialogs_);
     window->resize(600, 400);
-    dialogs_.files = {folder_->filePath(name)};
+    dialogs_.files = {QString::fromStdString(folder_->file(name.toStdString()))};
     dialogs_.saveFilterIndex = filter;
     window->ButtonSaveGraphClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
-    const std::string picture = ReadFile(folder_->filePath(written).toStdString());
+    const std::string picture = contents(folder_->file(written.toStdString()));
     QVERIFY(picture.size() > 64);
     if (metafile) {
       QCOMPARE(picture.substr(40, 4), std::string(" EMF"));
@@ -282,8 +276,6 @@ class ExportTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> folder_;
-  RecordingDialogs dialogs_;
 };
 
 QTEST_MAIN(ExportTest)

@@ -3,15 +3,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/default_management.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
+#include "tarvex/workbench/default_management.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
@@ -44,16 +43,12 @@ QString Schedule(const std::vector<PlannedAction>& actions) {
 
 }  // namespace
 
-class GridsTest : public QObject {
+class GridsTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { UseTestSettings(); }
-
   void init() {
-    QDir::setCurrent(PROGRAM_DIR);
-    dialogs_.Clear();
-    window_ = StartWindow(dialogs_);
+    StartCaseWithWindow();
     window_->ComboBoxSpecies->setEditText("Picea abies");
     window_->StringGridManagement->ClearRows();
   }
@@ -185,8 +180,7 @@ class GridsTest : public QObject {
       for (int c = 0; c < 7; ++c) grid.SetCell(c, r + 1, rows[r][c]);
     }
     window_->SaveManActions(true);
-    QTemporaryDir folder;
-    const std::string file = folder.filePath("site.txt").toStdString();
+    const std::string file = folder_->file("site.txt");
     CSite& site = window_->SiteRecord();
     site.Cohort(0).HasBiomassData = true;
     for (double& stems : site.Cohort(0).BiomassData.BAF[standsim::ST]) stems = 1.0;
@@ -432,15 +426,12 @@ class GridsTest : public QObject {
 
  private:
   void ReadDeposition(const std::string& qsmText) {
-    const std::string qsm = WriteFile(folder_, "site.qsm", qsmText);
+    const std::string qsm = folder_->write("site.qsm", qsmText);
     window_->EditQsmpFileName->setText(QString::fromStdString(qsm));
     window_->ButtonReadNdepClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
   }
 
-  QTemporaryDir folder_;
-  RecordingDialogs dialogs_;
-  std::unique_ptr<TForm1> window_;
 };
 
 QTEST_MAIN(GridsTest)

@@ -9,9 +9,9 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "tarvex/ui/help_topics.h"
-#include "tarvex/ui/help_viewer.h"
 #include "tarvex/ui/message_scan.h"
+#include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/workbench/help_topics.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
@@ -71,20 +71,23 @@ QList<MessageSources> MessageSourceTable() {
       QRegularExpression("\\bkReadDepositionFirst\\s*=")};
   // The tables of names that messages are built from ("branches").
   const QRegularExpression nameTables("\\bk\\w*Names\\b[^;{]*=\\s*\\{");
+  // What the column-data readers leave in their message.
+  const QList<QRegularExpression> columnData = {
+      QRegularExpression("\\b(fail|fail_in_file|fail_in_line)\\s*\\("),
+      QRegularExpression("\\bassign_text\\s*\\(\\s*\\w*MSG\\b")};
   return {
       // GROWTH and READ4UP return their messages; GROWTH builds its refusals
       // from what it is handed and from tables of what it checks.
       {"standsim/engine",
        {"*.cpp", "*.h"},
        {QRegularExpression("\\breturn\\b"), QRegularExpression("\\bmessage\\s*="),
-        QRegularExpression("\\bSTOP_PROCESS\\s*\\("),
+        QRegularExpression("\\bstop_process\\s*\\("),
         QRegularExpression("\\b(refuse_unusable|refuse_count)\\s*\\("),
         QRegularExpression("\\bstd::pair\\s*[<{]"), nameTables}},
       // The column-data readers behind READ4UP; the rest of the support
       // library has no caller in the program.
-      {"standsim/support",
-       {"column_data.cpp", "keyed_list_series.cpp"},
-       {QRegularExpression("\\b(fail|fail_in_file|fail_in_line)\\s*\\("), QRegularExpression("\\bASSIGN_TEXT\\s*\\(\\s*\\w*MSG\\b")}},
+      {"standsim/support/column_data", {"column_data.cpp"}, columnData},
+      {"standsim/support/keyed_lists", {"keyed_list_series.cpp"}, columnData},
       {"tarvex/data", {"*.cpp", "*.h"}, workbench + QList<QRegularExpression>{nameTables}},
       // The reasons a value is out of its range, built from the names of
       // what is wrong; the file reader, the save, the species data and the
@@ -93,7 +96,9 @@ QList<MessageSources> MessageSourceTable() {
        {"cohort_values.cpp"},
        {QRegularExpression("\\b(ValueProblem|Range|FiveInRange|YearProblem)\\s*[({]"),
         QRegularExpression("\\bconst std::string \\w+\\s*=")}},
+      {"tarvex/workbench", {"*.cpp", "*.h"}, workbench},
       {"tarvex/ui", {"*.cpp", "*.h"}, workbench},
+      {"tarvex/ui/platform", {"*.cpp", "*.h"}, workbench},
       // Why a cohort cannot be run, returned to the run that shows it.
       {"tarvex/ui", {"main_window_run.cpp"}, {QRegularExpression("\\breturn\\b")}},
   };

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/user_dialogs.h"
+#include "tarvex/ui/platform/user_dialogs.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -27,14 +27,14 @@
 #include "tarvex/ui/about_dialog.h"
 #include "tarvex/ui/app_data_folder.h"
 #include "tarvex/ui/biomass_data_dialog.h"
-#include "tarvex/ui/chart.h"
 #include "tarvex/ui/country_region_dialog.h"
-#include "tarvex/ui/help_topics.h"
-#include "tarvex/ui/help_viewer.h"
 #include "tarvex/ui/options_store.h"
-#include "tarvex/ui/radio_group.h"
-#include "tarvex/ui/standsim_library.h"
-#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/ui/platform/radio_group.h"
+#include "tarvex/ui/platform/string_grid.h"
+#include "tarvex/workbench/help_topics.h"
+#include "tarvex/workbench/standsim_library.h"
 
 namespace tarvex {
 namespace {

@@ -18,7 +18,7 @@
 #include "tarvex/data/biomass_record.h"
 #include "tarvex/data/defs.h"
 #include "tarvex/data/site.h"
-#include "tarvex/ui/user_dialogs.h"
+#include "tarvex/ui/platform/user_dialogs.h"
 
 class QAction;
 class QCheckBox;

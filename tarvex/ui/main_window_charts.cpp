@@ -4,9 +4,9 @@
 #include <QTabWidget>
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/chart.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
 
 namespace tarvex {
 namespace {

@@ -12,11 +12,10 @@
 #include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/float_text.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/radio_group.h"
-#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
+#include "tarvex/ui/platform/string_grid.h"
 
 namespace tarvex {
 namespace {

@@ -7,10 +7,10 @@
 
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/deposition_reading.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/path_parts.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/workbench/deposition_reading.h"
+#include "tarvex/workbench/path_parts.h"
 
 namespace tarvex {
 

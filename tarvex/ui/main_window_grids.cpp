@@ -15,11 +15,10 @@
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/default_management.h"
-#include "tarvex/ui/float_text.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/string_grid.h"
+#include "tarvex/workbench/default_management.h"
 
 namespace tarvex {
 namespace {

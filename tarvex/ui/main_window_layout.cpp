@@ -20,10 +20,10 @@
 #include <algorithm>
 
 #include "tarvex/data/action_names.h"
-#include "tarvex/ui/chart.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/radio_group.h"
-#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
+#include "tarvex/ui/platform/string_grid.h"
 
 namespace tarvex {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/growth_arguments.h"
 #include "tarvex/ui/main_window.h"
+#include "tarvex/workbench/growth_arguments.h"
 
 namespace tarvex {
 namespace {

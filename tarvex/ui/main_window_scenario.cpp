@@ -7,10 +7,10 @@
 #include <QStatusBar>
 
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/chart.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/path_parts.h"
-#include "tarvex/ui/string_grid.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/string_grid.h"
+#include "tarvex/workbench/path_parts.h"
 
 namespace tarvex {
 

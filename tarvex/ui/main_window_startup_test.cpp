@@ -17,10 +17,10 @@
 #include <filesystem>
 
 #include "tarvex/ui/app_data_folder.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/help_viewer.h"
 #include "tarvex/ui/options_store.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;
@@ -146,11 +146,12 @@ class MainWindowStartupTest : public QObject {
   void dialogsStartInTheXdgDataFolder() {
     QFETCH(QByteArray, dataHome);
     QFETCH(QString, expected);
-    QTemporaryDir scratch;
-    dataHome.replace("SCRATCH", scratch.path().toLocal8Bit());
-    expected.replace("SCRATCH", scratch.path());
+    const TestFolder scratchFolder;
+    const QString scratch = QString::fromStdString(scratchFolder.path().string());
+    dataHome.replace("SCRATCH", scratch.toLocal8Bit());
+    expected.replace("SCRATCH", scratch);
     const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
-    qputenv("HOME", (scratch.path() + "/home").toLocal8Bit());
+    qputenv("HOME", (scratch + "/home").toLocal8Bit());
     if (dataHome.isEmpty())
       qunsetenv("XDG_DATA_HOME");
     else
@@ -179,27 +180,27 @@ class MainWindowStartupTest : public QObject {
   void examplesNeverReplaceTheUsersFiles() {
     QFETCH(QString, ownFile);
     QFETCH(QStringList, copied);
-    QTemporaryDir scratch;
-    const QString folder = scratch.path() + "/KeldonKRC/Tarvex/";
+    const TestFolder scratch;
+    const QString folder = QString::fromStdString(scratch.file("KeldonKRC/Tarvex/"));
     QVERIFY(QDir().mkpath(folder));
-    if (!ownFile.isEmpty()) WriteFile(scratch, "KeldonKRC/Tarvex/" + ownFile.toStdString(), "mine");
+    if (!ownFile.isEmpty()) scratch.write("KeldonKRC/Tarvex/" + ownFile.toStdString(), "mine");
     ProvideAppDataFolder(folder.toStdString(), PROGRAM_DIR "/examples/");
     QStringList expected = copied;
     if (!ownFile.isEmpty() && !expected.contains(ownFile)) expected << ownFile;
     expected.sort();
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), expected);
-    if (!ownFile.isEmpty()) QCOMPARE(ReadFile((folder + ownFile).toStdString()), std::string("mine"));
+    if (!ownFile.isEmpty()) QCOMPARE(contents((folder + ownFile).toStdString()), std::string("mine"));
   }
 
   void aMissingLibraryEndsTheProgram() {
     // A program folder with the species data file but without the library.
-    QTemporaryDir folder;
+    const TestFolder folder;
     std::filesystem::copy_file(std::string(PROGRAM_DIR) + "/IxoTreeData_reg.dat",
-                               folder.filePath("IxoTreeData_reg.dat").toStdString());
+                               folder.file("IxoTreeData_reg.dat"));
     RecordingDialogs dialogs;
     int code = -1;
     try {
-      StartWindow(dialogs, folder.path());
+      StartWindow(dialogs, QString::fromStdString(folder.path().string()));
     } catch (const ProcessEnded& ended) {
       code = ended.code;
     }
@@ -210,17 +211,17 @@ class MainWindowStartupTest : public QObject {
 
   void aLibraryWithoutTheEntryPointsIsRefused() {
     // Any shared library that is not the model library lacks GROWTH.
-    QTemporaryDir folder;
+    const TestFolder folder;
     std::filesystem::copy_file(std::string(PROGRAM_DIR) + "/IxoTreeData_reg.dat",
-                               folder.filePath("IxoTreeData_reg.dat").toStdString());
+                               folder.file("IxoTreeData_reg.dat"));
     const QString stranger =
         QFileInfo(QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Test.so.6")
             .canonicalFilePath();
     if (stranger.isEmpty()) QSKIP("no shared library to stand in");
     std::filesystem::copy_file(stranger.toStdString(),
-                               folder.filePath("libstandsim.so").toStdString());
+                               folder.file("libstandsim.so"));
     RecordingDialogs dialogs;
-    QVERIFY_THROWS_EXCEPTION(ProcessEnded, StartWindow(dialogs, folder.path()));
+    QVERIFY_THROWS_EXCEPTION(ProcessEnded, StartWindow(dialogs, QString::fromStdString(folder.path().string())));
     QCOMPARE(dialogs.messages, QStringList({"Cannot find routine GROWTH in libstandsim.so"}));
     QDir::setCurrent(PROGRAM_DIR);
   }
@@ -253,8 +254,8 @@ class MainWindowStartupTest : public QObject {
   }
 
   void aCancelledSaveOnCloseKeepsTheWindowOpen() {
-    QTemporaryDir folder;
-    const std::string qsm = WriteFile(folder, "site.qsm", kQsmText);
+    const TestFolder folder;
+    const std::string qsm = folder.write("site.qsm", kQsmText);
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);
     EnterEvenAgedCohort(*window, dialogs, qsm);

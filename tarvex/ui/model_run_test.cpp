@@ -9,11 +9,11 @@
 #include <QtTest>
 
 #include "tarvex/data/species_data.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/growth_arguments.h"
-#include "tarvex/ui/radio_group.h"
-#include "tarvex/ui/standsim_library.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
+#include "tarvex/workbench/growth_arguments.h"
+#include "tarvex/workbench/standsim_library.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
@@ -24,17 +24,14 @@ double Stems(const standsim::BIOVEC& biomass) { return biomass.v[standsim::ST]; 
 
 }  // namespace
 
-class ModelRunTest : public QObject {
+class ModelRunTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    UseTestSettings();
-    QVERIFY(folder_.isValid());
-    qsm_ = WriteFile(folder_, "site.qsm", kQsmText);
+  void init() {
+    StartCase();
+    qsm_ = folder_->write("site.qsm", kQsmText);
   }
-
-  void init() { QDir::setCurrent(PROGRAM_DIR); }
 
   void anEvenAgedSiteRunsFromItsPlanting() {
     RecordingDialogs dialogs;
@@ -217,13 +214,13 @@ class ModelRunTest : public QObject {
   void aDepositionThatCannotBeReadStopsTheRunAndKeepsTheResults() {
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);
-    const std::string qsm = WriteFile(folder_, "edited.qsm", kQsmText);
+    const std::string qsm = folder_->write("edited.qsm", kQsmText);
     EnterEvenAgedCohort(*window, dialogs, qsm);
     QVERIFY(window->RunModel());
     const double before = Stems(window->SiteRecord().Cohort(0).Biomass[2010]);
 
     // The QSM file loses its last year.
-    WriteFile(folder_, "edited.qsm", "period 1990\nNOx_dep 0.5\n");
+    folder_->write("edited.qsm", "period 1990\nNOx_dep 0.5\n");
     dialogs.Clear();
     QVERIFY(!window->RunModel());
     QCOMPARE(dialogs.messages.size(), 1);
@@ -237,7 +234,7 @@ class ModelRunTest : public QObject {
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);
     QVERIFY(!Paint(*window).isNull());
-    dialogs.files.push_back(QString::fromStdString(WriteFullScenario(folder_, window->Defaults())));
+    dialogs.files.push_back(QString::fromStdString(WriteFullScenario(*folder_, window->Defaults())));
     window->Open1Click();
     Paint(*window);
     window->PageControl1->setCurrentWidget(window->TabSheetResults);
@@ -265,7 +262,6 @@ class ModelRunTest : public QObject {
   }
 
  private:
-  QTemporaryDir folder_;
   std::string qsm_;
 };
 

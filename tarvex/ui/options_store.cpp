@@ -2,8 +2,7 @@
 
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/ui/float_text.h"
-#include "tarvex/ui/registry_store.h"
+#include "tarvex/ui/platform/registry_store.h"
 
 namespace tarvex {
 namespace {

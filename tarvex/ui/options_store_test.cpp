@@ -1,13 +1,12 @@
 // The options store over the registry stand-in: round trips of the three
 // types and the results when an option cannot be written or read.
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <vector>
 
-#include "tarvex/ui/float_text.h"
 #include "tarvex/ui/options_store.h"
-#include "tarvex/ui/registry_store.h"
+#include "tarvex/ui/platform/registry_store.h"
+#include "testing/test_folder.h"
 
 using namespace tarvex;
 
@@ -29,13 +28,13 @@ class OptionsStoreTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> config_;
+  std::unique_ptr<TestFolder> config_;
 
  private slots:
   // Every case starts on a fresh user configuration folder.
   void init() {
-    config_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+    config_ = std::make_unique<TestFolder>();
+    qputenv("XDG_CONFIG_HOME", config_->path().c_str());
   }
 
   void firstStartReadsEmptyFolders() {
@@ -134,7 +133,7 @@ class OptionsStoreTest : public QObject {
 
   void unreachableStoreFailsBothWays() {
     // The configuration folder is a plain file, so no store can be made in it.
-    const QString blocked = config_->filePath("not-a-folder");
+    const QString blocked = QString::fromStdString(config_->file("not-a-folder"));
     QFile file(blocked);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
@@ -149,25 +148,6 @@ class OptionsStoreTest : public QObject {
     std::vector<OptItem> items{{"LastPath", "string", "/a"}};
     QVERIFY(!SaveOptions(OptVec{"\\", items}));
     QVERIFY(!LoadOptions(OptVec{"", items}));
-  }
-
-  void floatTextIsShortestGeneralForm_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("integral") << 42.0 << "42";
-    QTest::newRow("fraction") << 0.41 << "0.41";
-    QTest::newRow("fifteen digits") << 1.0 / 3.0 << "0.333333333333333";
-    QTest::newRow("smallest fixed") << 0.0001 << "0.0001";
-    QTest::newRow("largest fixed") << 999999999999999.0 << "999999999999999";
-    QTest::newRow("scientific large") << 1e15 << "1E15";
-    QTest::newRow("scientific small") << -1.5e-7 << "-1.5E-7";
-    QTest::newRow("exponent of three digits") << 1e-300 << "1E-300";
-  }
-  void floatTextIsShortestGeneralForm() {
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(FloatToText(value)), text);
   }
 };
 

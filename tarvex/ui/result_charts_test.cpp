@@ -8,28 +8,22 @@
 #include <QValueAxis>
 #include <QtTest>
 
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
 
-class ResultChartsTest : public QObject {
+class ResultChartsTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    UseTestSettings();
-    qsm_ = WriteFile(folder_, "site.qsm", "period 1990 2100\nNOx_dep 0.5\nNH3_dep 0.25\n");
-  }
-
   // Two cohorts planted in 2005 and 2010 whose results mark slot and year:
   // cohort c holds 1000 * (c + 1) + slot + year / 10000 in every array.
   void init() {
-    QDir::setCurrent(PROGRAM_DIR);
-    dialogs_ = RecordingDialogs();
-    window_ = StartWindow(dialogs_);
+    StartCaseWithWindow();
+    qsm_ = folder_->write("site.qsm", "period 1990 2100\nNOx_dep 0.5\nNH3_dep 0.25\n");
     window_->EditQsmpFileName->setText(QString::fromStdString(qsm_));
     window_->ButtonReadNdepClick();
     CSite& site = window_->SiteRecord();
@@ -129,10 +123,7 @@ class ResultChartsTest : public QObject {
   }
 
  private:
-  QTemporaryDir folder_;
   std::string qsm_;
-  RecordingDialogs dialogs_;
-  std::unique_ptr<TForm1> window_;
 };
 
 QTEST_MAIN(ResultChartsTest)

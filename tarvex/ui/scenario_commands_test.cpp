@@ -9,44 +9,39 @@
 #include <filesystem>
 
 #include "tarvex/ui/country_region_dialog.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
 
-class ScenarioCommandsTest : public QObject {
+class ScenarioCommandsTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { UseTestSettings(); }
-
   void init() {
-    QDir::setCurrent(PROGRAM_DIR);
-    folder_ = std::make_unique<QTemporaryDir>();
-    qsm_ = WriteFile(*folder_, "site.qsm", kQsmText);
-    dialogs_ = RecordingDialogs();
-    window_ = StartWindow(dialogs_);
+    StartCaseWithWindow();
+    qsm_ = folder_->write("site.qsm", kQsmText);
     EnterEvenAgedCohort(*window_, dialogs_, qsm_);
   }
   void cleanup() { window_.reset(); }
 
   void saveWritesTheScenarioAndMarksItSaved() {
-    const QString file = folder_->filePath("stand.tvx");
+    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
     dialogs_.files = {file};
     window_->Save1Click();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
-    const std::string text = ReadFile(file.toStdString());
+    const std::string text = contents(file.toStdString());
     QVERIFY(text.find("Boreal") != std::string::npos);
     QVERIFY(text.find("Picea abies") != std::string::npos);
     QVERIFY(window_->IsScenarioSaved());
     QVERIFY(!window_->EditQsmpFileName->isModified());
     QCOMPARE(window_->statusBar()->currentMessage(), "Using file: " + file);
-    QCOMPARE(QString::fromStdString(window_->CurrentScenarioFolder()), folder_->path() + "/");
+    QCOMPARE(QString::fromStdString(window_->CurrentScenarioFolder()), QString::fromStdString(folder_->folder()));
   }
 
   void aRefusedOrCancelledSaveWritesNothing() {
-    const QString file = folder_->filePath("stand.tvx");
+    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
     window_->Insertnewcohort1Click();
     window_->ComboBoxSpecies->setEditText("Pinus nigra");  // no biomass data
     window_->StringGridStemGrowth->SetCell(0, 1, "20");
@@ -64,7 +59,7 @@ class ScenarioCommandsTest : public QObject {
   }
 
   void aSaveThatFailsIsReportedAndKeepsTheScenarioUnsaved() {
-    const QString file = folder_->filePath("missing/stand.tvx");
+    const QString file = QString::fromStdString(folder_->file("missing/stand.tvx"));
     dialogs_.files = {file};
     window_->Save1Click();
     QCOMPARE(dialogs_.messages.size(), 1);
@@ -80,7 +75,7 @@ class ScenarioCommandsTest : public QObject {
     window_->StringGridStemGrowth->SetCell(0, 1, "20");
     window_->StringGridStemGrowth->SetCell(1, 1, "3");
     window_->StringGridManagement->SetCell(0, 1, "2005");
-    const QString file = folder_->filePath("stand.tvx");
+    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
     dialogs_.files = {file};
     window_->Save1Click();
 
@@ -111,18 +106,18 @@ class ScenarioCommandsTest : public QObject {
   }
 
   void aRelativeQsmNameIsReadFromTheScenarioFolder() {
-    const QString file = folder_->filePath("stand.tvx");
+    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
     dialogs_.files = {file};
     window_->Save1Click();
-    std::string text = ReadFile(file.toStdString());
+    std::string text = contents(file.toStdString());
     const auto at = text.find(qsm_);
     QVERIFY(at != std::string::npos);
     text.replace(at, qsm_.size(), "site.qsm");
-    WriteFile(*folder_, "relative.tvx", text);
+    folder_->write("relative.tvx", text);
 
     auto other = StartWindow(dialogs_);
     dialogs_.Clear();
-    dialogs_.files = {folder_->filePath("relative.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("relative.tvx"))};
     other->Open1Click();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(other->SiteRecord().QSMpInFile, qsm_);
@@ -130,14 +125,14 @@ class ScenarioCommandsTest : public QObject {
   }
 
   void aCountryIsTurnedIntoTheRegionChosenByTheUser() {
-    const QString file = folder_->filePath("stand.tvx");
+    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
     dialogs_.files = {file};
     window_->Save1Click();
-    std::string text = ReadFile(file.toStdString());
+    std::string text = contents(file.toStdString());
     const auto at = text.find("RegionName");
     QVERIFY(at != std::string::npos);
     text.replace(at, text.find('\n', at) - at, "CountryName      Austria");
-    WriteFile(*folder_, "country.tvx", text);
+    folder_->write("country.tvx", text);
 
     auto other = StartWindow(dialogs_);
     QVERIFY(other->IsScenarioSaved());
@@ -148,7 +143,7 @@ class ScenarioCommandsTest : public QObject {
       choice.ComboBoxRegionsChange("Alpine");
       return true;
     };
-    dialogs_.files = {folder_->filePath("country.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("country.tvx"))};
     other->Open1Click();
     QCOMPARE(asked, QString("Austria"));
     QCOMPARE(other->SiteRecord().RegionName, std::string("Alpine"));
@@ -157,10 +152,10 @@ class ScenarioCommandsTest : public QObject {
   }
 
   void aFileThatCannotBeOpenedLeavesTheScenario() {
-    dialogs_.files = {folder_->filePath("nothing.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("nothing.tvx"))};
     window_->Open1Click();
     QCOMPARE(dialogs_.messages, QStringList({"File does not exists"}));
-    const std::string bad = WriteFile(*folder_, "bad.tvx", "NrCohorts        many\n");
+    const std::string bad = folder_->write("bad.tvx", "NrCohorts        many\n");
     dialogs_.files = {QString::fromStdString(bad)};
     dialogs_.Clear();
     window_->SpeedButtonOpenFile->click();
@@ -172,7 +167,7 @@ class ScenarioCommandsTest : public QObject {
   void newAsksToSaveAnUnsavedScenario() {
     // A failing save stops New.
     dialogs_.answers = {true};
-    dialogs_.files = {folder_->filePath("missing/stand.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("missing/stand.tvx"))};
     window_->New1Click();
     QCOMPARE(dialogs_.questions, QStringList({"Save the file: Save Tarvex file ?"}));
     QCOMPARE(window_->ComboBoxSpecies->currentText(), QString("Picea abies"));
@@ -195,7 +190,7 @@ class ScenarioCommandsTest : public QObject {
   }
 
   void aSavedScenarioIsReplacedWithoutQuestions() {
-    dialogs_.files = {folder_->filePath("stand.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
     window_->Save1Click();
     window_->New1Click();
     window_->New1Click();  // the cleared file name is no change to save
@@ -215,10 +210,7 @@ class ScenarioCommandsTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> folder_;
   std::string qsm_;
-  RecordingDialogs dialogs_;
-  std::unique_ptr<TForm1> window_;
 };
 
 QTEST_MAIN(ScenarioCommandsTest)

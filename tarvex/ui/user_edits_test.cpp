@@ -14,9 +14,9 @@
 #include <QValueAxis>
 
 #include "tarvex/data/scenario_file.h"
-#include "tarvex/ui/chart.h"
-#include "tarvex/ui/help_viewer.h"
-#include "tarvex/ui/radio_group.h"
+#include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;
@@ -89,18 +89,13 @@ std::string TextOf(const CSite& site) { return ScenarioText(site, "scenario"); }
 
 }  // namespace
 
-class UserEditsTest : public QObject {
+class UserEditsTest : public QObject, protected WindowTest {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { UseTestSettings(); }
-
   void init() {
-    QDir::setCurrent(PROGRAM_DIR);
-    folder_ = std::make_unique<QTemporaryDir>();
-    qsm_ = WriteFile(*folder_, "site.qsm", kQsmText);
-    dialogs_ = RecordingDialogs();
-    window_ = StartWindow(dialogs_);
+    StartCaseWithWindow();
+    qsm_ = folder_->write("site.qsm", kQsmText);
     QVERIFY(ShowWindow(*window_));
   }
   void cleanup() { window_.reset(); }
@@ -148,7 +143,7 @@ class UserEditsTest : public QObject {
     const QStringList managementRows = GridRows(management, 3);
     const std::string before = TextOf(w.SiteRecord());
     dialogs_.Clear();
-    dialogs_.files = {folder_->filePath("stand.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
     if (command == "insert") QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
     if (command == "next") QTest::mouseClick(w.ButtonNextCohort, Qt::LeftButton);
     if (command == "run") ClickTab(*w.PageControl1, w.TabSheetResults);
@@ -160,7 +155,7 @@ class UserEditsTest : public QObject {
     QCOMPARE(w.SiteRecord().NrCohorts(), 2);
     QCOMPARE(w.CurrentCohortIndex(), 0);
     QVERIFY(w.PageControl1->currentWidget() != w.TabSheetResults);
-    QVERIFY(!QFile::exists(folder_->filePath("stand.tvx")));
+    QVERIFY(!QFile::exists(QString::fromStdString(folder_->file("stand.tvx"))));
     QCOMPARE(GridRows(growth, 5), growthRows);
     QCOMPARE(GridRows(management, 3), managementRows);
     QCOMPARE(TextOf(w.SiteRecord()), before);
@@ -171,7 +166,7 @@ class UserEditsTest : public QObject {
     QVERIFY(w.IsScenarioSaved());
     EnterSite(w, qsm_);
     EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
-    dialogs_.files = {folder_->filePath("stand.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
     w.Save1->trigger();
     QVERIFY(w.IsScenarioSaved());
 
@@ -191,11 +186,11 @@ class UserEditsTest : public QObject {
     TForm1& w = *window_;
     EnterSite(w, qsm_);
     EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
-    dialogs_.files = {folder_->filePath("stand.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
     w.Save1->trigger();
     TypeIntoCell(*w.StringGridStemGrowth, 1, 1, "3");
     const std::string other =
-        WriteFile(*folder_, "other.tvx", ReadFile(folder_->filePath("stand.tvx").toStdString()));
+        folder_->write("other.tvx", contents(QString::fromStdString(folder_->file("stand.tvx")).toStdString()));
 
     // Yes, and the save dialog cancelled: nothing is opened.
     dialogs_.Clear();
@@ -221,15 +216,15 @@ class UserEditsTest : public QObject {
     TForm1& w = *window_;
     EnterSite(w, qsm_);
     EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
-    dialogs_.files = {folder_->filePath("stand.tvx")};
+    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
     w.Save1->trigger();
     dialogs_.answers = {false};
     w.New1->trigger();
     // The current folder holds another file of that name; it is not read.
-    QTemporaryDir current;
-    WriteFile(current, "site.qsm", "period 1800 1900\n");
-    WriteFile(current, "elsewhere.qsm", kQsmText);
-    QDir::setCurrent(current.path());
+    const TestFolder current;
+    current.write("site.qsm", "period 1800 1900\n");
+    current.write("elsewhere.qsm", kQsmText);
+    QDir::setCurrent(QString::fromStdString(current.folder()));
     dialogs_.Clear();
     ClickTab(*w.PageControl1, w.TabSheetSiteInputs);
     TypeInto(*w.EditQsmpFileName, "elsewhere.qsm");
@@ -255,7 +250,7 @@ class UserEditsTest : public QObject {
     TypeIntoCell(*w.StringGridManagement, 0, 3, "2060");
     QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
     EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
-    const QString file = folder_->filePath("stand.tvx");
+    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
     dialogs_.files = {file};
     QTest::mouseClick(w.SpeedButtonSaveFile, Qt::LeftButton);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
@@ -380,10 +375,7 @@ class UserEditsTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> folder_;
   std::string qsm_;
-  RecordingDialogs dialogs_;
-  std::unique_ptr<TForm1> window_;
 };
 
 QTEST_MAIN(UserEditsTest)

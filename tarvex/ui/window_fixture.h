@@ -1,11 +1,13 @@
 #pragma once
 // Helpers of the main window's tests: message boxes and dialogs answered by
 // the test and recorded, a window started from the built program's folder,
-// and small scenarios in a scratch folder.
+// small scenarios in a scratch folder, and the start of each case that the
+// window tests share.
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDialog>
 #include <QImage>
 #include <QLineEdit>
@@ -14,18 +16,17 @@
 #include <QtTest>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 #include <deque>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "tarvex/ui/main_window.h"
-#include "tarvex/ui/string_grid.h"
-#include "tarvex/ui/user_dialogs.h"
+#include "tarvex/ui/platform/string_grid.h"
+#include "tarvex/ui/platform/user_dialogs.h"
+#include "tarvex/ui/platform/widget_painting.h"
+#include "testing/test_folder.h"
 
 namespace tarvex::testing {
 
@@ -77,8 +78,8 @@ class RecordingDialogs final : public UserDialogs {
 // one, and the application-data folder lies in a scratch folder of the test.
 inline void UseTestSettings() {
   QStandardPaths::setTestModeEnabled(true);
-  static const QTemporaryDir data;
-  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+  static const TestFolder data;
+  qputenv("XDG_DATA_HOME", data.path().c_str());
 }
 
 inline std::unique_ptr<TForm1> StartWindow(RecordingDialogs& dialogs,
@@ -88,31 +89,6 @@ inline std::unique_ptr<TForm1> StartWindow(RecordingDialogs& dialogs,
   setup.ProgramFolder = programFolder;
   setup.EndProcess = [](int code) { throw ProcessEnded{code}; };
   return std::make_unique<TForm1>(setup);
-}
-
-// Lets WIDGET be seen as a user sees it: shown, its charts refreshed on the
-// event loop, and painted. Returns what was painted.
-inline QImage Paint(QWidget& widget) {
-  if (!widget.isVisible()) {
-    widget.show();
-    if (!QTest::qWaitForWindowExposed(&widget)) return {};
-  }
-  QCoreApplication::processEvents();
-  return widget.grab().toImage();
-}
-
-inline std::string WriteFile(const QTemporaryDir& folder, const std::string& name,
-                             const std::string& text) {
-  const std::string path = folder.filePath(QString::fromStdString(name)).toStdString();
-  std::ofstream(path, std::ios::binary) << text;
-  return path;
-}
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // A deposition period 1990..2050 with 0.75 eq/m2/yr every year.
@@ -147,9 +123,9 @@ inline void EnterEvenAgedCohort(TForm1& window, RecordingDialogs& dialogs, const
 // file name: 20 even-aged cohorts of Picea abies in the Boreal region with
 // the species' defaults, over the 1000 years 1001..2000 of "full.qsm"; cohort
 // c is planted in 1001 + c and thinned by 20 % every 20 years after.
-inline std::string WriteFullScenario(const QTemporaryDir& folder,
+inline std::string WriteFullScenario(const TestFolder& folder,
                                      const SpeciesRegionDefaults& defaults) {
-  WriteFile(folder, "full.qsm", "period 1001 2000\nNOx_dep 0.5\nNH3_dep 0.25\n");
+  folder.write("full.qsm", "period 1001 2000\nNOx_dep 0.5\nNH3_dep 0.25\n");
   const Defs tables;
   const BiomassRecord& parameters =
       defaults[tables.SpeciesIndex("Picea abies")][tables.RegionIndex("Boreal")];
@@ -169,7 +145,7 @@ inline std::string WriteFullScenario(const QTemporaryDir& folder,
       cohort.ForMan.SetAction(year, standsim::ACT_THINNING, 20.0, {1, 1, 0, 0});
     }
   }
-  const std::string fileName = folder.filePath("full.txt").toStdString();
+  const std::string fileName = folder.file("full.txt");
   site->WriteToFile(fileName);
   return fileName;
 }
@@ -212,5 +188,28 @@ inline QStringList Items(const QComboBox& box) {
   for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
   return items;
 }
+
+// The state a window test starts each case from: the program's folder as
+// the current folder, options kept apart from the user's, an empty scratch
+// folder and dialogs that have shown nothing. A test class derives from it
+// beside QObject and calls StartCase() or StartCaseWithWindow() from init().
+class WindowTest {
+ protected:
+  void StartCase() {
+    UseTestSettings();
+    QDir::setCurrent(PROGRAM_DIR);
+    folder_ = std::make_unique<TestFolder>();
+    dialogs_ = RecordingDialogs();
+  }
+  // StartCase() and a new window, started as the program does.
+  void StartCaseWithWindow() {
+    StartCase();
+    window_ = StartWindow(dialogs_);
+  }
+
+  std::unique_ptr<TestFolder> folder_;
+  RecordingDialogs dialogs_;
+  std::unique_ptr<TForm1> window_;  // closed by the test's cleanup()
+};
 
 }  // namespace tarvex::testing

@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QTabWidget>
 
-#include "tarvex/ui/chart.h"
+#include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/window_fixture.h"
 
 namespace tarvex::testing {
@@ -26,7 +26,7 @@ void FirstWindow(benchmark::State& state) {
 BENCHMARK(FirstWindow)->Unit(benchmark::kMillisecond);
 
 void RunAndReplot(benchmark::State& state) {
-  QTemporaryDir folder;
+  const TestFolder folder;
   RecordingDialogs dialogs;
   auto window = StartWindow(dialogs);
   window->Timer1Timer();

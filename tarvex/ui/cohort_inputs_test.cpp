@@ -122,7 +122,11 @@ class CohortInputsTest : public QObject, protected WindowTest {
     QCOMPARE(window_->SiteRecord().Cohort(0).Cai.NrDataGrowth, 0);
     // A negative value can only give nonsense, in either mode.
     window_->EditKgr->setText("-150");
+    window_->EditMaxGrowth->setText("8");
     QCOMPARE(Raised(*window_, false), QString("Error: the Kgr value is negative (-150)"));
+    // The cohort keeps the values it had.
+    QCOMPARE(window_->SiteRecord().Cohort(0).Kgr, 150.0);
+    QCOMPARE(window_->SiteRecord().Cohort(0).MaxGrowth, 12.5);
   }
 
   void anEmptyGrowthGridIsRaisedWhenStrict() {

@@ -236,6 +236,12 @@ class ExportTest : public QObject, protected WindowTest {
     QCOMPARE(dialogs_.messages, QStringList({failure}));
     QVERIFY(!QFile::exists(QString::fromStdString(folder_->file("site1.csv"))));
 
+    // A new site has no reading of its own, failed or not.
+    window->New1Click();
+    dialogs_.Clear();
+    window->ButtonSaveResultsClick();
+    QCOMPARE(dialogs_.messages, QStringList({"Error: first read the N deposition of this site!"}));
+
     // A site that never named a QSM file is asked for its deposition.
     auto fresh = StartWindow(dialogs_);
     dialogs_.Clear();

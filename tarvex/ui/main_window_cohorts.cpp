@@ -73,12 +73,17 @@ void TForm1::StoreCohortInputs(bool strict) {
     } fields[] = {{EditMaxGrowth, &cohort.MaxGrowth, "No maximum growth defined"},
                   {EditInitBiom, &cohort.InitBiom, "No initial biomass defined"},
                   {EditKgr, &cohort.Kgr, "No Kgr value defined"}};
+    const double maxGrowth = cohort.MaxGrowth, initBiom = cohort.InitBiom, kgr = cohort.Kgr;
     for (const auto& field : fields) {
       if (strict && field.edit->text().isEmpty()) throw TarvexError(field.missing);
       *field.value = ParseDouble(field.edit->text().toStdString());
     }
     if (const MaybeProblem problem =
             StandValueProblem(cohort.MaxGrowth, cohort.Kgr, cohort.InitBiom)) {
+      // A value refused is not kept.
+      cohort.MaxGrowth = maxGrowth;
+      cohort.InitBiom = initBiom;
+      cohort.Kgr = kgr;
       throw TarvexError("Error: " + problem->reason);
     }
   }

@@ -95,6 +95,9 @@ void TForm1::New1Click() {
   CheckBoxDefManagement->setChecked(false);
   if (!NaturalForest()) SetManPlant();
   ButtonReadNdep->setEnabled(true);
+  // The new site has read no deposition, nor failed to.
+  NdepRead = false;
+  NdepMessage.clear();
   // An empty scenario holds no work to lose.
   MarkScenarioSaved();
 }

@@ -1,9 +1,12 @@
 // The growth-curve and management grids of the cohort shown: each grid is an
 // editing copy of its record, committed into the cohort from the whole grid
 // and shown again from the record in stored order.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -40,6 +43,31 @@ void Refuse(const MaybeProblem& problem) {
   if (problem) throw TarvexError("Error: " + problem->reason);
 }
 
+// Opens the drop-down of a list once the mouse button is up. A drop-down
+// opened while the button that chose the cell is still down takes its
+// release as the choice of the item under the pointer, and closes at once.
+class DropDownAfterRelease : public QObject {
+ public:
+  explicit DropDownAfterRelease(QComboBox& list) : QObject(&list), list_(list) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease) {
+      qApp->removeEventFilter(this);
+      QTimer::singleShot(0, &list_, [list = &list_] {
+        if (list->isVisible()) list->showPopup();
+      });
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QComboBox& list_;
+};
+
 // Places LIST over the data cell (COL, ROW) of GRID and opens it.
 void OpenCellList(QComboBox& list, const StringGrid& grid, int col, int row) {
   const QRect cell = grid.CellRect(col, row);
@@ -48,7 +76,11 @@ void OpenCellList(QComboBox& list, const StringGrid& grid, int col, int row) {
   list.show();
   list.setFocus();
   list.raise();
-  list.showPopup();
+  if (QGuiApplication::mouseButtons() == Qt::NoButton) {
+    list.showPopup();
+  } else {
+    new DropDownAfterRelease(list);
+  }
 }
 
 }  // namespace

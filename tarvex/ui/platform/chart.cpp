@@ -6,6 +6,8 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace tarvex {
 namespace {
@@ -20,6 +22,36 @@ void SetScale(QValueAxis* axis, const AxisScale& scale) {
   axis->setTickAnchor(scale.TickAnchor);
   axis->setTickInterval(scale.TickStep);
   axis->setTickType(QValueAxis::TicksDynamic);
+}
+
+// The outline of bars of half-width HALF standing on zero at POINTS. Where
+// bars overlap (neighbouring years on a long axis) the outline takes the
+// taller one, so that no bar cuts a hole into another when the area is
+// filled.
+QVector<QPointF> BarsOutline(const QVector<QPointF>& points, double half) {
+  std::vector<double> edges;
+  for (const QPointF& p : points) {
+    if (!std::isfinite(p.x()) || !std::isfinite(p.y())) continue;
+    edges.push_back(p.x() - half);
+    edges.push_back(p.x() + half);
+  }
+  std::sort(edges.begin(), edges.end());
+  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+  QVector<QPointF> outline;
+  if (edges.empty()) return outline;
+  outline << QPointF(edges.front(), 0.0);
+  for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+    const double from = edges[i], to = edges[i + 1];
+    std::optional<double> height;
+    for (const QPointF& p : points) {
+      if (p.x() - half <= from && p.x() + half >= to && std::isfinite(p.y())) {
+        height = height ? std::max(*height, p.y()) : p.y();
+      }
+    }
+    outline << QPointF(from, height.value_or(0.0)) << QPointF(to, height.value_or(0.0));
+  }
+  outline << QPointF(edges.back(), 0.0);
+  return outline;
 }
 
 }  // namespace
@@ -131,12 +163,7 @@ void Chart::Refresh() {
   // Before the chart is laid out its plot area has no real width yet.
   const double plotWidth = plot.width();
   const double half = plotWidth > 2.0 * barWidth_ ? span * barWidth_ / plotWidth / 2.0 : span / 100.0;
-  QVector<QPointF> outline;
-  for (const QPointF& p : points_) {
-    outline << QPointF(p.x() - half, 0.0) << QPointF(p.x() - half, p.y())
-            << QPointF(p.x() + half, p.y()) << QPointF(p.x() + half, 0.0);
-  }
-  line_->replace(outline);
+  line_->replace(BarsOutline(points_, half));
 }
 
 }  // namespace tarvex

@@ -127,6 +127,23 @@ class ChartTest : public QObject {
     testing::Paint(chart);
     QVERIFY(most <= 20);
   }
+
+  // Bars of neighbouring years overlap on a long axis; each is drawn whole,
+  // not cut out of the other.
+  void overlappingBarsAreFilledWhole() {
+    Chart chart(Chart::Kind::Bar, "year", "percentage");
+    chart.resize(400, 300);
+    chart.SetColor(Qt::darkRed);
+    for (const auto& [year, value] : {std::pair{1990, 100}, {2075, 100}, {2076, 100}, {2100, 0}}) {
+      chart.AddPoint(year, value);
+    }
+    const QImage picture = testing::Paint(chart);
+    QAbstractSeries* bars = chart.chart()->series().front();
+    for (double year : {2075.0, 2075.5, 2076.0}) {
+      const QPoint at = chart.mapFromScene(chart.chart()->mapToPosition({year, 50.0}, bars));
+      QCOMPARE(picture.pixelColor(at), QColor(Qt::darkRed));
+    }
+  }
 };
 
 QTEST_MAIN(ChartTest)

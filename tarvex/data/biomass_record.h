@@ -56,6 +56,6 @@ static_assert(offsetof(BiomassRecord, ctN) == 108 * 8);
 
 // The species-by-region defaults: entry [s][r] for species number s+1 and
 // region number r+1. About 160 KB; create it on the heap.
-using SpeciesRegionDefaults = std::array<std::array<BiomassRecord, kRegionCount>, kSpeciesCount>;
+using SpeciesRegionTable = std::array<std::array<BiomassRecord, kRegionCount>, kSpeciesCount>;
 
 }  // namespace tarvex

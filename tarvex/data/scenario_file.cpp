@@ -288,7 +288,7 @@ void ReadManagement(const BlockReader& block, CForMan& forMan) {
 }
 
 void ReadCohort(const KeyedLines& file, CCohort& cohort, int number, const std::string& region,
-                const SpeciesRegionDefaults* defaults) {
+                const SpeciesRegionTable* defaults) {
   const std::string marker = CohortMarker(number);
   if (!file.HasMarker(marker)) {
     throw TarvexError(file.FileName() + ", cohort " + FormatInt(number) + ": the block \"" +
@@ -342,7 +342,7 @@ std::string ScenarioText(const CSite& site, const std::string& fileName) {
 }
 
 std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegion& chooseRegion,
-                                    const SpeciesRegionDefaults* defaults) {
+                                    const SpeciesRegionTable* defaults) {
   auto site = std::make_unique<CSite>();
   const BlockReader siteKeys(file, "");
   siteKeys.Text("RegionName", site->RegionName);
@@ -378,7 +378,7 @@ void CSite::WriteToFile(const std::string& fileName) const {
 
 std::unique_ptr<CSite> CSite::ReadFromFile(const std::string& fileName,
                                            const CountryToRegion& chooseRegion,
-                                           const SpeciesRegionDefaults* defaults) {
+                                           const SpeciesRegionTable* defaults) {
   return ReadScenario(KeyedLines::FromFile(fileName), chooseRegion, defaults);
 }
 

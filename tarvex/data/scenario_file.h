@@ -44,6 +44,6 @@ std::string ScenarioText(const CSite& site, const std::string& fileName);
 // or repeats the age-140 column when DEFAULTS is null or they do not resolve.
 // CHOOSEREGION is asked for the region when the file names only a country.
 std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegion& chooseRegion,
-                                    const SpeciesRegionDefaults* defaults);
+                                    const SpeciesRegionTable* defaults);
 
 }  // namespace tarvex

@@ -84,7 +84,7 @@ std::unique_ptr<CSite> TwoCohortSite() {
 }
 
 std::unique_ptr<CSite> ReadSite(const std::string& text, const CountryToRegion& choose = nullptr,
-                                const SpeciesRegionDefaults* defaults = nullptr) {
+                                const SpeciesRegionTable* defaults = nullptr) {
   std::vector<std::string> lines;
   std::size_t begin = 0;
   for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1) {
@@ -276,7 +276,7 @@ TEST(ScenarioFile, FourteenColumnsTakeTheAgeThousandColumnFromTheDefaults) {
   ASSERT_NE(text.find("BAFbr            1.000000 1.010000"), std::string::npos);
   ASSERT_EQ(text.find("1.140000"), std::string::npos);
 
-  auto defaults = std::make_unique<SpeciesRegionDefaults>();
+  auto defaults = std::make_unique<SpeciesRegionTable>();
   for (auto& species : *defaults) {
     for (BiomassRecord& record : species) {
       for (int row = 0; row < kBafRows; ++row) record.BAF[row][14] = row == 4 ? 1.0 : 0.5;

@@ -71,7 +71,7 @@ class CSite {
   // was read (see scenario_file.h).
   static std::unique_ptr<CSite> ReadFromFile(const std::string& fileName,
                                              const CountryToRegion& chooseRegion,
-                                             const SpeciesRegionDefaults* defaults);
+                                             const SpeciesRegionTable* defaults);
 
   // Writes the site totals as a results file (see results_file.h).
   void WriteResults(const std::string& fileName, int n, std::span<const std::string_view> names,

@@ -176,7 +176,7 @@ std::array<int, 100> RegionMapOf(const Defs& defs) {
 }
 
 void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
-                  SpeciesRegionDefaults& table) {
+                  SpeciesRegionTable& table) {
   TreeDataReader reader(fileName, regionMap);
 
   // The line of each section that gave each species and region.
@@ -245,9 +245,9 @@ void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
   }
 }
 
-std::unique_ptr<SpeciesRegionDefaults> BuildSpeciesRegionDefaults(const std::string& fileName,
+std::unique_ptr<SpeciesRegionTable> BuildSpeciesRegionDefaults(const std::string& fileName,
                                                                   const Defs& defs) {
-  auto table = std::make_unique<SpeciesRegionDefaults>();
+  auto table = std::make_unique<SpeciesRegionTable>();
   const std::array<int, 100> regionMap = RegionMapOf(defs);
   ReadTreeData(fileName, regionMap, *table);
   for (int s = 0; s < kSpeciesCount; ++s) {

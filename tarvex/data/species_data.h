@@ -45,13 +45,13 @@ std::array<int, 100> RegionMapOf(const Defs& defs);
 // finite or a carbon fraction above 1); then the message also names the
 // species and the region that cannot be used.
 void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
-                  SpeciesRegionDefaults& table);
+                  SpeciesRegionTable& table);
 
 // The species-by-region defaults: the species data file read with
 // ReadTreeData, then overlaid with the built-in species values of DEFS (the
 // evergreen flag, the leaf nitrogen parameters, the per-species value and the
 // Ca, K, Mg and N contents).
-std::unique_ptr<SpeciesRegionDefaults> BuildSpeciesRegionDefaults(const std::string& fileName,
+std::unique_ptr<SpeciesRegionTable> BuildSpeciesRegionDefaults(const std::string& fileName,
                                                                   const Defs& defs);
 
 }  // namespace tarvex

@@ -97,10 +97,10 @@ struct Fixture {
   static int LineOf(int section, int j) { return section * 183 + j + 2; }
 };
 
-std::unique_ptr<SpeciesRegionDefaults> Read(const TestFolder& folder, const std::string& text) {
+std::unique_ptr<SpeciesRegionTable> Read(const TestFolder& folder, const std::string& text) {
   const std::string file = folder.file("IxoTreeData_reg.dat");
   write_file(file, text);
-  auto table = std::make_unique<SpeciesRegionDefaults>();
+  auto table = std::make_unique<SpeciesRegionTable>();
   const std::array<int, 100> regionMap = RegionMapOf(Defs());
   ReadTreeData(file, regionMap, *table);
   return table;
@@ -215,7 +215,7 @@ TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
   const std::string text = fixture.Text();
   EXPECT_THROW(Read(folder, text.substr(0, text.find("! header of section 6"))), TarvexError);
   EXPECT_THROW(Read(folder, ""), TarvexError);
-  auto table = std::make_unique<SpeciesRegionDefaults>();
+  auto table = std::make_unique<SpeciesRegionTable>();
   try {
     ReadTreeData(folder.file("missing.dat"), RegionMapOf(Defs()), *table);
     ADD_FAILURE();

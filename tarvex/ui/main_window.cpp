@@ -106,11 +106,11 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   Tables = std::make_unique<Defs>();
   FillSpeciesAndRegions();
   try {
-    SpeciesRegionDefaults_ = BuildSpeciesRegionDefaults(kSpeciesDataFile, *Tables);
+    SpeciesRegionDefaults = BuildSpeciesRegionDefaults(kSpeciesDataFile, *Tables);
   } catch (const TarvexError& e) {
     // Without the species defaults no cohort can get biomass parameters.
     ShowMessage(e.what());
-    SpeciesRegionDefaults_ = std::make_unique<SpeciesRegionDefaults>();
+    SpeciesRegionDefaults = std::make_unique<SpeciesRegionTable>();
     endProcess(1);
   }
 

@@ -153,7 +153,7 @@ class TForm1 : public QMainWindow {
   TFormBiomassData& BiomassDialog() { return *FormBiomassData; }
   TFormCntry2Region& CountryDialog() { return *FormCntry2Region; }
   const HelpViewer& Help() const { return *HelpWindow; }
-  const SpeciesRegionDefaults& Defaults() const { return *SpeciesRegionDefaults_; }
+  const SpeciesRegionTable& Defaults() const { return *SpeciesRegionDefaults; }
 
   // Components.
   QAction* Open1;
@@ -296,7 +296,7 @@ class TForm1 : public QMainWindow {
   bool NdepRead = false;
   // The message of the last ReadNdep when it failed, else empty.
   std::string NdepMessage;
-  std::unique_ptr<SpeciesRegionDefaults> SpeciesRegionDefaults_;
+  std::unique_ptr<SpeciesRegionTable> SpeciesRegionDefaults;
   BiomassRecord BiomassWork{};
   std::unique_ptr<CSite> Site;
   int CurrentCohort = 0;

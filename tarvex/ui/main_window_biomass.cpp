@@ -22,7 +22,7 @@ void TForm1::ComboBoxSpeciesChange() {
     ShowMessage("No species defined");
     return;
   }
-  const BiomassRecord& defaults = (*SpeciesRegionDefaults_)[s][g];
+  const BiomassRecord& defaults = (*SpeciesRegionDefaults)[s][g];
   FormBiomassData->SetDefaults(true, defaults);
   Current().BiomassData = defaults;
   Current().HasBiomassData = false;
@@ -40,7 +40,7 @@ void TForm1::Button1Click() {
     ShowMessage("No species defined");
     return;
   }
-  const BiomassRecord& defaults = (*SpeciesRegionDefaults_)[s][g];
+  const BiomassRecord& defaults = (*SpeciesRegionDefaults)[s][g];
   CCohort& cohort = Current();
   if (RegionChanged || !cohort.HasBiomassData) {
     FormBiomassData->SetDefaults(true, defaults);

@@ -55,7 +55,7 @@ void TForm1::Open1Click() {
   // The current scenario is replaced only by a file read whole.
   std::unique_ptr<CSite> site = CSite::ReadFromFile(
       fileName, [this](const std::string& country) { return ChooseRegionForCountry(country); },
-      SpeciesRegionDefaults_.get());
+      SpeciesRegionDefaults.get());
   Site = std::move(site);
   ScenarioFolder = FolderPart(fileName);
   CurrentCohort = 0;

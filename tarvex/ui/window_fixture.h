@@ -124,7 +124,7 @@ inline void EnterEvenAgedCohort(TForm1& window, RecordingDialogs& dialogs, const
 // the species' defaults, over the 1000 years 1001..2000 of "full.qsm"; cohort
 // c is planted in 1001 + c and thinned by 20 % every 20 years after.
 inline std::string WriteFullScenario(const TestFolder& folder,
-                                     const SpeciesRegionDefaults& defaults) {
+                                     const SpeciesRegionTable& defaults) {
   folder.write("full.qsm", "period 1001 2000\nNOx_dep 0.5\nNH3_dep 0.25\n");
   const Defs tables;
   const BiomassRecord& parameters =

@@ -33,6 +33,20 @@ QStringList Texts(const std::vector<std::string>& lines) {
 class ExportTest : public QObject, protected WindowTest {
   Q_OBJECT
 
+ private:
+  // A window that has run a one-cohort site on QSM and saved its results as
+  // RESULTS, answering Yes to the rewrite of the QSM file.
+  std::unique_ptr<TForm1> RunAndSaveResults(const std::string& qsm, const QString& results) {
+    auto window = StartWindow(dialogs_);
+    EnterEvenAgedCohort(*window, dialogs_, qsm);
+    // A run that fails shows why, which the tests see among the messages.
+    if (!window->RunModel()) return window;
+    dialogs_.files = {results};
+    dialogs_.answers = {true};
+    window->ButtonSaveResultsClick();
+    return window;
+  }
+
  private slots:
   void init() { StartCase(); }
 
@@ -79,13 +93,8 @@ class ExportTest : public QObject, protected WindowTest {
   void resultsAreSavedAndReferencedFromTheQsmFile() {
     const std::string qsm =
         folder_->write("site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
-    auto window = StartWindow(dialogs_);
-    EnterEvenAgedCohort(*window, dialogs_, qsm);
-    QVERIFY(window->RunModel());
     const QString results = QString::fromStdString(folder_->file("site1.csv"));
-    dialogs_.files = {results};
-    dialogs_.answers = {true};
-    window->ButtonSaveResultsClick();
+    const auto window = RunAndSaveResults(qsm, results);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(dialogs_.questions,
              QStringList({"Save: Save reference to uptake file in QSM+ input file?"}));
@@ -114,13 +123,8 @@ class ExportTest : public QObject, protected WindowTest {
   void theReferencesReadBackTheResults() {
     const std::string qsm = folder_->write("site.qsm",
                                       std::string(kQsmText) + "N_gupt\told.csv;\\1\n  Clf 0.0\n");
-    auto window = StartWindow(dialogs_);
-    EnterEvenAgedCohort(*window, dialogs_, qsm);
-    QVERIFY(window->RunModel());
     const QString results = QString::fromStdString(folder_->file("site1.csv"));
-    dialogs_.files = {results};
-    dialogs_.answers = {true};
-    window->ButtonSaveResultsClick();
+    const auto window = RunAndSaveResults(qsm, results);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
 
     auto list = std::make_unique<standsim::KEYLIST>();

@@ -25,9 +25,9 @@ struct FactorPoint {
 };
 
 // A cohort's stem biomass increment (g/m2/yr) and expansion factors at the
-// ages 1..1000: element k - 1 holds age k.
+// ages 1..1000: element k - 1 holds age k. They grow to the ages a run reaches.
 struct AgeTables {
-  std::vector<double> cai = std::vector<double>(kTableAges);
+  std::vector<double> cai;
   std::array<std::vector<double>, kCompartments> baf;
   std::vector<int32_t> ages;
   std::vector<double> values;
@@ -37,12 +37,12 @@ struct AgeTables {
   std::vector<FactorPoint> baf_points, points;
   std::size_t baf_ages = 0;
 
-  AgeTables() {
-    for (auto& column : baf) column.resize(kTableAges);
-  }
-
   // Fills the ages 1..N of the tables; N is all a cohort's years reach.
   void build(const GrowthCall& call, const COHPAR& p, int c, std::size_t n) {
+    if (cai.size() < n) {
+      cai.resize(n);
+      for (auto& column : baf) column.resize(n);
+    }
     const int npoints = call.ncaip[c];
     ages.resize(static_cast<std::size_t>(npoints));
     values.resize(static_cast<std::size_t>(npoints));

@@ -48,12 +48,21 @@ TEST(ActionSchedule, TakesEachYearsLastStoredActionInTheOrderOfYears) {
   later_wins[2] = {ACT_THINNING, 10.0};
   later_wins[5] = {ACT_PLANTING, 0.0};
   const std::vector<Case> cases = {
-      {"in order", {{2, ACT_PLANTING, 50.0}, {5, ACT_THINNING, 30.0}, {7, ACT_CLEARCUT, 100.0}}, in_order},
-      {"out of order", {{7, ACT_CLEARCUT, 100.0}, {2, ACT_PLANTING, 50.0}, {5, ACT_THINNING, 30.0}}, in_order},
+      {"in order",
+       {{2, ACT_PLANTING, 50.0}, {5, ACT_THINNING, 30.0}, {7, ACT_CLEARCUT, 100.0}},
+       in_order},
+      {"out of order",
+       {{7, ACT_CLEARCUT, 100.0}, {2, ACT_PLANTING, 50.0}, {5, ACT_THINNING, 30.0}},
+       in_order},
       {"one year twice",
-       {{6, ACT_THINNING, 20.0}, {3, ACT_PLANTING, 0.0}, {6, ACT_PLANTING, 0.0}, {3, ACT_THINNING, 10.0}},
+       {{6, ACT_THINNING, 20.0},
+        {3, ACT_PLANTING, 0.0},
+        {6, ACT_PLANTING, 0.0},
+        {3, ACT_THINNING, 10.0}},
        later_wins},
-      {"before and after the years walked", {{0, ACT_THINNING, 5.0}, {9, ACT_CLEARCUT, 100.0}}, none},
+      {"before and after the years walked",
+       {{0, ACT_THINNING, 5.0}, {9, ACT_CLEARCUT, 100.0}},
+       none},
       {"none", {}, none},
   };
   for (const Case& c : cases) EXPECT_EQ(Walk(c.stored), c.expected) << c.what;

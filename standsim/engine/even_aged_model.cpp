@@ -75,7 +75,9 @@ struct AgeTables {
     const std::size_t i = static_cast<std::size_t>(std::min(k, kTableAges) - 1);
     return BIOVEC{{baf[BR][i], baf[CR][i], baf[FR][i], baf[LV][i], baf[ST][i]}};
   }
-  double increment(int k) const { return cai[static_cast<std::size_t>(std::min(k, kTableAges) - 1)]; }
+  double increment(int k) const {
+    return cai[static_cast<std::size_t>(std::min(k, kTableAges) - 1)];
+  }
 };
 
 // The largest age index a cohort reaches up to IYR2 with the plantings of
@@ -110,7 +112,8 @@ void even_aged_model(const GrowthCall& call, std::span<COHPAR> params) {
     const int64_t reach = std::min<int64_t>(age_reach(schedule, call.iyr2), kTableAges);
     tables.build(call, p, c, static_cast<std::size_t>(reach));
     // Years before the period take the deposition of IYR1.
-    responses.prepare(p.expNlf, std::max<int64_t>(call.iyr1, y0), std::max<int64_t>(call.iyr1, call.iyr2));
+    responses.prepare(p.expNlf, std::max<int64_t>(call.iyr1, y0),
+                      std::max<int64_t>(call.iyr1, call.iyr2));
 
     const bool evergreen = is_evergreen(p);
     int k = 1;  // age index
@@ -143,7 +146,8 @@ void even_aged_model(const GrowthCall& call, std::span<COHPAR> params) {
         cation_uptake(now, prev, exported, p, r.upt);
         soil_inputs(r.litf, p, r.soilin);
 
-        if (action.type == ACT_CLEARCUT || (action.type == ACT_THINNING && action.perc == kPercent)) {
+        if (action.type == ACT_CLEARCUT ||
+            (action.type == ACT_THINNING && action.perc == kPercent)) {
           present = false;
         } else {
           ++k;

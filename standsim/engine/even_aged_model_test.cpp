@@ -26,7 +26,8 @@ BIOVEC Scaled(double stems) {
 }
 
 void ExpectBiovecEq(const BIOVEC& got, const BIOVEC& want, const char* what) {
-  for (int i = 0; i < kCompartments; ++i) EXPECT_DOUBLE_EQ(got.v[i], want.v[i]) << what << " [" << i << "]";
+  for (int i = 0; i < kCompartments; ++i)
+    EXPECT_DOUBLE_EQ(got.v[i], want.v[i]) << what << " [" << i << "]";
 }
 
 const std::string kSuccess = Padded("");
@@ -97,10 +98,11 @@ TEST(EvenAged, EveryResultFollowsTheWrittenOrderOfOperations) {
   for (int i = 0; i < kCompartments; ++i) {
     baf[i].resize(kTableAges);
     bool bad = false;
-    SPLINEGRID(std::vector<int32_t>{1, 1025}, std::vector<double>{site.baf(0, 0).v[i], site.baf(0, 1).v[i]},
-               baf[i], bad);
+    SPLINEGRID(std::vector<int32_t>{1, 1025},
+               std::vector<double>{site.baf(0, 0).v[i], site.baf(0, 1).v[i]}, baf[i], bad);
   }
-  const std::array<double, 5> removal_factor{0, 1, 1, 0, 1};  // branches, roots, roots, leaves, stems
+  // Branches, coarse roots, fine roots, leaves, stems.
+  const std::array<double, 5> removal_factor{0, 1, 1, 0, 1};
   std::array<double, 5> prev{};
   for (int y = 1; y <= 4; ++y) {
     const int k = y + 1;
@@ -108,7 +110,8 @@ TEST(EvenAged, EveryResultFollowsTheWrittenOrderOfOperations) {
     const double s = prev[ST] + cai[k - 1];
     const double leaf_n = start.Nlfmin + (1.0 - std::exp(-start.expNlf * site.ndep[y - 1])) *
                                              (start.Nlfmax - start.Nlfmin);
-    std::array<double, 5> ctn{start.ctN.v[0], start.ctN.v[1], start.ctN.v[2], leaf_n, start.ctN.v[4]};
+    std::array<double, 5> ctn{start.ctN.v[0], start.ctN.v[1], start.ctN.v[2], leaf_n,
+                              start.ctN.v[4]};
     std::array<double, 5> now{}, exported{}, turnover{}, litter{};
     double n = 0, ca = 0, mg = 0, kk = 0, carbon = 0, soil_n = 0;
     for (int i = 0; i < kCompartments; ++i) {
@@ -260,7 +263,8 @@ TEST(EvenAged, DeciduousCohortsDifferOnlyInNUptake) {
               evergreen.uptake(0, y).v[NUT_N] -
                   leaf_n * 0.0007140000234358013 * (turnover_leaves - prev_leaves))
         << "year " << y;
-    for (int i = 0; i < kCompartments; ++i) EXPECT_EQ(deciduous.bio(0, y).v[i], evergreen.bio(0, y).v[i]);
+    for (int i = 0; i < kCompartments; ++i)
+      EXPECT_EQ(deciduous.bio(0, y).v[i], evergreen.bio(0, y).v[i]);
     EXPECT_EQ(deciduous.uptake(0, y).v[NUT_K], evergreen.uptake(0, y).v[NUT_K]);
     EXPECT_EQ(deciduous.soil(0, y).v[NUT_N], evergreen.soil(0, y).v[NUT_N]);
   }
@@ -312,7 +316,8 @@ TEST(EvenAged, EachCohortGetsTablesOfItsOwnPointsAsFarAsItReaches) {
     ASSERT_EQ(alone.run(), kSuccess);
     for (int y = 1; y <= 10; ++y) {
       for (int i = 0; i < kCompartments; ++i) {
-        EXPECT_EQ(site.bio(c, y).v[i], alone.bio(0, y).v[i]) << "cohort " << c + 1 << ", year " << y;
+        EXPECT_EQ(site.bio(c, y).v[i], alone.bio(0, y).v[i])
+            << "cohort " << c + 1 << ", year " << y;
       }
     }
   }

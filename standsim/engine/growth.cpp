@@ -40,7 +40,8 @@ GrowthCall view_of(const int32_t* MANTYPE, const int32_t* IB, const int32_t* IE,
 
   const std::size_t cohorts = static_cast<std::size_t>(call.ncoh);
   const std::size_t points =
-      call.npmax < 1 ? 0 : static_cast<std::size_t>(call.ncmax) * static_cast<std::size_t>(call.npmax);
+      call.npmax < 1 ? 0
+                     : static_cast<std::size_t>(call.ncmax) * static_cast<std::size_t>(call.npmax);
   const std::size_t results = cohorts * call.years();
   call.cpar = {CPAR, cohorts};
   call.caip = {CAIP, points};
@@ -72,9 +73,9 @@ extern "C" void GROWTH(const int32_t* MANTYPE, const int32_t* IB, const int32_t*
   using namespace standsim;
   std::string message;
   try {
-    message = run_growth(view_of(MANTYPE, IB, IE, NCMAX, NCOH, IYR1, IYR2, NPMAX, CPAR, CAIP,
-                                 BAFAGE, BAFVAL, MACT, NMACT, NBAF, NCAIP, NDEP, BIOM, LITF, UPT,
-                                 SOILIN));
+    message =
+        run_growth(view_of(MANTYPE, IB, IE, NCMAX, NCOH, IYR1, IYR2, NPMAX, CPAR, CAIP, BAFAGE,
+                           BAFVAL, MACT, NMACT, NBAF, NCAIP, NDEP, BIOM, LITF, UPT, SOILIN));
   } catch (const std::bad_alloc&) {
     stop_process("standsim: out of memory in GROWTH");
   }

@@ -31,7 +31,8 @@ Site FullSite(int32_t mantype, int32_t period) {
   for (int c = 0; c < kCohorts; ++c) {
     // A growth curve of 10 points and expansion factors at the 15 usual ages.
     site.ncaip[c] = 10;
-    for (int i = 0; i < 10; ++i) site.point(c, i) = CAIPT{10 + 15 * i, 0, 4.0 + 0.7 * i - 0.05 * i * i};
+    for (int i = 0; i < 10; ++i)
+      site.point(c, i) = CAIPT{10 + 15 * i, 0, 4.0 + 0.7 * i - 0.05 * i * i};
     site.nbaf[c] = mantype == 1 ? 15 : 1;
     for (int j = 0; j < 15; ++j) {
       site.baf_age(c, j) = j < 14 ? 10 * (j + 1) : 1000;
@@ -64,9 +65,9 @@ Site FullSite(int32_t mantype, int32_t period) {
 }
 
 void SetCounters(benchmark::State& state, int32_t period) {
-  state.counters["cohort_year"] = benchmark::Counter(static_cast<double>(kCohorts) * period,
-                                                     benchmark::Counter::kIsIterationInvariantRate |
-                                                         benchmark::Counter::kInvert);
+  state.counters["cohort_year"] = benchmark::Counter(
+      static_cast<double>(kCohorts) * period,
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // GROWTH on a full site of management type MANTYPE over the period of range(0).
@@ -85,7 +86,8 @@ void RunGrowth(benchmark::State& state, int32_t mantype) {
   // A simulated year takes up nitrogen; one without a stand is all zero.
   for (int c = 0; c < kCohorts; ++c) {
     for (int32_t y = 1; y <= period; ++y) {
-      if (site.uptake(c, y).v[NUT_N] == 0.0) state.SkipWithError("a cohort-year of the period was not simulated");
+      if (site.uptake(c, y).v[NUT_N] == 0.0)
+        state.SkipWithError("a cohort-year of the period was not simulated");
     }
   }
   SetCounters(state, period);

@@ -56,16 +56,16 @@ struct GrowthCall {
   int32_t iyr1 = 0;
   int32_t iyr2 = 0;
   int32_t npmax = 0;
-  std::span<COHPAR> cpar;             // ncoh records
-  std::span<const CAIPT> caip;        // ncmax x npmax
-  std::span<const int32_t> bafage;    // ncmax x npmax
-  std::span<const BIOVEC> bafval;     // ncmax x npmax
-  std::span<const MANACT> mact;       // ncmax x npmax
-  std::span<const int32_t> nmact;     // ncoh
-  std::span<const int32_t> nbaf;      // ncoh
-  std::span<const int32_t> ncaip;     // ncoh
-  std::span<const double> ndep;       // years 1..ie
-  std::span<BIOVEC> biom;             // ncoh blocks of ie - ib + 1 years
+  std::span<COHPAR> cpar;           // ncoh records
+  std::span<const CAIPT> caip;      // ncmax x npmax
+  std::span<const int32_t> bafage;  // ncmax x npmax
+  std::span<const BIOVEC> bafval;   // ncmax x npmax
+  std::span<const MANACT> mact;     // ncmax x npmax
+  std::span<const int32_t> nmact;   // ncoh
+  std::span<const int32_t> nbaf;    // ncoh
+  std::span<const int32_t> ncaip;   // ncoh
+  std::span<const double> ndep;     // years 1..ie
+  std::span<BIOVEC> biom;           // ncoh blocks of ie - ib + 1 years
   std::span<BIOVEC> litf;
   std::span<NUTVEC> upt;
   std::span<NUTVEC> soilin;
@@ -73,7 +73,8 @@ struct GrowthCall {
   std::size_t years() const { return static_cast<std::size_t>(int64_t{ie} - ib + 1); }
 
   std::size_t point(int c, int i) const {
-    return static_cast<std::size_t>(c) + static_cast<std::size_t>(i) * static_cast<std::size_t>(ncmax);
+    return static_cast<std::size_t>(c) +
+           static_cast<std::size_t>(i) * static_cast<std::size_t>(ncmax);
   }
   const CAIPT& caip_at(int c, int i) const { return caip[point(c, i)]; }
   int32_t bafage_at(int c, int i) const { return bafage[point(c, i)]; }

@@ -72,7 +72,8 @@ void SPLINE(std::span<const double> XA, std::span<const double> YA, const double
   double un = 0.0;
   if (!(YPN > kNaturalSlope)) {
     qn = 0.5;
-    un = (3.0 / (XA[n - 1] - XA[n - 2])) * (YPN - (YA[n - 1] - YA[n - 2]) / (XA[n - 1] - XA[n - 2]));
+    un =
+        (3.0 / (XA[n - 1] - XA[n - 2])) * (YPN - (YA[n - 1] - YA[n - 2]) / (XA[n - 1] - XA[n - 2]));
   }
   Y2[n - 1] = (un - qn * u[n - 2]) / (qn * Y2[n - 2] + 1.0);
   back_substitute(Y2.first(n), u);

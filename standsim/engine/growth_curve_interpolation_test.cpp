@@ -21,12 +21,22 @@ struct LinintCase {
 TEST(Linint, GridValues) {
   const std::vector<LinintCase> cases = {
       {"one point", {40}, {2.5}, 20, [](int) { return 2.5; }},
-      {"ordered", {10, 20}, {1.0, 3.0}, 30,
-       [](int j) { return j <= 10 ? 1.0 : j >= 20 ? 3.0 : 1.0 + 2.0 * (j - 10) / 10.0; }},
+      {"ordered",
+       {10, 20},
+       {1.0, 3.0},
+       30,
+       [](int j) { return j <= 10   ? 1.0
+                          : j >= 20 ? 3.0
+                                    : 1.0 + 2.0 * (j - 10) / 10.0; }},
       // Stored out of order: the forward-only search joins 10 and 100 and
       // holds the first ordinate up to the first stored age.
-      {"out of order", {50, 10, 100}, {5.0, 1.0, 10.0}, 120,
-       [](int j) { return j <= 50 ? 5.0 : j >= 100 ? 10.0 : 1.0 + 9.0 * (j - 10) / 90.0; }},
+      {"out of order",
+       {50, 10, 100},
+       {5.0, 1.0, 10.0},
+       120,
+       [](int j) { return j <= 50    ? 5.0
+                          : j >= 100 ? 10.0
+                                     : 1.0 + 9.0 * (j - 10) / 90.0; }},
   };
   for (const LinintCase& c : cases) {
     std::vector<double> y(c.n, -1.0);
@@ -85,8 +95,8 @@ double ReferenceSpline(const std::vector<double>& x, const std::vector<double>& 
   std::size_t k = 0;
   while (k + 2 < n && at > x[k + 1]) ++k;
   const double h = x[k + 1] - x[k], l = x[k + 1] - at, r = at - x[k];
-  return m[k] * l * l * l / (6 * h) + m[k + 1] * r * r * r / (6 * h) + (y[k] / h - m[k] * h / 6) * l +
-         (y[k + 1] / h - m[k + 1] * h / 6) * r;
+  return m[k] * l * l * l / (6 * h) + m[k + 1] * r * r * r / (6 * h) +
+         (y[k] / h - m[k] * h / 6) * l + (y[k + 1] / h - m[k + 1] * h / 6) * r;
 }
 
 struct SplineCase {

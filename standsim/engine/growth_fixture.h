@@ -91,7 +91,9 @@ struct Site {
 
   std::size_t years() const { return static_cast<std::size_t>(ie - ib + 1); }
   std::size_t at(int c, int i) const { return static_cast<std::size_t>(c + i * ncmax); }
-  std::size_t year(int c, int32_t y) const { return static_cast<std::size_t>(y - ib) + c * years(); }
+  std::size_t year(int c, int32_t y) const {
+    return static_cast<std::size_t>(y - ib) + c * years();
+  }
 
   CAIPT& point(int c, int i) { return caip[at(c, i)]; }
   int32_t& baf_age(int c, int j) { return bafage[at(c, j)]; }
@@ -119,6 +121,8 @@ struct Site {
 };
 
 // The 127 characters of a message, blank padded.
-inline std::string Padded(const std::string& text) { return text + std::string(127 - text.size(), ' '); }
+inline std::string Padded(const std::string& text) {
+  return text + std::string(127 - text.size(), ' ');
+}
 
 }  // namespace standsim::testing

@@ -16,8 +16,8 @@ std::string text(int64_t v) { return integer_text(v); }
 
 std::string cohort(int c) { return "E: cohort " + text(c + 1) + ": "; }
 
-constexpr std::array<const char*, kCompartments> kCompartmentNames = {"branches", "coarse roots", "fine roots",
-                                                                      "leaves", "stems"};
+constexpr std::array<const char*, kCompartments> kCompartmentNames = {
+    "branches", "coarse roots", "fine roots", "leaves", "stems"};
 constexpr std::array<const char*, 4> kRemovalFlagNames = {"stems", "branches", "roots", "leaves"};
 
 // Amounts, rates and contents are finite and not negative; anything else
@@ -34,7 +34,8 @@ std::string nowhere() { return {}; }
 template <typename Where = decltype(&nowhere)>
 std::string refuse_unusable(int c, std::string_view what, double v, Where where = &nowhere) {
   if (usable(v)) return {};
-  return cohort(c) + std::string(what) + " " + real_text(v) + where() + " is negative or not finite";
+  return cohort(c) + std::string(what) + " " + real_text(v) + where() +
+         " is negative or not finite";
 }
 
 // The same for each compartment of V, named after WHAT ("carbon content of stems").
@@ -57,9 +58,7 @@ auto of_year(int64_t y) {
   return [y] { return " of year " + text(y); };
 }
 
-std::string year_range(const GrowthCall& call) {
-  return text(call.ib) + ".." + text(call.ie);
-}
+std::string year_range(const GrowthCall& call) { return text(call.ib) + ".." + text(call.ie); }
 
 std::string refuse_scalars(const GrowthCall& call) {
   if (call.ncoh < 0 || call.ncoh > call.ncmax) {
@@ -104,7 +103,9 @@ std::string refuse_action_values(const GrowthCall& call, int c) {
     const MANACT& action = call.mact_at(c, a);
     // A planting harvests nothing: the models set its percentage to zero.
     if (action.ACTTYPE == ACT_PLANTING) continue;
-    const auto where = [&] { return cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": "; };
+    const auto where = [&] {
+      return cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
+    };
     if (!(action.PERC >= 0.0 && action.PERC <= 100.0)) {
       return where() + "percentage " + real_text(action.PERC) + " outside 0..100";
     }
@@ -126,8 +127,12 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
   BIOVEC ct_n = p.ctN;
   ct_n.v[LV] = 0.0;
   const std::pair<const char*, BIOVEC> vectors[] = {
-      {"carbon content", p.CarbonContent}, {"N content", ct_n},          {"Ca content", p.ctCa},
-      {"Mg content", p.ctMg},              {"K content", p.ctK},         {"turnover rate", p.TurnOver},
+      {"carbon content", p.CarbonContent},
+      {"N content", ct_n},
+      {"Ca content", p.ctCa},
+      {"Mg content", p.ctMg},
+      {"K content", p.ctK},
+      {"turnover rate", p.TurnOver},
   };
   for (const auto& [what, v] : vectors) {
     if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
@@ -148,7 +153,8 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
 // The deposition of the years FIRST..LAST, which a model of cohort C reads.
 std::string refuse_deposition(const GrowthCall& call, int c, int64_t first, int64_t last) {
   for (int64_t y = first; y <= last; ++y) {
-    if (auto m = refuse_unusable(c, "deposition", call.ndep_of(y), of_year(y)); !m.empty()) return m;
+    if (auto m = refuse_unusable(c, "deposition", call.ndep_of(y), of_year(y)); !m.empty())
+      return m;
   }
   return {};
 }
@@ -196,11 +202,14 @@ std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& d
   if (auto m = refuse_repeated_ages(call, c); !m.empty()) return m;
   for (int i = 0; i < call.ncaip[c]; ++i) {
     const CAIPT& point = call.caip_at(c, i);
-    if (auto m = refuse_unusable(c, "growth increment", point.INC, at_point(i, point.AGE)); !m.empty()) return m;
+    if (auto m = refuse_unusable(c, "growth increment", point.INC, at_point(i, point.AGE));
+        !m.empty())
+      return m;
   }
   for (int j = 0; j < call.nbaf[c]; ++j) {
     const auto where = at_point(j, call.bafage_at(c, j));
-    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, j), where); !m.empty()) return m;
+    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, j), where); !m.empty())
+      return m;
   }
   const int64_t y0 = call.mact_at(c, 0).YEAR;
   if (y0 - 1 < call.ib) {
@@ -224,7 +233,8 @@ std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& d
     }
     // Year y reads the deposition of max(IYR1, y).
     const int64_t first = std::max<int64_t>(call.iyr1, y0);
-    if (auto m = deposition.refuse(call, c, first, std::max<int64_t>(first, call.iyr2)); !m.empty()) return m;
+    if (auto m = deposition.refuse(call, c, first, std::max<int64_t>(first, call.iyr2)); !m.empty())
+      return m;
   }
   return {};
 }
@@ -242,15 +252,19 @@ std::string refuse_natural(const GrowthCall& call) {
     if (call.cpar[c].WoodDensityKg == 0.0) return cohort(c) + "wood density is zero";
     const COHPAR& p = call.cpar[c];
     // The stems' turnover is the mortality, a fraction of the biomass that dies.
-    if (p.TurnOver.v[ST] > 1.0) return cohort(c) + "mortality rate " + real_text(p.TurnOver.v[ST]) + " above 1";
+    if (p.TurnOver.v[ST] > 1.0)
+      return cohort(c) + "mortality rate " + real_text(p.TurnOver.v[ST]) + " above 1";
     for (const auto& [what, v] : {std::pair{"Kgr", p.Kgr}, std::pair{"MaxGrowth", p.MaxGrowth}}) {
       if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
     }
     const double initial = call.biom[call.result(c, start)].v[ST];
-    if (auto m = refuse_unusable(c, "initial stem biomass", initial, of_year(start)); !m.empty()) return m;
+    if (auto m = refuse_unusable(c, "initial stem biomass", initial, of_year(start)); !m.empty())
+      return m;
     // The natural stand reads the first expansion-factor point only.
     const auto first_point = [] { return std::string(" at point 1"); };
-    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, 0), first_point); !m.empty()) return m;
+    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, 0), first_point);
+        !m.empty())
+      return m;
   }
   // Every cohort reads the stand's deposition; the first one is named.
   if (auto m = refuse_deposition(call, 0, call.iyr1, call.iyr2); !m.empty()) return m;

@@ -27,16 +27,20 @@ Site PlantedSite() {
 
 bool ResultsUntouched(const Site& site) {
   for (const BIOVEC& b : site.biom) {
-    for (double v : b.v) if (v != kUntouched) return false;
+    for (double v : b.v)
+      if (v != kUntouched) return false;
   }
   for (const NUTVEC& n : site.upt) {
-    for (double v : n.v) if (v != kUntouched) return false;
+    for (double v : n.v)
+      if (v != kUntouched) return false;
   }
   for (const NUTVEC& n : site.soilin) {
-    for (double v : n.v) if (v != kUntouched) return false;
+    for (double v : n.v)
+      if (v != kUntouched) return false;
   }
   for (const BIOVEC& b : site.litf) {
-    for (double v : b.v) if (v != kUntouched) return false;
+    for (double v : b.v)
+      if (v != kUntouched) return false;
   }
   return true;
 }
@@ -77,7 +81,8 @@ TEST(Growth, WritesOnlyThePeriodOfTheSimulatedCohorts) {
   for (int c = 0; c < site.ncmax; ++c) {
     for (int32_t y = site.ib; y <= site.ie; ++y) {
       const bool written = c < site.ncoh && y >= 4 && y <= 8;
-      EXPECT_EQ(site.bio(c, y).v[ST] != kUntouched, written) << "cohort " << c + 1 << ", year " << y;
+      EXPECT_EQ(site.bio(c, y).v[ST] != kUntouched, written)
+          << "cohort " << c + 1 << ", year " << y;
       EXPECT_EQ(site.soil(c, y).v[NUT_CA] != kUntouched, written);
     }
   }
@@ -178,8 +183,10 @@ TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
        "E: number of cohorts 4 outside 0..3"},
       {"last year index below the first", [](Site& s) { s.ie = -1; },
        "E: last year index -1 below the first 0"},
-      {"result years beyond the arrays", [](Site& s) { s.iyr2 = 60; }, "E: years 1..60 outside 0..59"},
-      {"result years before the arrays", [](Site& s) { s.iyr1 = -1; }, "E: years -1..10 outside 0..59"},
+      {"result years beyond the arrays", [](Site& s) { s.iyr2 = 60; },
+       "E: years 1..60 outside 0..59"},
+      {"result years before the arrays", [](Site& s) { s.iyr1 = -1; },
+       "E: years -1..10 outside 0..59"},
       {"no capacity for points", [](Site& s) { s.npmax = 0; },
        "E: capacity of points and actions 0 below 1"},
       {"more actions than the capacity", [](Site& s) { s.nmact[1] = 9; },
@@ -269,7 +276,8 @@ TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
       {"negative exponent of the leaf N response", [](Site& s) { s.cpar[0].expNlf = -0.7; },
        "E: cohort 1: exponent of the leaf N response -0.7 is negative or not finite"},
       {"negative expansion factor", [](Site& s) { s.baf(0, 1).v[BR] = -0.25; },
-       "E: cohort 1: expansion factor of branches -0.25 at point 2 (age 1025) is negative or not finite"},
+       "E: cohort 1: expansion factor of branches -0.25 at point 2 (age 1025) is negative or not "
+       "finite"},
       {"expansion-factor ages repeated apart",
        [](Site& s) {
          s.nbaf[1] = 3;
@@ -361,7 +369,9 @@ TEST(Growth, NaturalStandsHoldNoPointCountsToTheCapacity) {
   beyond.ncaip.assign(beyond.ncmax, beyond.npmax + 1);
   ASSERT_EQ(counted.run(), kSuccess);
   ASSERT_EQ(beyond.run(), kSuccess);
-  EXPECT_EQ(std::memcmp(beyond.biom.data(), counted.biom.data(), counted.biom.size() * sizeof(BIOVEC)), 0);
+  EXPECT_EQ(
+      std::memcmp(beyond.biom.data(), counted.biom.data(), counted.biom.size() * sizeof(BIOVEC)),
+      0);
 
   beyond.nmact[0] = beyond.npmax + 1;
   EXPECT_EQ(beyond.run(), Padded("E: cohort 1: 9 actions exceed the capacity of 8"));

@@ -20,8 +20,8 @@ struct YearGrowth {
 // The year of a cohort whose stems stood at ST in the year before, in a
 // stand of stem volume S (m3/ha); S + Kgr is not zero. (Inlined, so that
 // the run of the stems alone computes the stems alone.)
-[[gnu::always_inline]] inline YearGrowth grow(double st, double s, const COHPAR& p, const BIOVEC& factors,
-                                              const YearAction& action) {
+[[gnu::always_inline]] inline YearGrowth grow(double st, double s, const COHPAR& p,
+                                              const BIOVEC& factors, const YearAction& action) {
   YearGrowth g;
   const double inc = p.MaxGrowth / (s + p.Kgr) * st;
   g.bio = biovec_of(st + inc) * factors;
@@ -70,7 +70,8 @@ std::string natural_model(const GrowthCall& call, std::span<COHPAR> params) {
   for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c, call.iyr1, call.iyr2);
   std::vector<double> volumes;
   volumes.reserve(static_cast<std::size_t>(int64_t{call.iyr2} - call.iyr1 + 1));
-  if (std::string failure = stand_volumes(call, params, schedules, volumes); !failure.empty()) return failure;
+  if (std::string failure = stand_volumes(call, params, schedules, volumes); !failure.empty())
+    return failure;
 
   // Every year's stand volume known, the cohorts are computed one after the
   // other, each writing its years in order.
@@ -85,8 +86,8 @@ std::string natural_model(const GrowthCall& call, std::span<COHPAR> params) {
     responses.prepare(p.expNlf, call.iyr1, call.iyr2);
     BIOVEC prev = biovec_of(call.biom[call.result(c, call.iyr1 - 1)].v[ST]) * factors;
     for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
-      const YearGrowth g = grow(prev.v[ST], volumes[static_cast<std::size_t>(y - call.iyr1)], p, factors,
-                                schedule.take(y));
+      const YearGrowth g = grow(prev.v[ST], volumes[static_cast<std::size_t>(y - call.iyr1)], p,
+                                factors, schedule.take(y));
       BIOVEC turnover = g.now * p.TurnOver;
       turnover.v[ST] = 0.0;  // stems have no turnover, only mortality
       const BIOVEC litf = ((g.removed - g.exported) + g.dead) + turnover;

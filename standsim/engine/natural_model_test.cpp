@@ -28,7 +28,8 @@ TEST(Natural, FirstYearGrowsByTheStandsRate) {
   site.cpar[0].TurnOver = BIOVEC{};
   ASSERT_EQ(site.run(), kSuccess);
   const COHPAR& p = site.cpar[0];
-  EXPECT_DOUBLE_EQ(site.bio(0, 1).v[ST], b * (1.0 + p.MaxGrowth / (b / (p.WoodDensityKg * kTenth) + p.Kgr)));
+  EXPECT_DOUBLE_EQ(site.bio(0, 1).v[ST],
+                   b * (1.0 + p.MaxGrowth / (b / (p.WoodDensityKg * kTenth) + p.Kgr)));
   // The initial year is computed but not returned.
   EXPECT_EQ(site.bio(0, 0).v[ST], b);
   EXPECT_EQ(site.bio(0, 0).v[BR], kUntouched);
@@ -54,7 +55,8 @@ TEST(Natural, EveryResultFollowsTheWrittenOrderOfOperations) {
 
   std::array<std::array<double, 5>, 2> prev{};
   for (int c = 0; c < 2; ++c) {
-    for (int i = 0; i < kCompartments; ++i) prev[c][i] = (c == 0 ? 812.5 : 233.7) * site.baf(c, 0).v[i];
+    for (int i = 0; i < kCompartments; ++i)
+      prev[c][i] = (c == 0 ? 812.5 : 233.7) * site.baf(c, 0).v[i];
   }
   const std::array<double, 5> removal_factor{0, 1, 1, 1, 1};
   for (int y = 1; y <= 4; ++y) {
@@ -96,8 +98,7 @@ TEST(Natural, EveryResultFollowsTheWrittenOrderOfOperations) {
       prev[c] = now;
     }
   }
-  EXPECT_EQ(site.cpar[1].ctN.v[LV],
-            1.0 + (1.0 - std::exp(-site.ndep[3] * 0.7)) * (2.0 - 1.0));
+  EXPECT_EQ(site.cpar[1].ctN.v[LV], 1.0 + (1.0 - std::exp(-site.ndep[3] * 0.7)) * (2.0 - 1.0));
 }
 
 TEST(Natural, ACohortWithoutStemsStaysEmpty) {
@@ -132,7 +133,8 @@ TEST(Natural, APlantingChangesNothing) {
   ASSERT_EQ(planted.run(), kSuccess);
   for (int c = 0; c < 2; ++c) {
     for (int y = 1; y <= 10; ++y) {
-      for (int i = 0; i < kCompartments; ++i) EXPECT_EQ(planted.bio(c, y).v[i], plain.bio(c, y).v[i]);
+      for (int i = 0; i < kCompartments; ++i)
+        EXPECT_EQ(planted.bio(c, y).v[i], plain.bio(c, y).v[i]);
     }
   }
 }

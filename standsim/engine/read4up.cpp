@@ -43,12 +43,14 @@ std::string trimmed(std::string_view text) {
   int32_t first = 0, last = 0;
   TRIMPOS(text, first, last);
   if (last == 0) return {};
-  return std::string(text.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
+  return std::string(
+      text.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
 }
 
 // The message for a key file line that did not fit into the list.
 std::string overflow_message(const Fil2listOverflow& overflow, const KEYLIST& list) {
-  const std::string where = "line " + decimal_text(overflow.line) + " of " + trimmed({list.LISTFILE, LINE_LENGTH});
+  const std::string where =
+      "line " + decimal_text(overflow.line) + " of " + trimmed({list.LISTFILE, LINE_LENGTH});
   switch (overflow.kind) {
     case Fil2listOverflow::LONG_KEY:
       return "xREADINP: key longer than 16 characters in " + where;
@@ -67,14 +69,16 @@ std::string overflow_message(const Fil2listOverflow& overflow, const KEYLIST& li
 void set_listdir(KEYLIST& list) {
   const std::string_view file(list.LISTFILE, LINE_LENGTH);
   const std::size_t last = file.find_last_of("/\\");
-  assign_text(list.LISTDIR, last == std::string_view::npos ? std::string_view{} : file.substr(0, last + 1));
+  assign_text(list.LISTDIR,
+              last == std::string_view::npos ? std::string_view{} : file.substr(0, last + 1));
 }
 
 // Reads the first two integers of the period's value text.
 bool read_period(std::string_view text, int32_t& iyr1, int32_t& iyr2) {
   FreeFormatReader reader(text);
   int32_t first = 0, last = 0;
-  if (reader.read(first) != FreeReadStatus::value || reader.read(last) != FreeReadStatus::value) return false;
+  if (reader.read(first) != FreeReadStatus::value || reader.read(last) != FreeReadStatus::value)
+    return false;
   iyr1 = first;
   iyr2 = last;
   return true;
@@ -106,15 +110,16 @@ std::string unusable_deposition(const KEYLIST& list, int32_t iyr1, int32_t iyr2)
       }
     }
     if (!std::isfinite(year.c[0] + year.c[1])) {
-      return "xREADINP: NOx_dep + NH3_dep of year " + decimal_text(y) + " is not finite in  " + file;
+      return "xREADINP: NOx_dep + NH3_dep of year " + decimal_text(y) + " is not finite in  " +
+             file;
     }
   }
   return {};
 }
 
 // Reads the period and the deposition; returns the message, blank on success.
-std::string read_deposition(std::string_view fname, int32_t ib, int32_t ie, int32_t& iyr1, int32_t& iyr2,
-                            float* ndep) {
+std::string read_deposition(std::string_view fname, int32_t ib, int32_t ie, int32_t& iyr1,
+                            int32_t& iyr2, float* ndep) {
   auto list = std::make_unique<KEYLIST>();  // all zero bytes
   assign_text(list->LISTFILE, fname);
   assign_text(list->LISTNAME, "QSM");
@@ -135,7 +140,8 @@ std::string read_deposition(std::string_view fname, int32_t ib, int32_t ie, int3
   if (iyr1 < 1) return "xREADINP: first year (time step) < 1!";
   if (iyr2 > DEPTAB_YEARS) return "xREADINP: last year (time step) > 5000!";
   for (std::string_view key : SERIES_KEYS) {
-    if (is_equals_reference(*list, key)) return "xREADINP: series " + std::string(key) + " may not be \"=\"!";
+    if (is_equals_reference(*list, key))
+      return "xREADINP: series " + std::string(key) + " may not be \"=\"!";
   }
   list->GOT[ind - 1] = -1;  // taken, as a word with all bits set
 
@@ -149,7 +155,8 @@ std::string read_deposition(std::string_view fname, int32_t ib, int32_t ie, int3
   }
   const std::string message(KEYMSG.data(), KEYMSG.size());
   if (message[0] != ' ' && message[0] != '\0') return message;
-  if (std::string refusal = unusable_deposition(*list, iyr1, iyr2); !refusal.empty()) return refusal;
+  if (std::string refusal = unusable_deposition(*list, iyr1, iyr2); !refusal.empty())
+    return refusal;
   for (int32_t y = iyr1; y <= iyr2; ++y) ndep[y - ib] = DEPTAB[y - 1].c[0] + DEPTAB[y - 1].c[1];
   return message;
 }
@@ -157,10 +164,11 @@ std::string read_deposition(std::string_view fname, int32_t ib, int32_t ie, int3
 }  // namespace
 }  // namespace standsim
 
-extern "C" void READ4UP(const unsigned char* FNAME, const int32_t* IB, const int32_t* IE, int32_t* IYR1,
-                        int32_t* IYR2, float* NDEP, unsigned char* ERRMSG) {
+extern "C" void READ4UP(const unsigned char* FNAME, const int32_t* IB, const int32_t* IE,
+                        int32_t* IYR1, int32_t* IYR2, float* NDEP, unsigned char* ERRMSG) {
   using namespace standsim;
   const std::string fname = BYTE2STR(std::span<const unsigned char>(FNAME, FNAME_LENGTH));
-  const std::string rmsg = padded(read_deposition(fname, *IB, *IE, *IYR1, *IYR2, NDEP), MESSAGE_LENGTH);
+  const std::string rmsg =
+      padded(read_deposition(fname, *IB, *IE, *IYR1, *IYR2, NDEP), MESSAGE_LENGTH);
   STR2BYTE(rmsg, static_cast<int32_t>(MESSAGE_LENGTH), ERRMSG);
 }

@@ -34,7 +34,8 @@ void WriteDataFile(const std::filesystem::path& path, double scale) {
   std::ofstream out(path);
   out << "! generated deposition\n!Year NOx NH3\n";
   for (int year = 1; year <= 5000; ++year) {
-    out << Number(year) << ' ' << Number(scale * (year % 97)) << ' ' << Number(scale * (year % 89)) << '\n';
+    out << Number(year) << ' ' << Number(scale * (year % 97)) << ' ' << Number(scale * (year % 89))
+        << '\n';
   }
 }
 
@@ -47,7 +48,8 @@ struct SiteFiles {
     std::filesystem::create_directories(folder);
     WriteDataFile(folder / "nox.dat", 0.01);
     WriteDataFile(folder / "nh3.dat", 0.02);
-    std::ofstream(folder / "site.qsm") << "period 1 4999\nNOx_dep nox.dat;NOx\nNH3_dep nh3.dat;\\2\n";
+    std::ofstream(folder / "site.qsm")
+        << "period 1 4999\nNOx_dep nox.dat;NOx\nNH3_dep nh3.dat;\\2\n";
   }
   ~SiteFiles() { std::filesystem::remove_all(folder); }
 };
@@ -68,7 +70,8 @@ void BM_Read4upTwoColumnFiles(benchmark::State& state) {
     peak_of_call = std::max(peak_of_call, HeapPeak());
     benchmark::DoNotOptimize(ndep.data());
   }
-  if (errmsg[0] != ' ' && errmsg[0] != 0) state.SkipWithError(reinterpret_cast<const char*>(errmsg));
+  if (errmsg[0] != ' ' && errmsg[0] != 0)
+    state.SkipWithError(reinterpret_cast<const char*>(errmsg));
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   state.counters["heap_peak_KiB"] = static_cast<double>(peak_of_call) / 1024.0;

@@ -62,7 +62,8 @@ class Read4up : public ::testing::Test {
 TEST_F(Read4up, SumsTheTwoSeriesOverThePeriod) {
   const char* const periods[] = {"1990 2050", "1990, 2050 years of the run", " 1990,2050,"};
   for (const char* period : periods) {
-    const Read4upResult r = Read(std::string("! site\nperiod ") + period + "\nNOx_dep 0.5\nNH3_dep  0.25\n");
+    const Read4upResult r =
+        Read(std::string("! site\nperiod ") + period + "\nNOx_dep 0.5\nNH3_dep  0.25\n");
     EXPECT_EQ(r.message, BLANK_MESSAGE) << period;
     EXPECT_EQ(r.iyr1, 1990);
     EXPECT_EQ(r.iyr2, 2050);
@@ -122,24 +123,28 @@ TEST_F(Read4up, RefusesWhatItCannotRead) {
       {"Period 1990 2000\n", 0, 4999, 0, 4999, "No period defined in qsm+ input file!"},
       {"period 1990 2000\n", 1995, 4999, 1990, 2000, "xREADINP: first year (time step) < IB!"},
       {"period 1990 2000\n", 0, 1999, 1990, 2000, "xREADINP: last year (time step) > IE!"},
-      {"period 2000 1990\nNOx_dep 1\n", 0, 4999, 2000, 1990, "xREADINP: last year (time step) < first year!"},
+      {"period 2000 1990\nNOx_dep 1\n", 0, 4999, 2000, 1990,
+       "xREADINP: last year (time step) < first year!"},
       // Also when its first year lies beyond the years of the deposition table.
       {"period 6000 5000\n", 0, 6000, 6000, 5000, "xREADINP: last year (time step) < first year!"},
       {"period 0 10\nNH3_dep 1\n", 0, 4999, 0, 10, "xREADINP: first year (time step) < 1!"},
       {"period 4990 5001\n", 0, 6000, 4990, 5001, "xREADINP: last year (time step) > 5000!"},
-      {"period 1990\n", 0, 4999, 0, 4999, "xREADINP: value of key period does not begin with two integer years!"},
+      {"period 1990\n", 0, 4999, 0, 4999,
+       "xREADINP: value of key period does not begin with two integer years!"},
       {"period from 1990 to 2000\n", 0, 4999, 0, 4999,
        "xREADINP: value of key period does not begin with two integer years!"},
       {"period 1990 2000.5\n", 0, 4999, 0, 4999,
        "xREADINP: value of key period does not begin with two integer years!"},
-      {"period 1990 2000\nNOx_dep =\n", 0, 4999, 1990, 2000, "xREADINP: series NOx_dep may not be \"=\"!"},
+      {"period 1990 2000\nNOx_dep =\n", 0, 4999, 1990, 2000,
+       "xREADINP: series NOx_dep may not be \"=\"!"},
       {"period 1990 2000\nNOx_dep 1\nNH3_dep  = ;\\1\n", 0, 4999, 1990, 2000,
        "xREADINP: series NH3_dep may not be \"=\"!"},
       {"period 1990 2000\n\nNOx_dep_and_more_ 1\n", 0, 4999, 0, 4999,
        "xREADINP: key longer than 16 characters in line 3 of "},
       {"period 1990 2000\nNOx_dep " + long_value + "\n", 0, 4999, 0, 4999,
        "xREADINP: value longer than 256 characters in line 2 of "},
-      {many_keys + "NOx_dep 1\n", 0, 4999, 0, 4999, "xREADINP: more than 256 keys, from line 257 of "},
+      {many_keys + "NOx_dep 1\n", 0, 4999, 0, 4999,
+       "xREADINP: more than 256 keys, from line 257 of "},
       {"period 1990 2000\nNOx_dep missing.dat;NOx\n", 0, 4999, 1990, 2000, "xVARIN01: File  "},
       // A deposition that can only give nonsense, after gap filling, in a year of the period.
       {"period 1990 1992\nNOx_dep -99\n", 0, 4999, 1990, 1992,

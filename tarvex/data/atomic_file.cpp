@@ -78,8 +78,7 @@ std::string FollowLinks(std::string path) {
 // name near the length limit leaves room for it.
 std::string TemporaryPattern(const std::string& target) {
   const auto slash = target.rfind('/');
-  return (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) +
-         ".tvx-XXXXXX";
+  return (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + ".tvx-XXXXXX";
 }
 
 // Gives the file FD the owner and group of OLD. Only a privileged process may

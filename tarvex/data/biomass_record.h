@@ -10,33 +10,33 @@
 
 namespace tarvex {
 
-inline constexpr int kBafRows = 5;     // branches, coarse roots, fine roots, leaves, stems
-inline constexpr int kBafColumns = 15; // stand ages of BafAges
+inline constexpr int kBafRows = 5;      // branches, coarse roots, fine roots, leaves, stems
+inline constexpr int kBafColumns = 15;  // stand ages of BafAges
 inline constexpr int kBafStemsRow = 4;
 
 // The stand ages of the expansion-factor columns.
-inline constexpr std::array<int, kBafColumns> BafAges{10, 20, 30, 40,  50,  60,  70,  80,
+inline constexpr std::array<int, kBafColumns> BafAges{10, 20,  30,  40,  50,  60,  70,  80,
                                                       90, 100, 110, 120, 130, 140, 1000};
 
 struct BiomassRecord {
   // Slots 0-74: biomass expansion factors, row-major: row 0 branches, 1 coarse
   // roots, 2 fine roots, 3 leaves, 4 stems; column k at stand age BafAges[k].
   double BAF[kBafRows][kBafColumns];
-  double CarbonContent;   // 75: percent
-  double unused76[5];     // 76-80: carry no parameter
-  double WoodDensity;     // 81: g/cm3
+  double CarbonContent;     // 75: percent
+  double unused76[5];       // 76-80: carry no parameter
+  double WoodDensity;       // 81: g/cm3
   unsigned char Evergreen;  // 82: 1 evergreen, 0 deciduous, in the slot's first byte
   unsigned char unused82[7];
-  double TurnOver[5];     // 83-87: 1/yr, compartment order
-  double Nlfmin;          // 88: minimum N content of leaves, percent
-  double Nlfmax;          // 89: maximum N content of leaves, percent
-  double expNlf;          // 90: exponent of the leaf N response, m2 yr/eq
-  double unused91;        // 91: carries no parameter
-  double SpeciesValue;    // 92: the species table's per-species value; no run uses it
-  double ctCa[5];         // 93-97: percent, compartment order
-  double ctK[5];          // 98-102
-  double ctMg[5];         // 103-107
-  double ctN[5];          // 108-112
+  double TurnOver[5];   // 83-87: 1/yr, compartment order
+  double Nlfmin;        // 88: minimum N content of leaves, percent
+  double Nlfmax;        // 89: maximum N content of leaves, percent
+  double expNlf;        // 90: exponent of the leaf N response, m2 yr/eq
+  double unused91;      // 91: carries no parameter
+  double SpeciesValue;  // 92: the species table's per-species value; no run uses it
+  double ctCa[5];       // 93-97: percent, compartment order
+  double ctK[5];        // 98-102
+  double ctMg[5];       // 103-107
+  double ctN[5];        // 108-112
 };
 
 inline constexpr std::size_t kBiomassSlots = 113;

@@ -24,7 +24,8 @@ std::string Shown(double value) {
 // WHAT of KEY lies within LOW..HIGH (HIGH infinite: not negative).
 MaybeProblem Range(std::string_view key, const std::string& what, double value, double low,
                    double high) {
-  if (!std::isfinite(value)) return ValueProblem{std::string(key), what + " is not a finite number"};
+  if (!std::isfinite(value))
+    return ValueProblem{std::string(key), what + " is not a finite number"};
   if (value < low) {
     return ValueProblem{std::string(key), what + " is negative (" + Shown(value) + ")"};
   }

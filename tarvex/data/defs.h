@@ -18,14 +18,14 @@ inline constexpr int kCountryCount = 43;
 using CompartmentValues = std::array<double, 5>;
 
 struct SpeciesRow {
-  int Nr;                  // 1..26, the row number
-  unsigned char Evergreen; // 1 evergreen, 0 deciduous
+  int Nr;                   // 1..26, the row number
+  unsigned char Evergreen;  // 1 evergreen, 0 deciduous
   std::string_view Name;
-  int Rotation;            // rotation length, years
-  double Nlfmin;           // minimum N content of leaves, percent
-  double Nlfmax;           // maximum N content of leaves, percent
-  double expNlf;           // exponent of the leaf N response to N deposition
-  double SpeciesValue;     // a per-species value carried into every record; no run uses it
+  int Rotation;         // rotation length, years
+  double Nlfmin;        // minimum N content of leaves, percent
+  double Nlfmax;        // maximum N content of leaves, percent
+  double expNlf;        // exponent of the leaf N response to N deposition
+  double SpeciesValue;  // a per-species value carried into every record; no run uses it
   CompartmentValues ctCa;
   CompartmentValues ctMg;
   CompartmentValues ctK;

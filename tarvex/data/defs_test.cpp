@@ -12,10 +12,17 @@ TEST(Defs, LooksNamesUpExactly) {
     int species, region;
   };
   const Case cases[] = {
-      {"Picea abies", 12, -1}, {"Picea", 11, -1},  {"picea", -1, -1},
-      {"Unknown", -1, -1},     {"Picea ", -1, -1}, {"Artic", -1, 2},
-      {"All", -1, 0},          {"Mediterranean", -1, 6}, {"boreal", -1, -1},
-      {"Abies", 0, -1},        {"Soft broadleaves", 25, -1},
+      {"Picea abies", 12, -1},
+      {"Picea", 11, -1},
+      {"picea", -1, -1},
+      {"Unknown", -1, -1},
+      {"Picea ", -1, -1},
+      {"Artic", -1, 2},
+      {"All", -1, 0},
+      {"Mediterranean", -1, 6},
+      {"boreal", -1, -1},
+      {"Abies", 0, -1},
+      {"Soft broadleaves", 25, -1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(defs.SpeciesIndex(c.name), c.species) << c.name;
@@ -43,7 +50,7 @@ TEST(Defs, SpeciesCarryTheirGroups) {
   EXPECT_EQ(pinusNigra.Nlfmin, 1.01);
   EXPECT_EQ(pinusNigra.Nlfmax, 2.13);
   EXPECT_EQ(pinusNigra.expNlf, 7.4);
-  EXPECT_EQ(pinusNigra.ctK[0], 0.07164);   // content group F
+  EXPECT_EQ(pinusNigra.ctK[0], 0.07164);  // content group F
   EXPECT_EQ(pinusNigra.ctMg[3], 0.52588);
 
   const SpeciesRow& fagus = defs.Species[5];

@@ -51,8 +51,7 @@ std::vector<T> ParseItems(const KeyedLines& file, std::string_view key, std::str
 }
 
 template <typename T, typename Parse>
-T ParseSingle(const KeyedLines& file, std::string_view key, std::string_view marker,
-              Parse parse) {
+T ParseSingle(const KeyedLines& file, std::string_view key, std::string_view marker, Parse parse) {
   const auto found = FindKey(file, key, marker);
   if (!found) return T{};
   const std::vector<T> values = ParseItems<T>(file, key, marker, found, parse);

@@ -79,8 +79,7 @@ double ParseDouble(std::string_view text) {
   // "nan" and "inf" are no numbers a user means: they would slip past every
   // range check of the inputs and the files.
   if (!ParseWhole(text, value) || !std::isfinite(value)) {
-    throw ConversionError("\"" + std::string(text) + "\" is not a valid number",
-                          std::string(text));
+    throw ConversionError("\"" + std::string(text) + "\" is not a valid number", std::string(text));
   }
   return value;
 }

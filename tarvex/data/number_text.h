@@ -1,7 +1,8 @@
 // Numbers as text, independent of the locale: "." is always the decimal
 // separator. Writing follows the printf conversions the files use ("%d" and
-// "%lf") or, for what the workbench shows, the shortest general form; reading takes a whole item (surrounding blanks allowed) and refuses
-// anything else with a ConversionError that names the text.
+// "%lf") or, for what the workbench shows, the shortest general form; reading takes a whole item
+// (surrounding blanks allowed) and refuses anything else with a ConversionError that names the
+// text.
 #pragma once
 
 #include <string>

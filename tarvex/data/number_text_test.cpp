@@ -17,9 +17,12 @@ TEST(FormatFixed6, WritesSixDecimalsWithoutExponent) {
     const char* text;
   };
   const Case cases[] = {
-      {0.0, "0.000000"},          {1.0, "1.000000"},
-      {-2.5, "-2.500000"},        {0.1234565, "0.123456"},  // 0.12345649999... rounds down
-      {0.0000004, "0.000000"},    {-0.0000004, "-0.000000"},
+      {0.0, "0.000000"},
+      {1.0, "1.000000"},
+      {-2.5, "-2.500000"},
+      {0.1234565, "0.123456"},  // 0.12345649999... rounds down
+      {0.0000004, "0.000000"},
+      {-0.0000004, "-0.000000"},
       {1e20, "100000000000000000000.000000"},
       {123456.7890125, "123456.789012"},
       {0.11, "0.110000"},
@@ -36,8 +39,8 @@ TEST(FloatToText, WritesTheShortestGeneralForm) {
       {0.0, "0"},
       {42.0, "42"},
       {0.41, "0.41"},
-      {1.0 / 3.0, "0.333333333333333"},  // fifteen digits
-      {0.0001, "0.0001"},                // smallest fixed
+      {1.0 / 3.0, "0.333333333333333"},        // fifteen digits
+      {0.0001, "0.0001"},                      // smallest fixed
       {999999999999999.0, "999999999999999"},  // largest fixed
       {1e15, "1E15"},
       {-1.5e-7, "-1.5E-7"},
@@ -61,7 +64,8 @@ TEST(ParseNumbers, TakesWholeItemsOnly) {
   for (const char* bad : {"", "abc", "1,5", "12abc", "1.5", "++1", "99999999999"}) {
     EXPECT_THROW(ParseInt(bad), ConversionError) << bad;
   }
-  for (const char* bad : {"", "abc", "1,5", "0.5x", "--1", "1 2", "nan", "inf", "-infinity", "1e999"}) {
+  for (const char* bad :
+       {"", "abc", "1,5", "0.5x", "--1", "1 2", "nan", "inf", "-infinity", "1e999"}) {
     try {
       ParseDouble(bad);
       ADD_FAILURE() << bad << " was taken";

@@ -62,10 +62,8 @@ TEST(CForMan, SetActionStoresReplacesAndChecksThePercentage) {
     double stored;
   };
   const Step steps[] = {
-      {2000, ACT_PLANTING, 100.0, true, 1, 0, 100.0},
-      {2010, ACT_THINNING, 120.0, false, 2, 1, 0.0},
-      {2020, ACT_THINNING, -5.0, false, 3, 2, 0.0},
-      {2030, ACT_THINNING, 0.0, true, 4, 3, 0.0},
+      {2000, ACT_PLANTING, 100.0, true, 1, 0, 100.0}, {2010, ACT_THINNING, 120.0, false, 2, 1, 0.0},
+      {2020, ACT_THINNING, -5.0, false, 3, 2, 0.0},   {2030, ACT_THINNING, 0.0, true, 4, 3, 0.0},
       {2010, ACT_CLEARCUT, 100.0, true, 4, 1, 100.0},  // same year: replaced in place
   };
   CForMan forMan;
@@ -120,9 +118,9 @@ CForMan Management(std::initializer_list<Action> actions) {
 }
 
 TEST(CForMan, PlantingAndClearcutYears) {
-  EXPECT_EQ(Management({{1990, ACT_THINNING}, {2000, ACT_PLANTING}, {1995, ACT_PLANTING}})
-                .PlantingYear(),
-            1995);
+  EXPECT_EQ(
+      Management({{1990, ACT_THINNING}, {2000, ACT_PLANTING}, {1995, ACT_PLANTING}}).PlantingYear(),
+      1995);
   EXPECT_EQ(Management({{9999, ACT_PLANTING}}).PlantingYear(), 9999);
   EXPECT_EQ(Management({{12000, ACT_PLANTING}}).PlantingYear(), 9999);
   try {

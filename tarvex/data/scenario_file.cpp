@@ -30,8 +30,7 @@ std::string_view ForestTypeText(ForestKind kind) {
 // Only "NatJuvenation" names a natural stand; any other text, and none,
 // counts as an even-aged stand.
 ForestKind ForestTypeOfText(std::string_view text) {
-  return text == kNaturalRejuvenationText ? ForestKind::NaturalRejuvenation
-                                          : ForestKind::EvenAged;
+  return text == kNaturalRejuvenationText ? ForestKind::NaturalRejuvenation : ForestKind::EvenAged;
 }
 
 // A name left empty is read and written as the default the window shows, so
@@ -198,9 +197,10 @@ class BlockReader {
     }
     if (values.size() < low || values.size() > high) {
       const std::string expected =
-          low == high ? FormatInt(static_cast<long long>(low))
-                      : (values.size() < low ? "at least " + FormatInt(static_cast<long long>(low))
-                                             : "at most " + FormatInt(static_cast<long long>(high)));
+          low == high
+              ? FormatInt(static_cast<long long>(low))
+              : (values.size() < low ? "at least " + FormatInt(static_cast<long long>(low))
+                                     : "at most " + FormatInt(static_cast<long long>(high)));
       Refuse(key, FormatInt(static_cast<long long>(values.size())) + " values, " + expected +
                       " expected");
     }
@@ -257,9 +257,8 @@ void ReadGrowthCurve(const BlockReader& block, CCai& cai) {
 
 RemovalFlags ParseFlagWord(const BlockReader& block, const std::string& word) {
   RemovalFlags flags{};
-  const bool digits = word.size() == 4 && std::all_of(word.begin(), word.end(), [](char c) {
-                        return c >= '0' && c <= '9';
-                      });
+  const bool digits = word.size() == 4 && std::all_of(word.begin(), word.end(),
+                                                      [](char c) { return c >= '0' && c <= '9'; });
   if (!digits) block.Refuse("RemovedOrLeft", "\"" + word + "\" is not a word of four digits");
   for (int k = 0; k < 4; ++k) flags[k] = word[k] - '0';
   return flags;

@@ -39,9 +39,9 @@ std::string ScenarioText(const CSite& site, const std::string& fileName);
 
 // Reads a scenario into a new site. Raises TarvexError naming the file, the
 // line, the key and the cohort when a count, a list or a value is not
-// acceptable (see cohort_values.h for the ranges of the values). When a block gives 14 expansion-factor columns, the age-1000
-// column comes from DEFAULTS for the cohort's species and the site's region,
-// or repeats the age-140 column when DEFAULTS is null or they do not resolve.
+// acceptable (see cohort_values.h for the ranges of the values). When a block gives 14
+// expansion-factor columns, the age-1000 column comes from DEFAULTS for the cohort's species and
+// the site's region, or repeats the age-140 column when DEFAULTS is null or they do not resolve.
 // CHOOSEREGION is asked for the region when the file names only a country.
 std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegion& chooseRegion,
                                     const SpeciesRegionTable* defaults);

@@ -216,7 +216,8 @@ TEST(ScenarioFile, KeyOrderAndLineEndsDoNotMatter) {
 
 TEST(ScenarioFile, TextValuesTakeTheRestOfTheLine) {
   const std::string golden = contents(kGolden);
-  const auto site = ReadSite(Replace(golden, "RegionName       Alpine\n", "RegionName   Alpine  \n"));
+  const auto site =
+      ReadSite(Replace(golden, "RegionName       Alpine\n", "RegionName   Alpine  \n"));
   EXPECT_EQ(site->RegionName, "Alpine");
   EXPECT_EQ(site->QSMpInFile, "qsm runs/site 1.txt");
   EXPECT_EQ(site->Cohort(0).SpeciesName, "Picea abies");
@@ -283,7 +284,8 @@ TEST(ScenarioFile, FourteenColumnsTakeTheAgeThousandColumnFromTheDefaults) {
     }
   }
   const Defs defs;
-  BiomassRecord& piceaAlpine = (*defaults)[defs.SpeciesIndex("Picea abies")][defs.RegionIndex("Alpine")];
+  BiomassRecord& piceaAlpine =
+      (*defaults)[defs.SpeciesIndex("Picea abies")][defs.RegionIndex("Alpine")];
   for (int row = 0; row < kBafRows; ++row) piceaAlpine.BAF[row][14] = row == 4 ? 1.0 : 7.0 + row;
 
   const auto site = ReadSite(text, nullptr, defaults.get());
@@ -380,60 +382,91 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
       {"NrCohorts        2", "NrCohorts        3", {"\">>CohortNr_3\"", "missing"}},
       {"NrDataGrowth     3", "NrDataGrowth     100", {"\"NrDataGrowth\" of cohort 1", "0..99"}},
       {"NrDataGrowth     3", "NrDataGrowth     -1", {"\"NrDataGrowth\" of cohort 1"}},
-      {"NrDataGrowth     3", "NrDataGrowth     4",
+      {"NrDataGrowth     3",
+       "NrDataGrowth     4",
        {"\"GrowthYears\" of cohort 1", "3 values, at least 4"}},
-      {"GrowthYears      10 20 140 ", "GrowthYears      " + hundred,
+      {"GrowthYears      10 20 140 ",
+       "GrowthYears      " + hundred,
        {"\"GrowthYears\" of cohort 1", "100 values, at most 99"}},
-      {"Increment        2.500000", "Increment        2,5", {"\"Increment\" of cohort 1", "\"2,5\""}},
+      {"Increment        2.500000",
+       "Increment        2,5",
+       {"\"Increment\" of cohort 1", "\"2,5\""}},
       {"NrForManData     1", "NrForManData     100", {"\"NrForManData\" of cohort 2"}},
       {"NrForManData     1", "NrForManData     2", {"\"ForManYears\" of cohort 2"}},
-      {"TurnOver         0.011000", "TurnOver         0.5 0.011000",
+      {"TurnOver         0.011000",
+       "TurnOver         0.5 0.011000",
        {"\"TurnOver\" of cohort 1", "6 values, 5 expected"}},
       {"ctK              0.200000 ", "ctK              ", {"\"ctK\" of cohort 1", "4 values"}},
-      {"BAFbr            1.000000 1.010000 ", "BAFbr            ",
+      {"BAFbr            1.000000 1.010000 ",
+       "BAFbr            ",
        {"\"BAFbr\" of cohort 1", "13 values, at least 14"}},
-      {"BAFlv            4.000000 ", "BAFlv            1 4.000000 ",
+      {"BAFlv            4.000000 ",
+       "BAFlv            1 4.000000 ",
        {"\"BAFlv\" of cohort 1", "16 values, at most 15"}},
-      {"BAFst            1.000000 1.000000 1.000000", "BAFst            1.000000 1.000000 0.0",
+      {"BAFst            1.000000 1.000000 1.000000",
+       "BAFst            1.000000 1.000000 0.0",
        {"\"BAFst\" of cohort 1", "age 30 is not positive"}},
-      {"BAFst            1.000000 1.000000 1.000000", "BAFst            1.000000 1.000000 -2",
+      {"BAFst            1.000000 1.000000 1.000000",
+       "BAFst            1.000000 1.000000 -2",
        {"\"BAFst\" of cohort 1", "age 30 is not positive"}},
-      {"BAFbr            1.000000 1.010000", "BAFbr            1.000000 -1.010000",
+      {"BAFbr            1.000000 1.010000",
+       "BAFbr            1.000000 -1.010000",
        {"\"BAFbr\" of cohort 1", "branches at age 20 is negative"}},
       {"BAFlv            4.000000" + leavesTail + "BAFst            1.000000",
        "BAFlv            1e300" + leavesTail + "BAFst            1e-300",
        {"\"BAFlv\" of cohort 1", "leaves at age 10 is not a finite number"}},
-      {"CarbonContent    20.500000", "CarbonContent    100.5",
+      {"CarbonContent    20.500000",
+       "CarbonContent    100.5",
        {"\"CarbonContent\" of cohort 2", "carbon content is above 100 % (100.5)"}},
-      {"WoodDensity      0.410000", "WoodDensity      -0.41",
+      {"WoodDensity      0.410000",
+       "WoodDensity      -0.41",
        {"\"WoodDensity\" of cohort 1", "wood density is negative (-0.41)"}},
-      {"TurnOver         0.011000 0.021000", "TurnOver         0.011000 -0.021000",
+      {"TurnOver         0.011000 0.021000",
+       "TurnOver         0.011000 -0.021000",
        {"\"TurnOver\" of cohort 1", "turnover rate of coarse roots is negative (-0.021)"}},
       {"Nlfmin           1.070000", "Nlfmin           -1", {"\"Nlfmin\" of cohort 1", "negative"}},
-      {"expNlf           10.800000", "expNlf           -10.8", {"\"expNlf\" of cohort 1", "negative"}},
+      {"expNlf           10.800000",
+       "expNlf           -10.8",
+       {"\"expNlf\" of cohort 1", "negative"}},
       {"ctN              0.400000 0.401000 0.402000 0.403000 0.404000\nBAFbr            2",
        "ctN              0.400000 0.401000 0.402000 0.403000 104\nBAFbr            2",
        {"\"ctN\" of cohort 2", "N content of stems is above 100 % (104)"}},
       {"Kgr              300.000000", "Kgr              -300", {"\"Kgr\" of cohort 2", "negative"}},
-      {"MaxGrowth        0.000000", "MaxGrowth        -1", {"\"MaxGrowth\" of cohort 1", "negative"}},
-      {"InitBiom         50.000000", "InitBiom         -50", {"\"InitBiom\" of cohort 2", "negative"}},
-      {"Increment        2.500000 4.250000", "Increment        2.500000 -4.25",
+      {"MaxGrowth        0.000000",
+       "MaxGrowth        -1",
+       {"\"MaxGrowth\" of cohort 1", "negative"}},
+      {"InitBiom         50.000000",
+       "InitBiom         -50",
+       {"\"InitBiom\" of cohort 2", "negative"}},
+      {"Increment        2.500000 4.250000",
+       "Increment        2.500000 -4.25",
        {"\"Increment\" of cohort 1", "increment at age 20 is negative (-4.25)"}},
-      {"PercAmount       100.000000 25.500000", "PercAmount       100.000000 150",
+      {"PercAmount       100.000000 25.500000",
+       "PercAmount       100.000000 150",
        {"line 31", "\"PercAmount\" of cohort 1", "percentage of action 2 is outside 0..100 (150)"}},
-      {"PercAmount       100.000000 25.500000", "PercAmount       100.000000 -0.5",
+      {"PercAmount       100.000000 25.500000",
+       "PercAmount       100.000000 -0.5",
        {"\"PercAmount\" of cohort 1", "-0.5"}},
-      {"RemovedOrLeft     1100 1011", "RemovedOrLeft     1100 1211",
-       {"\"RemovedOrLeft\" of cohort 1", "removal flag of branches of action 2 is neither 1 (removed) nor 0 (left) (2)"}},
-      {"RemovedOrLeft     1111", "RemovedOrLeft     1119",
+      {"RemovedOrLeft     1100 1011",
+       "RemovedOrLeft     1100 1211",
+       {"\"RemovedOrLeft\" of cohort 1",
+        "removal flag of branches of action 2 is neither 1 (removed) nor 0 (left) (2)"}},
+      {"RemovedOrLeft     1111",
+       "RemovedOrLeft     1119",
        {"\"RemovedOrLeft\" of cohort 2", "removal flag of leaves of action 1", "(9)"}},
-      {"RemovedOrLeft     1100", "RemovedOrLeft     110", {"\"RemovedOrLeft\" of cohort 1", "\"110\""}},
+      {"RemovedOrLeft     1100",
+       "RemovedOrLeft     110",
+       {"\"RemovedOrLeft\" of cohort 1", "\"110\""}},
       {"RemovedOrLeft     1100", "RemovedOrLeft     11a0", {"\"11a0\"", "four digits"}},
       {"RemovedOrLeft     1100", "RemovedOrLeft     11000", {"\"11000\""}},
-      {"Actions          3 1 2", "Actions          3 4 2", {"\"Actions\" of cohort 1", "type of action 2", "(4)"}},
+      {"Actions          3 1 2",
+       "Actions          3 4 2",
+       {"\"Actions\" of cohort 1", "type of action 2", "(4)"}},
       {"Actions          3 1 2", "Actions          3 -1 2", {"\"Actions\" of cohort 1", "(-1)"}},
       {"ForManYears      2000", "ForManYears      6000", {"\"ForManYears\" of cohort 1", "6000"}},
-      {"MaxGrowth        12.500000", "MaxGrowth        12.5 13", {"\"MaxGrowth\" of cohort 2", "one value"}},
+      {"MaxGrowth        12.500000",
+       "MaxGrowth        12.5 13",
+       {"\"MaxGrowth\" of cohort 2", "one value"}},
       {"MaxGrowth        12.500000", "MaxGrowth", {"\"MaxGrowth\" of cohort 2", "0 found"}},
   };
   for (const Case& c : cases) {
@@ -489,7 +522,8 @@ TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
        "cohort 1: the type of action 1 is none of 0, 1, 2 and 3 (4)"},
       {[](CSite& s) { s.Cohort(1).ForMan.ManActions[0].PERC = std::nan(""); },
        "cohort 2: the percentage of action 1 is outside 0..100 (nan)"},
-      {[inf](CSite& s) { s.Cohort(1).Kgr = inf; }, "cohort 2: the Kgr value is not a finite number"},
+      {[inf](CSite& s) { s.Cohort(1).Kgr = inf; },
+       "cohort 2: the Kgr value is not a finite number"},
       {[inf](CSite& s) { s.Cohort(0).BiomassData.BAF[0][3] = inf; },
        "cohort 1: the expansion factor of branches at age 40 is not a finite number"},
       {[](CSite& s) { s.Cohort(0).Cai.Points[2].INC = -0.5; },
@@ -566,8 +600,8 @@ TEST(ScenarioFile, ANonRegularTargetIsRefused) {
 // a mount namespace of the process's own. False where neither is permitted.
 bool MakeReadOnly(const std::filesystem::path& folder) {
   if (::geteuid() != 0) {
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     return true;
   }
   const char* path = folder.c_str();
@@ -611,9 +645,9 @@ TEST(ScenarioFile, ASaveKeepsThePermissionsOfTheOldFile) {
                                          std::filesystem::perms::owner_write |
                                          std::filesystem::perms::group_read);
   TwoCohortSite()->WriteToFile(file);
-  EXPECT_EQ(std::filesystem::status(file).permissions(),
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read);
+  EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms::owner_read |
+                                                             std::filesystem::perms::owner_write |
+                                                             std::filesystem::perms::group_read);
   EXPECT_EQ(contents(file), contents(kGolden));
 }
 

@@ -82,7 +82,7 @@ class CSite {
   std::string RegionName;   // a region of the built-in table, or "Unknown"
   std::string CountryName;  // the country of a scenario file that names no region
   ForestKind ForestType;
-  std::string QSMpInFile;   // the QSM input file with the N deposition
+  std::string QSMpInFile;          // the QSM input file with the N deposition
   std::array<float, kYears> Ndep;  // eq/m2/yr by calendar year
   std::array<standsim::BIOVEC, kYears> SumBiomass;
   std::array<standsim::BIOVEC, kYears> SumLitterfall;

@@ -27,27 +27,26 @@ class TreeDataReader {
       : fileName_(fileName), regionMap_(regionMap) {
     std::ifstream in(NativePath(fileName), std::ios::binary);
     if (!in) {
-      throw TarvexError("Cannot open species data file " + fileName + ": " +
-                        std::strerror(errno));
+      throw TarvexError("Cannot open species data file " + fileName + ": " + std::strerror(errno));
     }
     for (std::string line; std::getline(in, line);) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       lines_.push_back(std::move(line));
     }
     if (in.bad()) {
-      throw TarvexError("Cannot read species data file " + fileName + ": " +
-                        std::strerror(errno));
+      throw TarvexError("Cannot read species data file " + fileName + ": " + std::strerror(errno));
     }
   }
 
   [[noreturn]] void Refuse(std::size_t line, const std::string& problem) const {
-    throw TarvexError(fileName_ + ", line " + FormatInt(static_cast<long long>(line + 1)) +
-                      ": " + problem);
+    throw TarvexError(fileName_ + ", line " + FormatInt(static_cast<long long>(line + 1)) + ": " +
+                      problem);
   }
 
   template <typename Parse>
-  std::invoke_result_t<Parse, std::string_view> Field(std::size_t line, const std::vector<std::string>& fields, std::size_t k,
-             Parse parse) const {
+  std::invoke_result_t<Parse, std::string_view> Field(std::size_t line,
+                                                      const std::vector<std::string>& fields,
+                                                      std::size_t k, Parse parse) const {
     try {
       return parse(fields[k]);
     } catch (const ConversionError& e) {
@@ -74,9 +73,10 @@ class TreeDataReader {
     const std::vector<std::string> fields = SplitString(lines_[line], " \t");
     const std::size_t expected = 2 + static_cast<std::size_t>(kValuesOfSection[section]);
     if (fields.size() != expected) {
-      Refuse(line, std::string(fields.size() > expected ? "too many columns!" : "too few columns!") +
-                       " (" + FormatInt(static_cast<long long>(fields.size())) + " fields, " +
-                       FormatInt(static_cast<long long>(expected)) + " expected)");
+      Refuse(line,
+             std::string(fields.size() > expected ? "too many columns!" : "too few columns!") +
+                 " (" + FormatInt(static_cast<long long>(fields.size())) + " fields, " +
+                 FormatInt(static_cast<long long>(expected)) + " expected)");
     }
     DataLine data{};
     const int species = Field(line, fields, 0, ParseInt);
@@ -136,8 +136,8 @@ class TreeDataReader {
 
 // The section that holds the value of a scenario-file KEY.
 int SectionOfKey(const std::string& key) {
-  constexpr std::string_view kKeys[kSections] = {"BAFbr", "BAFcr",         "BAFfr",    "BAFlv",
-                                                 "BAFst", "CarbonContent", "TurnOver", "WoodDensity"};
+  constexpr std::string_view kKeys[kSections] = {
+      "BAFbr", "BAFcr", "BAFfr", "BAFlv", "BAFst", "CarbonContent", "TurnOver", "WoodDensity"};
   return static_cast<int>(std::find(std::begin(kKeys), std::end(kKeys), key) - std::begin(kKeys));
 }
 
@@ -198,17 +198,17 @@ void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
         int status = 0;
         FillGaps(0, 0, kBafColumns, -1.0f, record.BAF[row], status);
         if (status == 2) {
-          reader.RefuseRecord(lineOf[row][s][r], s, r,
-                              "no expansion factor of " + std::string(kRowNames[row]) +
-                                  " is given");
+          reader.RefuseRecord(
+              lineOf[row][s][r], s, r,
+              "no expansion factor of " + std::string(kRowNames[row]) + " is given");
         }
       }
       for (int k = 0; k < kBafColumns; ++k) {
         const double stems = record.BAF[kBafStemsRow][k];
         if (!(stems > 0.0)) {
-          reader.RefuseRecord(lineOf[kBafStemsRow][s][r], s, r,
-                              "the stems expansion factor at age " + FormatInt(BafAges[k]) +
-                                  " is not positive");
+          reader.RefuseRecord(
+              lineOf[kBafStemsRow][s][r], s, r,
+              "the stems expansion factor at age " + FormatInt(BafAges[k]) + " is not positive");
         }
         for (int row = 0; row < kBafStemsRow; ++row) record.BAF[row][k] /= stems;
         record.BAF[kBafStemsRow][k] = 1.0;
@@ -246,7 +246,7 @@ void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
 }
 
 std::unique_ptr<SpeciesRegionTable> BuildSpeciesRegionDefaults(const std::string& fileName,
-                                                                  const Defs& defs) {
+                                                               const Defs& defs) {
   auto table = std::make_unique<SpeciesRegionTable>();
   const std::array<int, 100> regionMap = RegionMapOf(defs);
   ReadTreeData(fileName, regionMap, *table);

@@ -52,6 +52,6 @@ void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
 // evergreen flag, the leaf nitrogen parameters, the per-species value and the
 // Ca, K, Mg and N contents).
 std::unique_ptr<SpeciesRegionTable> BuildSpeciesRegionDefaults(const std::string& fileName,
-                                                                  const Defs& defs);
+                                                               const Defs& defs);
 
 }  // namespace tarvex

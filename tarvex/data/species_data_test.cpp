@@ -15,7 +15,6 @@
 namespace tarvex {
 namespace {
 
-
 TEST(FillGaps, FillsBeforeBetweenAndAfterTheValidValues) {
   struct Case {
     std::vector<double> values;
@@ -23,14 +22,18 @@ TEST(FillGaps, FillsBeforeBetweenAndAfterTheValidValues) {
     std::vector<double> filled;
   };
   const Case cases[] = {
-      {{1.2, -1, -1, 1.8}, 0, 4, 0, {1.2, 1.2 + 1 * ((1.8 - 1.2) / 3), 1.2 + 2 * ((1.8 - 1.2) / 3), 1.8}},
+      {{1.2, -1, -1, 1.8},
+       0,
+       4,
+       0,
+       {1.2, 1.2 + 1 * ((1.8 - 1.2) / 3), 1.2 + 2 * ((1.8 - 1.2) / 3), 1.8}},
       {{-1, -1, -1, 2.0, 3.0}, 0, 5, 0, {2.0, 2.0, 2.0, 2.0, 3.0}},
       {{1.0, 2.0, -1, -1.5, -7}, 0, 5, 0, {1.0, 2.0, 2.0, 2.0, 2.0}},
       {{-1, -1, -1}, 0, 3, 2, {-1, -1, -1}},
-      {{-0.5, -1, 0.5}, 0, 3, 0, {-0.5, 0.0, 0.5}},  // only -1 and below are missing
+      {{-0.5, -1, 0.5}, 0, 3, 0, {-0.5, 0.0, 0.5}},                 // only -1 and below are missing
       {{-1, 4.0, -1, -1, 1.0}, 2, 5, 0, {-1, 4.0, 1.0, 1.0, 1.0}},  // before FIRST untouched
-      {{-1, 4.0}, -1, 2, 1, {-1, 4.0}},                                // FIRST below the bound
-      {{-1, -1, 6.0}, 0, 9, 0, {6.0, 6.0, 6.0}},                       // END held within
+      {{-1, 4.0}, -1, 2, 1, {-1, 4.0}},                             // FIRST below the bound
+      {{-1, -1, 6.0}, 0, 9, 0, {6.0, 6.0, 6.0}},                    // END held within
   };
   for (const Case& c : cases) {
     std::vector<double> values = c.values;
@@ -64,7 +67,8 @@ struct Fixture {
         for (int r = 1; r <= kRegionCount; ++r) {
           std::string line = FormatInt(s) + " " + FormatInt(r);
           if (section < 5) {
-            for (int k = 0; k < kBafColumns; ++k) line.append(" ").append(FormatFixed6(Baf(section, k, s, r)));
+            for (int k = 0; k < kBafColumns; ++k)
+              line.append(" ").append(FormatFixed6(Baf(section, k, s, r)));
           } else if (section == 5) {
             line += " 0.5";
           } else if (section == 6) {
@@ -151,14 +155,15 @@ TEST(ReadTreeData, FillsGapsBeforeDividingByStems) {
 
 TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
   struct Case {
-    int section, j;             // the data line changed
-    std::string line;           // its new text; "" removes it
-    int reportedLine;           // line number in the message, 0 for none
+    int section, j;    // the data line changed
+    std::string line;  // its new text; "" removes it
+    int reportedLine;  // line number in the message, 0 for none
     std::string message;
   };
   const std::string sixteen = " 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
   const Case cases[] = {
-      {0, 5, "1 6" + sixteen + " 1", Fixture::LineOf(0, 5), "too many columns! (19 fields, 17 expected)"},
+      {0, 5, "1 6" + sixteen + " 1", Fixture::LineOf(0, 5),
+       "too many columns! (19 fields, 17 expected)"},
       {2, 0, "1 1 1.0", Fixture::LineOf(2, 0), "too few columns!"},
       {6, 9, "2 3 0.1 0.2 0.3 0.4 0.5 0.6", Fixture::LineOf(6, 9), "too many columns!"},
       {7, 181, "27 1 0.4", Fixture::LineOf(7, 181), "species number 27 is outside 1..26"},
@@ -168,7 +173,8 @@ TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
       {3, 7, "1 1" + sixteen.substr(0, 30), Fixture::LineOf(3, 7),
        "species 1 and region 1 are given twice in section 4 (first on line " +
            FormatInt(Fixture::LineOf(3, 0)) + ")"},
-      {1, 4, "1 5 1 1 x 1 1 1 1 1 1 1 1 1 1 1 1", Fixture::LineOf(1, 4), "field 5: \"x\" is not a valid number"},
+      {1, 4, "1 5 1 1 x 1 1 1 1 1 1 1 1 1 1 1 1", Fixture::LineOf(1, 4),
+       "field 5: \"x\" is not a valid number"},
       {4, 10, "2 4 1 1 1 1 0 1 1 1 1 1 1 1 1 1 1", Fixture::LineOf(4, 10),
        "the stems expansion factor at age 50 is not positive"},
       {4, 10, "2 4 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1", Fixture::LineOf(4, 10),
@@ -203,8 +209,8 @@ TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
       const std::string message = e.what();
       const std::string where = folder.file("IxoTreeData_reg.dat") +
                                 (c.reportedLine ? ", line " + FormatInt(c.reportedLine) : "");
-      EXPECT_TRUE(message.starts_with(where) && std::string_view(":,").find(message[where.size()]) !=
-                                                    std::string_view::npos)
+      EXPECT_TRUE(message.starts_with(where) &&
+                  std::string_view(":,").find(message[where.size()]) != std::string_view::npos)
           << message << "\nexpected to start with " << where;
       EXPECT_NE(message.find(c.message), std::string::npos) << message;
     }
@@ -265,14 +271,14 @@ TEST(BuildSpeciesRegionDefaults, OverlaysTheBuiltInSpeciesValues) {
 // The file shipped with the program.
 TEST(ShippedSpeciesFile, IsCompleteAndGivesPositiveExpansionFactors) {
   const Defs defs;
-  const auto table =
-      BuildSpeciesRegionDefaults(std::string(TEST_SOURCE_DIR) + "/species/IxoTreeData_reg.dat", defs);
+  const auto table = BuildSpeciesRegionDefaults(
+      std::string(TEST_SOURCE_DIR) + "/species/IxoTreeData_reg.dat", defs);
   const std::vector<int32_t> ages(BafAges.begin(), BafAges.end());
   for (int s = 0; s < kSpeciesCount; ++s) {
     for (int r = 0; r < kRegionCount; ++r) {
       const BiomassRecord& b = (*table)[s][r];
-      const std::string where = std::string(defs.Species[s].Name) + " in " +
-                                std::string(defs.Regions[r].Name);
+      const std::string where =
+          std::string(defs.Species[s].Name) + " in " + std::string(defs.Regions[r].Name);
       EXPECT_TRUE(b.CarbonContent > 40.0 && b.CarbonContent < 60.0) << where;
       EXPECT_TRUE(b.WoodDensity > 0.2 && b.WoodDensity < 1.0) << where;
       for (double rate : b.TurnOver) EXPECT_TRUE(rate > 0.0 && rate <= 1.0) << where;

@@ -10,9 +10,8 @@ namespace tarvex {
 std::string AppDataFolderPath() {
   // A relative XDG_DATA_HOME is not valid and counts as unset.
   const char* data = std::getenv("XDG_DATA_HOME");
-  const QString base = data != nullptr && data[0] == '/'
-                           ? QString::fromLocal8Bit(data)
-                           : QDir::homePath() + "/.local/share";
+  const QString base = data != nullptr && data[0] == '/' ? QString::fromLocal8Bit(data)
+                                                         : QDir::homePath() + "/.local/share";
   return QDir::cleanPath(base + "/KeldonKRC/Tarvex").toStdString() + "/";
 }
 

@@ -147,12 +147,15 @@ class BiomassTest : public QObject, protected WindowTest {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no number") << 3 << 2 << "abc" << "\"abc\" is not a valid number";
+    QTest::newRow("no number") << 3 << 2 << "abc"
+                               << "\"abc\" is not a valid number";
     QTest::newRow("negative") << 3 << 2 << "-0.5"
                               << "Error: the expansion factor of coarse roots at age 30 is "
                                  "negative (-0.5)";
-    QTest::newRow("stems 0") << 5 << 5 << "0" << "Error: the expansion factor of stems at age 50 is 0";
-    QTest::newRow("carbon") << 0 << 0 << "120" << "Error: the carbon content is above 100 % (120)";
+    QTest::newRow("stems 0") << 5 << 5 << "0"
+                             << "Error: the expansion factor of stems at age 50 is 0";
+    QTest::newRow("carbon") << 0 << 0 << "120"
+                            << "Error: the carbon content is above 100 % (120)";
   }
   void aValueThatIsRefusedLeavesTheCohortAsItWas() {
     QFETCH(int, col);

@@ -15,8 +15,8 @@ namespace tarvex {
 TFormCntry2Region::TFormCntry2Region(QWidget* parent)
     : QDialog(parent),
       LabelCntry(new QLabel("Country in input file:", this)),
-      Label1(new QLabel("Conversion needed: please select the proper REGION for this COUNTRY:",
-                        this)),
+      Label1(
+          new QLabel("Conversion needed: please select the proper REGION for this COUNTRY:", this)),
       ComboBoxRegions(new QComboBox(this)),
       Image1(new PictureLabel("regions_map.jpg", this)),
       Button1(new QPushButton("OK", this)) {
@@ -29,7 +29,8 @@ TFormCntry2Region::TFormCntry2Region(QWidget* parent)
   ComboBoxRegions->addItem("Unknown");
   const Defs tables;
   for (const RegionRow& region : tables.Regions) {
-    ComboBoxRegions->addItem(QString::fromUtf8(region.Name.data(), static_cast<int>(region.Name.size())));
+    ComboBoxRegions->addItem(
+        QString::fromUtf8(region.Name.data(), static_cast<int>(region.Name.size())));
   }
   // The list starts without a selection; only the user's choice sets Region.
   ComboBoxRegions->setCurrentIndex(-1);

@@ -38,7 +38,8 @@ class DialogsTest : public QObject {
   void regionListOffersUnknownAndTheTable() {
     TFormCntry2Region dialog;
     QStringList items;
-    for (int i = 0; i < dialog.ComboBoxRegions->count(); ++i) items << dialog.ComboBoxRegions->itemText(i);
+    for (int i = 0; i < dialog.ComboBoxRegions->count(); ++i)
+      items << dialog.ComboBoxRegions->itemText(i);
     QCOMPARE(items, QStringList({"Unknown", "All", "Atlantic", "Artic", "Alpine", "Boreal",
                                  "Continental", "Mediterranean"}));
     QCOMPARE(dialog.ComboBoxRegions->currentText(), QString());
@@ -98,7 +99,8 @@ class DialogsTest : public QObject {
       dialog.ComboBoxRegions->setCurrentText("Mediterranean");
       dialog.accept();
     });
-    const auto site = CSite::ReadFromFile(scenario.fileName().toStdString(), AskRegionWith(dialog, dialogs_), nullptr);
+    const auto site = CSite::ReadFromFile(scenario.fileName().toStdString(),
+                                          AskRegionWith(dialog, dialogs_), nullptr);
     QCOMPARE(site->RegionName, std::string("Mediterranean"));
     QCOMPARE(dialog.Country, std::string("Spain"));
   }

@@ -65,8 +65,8 @@ class ExportTest : public QObject, protected WindowTest {
                         "Ca_upt" + ref + "2", "!Mg_upt", "Mg_upt" + ref + "3", "!K_upt",
                         "K_upt" + ref + "4", "!Clf", "Clf" + ref + "5", "!Nlf", "Nlf" + ref + "6"});
     QTest::newRow("TABs and leading blanks around the key, as the key-file reader takes it")
-        << QStringList({"N_gupt\told.csv;\\1", "  Ca_upt 0.0", "\tMg_upt\t0", "K_upt", "Clf",
-                        "Nlf", "  ! N_gupt 1"})
+        << QStringList({"N_gupt\told.csv;\\1", "  Ca_upt 0.0", "\tMg_upt\t0", "K_upt", "Clf", "Nlf",
+                        "  ! N_gupt 1"})
         << QStringList({"!N_gupt\told.csv;\\1", "N_gupt" + ref + "1", "!  Ca_upt 0.0",
                         "Ca_upt" + ref + "2", "!\tMg_upt\t0", "Mg_upt" + ref + "3", "!K_upt",
                         "K_upt" + ref + "4", "!Clf", "Clf" + ref + "5", "!Nlf", "Nlf" + ref + "6",
@@ -91,8 +91,7 @@ class ExportTest : public QObject, protected WindowTest {
   }
 
   void resultsAreSavedAndReferencedFromTheQsmFile() {
-    const std::string qsm =
-        folder_->write("site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
+    const std::string qsm = folder_->write("site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
     const QString results = QString::fromStdString(folder_->file("site1.csv"));
     const auto window = RunAndSaveResults(qsm, results);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
@@ -121,8 +120,8 @@ class ExportTest : public QObject, protected WindowTest {
   // The soil model reads each rewritten key through the library's key-file
   // and column-data readers and gets the column of the results file.
   void theReferencesReadBackTheResults() {
-    const std::string qsm = folder_->write("site.qsm",
-                                      std::string(kQsmText) + "N_gupt\told.csv;\\1\n  Clf 0.0\n");
+    const std::string qsm =
+        folder_->write("site.qsm", std::string(kQsmText) + "N_gupt\told.csv;\\1\n  Clf 0.0\n");
     const QString results = QString::fromStdString(folder_->file("site1.csv"));
     const auto window = RunAndSaveResults(qsm, results);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
@@ -152,8 +151,10 @@ class ExportTest : public QObject, protected WindowTest {
     QTest::newRow("semicolon") << "site;1.csv" << badName;
     QTest::newRow("quote") << "site's.csv" << badName;
     QTest::newRow("path of 254 characters")
-        << "254" << "The path of the results file is longer than 253 characters";
-    QTest::newRow("path of 253 characters") << "253" << "";
+        << "254"
+        << "The path of the results file is longer than 253 characters";
+    QTest::newRow("path of 253 characters") << "253"
+                                            << "";
   }
   void aResultsNameTheReadersCannotTakeBackIsRefused() {
     QFETCH(QString, name);
@@ -163,9 +164,9 @@ class ExportTest : public QObject, protected WindowTest {
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
     const int length = name.toInt();
-    const QString results = length > 0
-        ? QString::fromStdString(folder_->file(std::string(length - folder_->folder().size(), 'r')))
-        : QString::fromStdString(folder_->file(name.toStdString()));
+    const QString results = length > 0 ? QString::fromStdString(folder_->file(
+                                             std::string(length - folder_->folder().size(), 'r')))
+                                       : QString::fromStdString(folder_->file(name.toStdString()));
     dialogs_.files = {results};
     dialogs_.answers = {true};
     window->ButtonSaveResultsClick();

@@ -79,8 +79,12 @@ class GridsTest : public QObject, protected WindowTest {
     QTest::addColumn<QString>("age");
     QTest::addColumn<QString>("increment");
     QTest::addColumn<QString>("message");
-    QTest::newRow("age") << "ten" << "" << "\"ten\" is not a valid integer";
-    QTest::newRow("increment") << "30" << "-2" << "Error: the increment at age 30 is negative (-2)";
+    QTest::newRow("age") << "ten"
+                         << ""
+                         << "\"ten\" is not a valid integer";
+    QTest::newRow("increment") << "30"
+                               << "-2"
+                               << "Error: the increment at age 30 is negative (-2)";
   }
   void aTextThatIsNoNumberOrANegativeIncrementIsReported() {
     QFETCH(QString, age);
@@ -390,7 +394,8 @@ class GridsTest : public QObject, protected WindowTest {
     QTest::addColumn<QString>("refusal");
     QTest::addColumn<int>("kept");  // actions after the commit
     QTest::addColumn<QString>("lastYear");
-    QTest::newRow("99 thinnings") << "1001 2981" << "" << 99 << "2981";
+    QTest::newRow("99 thinnings") << "1001 2981"
+                                  << "" << 99 << "2981";
     QTest::newRow("100 thinnings")
         << "1001 3001"
         << "Error: the default management of this period needs 100 actions; a cohort holds at "
@@ -431,7 +436,6 @@ class GridsTest : public QObject, protected WindowTest {
     window_->ButtonReadNdepClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
   }
-
 };
 
 QTEST_MAIN(GridsTest)

@@ -122,17 +122,20 @@ class HelpPagesTest : public QObject {
   void scannerFindsTheLiteralsOfAMessage_data() {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("call over lines") << "f();\nShowMessage(\"Cannot \" + name +\n  \" read!\");\ng(\"x\");"
-                                     << QStringList{"Cannot ", " read!"};
-    QTest::newRow("nested parentheses") << "ShowMessage(F(\"a\") + \"b\"); g(\"c\");" << QStringList{"a", "b"};
-    QTest::newRow("statement to its end") << "return \"E: \" + t(c) +\n \"zero\"; g(\"c\");"
-                                          << QStringList{"E: ", "zero"};
-    QTest::newRow("condition not taken") << "if (s == \"Unknown\") ShowMessage(\"No species\");"
-                                         << QStringList{"No species"};
-    QTest::newRow("escapes resolved") << "ShowMessage(\"may not be \\\"=\\\" \\\\ \");" << QStringList{"may not be \"=\" \\ "};
+    QTest::newRow("call over lines")
+        << "f();\nShowMessage(\"Cannot \" + name +\n  \" read!\");\ng(\"x\");"
+        << QStringList{"Cannot ", " read!"};
+    QTest::newRow("nested parentheses")
+        << "ShowMessage(F(\"a\") + \"b\"); g(\"c\");" << QStringList{"a", "b"};
+    QTest::newRow("statement to its end")
+        << "return \"E: \" + t(c) +\n \"zero\"; g(\"c\");" << QStringList{"E: ", "zero"};
+    QTest::newRow("condition not taken")
+        << "if (s == \"Unknown\") ShowMessage(\"No species\");" << QStringList{"No species"};
+    QTest::newRow("escapes resolved")
+        << "ShowMessage(\"may not be \\\"=\\\" \\\\ \");" << QStringList{"may not be \"=\" \\ "};
     QTest::newRow("quote character") << "ShowMessage('\"' + \"a\");" << QStringList{"a"};
-    QTest::newRow("comments are no code") << "// ShowMessage(\"x\");\n/* return \"y\"; */ g(\"z\");"
-                                          << QStringList{};
+    QTest::newRow("comments are no code")
+        << "// ShowMessage(\"x\");\n/* return \"y\"; */ g(\"z\");" << QStringList{};
     QTest::newRow("literal holds a pattern") << "g(\"return \", \"b\");" << QStringList{};
     QTest::newRow("whole word") << "MyShowMessage(\"a\"); returned(\"b\");" << QStringList{};
   }
@@ -150,7 +153,8 @@ class HelpPagesTest : public QObject {
     QVERIFY(topics.NrTopics() > 0);
     HelpViewer viewer(topics);
     viewer.SetHelpFolder(kHelpFolder);
-    const QStringList lines = FileText(kHelpFolder + "/tarvexhelp.h").split('\n', Qt::SkipEmptyParts);
+    const QStringList lines =
+        FileText(kHelpFolder + "/tarvexhelp.h").split('\n', Qt::SkipEmptyParts);
     QCOMPARE(topics.NrTopics(), lines.size());
     for (const QString& line : lines) {
       const QString name = line.simplified().section(' ', 1, 1);
@@ -207,9 +211,11 @@ class HelpPagesTest : public QObject {
         for (const QString& literal : MessageLiterals(FileText(file), sources.patterns)) {
           // The separators around a variable part are not worth a match.
           const QString text = literal.simplified().remove(kSeparatorsAtEnds);
-          if (!text.contains(QRegularExpression("[A-Za-z]")) || kNeverShown.contains(text)) continue;
+          if (!text.contains(QRegularExpression("[A-Za-z]")) || kNeverShown.contains(text))
+            continue;
           ++found;
-          if (!page.contains(text)) missing << QDir(kSourceRoot).relativeFilePath(file) + ": \"" + text + "\"";
+          if (!page.contains(text))
+            missing << QDir(kSourceRoot).relativeFilePath(file) + ": \"" + text + "\"";
         }
       }
     }

@@ -208,9 +208,9 @@ void TForm1::LoadFolderOptions() {
   try {
     if (LoadOptions({kOptionsKey, options})) {
       // A folder never chosen yet keeps the application-data folder.
-      for (auto [folder, option] : {std::pair{&OpenDialog1Folder, &options[0]},
-                                    std::pair{&OpenDialog2Folder, &options[1]},
-                                    std::pair{&SaveDialog2Folder, &options[2]}}) {
+      for (auto [folder, option] :
+           {std::pair{&OpenDialog1Folder, &options[0]}, std::pair{&OpenDialog2Folder, &options[1]},
+            std::pair{&SaveDialog2Folder, &options[2]}}) {
         if (!option->Value.empty()) *folder = QString::fromStdString(option->Value);
       }
     }
@@ -294,9 +294,9 @@ std::optional<std::string> TForm1::ShownScenarioText() {
   try {
     cohort.SpeciesName = ComboBoxSpecies->currentText().toStdString();
     if (NaturalForest()) {
-      for (auto [edit, value] : {std::pair{EditMaxGrowth, &cohort.MaxGrowth},
-                                 std::pair{EditInitBiom, &cohort.InitBiom},
-                                 std::pair{EditKgr, &cohort.Kgr}}) {
+      for (auto [edit, value] :
+           {std::pair{EditMaxGrowth, &cohort.MaxGrowth}, std::pair{EditInitBiom, &cohort.InitBiom},
+            std::pair{EditKgr, &cohort.Kgr}}) {
         if (!edit->text().isEmpty()) *value = ParseDouble(edit->text().toStdString());
       }
     }

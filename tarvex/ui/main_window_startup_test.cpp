@@ -189,7 +189,8 @@ class MainWindowStartupTest : public QObject {
     if (!ownFile.isEmpty() && !expected.contains(ownFile)) expected << ownFile;
     expected.sort();
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), expected);
-    if (!ownFile.isEmpty()) QCOMPARE(contents((folder + ownFile).toStdString()), std::string("mine"));
+    if (!ownFile.isEmpty())
+      QCOMPARE(contents((folder + ownFile).toStdString()), std::string("mine"));
   }
 
   void aMissingLibraryEndsTheProgram() {
@@ -218,10 +219,10 @@ class MainWindowStartupTest : public QObject {
         QFileInfo(QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Test.so.6")
             .canonicalFilePath();
     if (stranger.isEmpty()) QSKIP("no shared library to stand in");
-    std::filesystem::copy_file(stranger.toStdString(),
-                               folder.file("libstandsim.so"));
+    std::filesystem::copy_file(stranger.toStdString(), folder.file("libstandsim.so"));
     RecordingDialogs dialogs;
-    QVERIFY_THROWS_EXCEPTION(ProcessEnded, StartWindow(dialogs, QString::fromStdString(folder.path().string())));
+    QVERIFY_THROWS_EXCEPTION(ProcessEnded,
+                             StartWindow(dialogs, QString::fromStdString(folder.path().string())));
     QCOMPARE(dialogs.messages, QStringList({"Cannot find routine GROWTH in libstandsim.so"}));
     QDir::setCurrent(PROGRAM_DIR);
   }

@@ -33,11 +33,16 @@ struct ScannedSource {
 
 inline QChar ResolvedEscape(QChar c) {
   switch (c.unicode()) {
-    case 'n': return '\n';
-    case 't': return '\t';
-    case 'r': return '\r';
-    case '0': return QChar(0);
-    default: return c;  // \" \\ \'
+    case 'n':
+      return '\n';
+    case 't':
+      return '\t';
+    case 'r':
+      return '\r';
+    case '0':
+      return QChar(0);
+    default:
+      return c;  // \" \\ \'
   }
 }
 
@@ -100,7 +105,8 @@ inline qsizetype PlaceEnd(const QString& code, qsizetype start, qsizetype end) {
 }
 
 // The literals of SOURCE that lie in a place one of PATTERNS starts.
-inline QStringList MessageLiterals(const QString& source, const QList<QRegularExpression>& patterns) {
+inline QStringList MessageLiterals(const QString& source,
+                                   const QList<QRegularExpression>& patterns) {
   const ScannedSource scanned = ScanSource(source);
   std::vector<bool> taken(scanned.literals.size(), false);
   for (const QRegularExpression& pattern : patterns) {
@@ -127,7 +133,9 @@ inline QStringList FolderSources(const QString& folder, const QStringList& nameF
   QStringList files;
   const QDir dir(folder);
   for (const QString& name : dir.entryList(nameFilters, QDir::Files, QDir::Name)) {
-    if (name.contains(QRegularExpression("(_test\\.cpp|_bench\\.cpp|fixture\\.h|message_scan\\.h)$"))) continue;
+    if (name.contains(
+            QRegularExpression("(_test\\.cpp|_bench\\.cpp|fixture\\.h|message_scan\\.h)$")))
+      continue;
     files << dir.filePath(name);
   }
   return files;

@@ -143,10 +143,12 @@ class ModelRunTest : public QObject, protected WindowTest {
   void aCohortOutOfSightThatLacksInputsStopsTheRun_data() {
     QTest::addColumn<QString>("lacking");
     QTest::addColumn<QString>("message");
-    QTest::newRow("biomass parameters")
-        << "biomass" << "No biomass data defined for Cohort2";
-    QTest::newRow("growth curve") << "growth" << "No growth defined for one of the cohorts!";
-    QTest::newRow("planting") << "planting" << "Not all cohorts have planting years!";
+    QTest::newRow("biomass parameters") << "biomass"
+                                        << "No biomass data defined for Cohort2";
+    QTest::newRow("growth curve") << "growth"
+                                  << "No growth defined for one of the cohorts!";
+    QTest::newRow("planting") << "planting"
+                              << "Not all cohorts have planting years!";
   }
   void aCohortOutOfSightThatLacksInputsStopsTheRun() {
     QFETCH(QString, lacking);
@@ -224,7 +226,8 @@ class ModelRunTest : public QObject, protected WindowTest {
     dialogs.Clear();
     QVERIFY(!window->RunModel());
     QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY2(dialogs.messages[0].startsWith("Cannot read N deposition: "), qPrintable(dialogs.messages[0]));
+    QVERIFY2(dialogs.messages[0].startsWith("Cannot read N deposition: "),
+             qPrintable(dialogs.messages[0]));
     QCOMPARE(Stems(window->SiteRecord().Cohort(0).Biomass[2010]), before);
   }
 
@@ -234,7 +237,8 @@ class ModelRunTest : public QObject, protected WindowTest {
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);
     QVERIFY(!Paint(*window).isNull());
-    dialogs.files.push_back(QString::fromStdString(WriteFullScenario(*folder_, window->Defaults())));
+    dialogs.files.push_back(
+        QString::fromStdString(WriteFullScenario(*folder_, window->Defaults())));
     window->Open1Click();
     Paint(*window);
     window->PageControl1->setCurrentWidget(window->TabSheetResults);

@@ -49,15 +49,33 @@ class OptionsStoreTest : public QObject {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("read");
-    QTest::newRow("text") << "string" << "/home/ana/Wald Läufe" << "/home/ana/Wald Läufe";
-    QTest::newRow("text with commas") << "string" << "a, b; c = d" << "a, b; c = d";
-    QTest::newRow("empty text") << "string" << "" << "";
-    QTest::newRow("integer") << "integer" << "12" << "12";
-    QTest::newRow("negative integer") << "integer" << "-2147483648" << "-2147483648";
-    QTest::newRow("integer with blanks") << "integer" << " 7 " << "7";
-    QTest::newRow("float") << "float" << "0.1" << "0.1";
-    QTest::newRow("small float") << "float" << "0.00001" << "1E-5";
-    QTest::newRow("large float") << "float" << "-2.5e20" << "-2.5E20";
+    QTest::newRow("text") << "string"
+                          << "/home/ana/Wald Läufe"
+                          << "/home/ana/Wald Läufe";
+    QTest::newRow("text with commas") << "string"
+                                      << "a, b; c = d"
+                                      << "a, b; c = d";
+    QTest::newRow("empty text") << "string"
+                                << ""
+                                << "";
+    QTest::newRow("integer") << "integer"
+                             << "12"
+                             << "12";
+    QTest::newRow("negative integer") << "integer"
+                                      << "-2147483648"
+                                      << "-2147483648";
+    QTest::newRow("integer with blanks") << "integer"
+                                         << " 7 "
+                                         << "7";
+    QTest::newRow("float") << "float"
+                           << "0.1"
+                           << "0.1";
+    QTest::newRow("small float") << "float"
+                                 << "0.00001"
+                                 << "1E-5";
+    QTest::newRow("large float") << "float"
+                                 << "-2.5e20"
+                                 << "-2.5E20";
   }
   void roundTripOfEveryType() {
     QFETCH(QString, type);
@@ -103,9 +121,8 @@ class OptionsStoreTest : public QObject {
   }
 
   void unknownTypeStopsAtThatOption() {
-    std::vector<OptItem> items{{"First", "string", "one"},
-                               {"Count", "Integer", "2"},
-                               {"Last", "string", "three"}};
+    std::vector<OptItem> items{
+        {"First", "string", "one"}, {"Count", "Integer", "2"}, {"Last", "string", "three"}};
     QVERIFY(!SaveOptions(Options(items)));
     QCOMPARE(Key()->ReadString("First"), std::string("one"));
     QCOMPARE(Key()->ReadString("Last"), std::string());
@@ -115,9 +132,12 @@ class OptionsStoreTest : public QObject {
   void valueThatDoesNotConvertIsNotWritten_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("value");
-    QTest::newRow("integer") << "integer" << "12a";
-    QTest::newRow("integer beyond 32 bits") << "integer" << "4294967296";
-    QTest::newRow("float") << "float" << "1,5";
+    QTest::newRow("integer") << "integer"
+                             << "12a";
+    QTest::newRow("integer beyond 32 bits") << "integer"
+                                            << "4294967296";
+    QTest::newRow("float") << "float"
+                           << "1,5";
   }
   void valueThatDoesNotConvertIsNotWritten() {
     QFETCH(QString, type);

@@ -37,7 +37,8 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
     QVERIFY(window_->IsScenarioSaved());
     QVERIFY(!window_->EditQsmpFileName->isModified());
     QCOMPARE(window_->statusBar()->currentMessage(), "Using file: " + file);
-    QCOMPARE(QString::fromStdString(window_->CurrentScenarioFolder()), QString::fromStdString(folder_->folder()));
+    QCOMPARE(QString::fromStdString(window_->CurrentScenarioFolder()),
+             QString::fromStdString(folder_->folder()));
   }
 
   void aRefusedOrCancelledSaveWritesNothing() {

@@ -107,8 +107,7 @@ class UserEditsTest : public QObject, protected WindowTest {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("message");
     for (const char* command : {"insert", "next", "run", "save"}) {
-      QTest::addRow("duplicate age, %s", command)
-          << "age" << command << "Error: Duplicate entry";
+      QTest::addRow("duplicate age, %s", command) << "age" << command << "Error: Duplicate entry";
       QTest::addRow("percentage above 100, %s", command)
           << "percentage" << command << "Percentage must be between 0 and 100 %...";
     }
@@ -189,8 +188,8 @@ class UserEditsTest : public QObject, protected WindowTest {
     dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
     w.Save1->trigger();
     TypeIntoCell(*w.StringGridStemGrowth, 1, 1, "3");
-    const std::string other =
-        folder_->write("other.tvx", contents(QString::fromStdString(folder_->file("stand.tvx")).toStdString()));
+    const std::string other = folder_->write(
+        "other.tvx", contents(QString::fromStdString(folder_->file("stand.tvx")).toStdString()));
 
     // Yes, and the save dialog cancelled: nothing is opened.
     dialogs_.Clear();

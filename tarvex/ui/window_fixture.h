@@ -7,16 +7,16 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QImage>
 #include <QLineEdit>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QtTest>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QtTest>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -123,8 +123,7 @@ inline void EnterEvenAgedCohort(TForm1& window, RecordingDialogs& dialogs, const
 // file name: 20 even-aged cohorts of Picea abies in the Boreal region with
 // the species' defaults, over the 1000 years 1001..2000 of "full.qsm"; cohort
 // c is planted in 1001 + c and thinned by 20 % every 20 years after.
-inline std::string WriteFullScenario(const TestFolder& folder,
-                                     const SpeciesRegionTable& defaults) {
+inline std::string WriteFullScenario(const TestFolder& folder, const SpeciesRegionTable& defaults) {
   folder.write("full.qsm", "period 1001 2000\nNOx_dep 0.5\nNH3_dep 0.25\n");
   const Defs tables;
   const BiomassRecord& parameters =

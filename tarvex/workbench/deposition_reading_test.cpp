@@ -27,9 +27,8 @@ class DepositionReadingTest : public ::testing::Test {
 };
 
 TEST_F(DepositionReadingTest, AReadingTakesThePeriodAndItsYears) {
-  ReadDeposition(&READ4UP,
-                 folder_.write("site.qsm", "period 1990 2050\nNOx_dep 0.5\nNH3_dep 0.25\n"),
-                 *site_);
+  ReadDeposition(
+      &READ4UP, folder_.write("site.qsm", "period 1990 2050\nNOx_dep 0.5\nNH3_dep 0.25\n"), *site_);
   EXPECT_EQ(site_->FirstYear, 1990);
   EXPECT_EQ(site_->LastYear, 2050);
   EXPECT_EQ(site_->Ndep[1990], 0.75f);

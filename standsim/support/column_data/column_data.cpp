@@ -36,21 +36,26 @@ bool is_number_text(std::string_view text) {
   return clean.find_first_not_of(" +-0123456789.") == std::string::npos;
 }
 
-bool is_blank_line(std::string_view text) { return text.find_first_not_of(std::string_view(" \t\0", 3)) == std::string_view::npos; }
+bool is_blank_line(std::string_view text) {
+  return text.find_first_not_of(std::string_view(" \t\0", 3)) == std::string_view::npos;
+}
 
 bool is_comment(std::string_view line) { return !line.empty() && line.front() == '!'; }
 
 // One call's reading of a column: its messages, and its file, read whole.
 class ColumnReader {
  public:
-  ColumnReader(std::string_view routine, std::span<char> errmsg) : routine_(routine), errmsg_(errmsg) {}
+  ColumnReader(std::string_view routine, std::span<char> errmsg)
+      : routine_(routine), errmsg_(errmsg) {}
 
   // Assigns the message and returns false, so a failing step can return it.
   bool fail(std::string_view message) {
     assign_text(errmsg_, message);
     return false;
   }
-  bool fail_in_file(std::string_view message) { return fail(std::string(routine_) + ": File " + file_ + ": " + std::string(message)); }
+  bool fail_in_file(std::string_view message) {
+    return fail(std::string(routine_) + ": File " + file_ + ": " + std::string(message));
+  }
 
   // A number reference: its value in X.
   bool read_number(std::string_view string, float& x) {
@@ -58,20 +63,24 @@ class ColumnReader {
     FreeFormatReader reader(clean);
     const FreeReadStatus status = reader.read(x);
     if (status == FreeReadStatus::value && std::isfinite(x)) return true;
-    if (status == FreeReadStatus::end) return fail(std::string(routine_) + ": No number and no file given!");
-    return fail(std::string(routine_) + ": Cannot read  " + without_trailing_blanks(clean) + "  as a number!");
+    if (status == FreeReadStatus::end)
+      return fail(std::string(routine_) + ": No number and no file given!");
+    return fail(std::string(routine_) + ": Cannot read  " + without_trailing_blanks(clean) +
+                "  as a number!");
   }
 
   // Reads the file of FILE_PIECE and finds the column of SPEC; NEXT then
   // gives the first data line.
   bool open(std::string_view file_piece, std::string_view spec) {
     file_ = without_trailing_blanks(file_piece);
-    if (!file_exists(file_piece)) return fail(std::string(routine_) + ": File  " + file_ + "  does not exist!");
+    if (!file_exists(file_piece))
+      return fail(std::string(routine_) + ": File  " + file_ + "  does not exist!");
     std::array<char, name_length> name;
     bool byname = false, readable = true;
     COLSPEC(spec, fact_, offs_, name, byname, icol_, &readable);
     if (!readable) {
-      return fail(std::string(routine_) + ": Cannot read the column  " + without_trailing_blanks(TIDY(spec)) + "  of  " + file_);
+      return fail(std::string(routine_) + ": Cannot read the column  " +
+                  without_trailing_blanks(TIDY(spec)) + "  of  " + file_);
     }
     if (!lines_.read(file_piece)) return unreadable();
 
@@ -80,7 +89,8 @@ class ColumnReader {
     std::size_t data_start = 0;
     for (;;) {
       data_start = lines_.position();
-      if (!lines_.next(line)) return fail(std::string(routine_) + ": File  " + file_ + "  holds no data!");
+      if (!lines_.next(line))
+        return fail(std::string(routine_) + ": File  " + file_ + "  holds no data!");
       if (!is_comment(line)) break;
       ++comments;
       last_comment = line;
@@ -100,8 +110,8 @@ class ColumnReader {
     const std::string_view name_text(name.data(), name.size());
     const int32_t item = ITEMNR(header, name_text, &header_separators);
     if (item == 0) {
-      return fail(std::string(routine_) + ": Column with name  " + without_trailing_blanks(name_text) + "  not found in  " +
-                  file_);
+      return fail(std::string(routine_) + ": Column with name  " +
+                  without_trailing_blanks(name_text) + "  not found in  " + file_);
     }
     icol_ = item - 1;
     return true;
@@ -141,7 +151,8 @@ class ColumnReader {
   bool scale(float& value, int64_t line) {
     value = value * fact_;
     value = value + offs_;
-    return std::isfinite(value) || fail_in_line(line, "is not finite with the factor and the offset!");
+    return std::isfinite(value) ||
+           fail_in_line(line, "is not finite with the factor and the offset!");
   }
 
   // The line of the data line read last.
@@ -152,11 +163,14 @@ class ColumnReader {
   bool fail_vecintp() { return fail(std::string(routine_) + ": Error in vecintp!"); }
 
  private:
-  bool unreadable() { return fail(std::string(routine_) + ": File  " + file_ + "  cannot be read!"); }
+  bool unreadable() {
+    return fail(std::string(routine_) + ": File  " + file_ + "  cannot be read!");
+  }
   // A message about the chosen column of data line LINE.
   bool fail_in_line(int64_t line, std::string_view what) {
     const int32_t column = std::max(icol_, 1);  // column 0 reads column 1
-    return fail_in_file("Line " + std::to_string(line) + ": column" + I_2_C(column, 4) + " " + std::string(what));
+    return fail_in_file("Line " + std::to_string(line) + ": column" + I_2_C(column, 4) + " " +
+                        std::string(what));
   }
 
   std::string_view routine_;
@@ -181,12 +195,13 @@ FileReference split_reference(std::string_view string) {
 
 }  // namespace
 
-void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname, int32_t& icol,
-             bool* readable) {
+void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname,
+             int32_t& icol, bool* readable) {
   bool all_read = true;
   const auto read_into = [&](std::string_view text, auto& value) {
     auto read = value;
-    if (FreeFormatReader(text).read(read) == FreeReadStatus::value && std::isfinite(static_cast<double>(read))) {
+    if (FreeFormatReader(text).read(read) == FreeReadStatus::value &&
+        std::isfinite(static_cast<double>(read))) {
       value = read;
     } else {
       all_read = false;
@@ -201,7 +216,8 @@ void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> na
   int32_t first = 0, last = 0;
   TRIMPOS(line, first, last);
   if (last == 0) return;
-  std::size_t l = static_cast<std::size_t>(first - 1), h = static_cast<std::size_t>(last);  // [l, h)
+  std::size_t l = static_cast<std::size_t>(first - 1),
+              h = static_cast<std::size_t>(last);  // [l, h)
   const std::size_t star = line.find('*');
   if (star != std::string_view::npos) {
     read_into(line.substr(0, star), fact);
@@ -223,8 +239,8 @@ void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> na
   if (readable != nullptr) *readable = all_read;
 }
 
-void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub, float xmiss,
-             std::span<float> vec, std::span<char> errmsg) {
+void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub,
+             float xmiss, std::span<float> vec, std::span<char> errmsg) {
   ColumnReader reader("xVARIN01", errmsg);
   if (iyrb < n0) {
     reader.fail("xVARINO1: iyrb < n0!");
@@ -235,9 +251,12 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
     return;
   }
   const int64_t first = static_cast<int64_t>(iyrb) - n0;  // position of VEC(IYRB) in VEC
-  const int64_t count = std::max<int64_t>(0, static_cast<int64_t>(nsub) * (static_cast<int64_t>(iyre) - iyrb + 1));
+  const int64_t count =
+      std::max<int64_t>(0, static_cast<int64_t>(nsub) * (static_cast<int64_t>(iyre) - iyrb + 1));
   // N elements from VEC(IYRB) lie within VEC; no element always does.
-  const auto fits = [&](int64_t n) { return n <= 0 || first + n <= static_cast<int64_t>(vec.size()); };
+  const auto fits = [&](int64_t n) {
+    return n <= 0 || first + n <= static_cast<int64_t>(vec.size());
+  };
   const auto beyond_vec = [&] { reader.fail("xVARIN01: iyre beyond the end of vec!"); };
 
   if (is_number_text(string)) {
@@ -289,7 +308,8 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
   // The work table spans the requested years and the years with data.
   const int64_t years = static_cast<int64_t>(iymax) - iymin + 1;
   if (years * nsub > max_table_values) {
-    reader.fail_in_file("Data years " + std::to_string(iymin) + " to " + std::to_string(iymax) + " lie too far apart!");
+    reader.fail_in_file("Data years " + std::to_string(iymin) + " to " + std::to_string(iymax) +
+                        " lie too far apart!");
     return;
   }
 
@@ -309,12 +329,14 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
       reader.fail_vecintp();
       return;
     }
-    for (int64_t y = iyrb; y <= iyre; ++y) vec[static_cast<std::size_t>(first + (y - iyrb) * nsub + row)] = series[static_cast<std::size_t>(y - iymin)];
+    for (int64_t y = iyrb; y <= iyre; ++y)
+      vec[static_cast<std::size_t>(first + (y - iyrb) * nsub + row)] =
+          series[static_cast<std::size_t>(y - iymin)];
   }
 }
 
-void VARIN00(std::string_view string, int32_t n0, int32_t nbeg, int32_t nend, float xmiss, std::span<float> vec,
-             std::span<char> errmsg) {
+void VARIN00(std::string_view string, int32_t n0, int32_t nbeg, int32_t nend, float xmiss,
+             std::span<float> vec, std::span<char> errmsg) {
   ColumnReader reader("xVARIN00", errmsg);
   if (nbeg < n0) {
     reader.fail("xVARINO0: nbeg < n0!");

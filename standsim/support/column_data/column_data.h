@@ -19,9 +19,8 @@
 // free format; lines starting with "!" and blank lines among them are
 // skipped. Only the first 256 characters of a line are read. A value not
 // greater than XMISS is missing; a value that is not finite, or is not
-// finite once scaled, is refused with the file and the line. With NSUB values per year, each year has
-// NSUB consecutive data lines, one per sub-period. Years need not be sorted;
-// a later line wins.
+// finite once scaled, is refused with the file and the line. With NSUB values per year, each year
+// has NSUB consecutive data lines, one per sub-period. Years need not be sorted; a later line wins.
 //
 // Series: VEC holds 4-byte reals; VEC[k] is element N0 + k. VARIN01 writes
 // the value of year y and sub-period s to element IYRB + (y - IYRB) * NSUB +
@@ -44,19 +43,19 @@ namespace standsim {
 // factor, offset or column number that does not read as a number keeps its
 // default; READABLE, when given, then becomes false (else true). The readers
 // refuse such a selector.
-void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname, int32_t& icol,
-             bool* readable = nullptr);
+void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname,
+             int32_t& icol, bool* readable = nullptr);
 
 // Fills VEC for the years IYRB..IYRE with NSUB values per year from the
 // reference STRING (see above).
-void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub, float xmiss,
-             std::span<float> vec, std::span<char> errmsg);
+void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub,
+             float xmiss, std::span<float> vec, std::span<char> errmsg);
 
 // Fills VEC(NBEG..NEND) from the reference STRING, one value per data line:
 // the n-th data line belongs to element NBEG + n - 1 and is read without a
 // year item (the column's item is skipped to as by VARIN01). No "="
 // reference and no sub-periods.
-void VARIN00(std::string_view string, int32_t n0, int32_t nbeg, int32_t nend, float xmiss, std::span<float> vec,
-             std::span<char> errmsg);
+void VARIN00(std::string_view string, int32_t n0, int32_t nbeg, int32_t nend, float xmiss,
+             std::span<float> vec, std::span<char> errmsg);
 
 }  // namespace standsim

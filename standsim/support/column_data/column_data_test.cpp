@@ -21,7 +21,9 @@ constexpr float UNTOUCHED = 12345.0f;
 // The tests work inside their folder, so that file names in messages are short.
 class ColumnData : public testing::Test {
  protected:
-  ColumnData() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(folder_.folder()); }
+  ColumnData() : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder_.folder());
+  }
   ~ColumnData() override { std::filesystem::current_path(previous_); }
 
   void write(const std::string& name, const std::string& content) { folder_.write(name, content); }
@@ -33,7 +35,8 @@ class ColumnData : public testing::Test {
     std::string message;
     float at(int32_t index) const { return vec[static_cast<std::size_t>(index - 1980)]; }
   };
-  static Result read01(const std::string& reference, int32_t iyrb, int32_t iyre, int32_t nsub = 1, int32_t n0 = 1980) {
+  static Result read01(const std::string& reference, int32_t iyrb, int32_t iyre, int32_t nsub = 1,
+                       int32_t n0 = 1980) {
     Result r{std::vector<float>(41, UNTOUCHED), std::string(128, ' ')};
     VARIN01(padded(reference, 256), n0, iyrb, iyre, nsub, XMISS, r.vec, r.message);
     EXPECT_FALSE(unit_is_open(101)) << "the file is left open";
@@ -64,8 +67,8 @@ float between(int32_t a, float va, int32_t b, float vb, int32_t j) {
 
 TEST_F(ColumnData, ReadsANamedOrNumberedColumnAndFillsItsGaps) {
   write("series.dat", series_file);
-  for (const char* reference : {"series.dat;A", "series.dat;\\1", "series.dat", "series.dat;", "series.dat;Year",
-                                "series.dat;\\0", "series.dat ; A "}) {
+  for (const char* reference : {"series.dat;A", "series.dat;\\1", "series.dat", "series.dat;",
+                                "series.dat;Year", "series.dat;\\0", "series.dat ; A "}) {
     SCOPED_TRACE(reference);
     const Result r = read01(reference, 1985, 2005);
     ASSERT_EQ(r.message, "");
@@ -74,7 +77,8 @@ TEST_F(ColumnData, ReadsANamedOrNumberedColumnAndFillsItsGaps) {
     EXPECT_EQ(r.at(1991), between(1990, 1.0f, 1993, 2.0f, 1991));
     EXPECT_EQ(r.at(1992), between(1990, 1.0f, 1993, 2.0f, 1992));
     EXPECT_EQ(r.at(1993), 2.0f);
-    for (int32_t y = 1994; y <= 1999; ++y) EXPECT_EQ(r.at(y), between(1993, 2.0f, 2000, 3.0f, y)) << y;
+    for (int32_t y = 1994; y <= 1999; ++y)
+      EXPECT_EQ(r.at(y), between(1993, 2.0f, 2000, 3.0f, y)) << y;
     for (int32_t y = 2000; y <= 2005; ++y) EXPECT_EQ(r.at(y), 3.0f) << y;
     EXPECT_EQ(r.at(2006), UNTOUCHED);
   }
@@ -87,7 +91,8 @@ TEST_F(ColumnData, ScalesAndShiftsValidValuesOnly) {
     float y1990, y1993, y2000;
   };
   const Case cases[] = {
-      {"series.dat;2*B+-1", 19.0f, between(1990, 19.0f, 2000, 79.0f, 1993), 79.0f},  // 1993 is missing before scaling
+      {"series.dat;2*B+-1", 19.0f, between(1990, 19.0f, 2000, 79.0f, 1993),
+       79.0f},  // 1993 is missing before scaling
       {"series.dat;0.5*\\2+10", 15.0f, between(1990, 15.0f, 2000, 30.0f, 1993), 30.0f},
       {"series.dat;-20*A", -20.0f, -40.0f, -60.0f},
   };
@@ -160,7 +165,8 @@ TEST_F(ColumnData, FileLayouts) {
       // Unsorted years, a repeated year (the later line wins), a "!" after blanks is data.
       {"!Y v\n1992 9\n1990 1\n1992 3\n", "v", 1.0f, 2.0f, 3.0f},
       // Items before the chosen column are skipped as text; the rest of the line is not read.
-      {"!Y a b c\n1990 n.a. 'x y' 1 rest of the line\n1991 - - 2\n1992,,,3 4\n", "c", 1.0f, 2.0f, 3.0f},
+      {"!Y a b c\n1990 n.a. 'x y' 1 rest of the line\n1991 - - 2\n1992,,,3 4\n", "c", 1.0f, 2.0f,
+       3.0f},
       // Commas: an empty column is a missing value.
       {"!Y a b\n1990,1,\n1991,,2\n1992,3,\n", "a", 1.0f, 2.0f, 3.0f},
       // Lines of TABs and zero bytes are blank; TABs separate header items.
@@ -190,7 +196,8 @@ TEST_F(ColumnData, ACrlfFileReadsAsItsLfTwin) {
     const Result twin = read01(std::string("cr.dat") + spec, 1985, 2005);
     EXPECT_EQ(lf.vec, twin.vec) << spec;
     std::string twin_message = twin.message;
-    if (const std::size_t at = twin_message.find("cr.dat"); at != std::string::npos) twin_message.replace(at, 6, "lf.dat");
+    if (const std::size_t at = twin_message.find("cr.dat"); at != std::string::npos)
+      twin_message.replace(at, 6, "lf.dat");
     EXPECT_EQ(lf.message, twin_message) << spec;
   }
 }
@@ -220,24 +227,36 @@ TEST_F(ColumnData, EveryFailureHasItsMessageAndLeavesTheSeries) {
       {"2.5e1", 1980, 1990, 2000, 1, "xVARIN01: File  2.5e1  does not exist!"},
       {"comments.dat", 1980, 1990, 2000, 1, "xVARIN01: File  comments.dat  holds no data!"},
       {"empty.dat;\\1", 1980, 1990, 2000, 1, "xVARIN01: File  empty.dat  holds no data!"},
-      {"series.dat;NO3", 1980, 1990, 2000, 1, "xVARIN01: Column with name  NO3  not found in  series.dat"},
-      {"series.dat;a", 1980, 1990, 2000, 1, "xVARIN01: Column with name  a  not found in  series.dat"},
-      {"groups.dat;v", 1980, 1990, 1992, 2, "xVARIN01: File groups.dat: Wrong number of data in year 1991 (?)"},
+      {"series.dat;NO3", 1980, 1990, 2000, 1,
+       "xVARIN01: Column with name  NO3  not found in  series.dat"},
+      {"series.dat;a", 1980, 1990, 2000, 1,
+       "xVARIN01: Column with name  a  not found in  series.dat"},
+      {"groups.dat;v", 1980, 1990, 1992, 2,
+       "xVARIN01: File groups.dat: Wrong number of data in year 1991 (?)"},
       {"nodata.dat;w", 1980, 1990, 2000, 1, "xVARIN01: File nodata.dat: No data in column   2"},
-      {"blankline.dat;\\1", 1980, 1990, 2000, 1, "xVARIN01: File blankline.dat: No data in column   1"},
+      {"blankline.dat;\\1", 1980, 1990, 2000, 1,
+       "xVARIN01: File blankline.dat: No data in column   1"},
       // Sub-period 1 has data and is written; sub-period 2 has none.
       {"subperiod.dat;v", 1980, 1990, 1991, 2, "xVARIN01: Error in vecintp!", 2},
       // Faults of input the reader refuses instead of reading wrongly or beyond its bounds.
-      {"stray.dat;v", 1980, 1990, 2000, 1, "xVARIN01: File stray.dat: Data years 1990 to 2000000000 lie too far apart!"},
+      {"stray.dat;v", 1980, 1990, 2000, 1,
+       "xVARIN01: File stray.dat: Data years 1990 to 2000000000 lie too far apart!"},
       {"badyear.dat;v", 1980, 1990, 2000, 1, "xVARIN01: File badyear.dat: Line 3 holds no year!"},
-      {"badvalue.dat;v", 1980, 1990, 2000, 1, "xVARIN01: File badvalue.dat: Line 3: column   1 is not a number!"},
-      {"infinite.dat;w", 1980, 1990, 2000, 1, "xVARIN01: File infinite.dat: Line 2: column   2 is not a finite number!"},
-      {"infinite.dat;x", 1980, 1990, 2000, 1, "xVARIN01: File infinite.dat: Line 2: column   3 is not a finite number!"},
-      {"infinite.dat;y", 1980, 1990, 2000, 1, "xVARIN01: File infinite.dat: Line 2: column   4 is not a finite number!"},
-      {"infinite.dat;z", 1980, 1990, 2000, 1, "xVARIN01: File infinite.dat: Line 2: column   5 is not a finite number!"},
+      {"badvalue.dat;v", 1980, 1990, 2000, 1,
+       "xVARIN01: File badvalue.dat: Line 3: column   1 is not a number!"},
+      {"infinite.dat;w", 1980, 1990, 2000, 1,
+       "xVARIN01: File infinite.dat: Line 2: column   2 is not a finite number!"},
+      {"infinite.dat;x", 1980, 1990, 2000, 1,
+       "xVARIN01: File infinite.dat: Line 2: column   3 is not a finite number!"},
+      {"infinite.dat;y", 1980, 1990, 2000, 1,
+       "xVARIN01: File infinite.dat: Line 2: column   4 is not a finite number!"},
+      {"infinite.dat;z", 1980, 1990, 2000, 1,
+       "xVARIN01: File infinite.dat: Line 2: column   5 is not a finite number!"},
       {"infinite.dat;1e30*v", 1980, 1990, 2000, 1,
-       "xVARIN01: File infinite.dat: Line 3: column   1 is not finite with the factor and the offset!"},
-      {"infinite.dat;1e39*v", 1980, 1990, 2000, 1, "xVARIN01: Cannot read the column  1e39*v  of  infinite.dat"},
+       "xVARIN01: File infinite.dat: Line 3: column   1 is not finite with the factor and the "
+       "offset!"},
+      {"infinite.dat;1e39*v", 1980, 1990, 2000, 1,
+       "xVARIN01: Cannot read the column  1e39*v  of  infinite.dat"},
       {"999999999999999999999999999999999999999", 1980, 1990, 2000, 1,
        "xVARIN01: Cannot read  999999999999999999999999999999999999999  as a number!"},
       {"series.dat;A", 1980, 1990, 2021, 1, "xVARIN01: iyre beyond the end of vec!"},
@@ -245,9 +264,12 @@ TEST_F(ColumnData, EveryFailureHasItsMessageAndLeavesTheSeries) {
       {"series.dat;A", 1980, 1990, 2000, 0, "xVARIN01: nsub < 1!"},
       {"1.2.3", 1980, 1990, 2000, 1, "xVARIN01: Cannot read  1.2.3  as a number!"},
       {"   ", 1980, 1990, 2000, 1, "xVARIN01: No number and no file given!"},
-      {"series.dat;O.5*A", 1980, 1990, 2000, 1, "xVARIN01: Cannot read the column  O.5*A  of  series.dat"},
-      {"series.dat;\\x", 1980, 1990, 2000, 1, "xVARIN01: Cannot read the column  \\x  of  series.dat"},
-      {"series.dat;A+", 1980, 1990, 2000, 1, "xVARIN01: Cannot read the column  A+  of  series.dat"},
+      {"series.dat;O.5*A", 1980, 1990, 2000, 1,
+       "xVARIN01: Cannot read the column  O.5*A  of  series.dat"},
+      {"series.dat;\\x", 1980, 1990, 2000, 1,
+       "xVARIN01: Cannot read the column  \\x  of  series.dat"},
+      {"series.dat;A+", 1980, 1990, 2000, 1,
+       "xVARIN01: Cannot read the column  A+  of  series.dat"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reference);
@@ -265,7 +287,8 @@ TEST_F(ColumnData, DataYearsBeyondTheSeriesFillItsGapsAndAreNotWritten) {
   EXPECT_EQ(message, std::string(128, ' '));
   EXPECT_EQ(vec.front(), UNTOUCHED);
   EXPECT_EQ(vec.back(), UNTOUCHED);
-  for (int32_t y = 1990; y <= 2010; ++y) EXPECT_EQ(vec[static_cast<std::size_t>(y - 1989)], between(1980, 0.0f, 2020, 40.0f, y)) << y;
+  for (int32_t y = 1990; y <= 2010; ++y)
+    EXPECT_EQ(vec[static_cast<std::size_t>(y - 1989)], between(1980, 0.0f, 2020, 40.0f, y)) << y;
 }
 
 TEST_F(ColumnData, AMessageIsCutToTheBufferAndSuccessKeepsTheOldOne) {
@@ -302,21 +325,49 @@ TEST_F(ColumnData, Varin00ReadsOneValuePerDataLine) {
   };
   const Case cases[] = {
       {"lines.dat", 2, 5, {UNTOUCHED, 5, 6, 7, 8, UNTOUCHED}, ""},
-      {"lines.dat;\\2", 1, 3, {1, 2, 3, UNTOUCHED, UNTOUCHED, UNTOUCHED}, ""},  // the second item of the line
+      {"lines.dat;\\2",
+       1,
+       3,
+       {1, 2, 3, UNTOUCHED, UNTOUCHED, UNTOUCHED},
+       ""},  // the second item of the line
       // Header item 2 gives column 1, the first item of a line without a year.
       {"lines.dat;w", 1, 2, {5, 5, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, ""},
       {"4", 3, 4, {UNTOUCHED, UNTOUCHED, 4, 4, UNTOUCHED, UNTOUCHED}, ""},
-      {"4", 9, 8, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, ""},  // no element requested
-      {"lines.dat", 0, 2, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, "xVARINO0: nbeg < n0!"},
-      {"lines.dat", 1, 7, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
+      {"4",
+       9,
+       8,
+       {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
+       ""},  // no element requested
+      {"lines.dat",
+       0,
+       2,
+       {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
+       "xVARINO0: nbeg < n0!"},
+      {"lines.dat",
+       1,
+       7,
+       {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
        "xVARIN00: nend beyond the end of vec!"},
-      {"none.dat", 1, 2, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
+      {"none.dat",
+       1,
+       2,
+       {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
        "xVARIN00: File  none.dat  does not exist!"},
-      {"lines.dat;x", 1, 2, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
+      {"lines.dat;x",
+       1,
+       2,
+       {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
        "xVARIN00: Column with name  x  not found in  lines.dat"},
-      {"missing.dat", 2, 3, {UNTOUCHED, -198, -198, UNTOUCHED, UNTOUCHED, UNTOUCHED},
+      {"missing.dat",
+       2,
+       3,
+       {UNTOUCHED, -198, -198, UNTOUCHED, UNTOUCHED, UNTOUCHED},
        "xVARIN00: File missing.dat: No data in column   1"},
-      {"lines.dat;-50*\\1", 1, 3, {-250, -198, -350, UNTOUCHED, UNTOUCHED, UNTOUCHED}, "xVARIN00: Error in vecintp!"},
+      {"lines.dat;-50*\\1",
+       1,
+       3,
+       {-250, -198, -350, UNTOUCHED, UNTOUCHED, UNTOUCHED},
+       "xVARIN00: Error in vecintp!"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.reference);
@@ -346,8 +397,10 @@ TEST(ColumnSpec, ParsesFactorColumnAndOffset) {
       {"2*\\3", 2.0f, 0.0f, "", false, 3},
       {"2* \\3", 2.0f, 0.0f, " \\3", true, 0},  // the "\" must follow the "*" directly
       {"NOx+-2.5", 1.0f, -2.5f, "NOx", true, 0},
-      {"a_name_longer_than_thirty_two_characters", 1.0f, 0.0f, "a_name_longer_than_thirty_two_ch", true, 0},
-      {"x*\\", 1.0f, 0.0f, "", false, 1, false},  // unreadable factor and column number keep their defaults
+      {"a_name_longer_than_thirty_two_characters", 1.0f, 0.0f, "a_name_longer_than_thirty_two_ch",
+       true, 0},
+      {"x*\\", 1.0f, 0.0f, "", false, 1,
+       false},  // unreadable factor and column number keep their defaults
       {"*NOx+", 1.0f, 0.0f, "NOx", true, 0, false},
   };
   for (const Case& c : cases) {

@@ -13,8 +13,11 @@ void vecintp(int32_t n0, int32_t ib, int32_t ie, float xmiss, std::span<float> v
     ierr = 2;
     return;
   }
-  if (static_cast<int64_t>(ie) - n0 >= static_cast<int64_t>(vec.size())) stop_process("vecintp: IE beyond the end of VEC!");
-  const auto at = [&](int64_t index) -> float& { return vec[static_cast<std::size_t>(index - n0)]; };
+  if (static_cast<int64_t>(ie) - n0 >= static_cast<int64_t>(vec.size()))
+    stop_process("vecintp: IE beyond the end of VEC!");
+  const auto at = [&](int64_t index) -> float& {
+    return vec[static_cast<std::size_t>(index - n0)];
+  };
   const auto valid = [&](int64_t index) { return at(index) > xmiss; };
 
   int64_t a = ib;
@@ -35,7 +38,8 @@ void vecintp(int32_t n0, int32_t ib, int32_t ie, float xmiss, std::span<float> v
 }
 
 float tabintp(int32_t n, std::span<const int32_t> iyv, std::span<const float> vec, int32_t iyear) {
-  if (n < 1 || static_cast<std::size_t>(n) > iyv.size() || static_cast<std::size_t>(n) > vec.size()) {
+  if (n < 1 || static_cast<std::size_t>(n) > iyv.size() ||
+      static_cast<std::size_t>(n) > vec.size()) {
     stop_process("tabintp: N outside the tables IYV and VEC!");
   }
   const std::size_t last = static_cast<std::size_t>(n) - 1;
@@ -43,7 +47,8 @@ float tabintp(int32_t n, std::span<const int32_t> iyv, std::span<const float> ve
   if (iyear >= iyv[last]) return vec[last];
   for (std::size_t i = 1; i <= last; ++i) {
     if (iyear < iyv[i]) {
-      const float rise = static_cast<float>(static_cast<int64_t>(iyear) - iyv[i - 1]) * (vec[i] - vec[i - 1]);
+      const float rise =
+          static_cast<float>(static_cast<int64_t>(iyear) - iyv[i - 1]) * (vec[i] - vec[i - 1]);
       return vec[i - 1] + rise / static_cast<float>(static_cast<int64_t>(iyv[i]) - iyv[i - 1]);
     }
   }

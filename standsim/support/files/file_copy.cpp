@@ -34,7 +34,8 @@ void copy_lines(const char* routine, std::string_view src, std::string_view dst,
   std::string line;
   while (unit_read_line(in.number(), line) == UnitStatus::ok) {
     line.resize(kLineLength, ' ');
-    if (const std::optional<std::string_view> kept = edit(std::string_view(line))) out.write_line(*kept);
+    if (const std::optional<std::string_view> kept = edit(std::string_view(line)))
+      out.write_line(*kept);
   }
   if (!out.commit()) stop_process(std::string(routine) + ": cannot write file " + open_name(dst));
 }
@@ -43,10 +44,11 @@ void copy_lines(const char* routine, std::string_view src, std::string_view dst,
 
 void COPYFILE(std::string_view src, std::string_view dst, std::string_view ch) {
   const char mark = mark_of(ch);
-  copy_lines("COPYFILE", src, dst, [mark](std::string_view line) -> std::optional<std::string_view> {
-    if (line.front() == mark) return std::nullopt;
-    return without_trailing_blanks(line);
-  });
+  copy_lines("COPYFILE", src, dst,
+             [mark](std::string_view line) -> std::optional<std::string_view> {
+               if (line.front() == mark) return std::nullopt;
+               return without_trailing_blanks(line);
+             });
 }
 
 void COPYCUT(std::string_view src, std::string_view dst, std::string_view ch) {
@@ -59,7 +61,8 @@ void COPYCUT(std::string_view src, std::string_view dst, std::string_view ch) {
   });
 }
 
-void ECHOPAR(std::string_view progname, int32_t iu, std::string_view prefix, std::string_view filnam) {
+void ECHOPAR(std::string_view progname, int32_t iu, std::string_view prefix,
+             std::string_view filnam) {
   // The lowest 32-bit integer has no absolute value and names no unit.
   if (iu == 0 || iu == std::numeric_limits<int32_t>::min()) return;
   OpenedUnit in(filnam, UnitAccess::read);
@@ -72,7 +75,8 @@ void ECHOPAR(std::string_view progname, int32_t iu, std::string_view prefix, std
     line.resize(std::min(line.size(), kLineLength));
     const std::size_t first = line.find_first_not_of(' ');
     const std::string_view text =
-        first == std::string::npos ? std::string_view() : without_trailing_blanks(std::string_view(line).substr(first));
+        first == std::string::npos ? std::string_view()
+                                   : without_trailing_blanks(std::string_view(line).substr(first));
     unit_write_line(unit, head + std::string(text));
   }
   unit_write_line(unit, head + "-- End: Parameters used by " + std::string(progname) + " --");

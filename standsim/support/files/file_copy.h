@@ -30,6 +30,7 @@ void COPYCUT(std::string_view src, std::string_view dst, std::string_view ch);
 // PREFIX + "-- End: Parameters used by " + PROGNAME + " --". PREFIX and
 // PROGNAME are written with their whole length. Nothing is written when IU
 // is 0 or FILNAM cannot be opened.
-void ECHOPAR(std::string_view progname, int32_t iu, std::string_view prefix, std::string_view filnam);
+void ECHOPAR(std::string_view progname, int32_t iu, std::string_view prefix,
+             std::string_view filnam);
 
 }  // namespace standsim

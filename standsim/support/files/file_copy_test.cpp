@@ -45,9 +45,10 @@ TEST(CopyfileDeathTest, StopsOnAMissingSourceOrADestinationThatCannotBeMade) {
   TestFolder folder;
   const std::string src = folder.write("src.txt", "a\n");
   EXPECT_EXIT(COPYFILE(folder.file("none.txt"), folder.file("dst.txt"), "!"),
-              testing::ExitedWithCode(EXIT_FAILURE), "COPYFILE: cannot open file .*none.txt: no such file");
-  EXPECT_EXIT(COPYCUT(src, folder.file("no/such/folder/dst.txt"), "!"), testing::ExitedWithCode(EXIT_FAILURE),
-              "COPYCUT: cannot create file .*dst.txt");
+              testing::ExitedWithCode(EXIT_FAILURE),
+              "COPYFILE: cannot open file .*none.txt: no such file");
+  EXPECT_EXIT(COPYCUT(src, folder.file("no/such/folder/dst.txt"), "!"),
+              testing::ExitedWithCode(EXIT_FAILURE), "COPYCUT: cannot create file .*dst.txt");
   // A folder cannot be replaced by the copy; the stop leaves no temporary file.
   std::filesystem::create_directory(folder.file("dst"));
   EXPECT_EXIT(COPYFILE(src, folder.file("dst"), "!"), testing::ExitedWithCode(EXIT_FAILURE),

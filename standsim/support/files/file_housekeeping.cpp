@@ -37,7 +37,9 @@ void DELFILE(std::string_view filnam) {
 
 void TMPDIR(std::span<char> dir) {
   assign_text(dir, "");
-  const char* pointer = file_exists("tmp.dat") ? "tmp.dat" : file_exists("\\tmp.dat") ? "\\tmp.dat" : nullptr;
+  const char* pointer = file_exists("tmp.dat")     ? "tmp.dat"
+                        : file_exists("\\tmp.dat") ? "\\tmp.dat"
+                                                   : nullptr;
   if (pointer == nullptr) return;
   OpenedUnit file(pointer, UnitAccess::read);
   std::string line;

@@ -24,7 +24,8 @@ std::size_t last_position(std::string_view text, char c) {
 // extension.
 std::size_t extension_marker(std::string_view string, char marker) {
   const std::size_t p = last_position(string, marker);
-  const std::size_t folder_end = std::max({last_position(string, '\\'), last_position(string, '/'), std::size_t{1}});
+  const std::size_t folder_end =
+      std::max({last_position(string, '\\'), last_position(string, '/'), std::size_t{1}});
   return p > folder_end ? p : 0;
 }
 
@@ -67,7 +68,8 @@ std::string ADDEXT(std::string_view string, std::string_view ext) {
 std::string NEWEXT(std::string_view string, std::string_view ext) {
   if (ext.empty()) return std::string(string);
   const std::size_t p = extension_marker(string, ext.front());
-  if (p > 0) return padded(std::string(string.substr(0, p)) + std::string(ext.substr(1)), string.size());
+  if (p > 0)
+    return padded(std::string(string.substr(0, p)) + std::string(ext.substr(1)), string.size());
   return padded(std::string(without_trailing_blanks(string)) + std::string(ext), string.size());
 }
 

@@ -42,7 +42,7 @@ TEST(FileNames, FullpathJoinsRelativeNamesOnly) {
 TEST(FileNames, ExtdirEndsAFolderWithASeparator) {
   const std::pair<std::string, std::string> cases[] = {
       {"C:\\qsm   ", "C:\\qsm\\   "}, {"C:\\qsm\\  ", "C:\\qsm\\   "}, {"   ", "    "},
-      {"/home/q/", "/home/q/ "},     {"dir\0\0"s, "dir\\  "},       {"", " "},
+      {"/home/q/", "/home/q/ "},      {"dir\0\0"s, "dir\\  "},         {"", " "},
   };
   for (const auto& [dir, result] : cases) EXPECT_EQ(EXTDIR(dir), result) << dir;
 }

@@ -20,7 +20,9 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool only_blanks(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool only_blanks(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 // INF, INFINITY, NAN or NAN(...) at the start of TEXT, followed by blanks
 // only; the value is stored with the sign given.
@@ -56,7 +58,8 @@ bool read_special(std::string_view text, bool negative, Real& value) {
 constexpr int kFieldExponentLimit = 9999;
 
 template <typename Real>
-bool read_real_field(std::string_view field, int decimals, int scale, bool blanks_zero, Real& value) {
+bool read_real_field(std::string_view field, int decimals, int scale, bool blanks_zero,
+                     Real& value) {
   std::size_t i = 0;
   const std::size_t n = field.size();
   auto skip_blanks = [&] {
@@ -189,7 +192,8 @@ const char* item_type_name(const ReadItem& item) {
 
 class FormattedRead {
  public:
-  FormattedRead(const RecordSource& source, const InputFormat& format, std::span<const ReadItem> items)
+  FormattedRead(const RecordSource& source, const InputFormat& format,
+                std::span<const ReadItem> items)
       : source_(source), format_(format), items_(items) {}
 
   ReadResult run() {
@@ -243,7 +247,9 @@ class FormattedRead {
           column_ += static_cast<std::size_t>(node.value);
           break;
         case Kind::skip_left:
-          column_ = column_ > static_cast<std::size_t>(node.value) ? column_ - static_cast<std::size_t>(node.value) : 0;
+          column_ = column_ > static_cast<std::size_t>(node.value)
+                        ? column_ - static_cast<std::size_t>(node.value)
+                        : 0;
           break;
         case Kind::tab:
           column_ = static_cast<std::size_t>(node.value) - 1;
@@ -286,7 +292,8 @@ class FormattedRead {
     const std::size_t start = column_;
     column_ += static_cast<std::size_t>(width);
     if (start >= record_.size()) return {};
-    std::string_view field = std::string_view(record_).substr(start, static_cast<std::size_t>(width));
+    std::string_view field =
+        std::string_view(record_).substr(start, static_cast<std::size_t>(width));
     const std::size_t comma = field.find(',');
     if (comma != std::string_view::npos) {
       field = field.substr(0, comma);
@@ -299,7 +306,9 @@ class FormattedRead {
     const bool wants_real = node.kind == Kind::real || node.kind == Kind::general;
     const bool wants_integer = node.kind == Kind::integer || node.kind == Kind::general;
     const bool wants_logical = node.kind == Kind::logical || node.kind == Kind::general;
-    const char* expected = node.kind == Kind::integer ? "INTEGER" : node.kind == Kind::logical ? "LOGICAL" : "REAL";
+    const char* expected = node.kind == Kind::integer   ? "INTEGER"
+                           : node.kind == Kind::logical ? "LOGICAL"
+                                                        : "REAL";
     const std::string_view field = take_field(node.width);
 
     if (float* const* f = std::get_if<float*>(&item); f && wants_real) {
@@ -325,8 +334,8 @@ class FormattedRead {
       return stop(ReadOutcome::bad_value, "Bad value on logical read");
     }
     return stop(ReadOutcome::bad_format, std::string("Expected ") + expected + " for item " +
-                                             std::to_string(next_item_ + 1) + " in formatted transfer, got " +
-                                             item_type_name(item));
+                                             std::to_string(next_item_ + 1) +
+                                             " in formatted transfer, got " + item_type_name(item));
   }
 
   // Ends the statement with OUTCOME; always false.
@@ -350,7 +359,8 @@ class FormattedRead {
 
 }  // namespace
 
-ReadResult read_formatted(const RecordSource& source, const InputFormat& format, std::span<const ReadItem> items) {
+ReadResult read_formatted(const RecordSource& source, const InputFormat& format,
+                          std::span<const ReadItem> items) {
   return FormattedRead(source, format, items).run();
 }
 

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -50,7 +50,8 @@ std::filesystem::path case_directory() {
   for (char& c : name) {
     if (c == '/') c = '_';
   }
-  const std::filesystem::path dir = std::filesystem::path(TEST_BINARY_DIR) / "format_read_cases" / name;
+  const std::filesystem::path dir =
+      std::filesystem::path(TEST_BINARY_DIR) / "format_read_cases" / name;
   std::filesystem::create_directories(dir);
   return dir;
 }
@@ -64,8 +65,8 @@ std::vector<StatementResult> reference_reads(const ReadCase& c, const std::files
   const std::filesystem::path casefile = case_directory() / "case.txt";
   write_file(casefile, std::string(c.format) + "\n" + c.kind + " " + std::to_string(c.items) + " " +
                            std::to_string(c.reads) + "\n");
-  const std::string command =
-      std::string("'") + FORMAT_READ_REFERENCE + "' '" + casefile.string() + "' '" + data.string() + "'";
+  const std::string command = std::string("'") + FORMAT_READ_REFERENCE + "' '" + casefile.string() +
+                              "' '" + data.string() + "'";
   FILE* pipe = popen(command.c_str(), "r");
   std::string output;
   char buffer[4096];
@@ -90,14 +91,17 @@ std::vector<StatementResult> reference_reads(const ReadCase& c, const std::files
 std::string hex(std::uint64_t bits, int width) {
   static const char* digits = "0123456789ABCDEF";
   std::string text(static_cast<std::size_t>(width), '0');
-  for (int i = width - 1; i >= 0; --i, bits >>= 4) text[static_cast<std::size_t>(i)] = digits[bits & 15];
+  for (int i = width - 1; i >= 0; --i, bits >>= 4)
+    text[static_cast<std::size_t>(i)] = digits[bits & 15];
   return text;
 }
 
 std::vector<StatementResult> our_reads(const ReadCase& c, const std::filesystem::path& data,
-                                      bool& refused_format) {
+                                       bool& refused_format) {
   std::ifstream in(data, std::ios::binary);
-  const RecordSource source = [&in](std::string& record) { return static_cast<bool>(std::getline(in, record)); };
+  const RecordSource source = [&in](std::string& record) {
+    return static_cast<bool>(std::getline(in, record));
+  };
   const InputFormat format = InputFormat::parse(c.format);
   const std::string kind = c.kind;
 
@@ -117,7 +121,9 @@ std::vector<StatementResult> our_reads(const ReadCase& c, const std::filesystem:
     const ReadResult read = std::string(c.format) == "*" ? read_list_directed(source, items)
                                                          : read_formatted(source, format, items);
     StatementResult s;
-    s.outcome_class = read.outcome == ReadOutcome::ok ? 0 : read.outcome == ReadOutcome::end_of_file ? -1 : 1;
+    s.outcome_class = read.outcome == ReadOutcome::ok            ? 0
+                      : read.outcome == ReadOutcome::end_of_file ? -1
+                                                                 : 1;
     s.message = read.message;
     refused_format = read.outcome == ReadOutcome::bad_format;
     for (std::size_t i = 0; i < n; ++i) {
@@ -144,7 +150,8 @@ void expect_same_as_reference(const ReadCase& c) {
     expected.back().message.clear();
     actual.back().message.clear();
   }
-  EXPECT_EQ(actual, expected) << "format " << c.format << " kind " << c.kind << " on [" << c.data << "]";
+  EXPECT_EQ(actual, expected) << "format " << c.format << " kind " << c.kind << " on [" << c.data
+                              << "]";
 }
 
 class FormattedReadTest : public testing::TestWithParam<ReadCase> {};
@@ -153,129 +160,112 @@ TEST_P(FormattedReadTest, ReadsAsTheFortranRunTime) { expect_same_as_reference(G
 
 // Real fields: implied decimal point, exponents, blanks, signs, special
 // values, commas ending a field, short records, errors.
-INSTANTIATE_TEST_SUITE_P(RealFields, FormattedReadTest, testing::Values(
-    ReadCase{"(3f4.1)", "r4", 3, 1, "  12 3.5  -1\n"},
-    ReadCase{"(3f4.1)", "r4", 3, 1, "1234\n"},
-    ReadCase{"(3f4.1)", "r4", 3, 1, "12,3.5,7\n"},
-    ReadCase{"(3f4.1)", "r4", 3, 1, "1 2 3 4 5 6\n"},
-    ReadCase{"(3f4.1)", "r4", 3, 1, "\n"},
-    ReadCase{"(3f4.1)", "r4", 3, 1, "   -  +   \n"},
-    ReadCase{"(3f4.1)", "r4", 3, 1, "abcd\n"},
-    ReadCase{"(3f4.1)", "r4", 3, 1, "1.0\t2.0\n"},
-    ReadCase{"(f8.2)", "r8", 1, 12,
-             "1e 2\n1.5 e2\n1 . 5\n12345678\n- 1\n1.0e-  2\n1.0q2\n1.0E+0002\n3\n+\n-.\ne5\n"},
-    ReadCase{"(f8.3)", "r8", 1, 9, "-1d3\n1.d3\n1.+3\n1.e 3\n.e3\n-e3\n+3\n1e3 5\n1.0d-3\n"},
-    ReadCase{"(f8.2)", "r8", 1, 1, "1.0e\n"},
-    ReadCase{"(f8.2)", "r8", 1, 1, "1.0e+\n"},
-    ReadCase{"(f8.2)", "r8", 1, 1, "1..5\n"},
-    ReadCase{"(f8.2)", "r8", 1, 1, "1.0-\n"},
-    ReadCase{"(f8.2)", "r8", 1, 1, "1e3e\n"},
-    ReadCase{"(f8.2)", "r8", 1, 1, "1.5x\n"},
-    ReadCase{"(f9.1)", "r8", 1, 6, "Infinity\ninf\n+inf\n- inf\nnan(abc)\n-nan\n"},
-    ReadCase{"(f9.1)", "r4", 1, 2, "INF\n-nan\n"},
-    ReadCase{"(f9.1)", "r8", 1, 1, "infinit\n"},
-    ReadCase{"(f9.1)", "r8", 1, 1, "nanx\n"},
-    ReadCase{"(f14.0)", "r8", 1, 4, "1e9999\n1e-1000\n1e400\n-1e-400\n"},
-    ReadCase{"(f14.0)", "r8", 1, 1, "1e10000\n"},
-    ReadCase{"(f40.0)", "r4", 1, 2, "0.100000001490116119384765625\n1.00000005960464477539062500001\n"},
-    ReadCase{"(f8.0)", "r4", 1, 3, "1e-310\n3.5e38\n4e-45\n"},
-    ReadCase{"(e8.2)", "r8", 1, 3, "12\n1.5e3\n-.25\n"},
-    ReadCase{"(e8.2e3)", "r4", 1, 1, "12\n"},
-    ReadCase{"(g8.0)", "r8", 1, 2, "12345678\n1e 2\n"},
-    ReadCase{"(d10.3)", "r8", 1, 1, "  1234d2\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    RealFields, FormattedReadTest,
+    testing::Values(
+        ReadCase{"(3f4.1)", "r4", 3, 1, "  12 3.5  -1\n"},
+        ReadCase{"(3f4.1)", "r4", 3, 1, "1234\n"}, ReadCase{"(3f4.1)", "r4", 3, 1, "12,3.5,7\n"},
+        ReadCase{"(3f4.1)", "r4", 3, 1, "1 2 3 4 5 6\n"}, ReadCase{"(3f4.1)", "r4", 3, 1, "\n"},
+        ReadCase{"(3f4.1)", "r4", 3, 1, "   -  +   \n"}, ReadCase{"(3f4.1)", "r4", 3, 1, "abcd\n"},
+        ReadCase{"(3f4.1)", "r4", 3, 1, "1.0\t2.0\n"},
+        ReadCase{"(f8.2)", "r8", 1, 12,
+                 "1e 2\n1.5 e2\n1 . 5\n12345678\n- 1\n1.0e-  2\n1.0q2\n1.0E+0002\n3\n+\n-.\ne5\n"},
+        ReadCase{"(f8.3)", "r8", 1, 9, "-1d3\n1.d3\n1.+3\n1.e 3\n.e3\n-e3\n+3\n1e3 5\n1.0d-3\n"},
+        ReadCase{"(f8.2)", "r8", 1, 1, "1.0e\n"}, ReadCase{"(f8.2)", "r8", 1, 1, "1.0e+\n"},
+        ReadCase{"(f8.2)", "r8", 1, 1, "1..5\n"}, ReadCase{"(f8.2)", "r8", 1, 1, "1.0-\n"},
+        ReadCase{"(f8.2)", "r8", 1, 1, "1e3e\n"}, ReadCase{"(f8.2)", "r8", 1, 1, "1.5x\n"},
+        ReadCase{"(f9.1)", "r8", 1, 6, "Infinity\ninf\n+inf\n- inf\nnan(abc)\n-nan\n"},
+        ReadCase{"(f9.1)", "r4", 1, 2, "INF\n-nan\n"}, ReadCase{"(f9.1)", "r8", 1, 1, "infinit\n"},
+        ReadCase{"(f9.1)", "r8", 1, 1, "nanx\n"},
+        ReadCase{"(f14.0)", "r8", 1, 4, "1e9999\n1e-1000\n1e400\n-1e-400\n"},
+        ReadCase{"(f14.0)", "r8", 1, 1, "1e10000\n"},
+        ReadCase{"(f40.0)", "r4", 1, 2,
+                 "0.100000001490116119384765625\n1.00000005960464477539062500001\n"},
+        ReadCase{"(f8.0)", "r4", 1, 3, "1e-310\n3.5e38\n4e-45\n"},
+        ReadCase{"(e8.2)", "r8", 1, 3, "12\n1.5e3\n-.25\n"},
+        ReadCase{"(e8.2e3)", "r4", 1, 1, "12\n"},
+        ReadCase{"(g8.0)", "r8", 1, 2, "12345678\n1e 2\n"},
+        ReadCase{"(d10.3)", "r8", 1, 1, "  1234d2\n"}));
 
 // Blanks as zeros, scale factors, positioning, repeat counts, groups and
 // the start again of a format at its last outer group.
-INSTANTIATE_TEST_SUITE_P(FormatControl, FormattedReadTest, testing::Values(
-    ReadCase{"(bz,f4.2)", "r8", 1, 1, "3   9\n"},
-    ReadCase{"(bz,f5.1)", "r8", 1, 3, "- 1  9\n-  19\n 1e 29\n"},
-    ReadCase{"(bz,f8.2)", "r8", 1, 2, "1 . 5\n3\n"},
-    ReadCase{"(2p,f8.2)", "r8", 1, 3, "1 . 5\n1e 2\n12345678\n"},
-    ReadCase{"(-1p,e8.2)", "r8", 1, 2, "1 . 5\n- 1\n"},
-    ReadCase{"(3x,2pf5.1)", "r4", 1, 1, "12345678\n"},
-    ReadCase{"(f1.0 , 3 p f1.0)", "r4", 2, 1, "12\n"},
-    ReadCase{"(4x,f4.0,t2,f3.0,tr2,f2.0,tl3,f1.0,t20,f2.0)", "r4", 5, 1, "123456789012\n"},
-    ReadCase{"(tl5,f2.0,1x,tl9,f2.0)", "r4", 2, 1, "123456789012\n"},
-    ReadCase{"(2f2.0 f1.0)", "r4", 3, 1, "12345678\n"},
-    ReadCase{"(2(f1.0,2(f1.0)))", "r4", 6, 1, "12345678\n"},
-    ReadCase{"(f4.0,(2f4.0))", "r4", 6, 1, "11112222\n33334444\n55556666\n"},
-    ReadCase{"(2(f2.0,1x),f1.0)", "r4", 6, 1, "33334444\n55556666\n"},
-    ReadCase{"(f4.0/f4.0)", "r4", 3, 1, "11112222\n33334444\n55556666\n"},
-    ReadCase{"(2/f1.0)", "r4", 1, 1, "1\n2\n3\n"},
-    ReadCase{"(f4.0,:,/)", "r4", 1, 2, "1\n2\n3\n"},
-    ReadCase{"(f4.0/)", "r4", 1, 3, "1\n2\n3\n"},
-    ReadCase{"(3f1.0)", "r4", 6, 2, "2\n3\n4\n"},
-    ReadCase{"(10f8.2)", "r8", 4, 3, "    1.25   -3.5      1e2\n\n"},
-    ReadCase{"(f3.0)", "r4", 1, 2, ""},
-    ReadCase{"(f1.0,q)", "r4", 1, 1, "1\n"},
-    ReadCase{"(1x)", "r4", 1, 1, "1\n"},
-    ReadCase{"(f0.0)", "r4", 1, 1, "1\n"},
-    ReadCase{"(f3)", "r4", 1, 1, "1\n"},
-    ReadCase{"f1.0", "r4", 1, 1, "1\n"},
-    ReadCase{"(,f1.0)", "r4", 1, 1, "1\n"},
-    ReadCase{"(0x,f1.0)", "r4", 1, 1, "1\n"},
-    ReadCase{"(i4)", "r8", 1, 1, "12\n"},
-    ReadCase{"(f4.1)", "i4", 1, 1, "12\n"},
-    ReadCase{"(f1.0)xyz", "r4", 1, 1, "12\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    FormatControl, FormattedReadTest,
+    testing::Values(
+        ReadCase{"(bz,f4.2)", "r8", 1, 1, "3   9\n"},
+        ReadCase{"(bz,f5.1)", "r8", 1, 3, "- 1  9\n-  19\n 1e 29\n"},
+        ReadCase{"(bz,f8.2)", "r8", 1, 2, "1 . 5\n3\n"},
+        ReadCase{"(2p,f8.2)", "r8", 1, 3, "1 . 5\n1e 2\n12345678\n"},
+        ReadCase{"(-1p,e8.2)", "r8", 1, 2, "1 . 5\n- 1\n"},
+        ReadCase{"(3x,2pf5.1)", "r4", 1, 1, "12345678\n"},
+        ReadCase{"(f1.0 , 3 p f1.0)", "r4", 2, 1, "12\n"},
+        ReadCase{"(4x,f4.0,t2,f3.0,tr2,f2.0,tl3,f1.0,t20,f2.0)", "r4", 5, 1, "123456789012\n"},
+        ReadCase{"(tl5,f2.0,1x,tl9,f2.0)", "r4", 2, 1, "123456789012\n"},
+        ReadCase{"(2f2.0 f1.0)", "r4", 3, 1, "12345678\n"},
+        ReadCase{"(2(f1.0,2(f1.0)))", "r4", 6, 1, "12345678\n"},
+        ReadCase{"(f4.0,(2f4.0))", "r4", 6, 1, "11112222\n33334444\n55556666\n"},
+        ReadCase{"(2(f2.0,1x),f1.0)", "r4", 6, 1, "33334444\n55556666\n"},
+        ReadCase{"(f4.0/f4.0)", "r4", 3, 1, "11112222\n33334444\n55556666\n"},
+        ReadCase{"(2/f1.0)", "r4", 1, 1, "1\n2\n3\n"},
+        ReadCase{"(f4.0,:,/)", "r4", 1, 2, "1\n2\n3\n"},
+        ReadCase{"(f4.0/)", "r4", 1, 3, "1\n2\n3\n"}, ReadCase{"(3f1.0)", "r4", 6, 2, "2\n3\n4\n"},
+        ReadCase{"(10f8.2)", "r8", 4, 3, "    1.25   -3.5      1e2\n\n"},
+        ReadCase{"(f3.0)", "r4", 1, 2, ""}, ReadCase{"(f1.0,q)", "r4", 1, 1, "1\n"},
+        ReadCase{"(1x)", "r4", 1, 1, "1\n"}, ReadCase{"(f0.0)", "r4", 1, 1, "1\n"},
+        ReadCase{"(f3)", "r4", 1, 1, "1\n"}, ReadCase{"f1.0", "r4", 1, 1, "1\n"},
+        ReadCase{"(,f1.0)", "r4", 1, 1, "1\n"}, ReadCase{"(0x,f1.0)", "r4", 1, 1, "1\n"},
+        ReadCase{"(i4)", "r8", 1, 1, "12\n"}, ReadCase{"(f4.1)", "i4", 1, 1, "12\n"},
+        ReadCase{"(f1.0)xyz", "r4", 1, 1, "12\n"}));
 
 // Integer and logical fields, among them the masks of one character per flag.
-INSTANTIATE_TEST_SUITE_P(IntegerAndLogicalFields, FormattedReadTest, testing::Values(
-    ReadCase{"(i12)", "i4", 1, 6, "  12\n-  3\n1 2\n\n-2147483648\n+7\n"},
-    ReadCase{"(i12)", "i4", 1, 1, "+\n"},
-    ReadCase{"(i12)", "i4", 1, 1, "1.5\n"},
-    ReadCase{"(i12)", "i4", 1, 1, "2147483648\n"},
-    ReadCase{"(i12)", "i4", 1, 1, "99999999999\n"},
-    ReadCase{"(bz,i4)", "i4", 1, 2, "1  9\n-  1\n"},
-    ReadCase{"(i4.2,g4.1)", "i4", 2, 1, "  12  34\n"},
-    ReadCase{"(l3)", "l4", 1, 5, " .t\nF\nTx\n  t\n.f\n"},
-    ReadCase{"(l3)", "l4", 1, 1, ".\n"},
-    ReadCase{"(l3)", "l4", 1, 1, "x\n"},
-    ReadCase{"(l3)", "l4", 1, 1, "\n"},
-    ReadCase{"(g4.1)", "l4", 1, 1, " T\n"},
-    ReadCase{"( 50l1)", "l4", 5, 3, "TFFTF\ntfttf\nTFT\n"},
-    ReadCase{"(100l1)", "l4", 4, 2, "TTFFxyz\nFFTT\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    IntegerAndLogicalFields, FormattedReadTest,
+    testing::Values(ReadCase{"(i12)", "i4", 1, 6, "  12\n-  3\n1 2\n\n-2147483648\n+7\n"},
+                    ReadCase{"(i12)", "i4", 1, 1, "+\n"}, ReadCase{"(i12)", "i4", 1, 1, "1.5\n"},
+                    ReadCase{"(i12)", "i4", 1, 1, "2147483648\n"},
+                    ReadCase{"(i12)", "i4", 1, 1, "99999999999\n"},
+                    ReadCase{"(bz,i4)", "i4", 1, 2, "1  9\n-  1\n"},
+                    ReadCase{"(i4.2,g4.1)", "i4", 2, 1, "  12  34\n"},
+                    ReadCase{"(l3)", "l4", 1, 5, " .t\nF\nTx\n  t\n.f\n"},
+                    ReadCase{"(l3)", "l4", 1, 1, ".\n"}, ReadCase{"(l3)", "l4", 1, 1, "x\n"},
+                    ReadCase{"(l3)", "l4", 1, 1, "\n"}, ReadCase{"(g4.1)", "l4", 1, 1, " T\n"},
+                    ReadCase{"( 50l1)", "l4", 5, 3, "TFFTF\ntfttf\nTFT\n"},
+                    ReadCase{"(100l1)", "l4", 4, 2, "TTFFxyz\nFFTT\n"}));
 
 // List-directed reading: separators, null values, repeat counts, "/",
 // values running over records, the end of the file, errors.
-INSTANTIATE_TEST_SUITE_P(ListDirected, FormattedReadTest, testing::Values(
-    ReadCase{"*", "r8", 4, 1, "1 2\n  3,4 5 6\n"},
-    ReadCase{"*", "r8", 4, 1, ",2.5,,4\n"},
-    ReadCase{"*", "r8", 4, 1, "2*7 ,2*\n"},
-    ReadCase{"*", "r8", 4, 1, "1.5 / 9 9\n"},
-    ReadCase{"*", "r8", 4, 1, "1e2 1+2 -.5d1 inf\n"},
-    ReadCase{"*", "r8", 4, 1, "1 2 3,\n\n, 8 9\n"},
-    ReadCase{"*", "r8", 4, 1, "1\t2 , , 3 4\n"},
-    ReadCase{"*", "r8", 4, 2, "3*1.5 2\n7 8\n"},
-    ReadCase{"*", "r8", 2, 7, "3.0 1\n99999999999 1\n1.5/\n2*\n 2*,5\n1,,\n1q2 1\n"},
-    ReadCase{"*", "r8", 2, 6, "nan 1\n1d5 2\ninfinity -inf\n1 2*3\n2*1.5/\n1+5 1-2\n"},
-    ReadCase{"*", "r8", 2, 2, " ,\n8 9\n1 , ,\n"},
-    ReadCase{"*", "r8", 2, 3, "1e99999999999 1e-99999999999\n0e99999999999 -0\n1.e5 1.\n"},
-    ReadCase{"*", "r4", 2, 2, "0.100000001490116119384765625 1.00000005960464477539062500001\n1e400 -1e-400\n"},
-    ReadCase{"*", "r8", 2, 1, "1.5abc 2\n"},
-    ReadCase{"*", "r8", 2, 1, "+ 2\n"},
-    ReadCase{"*", "r8", 2, 1, "-0 -\n"},
-    ReadCase{"*", "r8", 2, 1, "0*5 1\n"},
-    ReadCase{"*", "r8", 2, 1, "1e 2\n"},
-    ReadCase{"*", "r8", 2, 1, "1e5.0 3\n"},
-    ReadCase{"*", "r8", 2, 1, "1.5e\n"},
-    ReadCase{"*", "r8", 2, 1, "T F\n"},
-    ReadCase{"*", "r8", 4, 2, "7 8\n"},
-    ReadCase{"*", "r8", 1, 1, ""},
-    ReadCase{"*", "i4", 2, 4, "1 2\n+1 -2\n3*4\n-2147483648 2147483647\n"},
-    ReadCase{"*", "i4", 2, 1, "3.0 1\n"},
-    ReadCase{"*", "i4", 2, 1, "2147483648\n"},
-    ReadCase{"*", "i4", 2, 1, "12a\n"},
-    ReadCase{"*", "i4", 2, 1, "*5 1\n"},
-    ReadCase{"*", "i4", 2, 1, "0*5 1\n"},
-    ReadCase{"*", "l4", 4, 1, "T .f. true, 2*F\n"},
-    ReadCase{"*", "l4", 2, 1, "T x\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    ListDirected, FormattedReadTest,
+    testing::Values(
+        ReadCase{"*", "r8", 4, 1, "1 2\n  3,4 5 6\n"}, ReadCase{"*", "r8", 4, 1, ",2.5,,4\n"},
+        ReadCase{"*", "r8", 4, 1, "2*7 ,2*\n"}, ReadCase{"*", "r8", 4, 1, "1.5 / 9 9\n"},
+        ReadCase{"*", "r8", 4, 1, "1e2 1+2 -.5d1 inf\n"},
+        ReadCase{"*", "r8", 4, 1, "1 2 3,\n\n, 8 9\n"}, ReadCase{"*", "r8", 4, 1, "1\t2 , , 3 4\n"},
+        ReadCase{"*", "r8", 4, 2, "3*1.5 2\n7 8\n"},
+        ReadCase{"*", "r8", 2, 7, "3.0 1\n99999999999 1\n1.5/\n2*\n 2*,5\n1,,\n1q2 1\n"},
+        ReadCase{"*", "r8", 2, 6, "nan 1\n1d5 2\ninfinity -inf\n1 2*3\n2*1.5/\n1+5 1-2\n"},
+        ReadCase{"*", "r8", 2, 2, " ,\n8 9\n1 , ,\n"},
+        ReadCase{"*", "r8", 2, 3, "1e99999999999 1e-99999999999\n0e99999999999 -0\n1.e5 1.\n"},
+        ReadCase{"*", "r4", 2, 2,
+                 "0.100000001490116119384765625 1.00000005960464477539062500001\n1e400 -1e-400\n"},
+        ReadCase{"*", "r8", 2, 1, "1.5abc 2\n"}, ReadCase{"*", "r8", 2, 1, "+ 2\n"},
+        ReadCase{"*", "r8", 2, 1, "-0 -\n"}, ReadCase{"*", "r8", 2, 1, "0*5 1\n"},
+        ReadCase{"*", "r8", 2, 1, "1e 2\n"}, ReadCase{"*", "r8", 2, 1, "1e5.0 3\n"},
+        ReadCase{"*", "r8", 2, 1, "1.5e\n"}, ReadCase{"*", "r8", 2, 1, "T F\n"},
+        ReadCase{"*", "r8", 4, 2, "7 8\n"}, ReadCase{"*", "r8", 1, 1, ""},
+        ReadCase{"*", "i4", 2, 4, "1 2\n+1 -2\n3*4\n-2147483648 2147483647\n"},
+        ReadCase{"*", "i4", 2, 1, "3.0 1\n"}, ReadCase{"*", "i4", 2, 1, "2147483648\n"},
+        ReadCase{"*", "i4", 2, 1, "12a\n"}, ReadCase{"*", "i4", 2, 1, "*5 1\n"},
+        ReadCase{"*", "i4", 2, 1, "0*5 1\n"}, ReadCase{"*", "l4", 4, 1, "T .f. true, 2*F\n"},
+        ReadCase{"*", "l4", 2, 1, "T x\n"}));
 
 // Formats the Fortran run-time would take but that cannot serve here: a read
 // running for an unbounded time without transferring a value, and groups
 // nested deeper than any format is written (they would use up the stack).
 TEST(FormattedRead, RefusesFormatsWithoutBoundOrNestedTooDeeply) {
   const auto nested = [](int depth) {
-    return "(" + std::string(static_cast<std::size_t>(depth), '(') + "f4.1" + std::string(static_cast<std::size_t>(depth), ')') + ")";
+    return "(" + std::string(static_cast<std::size_t>(depth), '(') + "f4.1" +
+           std::string(static_cast<std::size_t>(depth), ')') + ")";
   };
   struct Case {
     std::string format;
@@ -283,10 +273,11 @@ TEST(FormattedRead, RefusesFormatsWithoutBoundOrNestedTooDeeply) {
     std::string message;  // its start
   };
   const Case cases[] = {
-      {"(99999(99999(1x)),f4.1)", ReadOutcome::bad_format, "Format repeats without reading a value"},
+      {"(99999(99999(1x)),f4.1)", ReadOutcome::bad_format,
+       "Format repeats without reading a value"},
       {"(99999(99999()),f4.1)", ReadOutcome::bad_format, "Format repeats without reading a value"},
       {"(9999(1x),f4.1)", ReadOutcome::bad_format, "Format repeats without reading a value"},
-      {"(2000(1x),f4.1)", ReadOutcome::ok, ""},  // far beyond the record: a blank field
+      {"(2000(1x),f4.1)", ReadOutcome::ok, ""},   // far beyond the record: a blank field
       {"(99999(1x,f4.1))", ReadOutcome::ok, ""},  // a value at every step
       {nested(32), ReadOutcome::ok, ""},
       {nested(33), ReadOutcome::bad_format, "Groups nested too deeply in format"},

@@ -10,7 +10,9 @@ namespace {
 
 constexpr int32_t MAX_WIDTH = 9999;
 
-std::string asterisks(int32_t width) { return std::string(static_cast<std::size_t>(std::max(width, 0)), '*'); }
+std::string asterisks(int32_t width) {
+  return std::string(static_cast<std::size_t>(std::max(width, 0)), '*');
+}
 
 // TEXT right-justified in WIDTH characters, or asterisks when it is longer.
 std::string right_justified(std::string_view text, int32_t width) {
@@ -72,10 +74,20 @@ std::optional<EditDescriptor> parse_format(std::string_view format) {
   if (text.size() < 2 || text[pos++] != '(') return std::nullopt;
   EditDescriptor descriptor;
   switch (text[pos++]) {
-    case 'i': case 'I': descriptor.kind = 'i'; break;
-    case 'f': case 'F': descriptor.kind = 'f'; break;
-    case 'g': case 'G': descriptor.kind = 'g'; break;
-    default: return std::nullopt;
+    case 'i':
+    case 'I':
+      descriptor.kind = 'i';
+      break;
+    case 'f':
+    case 'F':
+      descriptor.kind = 'f';
+      break;
+    case 'g':
+    case 'G':
+      descriptor.kind = 'g';
+      break;
+    default:
+      return std::nullopt;
   }
   const std::optional<int32_t> width = parse_number(text, pos);
   if (!width || *width < 1) return std::nullopt;
@@ -88,9 +100,15 @@ std::optional<EditDescriptor> parse_format(std::string_view format) {
   }
   if (pos >= text.size() || text[pos] != ')') return std::nullopt;
   switch (descriptor.kind) {
-    case 'i': if (descriptor.digits > descriptor.width) return std::nullopt; break;
-    case 'f': if (descriptor.digits < 0) return std::nullopt; break;
-    default: if (descriptor.digits < 1) return std::nullopt; break;
+    case 'i':
+      if (descriptor.digits > descriptor.width) return std::nullopt;
+      break;
+    case 'f':
+      if (descriptor.digits < 0) return std::nullopt;
+      break;
+    default:
+      if (descriptor.digits < 1) return std::nullopt;
+      break;
   }
   return descriptor;
 }
@@ -109,7 +127,8 @@ std::string write_integer(int32_t value, int32_t width, int32_t min_digits) {
 
 std::string write_fixed(double value, int32_t width, int32_t decimals) {
   if (!std::isfinite(value)) return non_finite(value, width);
-  if (decimals < 0 || decimals + 1 > width) return asterisks(width);  // no room for the point and decimals
+  if (decimals < 0 || decimals + 1 > width)
+    return asterisks(width);  // no room for the point and decimals
   const std::string sign = std::signbit(value) ? "-" : "";
   const std::string digits = fixed_digits(std::fabs(value), decimals);
   if (decimals == 0) return right_justified(sign + digits + ".", width);
@@ -157,14 +176,16 @@ std::string general(Real value, int32_t width, int32_t digits) {
   const Real highest = power_of_ten<Real>(digits) * bound_factor;
   if (m >= lowest && m < highest) {
     int32_t k = 0;
-    for (Real power = 1; k < digits && m >= static_cast<Real>(power * bound_factor); power *= 10) ++k;
+    for (Real power = 1; k < digits && m >= static_cast<Real>(power * bound_factor); power *= 10)
+      ++k;
     return f_form(digits - k);
   }
 
   // The E form: DIGITS significant digits d.ddde+x give 0.dddd * 10**(x+1).
   std::string scientific(static_cast<std::size_t>(digits) + 16, '\0');
-  const auto result = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                    static_cast<double>(m), std::chars_format::scientific, digits - 1);
+  const auto result =
+      std::to_chars(scientific.data(), scientific.data() + scientific.size(),
+                    static_cast<double>(m), std::chars_format::scientific, digits - 1);
   scientific.resize(static_cast<std::size_t>(result.ptr - scientific.data()));
   const std::size_t e_pos = scientific.find('e');
   int32_t exponent = 0;
@@ -188,8 +209,12 @@ std::string general(Real value, int32_t width, int32_t digits) {
 
 }  // namespace
 
-std::string write_general(float value, int32_t width, int32_t digits) { return general(value, width, digits); }
-std::string write_general(double value, int32_t width, int32_t digits) { return general(value, width, digits); }
+std::string write_general(float value, int32_t width, int32_t digits) {
+  return general(value, width, digits);
+}
+std::string write_general(double value, int32_t width, int32_t digits) {
+  return general(value, width, digits);
+}
 
 std::optional<std::string> write_formatted(std::string_view format, int32_t value) {
   const std::optional<EditDescriptor> descriptor = parse_format(format);
@@ -209,7 +234,11 @@ std::optional<std::string> write_real(std::string_view format, Real value) {
 
 }  // namespace
 
-std::optional<std::string> write_formatted(std::string_view format, float value) { return write_real(format, value); }
-std::optional<std::string> write_formatted(std::string_view format, double value) { return write_real(format, value); }
+std::optional<std::string> write_formatted(std::string_view format, float value) {
+  return write_real(format, value);
+}
+std::optional<std::string> write_formatted(std::string_view format, double value) {
+  return write_real(format, value);
+}
 
 }  // namespace standsim

@@ -27,9 +27,9 @@ namespace standsim {
 
 // One edit descriptor of a format text.
 struct EditDescriptor {
-  char kind = 'i';         // 'i', 'f' or 'g'
-  int32_t width = 0;       // W, 1 to 9999
-  int32_t digits = -1;     // M of i (-1 when absent), D of f and g
+  char kind = 'i';      // 'i', 'f' or 'g'
+  int32_t width = 0;    // W, 1 to 9999
+  int32_t digits = -1;  // M of i (-1 when absent), D of f and g
 };
 
 // The descriptor of FORMAT: "(", one descriptor, ")" and anything after it

@@ -66,7 +66,7 @@ bool parse_real(std::string_view item, T& value) {
       return true;
     }
   }
-  std::string digits;  // the mantissa's digits, the point left out
+  std::string digits;    // the mantissa's digits, the point left out
   long long point = -1;  // number of digits before the point
   std::size_t i = 0;
   for (; i < item.size(); ++i) {
@@ -83,8 +83,10 @@ bool parse_real(std::string_view item, T& value) {
   long long exponent = 0;
   if (i < item.size()) {
     const char c = lower(item[i]);
-    if (c == 'e' || c == 'd' || c == 'q') ++i;
-    else if (c != '+' && c != '-') return false;
+    if (c == 'e' || c == 'd' || c == 'q')
+      ++i;
+    else if (c != '+' && c != '-')
+      return false;
     bool exponent_negative = false;
     if (i < item.size() && (item[i] == '+' || item[i] == '-')) {
       exponent_negative = item[i] == '-';
@@ -199,8 +201,14 @@ FreeReadStatus FreeFormatReader::skip() {
   return next_item(ignored);
 }
 
-FreeReadStatus free_read(std::string_view text, std::span<int32_t> values) { return read_all(text, values); }
-FreeReadStatus free_read(std::string_view text, std::span<float> values) { return read_all(text, values); }
-FreeReadStatus free_read(std::string_view text, std::span<double> values) { return read_all(text, values); }
+FreeReadStatus free_read(std::string_view text, std::span<int32_t> values) {
+  return read_all(text, values);
+}
+FreeReadStatus free_read(std::string_view text, std::span<float> values) {
+  return read_all(text, values);
+}
+FreeReadStatus free_read(std::string_view text, std::span<double> values) {
+  return read_all(text, values);
+}
 
 }  // namespace standsim

@@ -32,7 +32,9 @@ class FormatParser {
 
  private:
   bool at(char c) const { return pos_ < s_.size() && s_[pos_] == c; }
-  bool at_digit() const { return pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_])); }
+  bool at_digit() const {
+    return pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_]));
+  }
 
   bool fail(std::string message) {
     error_ = std::move(message);
@@ -95,7 +97,8 @@ class FormatParser {
       nodes.push_back(node);
       return true;
     }
-    if (signed_number || (count && *count == 0)) return fail("Expected P edit descriptor in format");
+    if (signed_number || (count && *count == 0))
+      return fail("Expected P edit descriptor in format");
     node.repeat = count.value_or(1);
     if (c == '(') {
       ++pos_;
@@ -220,7 +223,8 @@ InputFormat InputFormat::parse(std::string_view text) {
   if (!parser.parse(format.nodes_)) {
     format.nodes_.clear();
     const std::size_t last = text.find_last_not_of(' ');
-    format.error_ = parser.error() + ": " + std::string(text.substr(0, last == std::string_view::npos ? 0 : last + 1));
+    format.error_ = parser.error() + ": " +
+                    std::string(text.substr(0, last == std::string_view::npos ? 0 : last + 1));
     return format;
   }
   for (std::size_t i = 0; i < format.nodes_.size(); ++i) {

@@ -35,7 +35,8 @@ bool parse_logical(std::string_view text, std::int32_t& word) {
 
 class ListRead {
  public:
-  ListRead(const RecordSource& source, std::span<const ReadItem> items) : source_(source), items_(items) {}
+  ListRead(const RecordSource& source, std::span<const ReadItem> items)
+      : source_(source), items_(items) {}
 
   ReadResult run() {
     if (!next_record()) return result_;
@@ -98,7 +99,8 @@ class ListRead {
         if (count > items_.size()) count = items_.size() + 1;  // more than any statement can use
       }
       if (count == 0) {
-        stop(ReadOutcome::bad_value, "Zero repeat count in item " + std::to_string(k + 1) + " of list input");
+        stop(ReadOutcome::bad_value,
+             "Zero repeat count in item " + std::to_string(k + 1) + " of list input");
         return false;
       }
       text = text.substr(star + 1);
@@ -133,7 +135,8 @@ class ListRead {
     if (!std::holds_alternative<std::int32_t*>(item)) {
       return stop(ReadOutcome::bad_value, "Bad real number in item " + n + " of list input");
     }
-    if (is_integer_text(text)) return stop(ReadOutcome::bad_value, "Integer overflow while reading item " + n);
+    if (is_integer_text(text))
+      return stop(ReadOutcome::bad_value, "Integer overflow while reading item " + n);
     return stop(ReadOutcome::bad_value, "Bad integer for item " + n + " in list input");
   }
 

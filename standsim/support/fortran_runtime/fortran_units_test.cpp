@@ -43,9 +43,9 @@ constexpr UnitStatus err = UnitStatus::error;
 TEST(FortranUnits, EndOfFileAndStepBackAsAFortranRunTime) {
   // The sequence and its outcomes are those of gfortran on the same files.
   const std::vector<Step> steps = {
-      {'r', ok, "A"}, {'r', ok, "B"}, {'r', eof, ""}, {'r', err, ""}, {'b', ok, ""}, {'r', eof, ""},
-      {'b', ok, ""},  {'b', ok, ""},  {'r', ok, "B"}, {'b', ok, ""},  {'b', ok, ""}, {'b', ok, ""},
-      {'r', ok, "A"}, {'w', ok, ""},  {'r', ok, "A"},
+      {'r', ok, "A"}, {'r', ok, "B"}, {'r', eof, ""}, {'r', err, ""}, {'b', ok, ""},
+      {'r', eof, ""}, {'b', ok, ""},  {'b', ok, ""},  {'r', ok, "B"}, {'b', ok, ""},
+      {'b', ok, ""},  {'b', ok, ""},  {'r', ok, "A"}, {'w', ok, ""},  {'r', ok, "A"},
   };
   TestFolder folder;
   for (const char* content : {"A\nB\n", "A\nB", "A\r\nB\r\n", "A\r\nB"}) {
@@ -57,7 +57,12 @@ TEST(FortranUnits, EndOfFileAndStepBackAsAFortranRunTime) {
   }
   const std::string empty = folder.write("empty.txt", "");
   ASSERT_TRUE(unit_open(101, empty, UnitAccess::read));
-  run_steps(101, {{'r', eof, ""}, {'r', err, ""}, {'b', ok, ""}, {'b', ok, ""}, {'r', eof, ""}, {'w', ok, ""},
+  run_steps(101, {{'r', eof, ""},
+                  {'r', err, ""},
+                  {'b', ok, ""},
+                  {'b', ok, ""},
+                  {'r', eof, ""},
+                  {'w', ok, ""},
                   {'r', eof, ""}});
   unit_close(101);
 }
@@ -66,11 +71,16 @@ TEST(FortranUnits, LinesKeepEverythingButTheirEnd) {
   using namespace std::string_literals;
   TestFolder folder;
   const std::string long_line(10000, 'L');
-  const std::string path = folder.write("lines.txt", "\n  x \t\0y\r\n\r\nlast\r\r\n"s + long_line + "\n" + long_line + "\n");
+  const std::string path = folder.write(
+      "lines.txt", "\n  x \t\0y\r\n\r\nlast\r\r\n"s + long_line + "\n" + long_line + "\n");
   ASSERT_TRUE(unit_open(200, path, UnitAccess::read));
   run_steps(200, {{'r', ok, ""}, {'r', ok, "  x \t\0y"s}, {'r', ok, ""}, {'r', ok, "last\r"}});
-  run_steps(200, {{'r', ok, long_line}, {'r', ok, long_line}, {'b', ok, ""}, {'b', ok, ""},
-                  {'b', ok, ""}, {'r', ok, "last\r"}});
+  run_steps(200, {{'r', ok, long_line},
+                  {'r', ok, long_line},
+                  {'b', ok, ""},
+                  {'b', ok, ""},
+                  {'b', ok, ""},
+                  {'r', ok, "last\r"}});
   std::string line;
   EXPECT_EQ(unit_read_line(200, line), ok);
   EXPECT_EQ(line, long_line);
@@ -104,7 +114,8 @@ TEST(FortranUnits, TheLowestFreeUnitOfThePoolIsTaken) {
 TEST(FortranUnits, EveryPoolUnitInUseLeavesNoneFree) {
   TestFolder folder;
   const std::string path = folder.write("f.txt", "x\n");
-  for (int32_t unit = FIRST_POOL_UNIT; unit <= LAST_POOL_UNIT; ++unit) ASSERT_TRUE(unit_open(unit, path, UnitAccess::read));
+  for (int32_t unit = FIRST_POOL_UNIT; unit <= LAST_POOL_UNIT; ++unit)
+    ASSERT_TRUE(unit_open(unit, path, UnitAccess::read));
   EXPECT_EQ(lowest_free_unit(), -1);
   OpenedUnit own(path, UnitAccess::read);
   EXPECT_FALSE(own.is_open());
@@ -113,7 +124,8 @@ TEST(FortranUnits, EveryPoolUnitInUseLeavesNoneFree) {
 
 TEST(FortranUnits, FileNamesAsOpened) {
   EXPECT_EQ(open_name("dir\\sub\\f.dat   "), "dir/sub/f.dat");
-  EXPECT_EQ(open_name(std::string_view("  f.dat\0zz", 10)), "  f.dat");  // leading blanks belong to the name
+  EXPECT_EQ(open_name(std::string_view("  f.dat\0zz", 10)),
+            "  f.dat");  // leading blanks belong to the name
   EXPECT_EQ(open_name("    "), "");
 
   TestFolder folder;

@@ -13,9 +13,10 @@ UnitRecords::UnitRecords(int32_t unit, int lines_before)
         return true;
       }) {}
 
-void stop_unless_open(const OpenedUnit& unit, std::string_view routine, std::string_view file_name) {
+void stop_unless_open(const OpenedUnit& unit, std::string_view routine,
+                      std::string_view file_name) {
   if (unit.is_open()) return;
-  const char* reason = lowest_free_unit() < 0  ? "no free unit number"
+  const char* reason = lowest_free_unit() < 0    ? "no free unit number"
                        : !file_exists(file_name) ? "no such file"
                                                  : "cannot be opened";
   stop_process(std::string(routine) + ": cannot open file " + open_name(file_name) + ": " + reason);

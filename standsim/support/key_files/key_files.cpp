@@ -32,7 +32,8 @@ std::string_view without_leading_blanks(std::string_view text) {
 // which returns false to end the reading with that key unknown. The key of
 // the line that ends the reading goes into LIST(N+1), when LIST has room.
 template <typename Take>
-void read_key_lines(std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list, Take take) {
+void read_key_lines(std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list,
+                    Take take) {
   n = std::max(n, 0);
   if (list.size() > n) assign_text(list[n + 1], "");
   OpenedUnit file(filnam, UnitAccess::read);
@@ -41,7 +42,8 @@ void read_key_lines(std::string_view filnam, std::string_view ch, int32_t n, con
   KeyPieces line;
   while (unit_read_line(file.number(), raw) == UnitStatus::ok) {
     const std::string text = padded(raw, KEY_LINE_LENGTH);
-    if ((!ch.empty() && text[0] == ch[0]) || text.find_first_not_of(' ') == std::string::npos) continue;
+    if ((!ch.empty() && text[0] == ch[0]) || text.find_first_not_of(' ') == std::string::npos)
+      continue;
     SPLITSEP(TIDY(text), " ", 2, line.pieces);
     int32_t ind = 0;
     const bool allowed = n == 0 || INCVEC(n, list, line.key(), ind) != 0;
@@ -54,11 +56,13 @@ void read_key_lines(std::string_view filnam, std::string_view ch, int32_t n, con
 
 }  // namespace
 
-int32_t READKEYS(std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list, KEYLIST& par) {
+int32_t READKEYS(std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list,
+                 KEYLIST& par) {
   int32_t first = 0, last = 0;
   TRIMPOS(std::string_view(par.LISTFILE, LINE_LENGTH), first, last);
   if (last > 0) {
-    assign_text(par.LISTFILE, std::string(par.LISTFILE, static_cast<std::size_t>(last)) + "+" + std::string(filnam));
+    assign_text(par.LISTFILE, std::string(par.LISTFILE, static_cast<std::size_t>(last)) + "+" +
+                                  std::string(filnam));
   } else {
     assign_text(par.LISTFILE, filnam);
   }
@@ -74,7 +78,8 @@ int32_t READKEYS(std::string_view filnam, std::string_view ch, int32_t n, const 
   return nkey;
 }
 
-void KEYS2PAIRS(int32_t iu, std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list) {
+void KEYS2PAIRS(int32_t iu, std::string_view filnam, std::string_view ch, int32_t n,
+                const TextArray& list) {
   read_key_lines(filnam, ch, n, list, [&](const KeyPieces& line) {
     unit_write_line(iu, line.key());
     unit_write_line(iu, line.value());

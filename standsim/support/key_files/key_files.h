@@ -33,11 +33,13 @@ namespace standsim {
 // DEF flags are not touched. The list holds 256 entries: a key that finds
 // it full ends the reading as an unknown key does, in LIST(N+1). A file
 // that cannot be opened adds nothing.
-int32_t READKEYS(std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list, KEYLIST& par);
+int32_t READKEYS(std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list,
+                 KEYLIST& par);
 
 // Writes every key line of FILNAM taken as by READKEYS to the open unit IU
 // as two lines of 256 characters, trailing blanks included: the key piece
 // (its leading blanks kept) and the value piece. Unit IU stays open.
-void KEYS2PAIRS(int32_t iu, std::string_view filnam, std::string_view ch, int32_t n, const TextArray& list);
+void KEYS2PAIRS(int32_t iu, std::string_view filnam, std::string_view ch, int32_t n,
+                const TextArray& list);
 
 }  // namespace standsim

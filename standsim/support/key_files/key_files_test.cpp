@@ -27,7 +27,8 @@ constexpr std::string_view KEY_FILE =
 
 // A list of COUNT allowed keys of 16 characters and room for one more.
 struct AllowedKeys {
-  explicit AllowedKeys(std::initializer_list<std::string_view> keys) : bytes(16 * (keys.size() + 1), ' ') {
+  explicit AllowedKeys(std::initializer_list<std::string_view> keys)
+      : bytes(16 * (keys.size() + 1), ' ') {
     int32_t i = 0;
     for (std::string_view key : keys) assign_text(list[++i], key);
     assign_text(list[i + 1], "left over");
@@ -151,9 +152,9 @@ TEST(KeyFiles, KeysToPairsAndBackRoundTrip) {
   ASSERT_TRUE(unit_open(20, pairs, UnitAccess::write));
   KEYS2PAIRS(20, keys, "!", 0, none.list);
   unit_close(20);
-  EXPECT_EQ(read_all(pairs), padded("period", 256) + "\n" + padded("1900 2100", 256) + "\n" + padded("NOx_dep", 256) +
-                                 "\n" + padded("0.5", 256) + "\n" + padded("  flag", 256) + "\n" +
-                                 padded("yes", 256) + "\n");
+  EXPECT_EQ(read_all(pairs), padded("period", 256) + "\n" + padded("1900 2100", 256) + "\n" +
+                                 padded("NOx_dep", 256) + "\n" + padded("0.5", 256) + "\n" +
+                                 padded("  flag", 256) + "\n" + padded("yes", 256) + "\n");
 
   // The pairs read back: every keyword is found, the indented one only with
   // its blanks.

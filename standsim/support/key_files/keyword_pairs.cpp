@@ -44,7 +44,8 @@ int32_t FINDPAIR(std::string_view word) {
 void PAIR2KEY(int32_t iu, std::string_view word) {
   std::string value;
   if (FINDPAIR(word) == 0 || !next_line(value)) return;
-  unit_write_line(iu, without_trailing_blanks(word) + " " + without_trailing_blanks(padded(value, 256)));
+  unit_write_line(
+      iu, without_trailing_blanks(word) + " " + without_trailing_blanks(padded(value, 256)));
 }
 
 int32_t PAIRYN(int32_t idef, std::string_view word) {

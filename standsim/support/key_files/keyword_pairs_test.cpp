@@ -58,11 +58,11 @@ TEST(KeywordPairs, FindpairMatchesTheFirstEightCharacters) {
   EXPECT_EQ(FINDPAIR("output"), 0);
   EXPECT_EQ(FINDPAIR("DETAIL      "), 1);  // blanks beyond the eighth character
   EXPECT_EQ(FINDPAIR("Output   the"), 0);
-  EXPECT_EQ(FINDPAIR("Yes"), 0);          // value lines are no keywords
-  EXPECT_EQ(FINDPAIR("LAST"), 1);         // even without its value line
+  EXPECT_EQ(FINDPAIR("Yes"), 0);   // value lines are no keywords
+  EXPECT_EQ(FINDPAIR("LAST"), 1);  // even without its value line
   EXPECT_EQ(FINDPAIR("ABSENT"), 0);
   unit_close(PAIR_FILE_UNIT);
-  EXPECT_EQ(FINDPAIR("Output"), 0);       // no file on unit 1
+  EXPECT_EQ(FINDPAIR("Output"), 0);  // no file on unit 1
 }
 
 TEST(KeywordPairs, PairynKeepsTheDefaultUnlessTheValueSaysTheOpposite) {
@@ -72,15 +72,18 @@ TEST(KeywordPairs, PairynKeepsTheDefaultUnlessTheValueSaysTheOpposite) {
     const char* word;
     int32_t answer;
   };
-  const Case cases[] = {
-      {0, "Output", 1}, {1, "Output", 1}, {1, "DETAIL", 0}, {0, "DETAIL", 0}, {1, "LOUD", 0},
-      {0, "QUIET", 1},                      // a quoted value
-      {1, "ABSENT", 1}, {0, "ABSENT", 0},
-      {1, "EMPTY", 1}, {0, "EMPTY", 0},     // a blank value line is no answer, whatever follows it
-      {1, "LAST", 1},                       // the file ends where the value line should be
-      {2, "DETAIL", 1}, {-1, "Output", 0},  // no letter to compare
-  };
-  for (const Case& c : cases) EXPECT_EQ(PAIRYN(c.idef, c.word), c.answer) << c.idef << " " << c.word;
+  const Case
+      cases[] =
+          {
+              {0, "Output", 1}, {1, "Output", 1},  {1, "DETAIL", 0},
+              {0, "DETAIL", 0}, {1, "LOUD", 0},    {0, "QUIET", 1},  // a quoted value
+              {1, "ABSENT", 1}, {0, "ABSENT", 0},  {1, "EMPTY", 1},
+              {0, "EMPTY", 0},  // a blank value line is no answer, whatever follows it
+              {1, "LAST", 1},   // the file ends where the value line should be
+              {2, "DETAIL", 1}, {-1, "Output", 0},  // no letter to compare
+          };
+  for (const Case& c : cases)
+    EXPECT_EQ(PAIRYN(c.idef, c.word), c.answer) << c.idef << " " << c.word;
 }
 
 TEST(KeywordPairs, Pair2keyWritesTheKeyLineOfAPair) {
@@ -113,7 +116,9 @@ TEST(KeywordPairs, PairsplitWritesThePiecesOfEveryPair) {
   EXPECT_EQ(read_all(out), "a.dat;'x;y';rest;more\nb.dat;2\n");
   // No temporary file is left behind.
   int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(file.folder().folder())) ++files;
+  for ([[maybe_unused]] const auto& entry :
+       std::filesystem::directory_iterator(file.folder().folder()))
+    ++files;
   EXPECT_EQ(files, 2);
 }
 

@@ -19,7 +19,9 @@ using testing::LineText;
 class Fil2list : public ::testing::Test {
  protected:
   // Writes CONTENT to site.qsm in the test's folder and fills a list from it.
-  Fil2listOverflow Fill(const std::string& content) { return FillFrom(folder_.write("site.qsm", content)); }
+  Fil2listOverflow Fill(const std::string& content) {
+    return FillFrom(folder_.write("site.qsm", content));
+  }
 
   Fil2listOverflow FillFrom(const std::string& path) {
     list_ = testing::EmptyList();
@@ -49,8 +51,9 @@ TEST_F(Fil2list, ReadsKeysAndLeftAdjustedValues) {
   EXPECT_EQ(overflow.kind, Fil2listOverflow::NONE);
   ASSERT_EQ(list_->NKEY, 6);
   const std::pair<std::string, std::string> expected[] = {
-      {"period", "1990 2050"}, {"NOx_dep", "dep.dat;NOx  ! kept"}, {"NH3_dep", "0.5"},
-      {"flag", ""},            {"period", "second"},     {"last", "1"},
+      {"period", "1990 2050"}, {"NOx_dep", "dep.dat;NOx  ! kept"},
+      {"NH3_dep", "0.5"},      {"flag", ""},
+      {"period", "second"},    {"last", "1"},
   };
   for (int32_t i = 1; i <= 6; ++i) {
     EXPECT_EQ(KeyText(*list_, i), padded(expected[i - 1].first, KEY_LENGTH)) << i;
@@ -59,8 +62,10 @@ TEST_F(Fil2list, ReadsKeysAndLeftAdjustedValues) {
     EXPECT_EQ(list_->DEF[i - 1], 0);
   }
   EXPECT_EQ(std::string(list_->LISTNAME, 16), padded("QSM", 16));
-  EXPECT_EQ(std::string(list_->LISTFILE, LINE_LENGTH), padded(folder_.file("site.qsm"), LINE_LENGTH));
-  EXPECT_EQ(std::string(list_->LISTDIR, LINE_LENGTH), std::string(LINE_LENGTH, '\0'));  // not the filler's
+  EXPECT_EQ(std::string(list_->LISTFILE, LINE_LENGTH),
+            padded(folder_.file("site.qsm"), LINE_LENGTH));
+  EXPECT_EQ(std::string(list_->LISTDIR, LINE_LENGTH),
+            std::string(LINE_LENGTH, '\0'));  // not the filler's
 }
 
 TEST_F(Fil2list, OpensBackslashesAsSlashes) {
@@ -97,7 +102,8 @@ TEST_F(Fil2list, ReportsTheFirstLineThatDoesNotFit) {
   };
   const Case cases[] = {
       {"period 1 2\n! c\n" + std::string(17, 'k') + " 1\n", Fil2listOverflow::LONG_KEY, 3, 2},
-      {"\n\na " + std::string(257, 'v') + "\nb " + std::string(17, 'k') + "\n", Fil2listOverflow::LONG_VALUE, 3, 2},
+      {"\n\na " + std::string(257, 'v') + "\nb " + std::string(17, 'k') + "\n",
+       Fil2listOverflow::LONG_VALUE, 3, 2},
       {"! header\n" + many, Fil2listOverflow::FULL_LIST, 258, 256},
   };
   for (const Case& c : cases) {

@@ -23,7 +23,8 @@ std::string_view search_text(std::string_view keyword) {
   int32_t first = 0, last = 0;
   TRIMPOS(keyword, first, last);
   if (last == 0) return {};
-  return keyword.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
+  return keyword.substr(static_cast<std::size_t>(first - 1),
+                        static_cast<std::size_t>(last - first + 1));
 }
 
 // The key field starts with SEARCH and the rest of it is blank, counting

@@ -23,14 +23,14 @@ inline constexpr std::size_t LINE_LENGTH = 256;  // characters of a value text, 
 inline constexpr std::size_t LISTNAME_LENGTH = 16;
 
 struct KEYLIST {
-  char LISTNAME[LISTNAME_LENGTH];           // kind of list, set by the caller
-  char KEY[KEYLIST_MAXKEY][KEY_LENGTH];     // the keys
-  char LISTFILE[LINE_LENGTH];               // path of the key file
-  char LISTDIR[LINE_LENGTH];                // its folder, final separator included
-  char LINE[KEYLIST_MAXKEY][LINE_LENGTH];   // value text of each key
-  int32_t NKEY;                             // entries in use, 0..256
-  int32_t GOT[KEYLIST_MAXKEY];              // value taken by a getter
-  int32_t DEF[KEYLIST_MAXKEY];              // entry appended from a default
+  char LISTNAME[LISTNAME_LENGTH];          // kind of list, set by the caller
+  char KEY[KEYLIST_MAXKEY][KEY_LENGTH];    // the keys
+  char LISTFILE[LINE_LENGTH];              // path of the key file
+  char LISTDIR[LINE_LENGTH];               // its folder, final separator included
+  char LINE[KEYLIST_MAXKEY][LINE_LENGTH];  // value text of each key
+  int32_t NKEY;                            // entries in use, 0..256
+  int32_t GOT[KEYLIST_MAXKEY];             // value taken by a getter
+  int32_t DEF[KEYLIST_MAXKEY];             // entry appended from a default
 };
 
 static_assert(sizeof(KEYLIST) == 72212);

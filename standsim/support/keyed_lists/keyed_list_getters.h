@@ -26,11 +26,15 @@ void GETKEYI(KEYLIST& par, std::string_view keyword, int32_t& ival, const int32_
 void GETKEYR(KEYLIST& par, std::string_view keyword, float& val, const float* dflt);
 
 // Default: IVEC(i) = IDFLTV(i).
-void GETKEYIV(int32_t n, KEYLIST& par, std::string_view keyword, std::span<int32_t> ivec, const int32_t* idfltv);
-void GETKEYRV(int32_t n, KEYLIST& par, std::string_view keyword, std::span<float> vec, const float* dfltv);
+void GETKEYIV(int32_t n, KEYLIST& par, std::string_view keyword, std::span<int32_t> ivec,
+              const int32_t* idfltv);
+void GETKEYRV(int32_t n, KEYLIST& par, std::string_view keyword, std::span<float> vec,
+              const float* dfltv);
 
 // Default: every IVEC(i) = IDFLT.
-void GETKEYIS(int32_t n, KEYLIST& par, std::string_view keyword, std::span<int32_t> ivec, const int32_t& idflt);
-void GETKEYRS(int32_t n, KEYLIST& par, std::string_view keyword, std::span<float> vec, const float& dflt);
+void GETKEYIS(int32_t n, KEYLIST& par, std::string_view keyword, std::span<int32_t> ivec,
+              const int32_t& idflt);
+void GETKEYRS(int32_t n, KEYLIST& par, std::string_view keyword, std::span<float> vec,
+              const float& dflt);
 
 }  // namespace standsim

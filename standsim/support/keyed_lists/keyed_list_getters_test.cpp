@@ -61,7 +61,8 @@ TEST(KeyedListGetters, AnAbsentKeyTakesItsDefaultAndIsAppended) {
 TEST(KeyedListGetters, AFullListTakesTheDefaultWithoutAppending) {
   auto list = testing::EmptyList();
   assign_text(list->LISTFILE, "/data/site.qsm");
-  for (int i = 0; i < KEYLIST_MAXKEY; ++i) AddEntry(*list, std::string("k").append(std::to_string(i)), "1");
+  for (int i = 0; i < KEYLIST_MAXKEY; ++i)
+    AddEntry(*list, std::string("k").append(std::to_string(i)), "1");
   const auto before = std::make_unique<KEYLIST>(*list);
 
   const int32_t idflt = 3;
@@ -96,7 +97,8 @@ TEST(KeyedListGetters, VectorsReadAtMostNValuesAndRepeatTheLast) {
       {"1,2,3", {1, 2, 3, 3, -1}},
       {"1 2 3 4 5 6", {1, 2, 3, 4, -1}},
       {"7", {7, 7, 7, 7, -1}},
-      {"", {-1, -1, -1, -1, -1}},  // no items: the vector is left as it is
+      // No items: the vector is left as it is.
+      {"", {-1, -1, -1, -1, -1}},
   };
   for (const Case& c : cases) {
     auto list = testing::EmptyList();
@@ -108,7 +110,8 @@ TEST(KeyedListGetters, VectorsReadAtMostNValuesAndRepeatTheLast) {
 
     std::vector<float> vec(5, -1.0f);
     GETKEYRS(4, *list, "v", vec, 0.0f);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(vec[i], static_cast<float>(c.expected[i])) << '"' << c.value << '"';
+    for (std::size_t i = 0; i < 5; ++i)
+      EXPECT_EQ(vec[i], static_cast<float>(c.expected[i])) << '"' << c.value << '"';
   }
 }
 

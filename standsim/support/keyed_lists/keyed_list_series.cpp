@@ -40,13 +40,14 @@ bool is_file_reference(std::string_view text) {
 // joined text that does not fit is not cut, since its end would silently
 // name another column or scale; it is refused with a message of ROUTINE in
 // KEYMSG instead (nullopt).
-std::optional<std::string> joined_to_listdir(const KEYLIST& par, std::string_view text, std::string_view keyword,
-                                             std::string_view routine) {
+std::optional<std::string> joined_to_listdir(const KEYLIST& par, std::string_view text,
+                                             std::string_view keyword, std::string_view routine) {
   const std::string joined = FULLPATH(std::string_view(par.LISTDIR, LINE_LENGTH), text);
   if (joined.find_last_not_of(' ') + 1 <= LINE_LENGTH) return padded(joined, LINE_LENGTH);
   int32_t first = 0, last = 0;
   TRIMPOS(keyword, first, last);
-  const std::string_view key = keyword.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
+  const std::string_view key = keyword.substr(static_cast<std::size_t>(first - 1),
+                                              static_cast<std::size_t>(last - first + 1));
   assign_text(KEYMSG, std::string(routine) + ": Reference of  " + std::string(key) +
                           "  is longer than 256 characters with its folder!");
   return std::nullopt;
@@ -54,8 +55,8 @@ std::optional<std::string> joined_to_listdir(const KEYLIST& par, std::string_vie
 
 }  // namespace
 
-void GETKEYTS(KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb, int32_t iyre, int32_t nsub,
-              std::span<float> vec, const float* dflt) {
+void GETKEYTS(KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb, int32_t iyre,
+              int32_t nsub, std::span<float> vec, const float* dflt) {
   int32_t ind = 0;
   if (FINDKEY(par, keyword, ind)) {
     char(&line)[LINE_LENGTH] = par.LINE[ind - 1];
@@ -71,15 +72,16 @@ void GETKEYTS(KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb, 
   } else if (dflt != nullptr) {
     const ElementRange range = filled_elements(n0, iyrb, iyre, nsub);
     if (!range.empty()) {
-      if (range.last - n0 >= static_cast<int64_t>(vec.size())) stop_process("GETKEYTS: VEC too short!");
+      if (range.last - n0 >= static_cast<int64_t>(vec.size()))
+        stop_process("GETKEYTS: VEC too short!");
       std::fill(vec.begin() + (range.first - n0), vec.begin() + (range.last - n0 + 1), *dflt);
     }
     append_default_key(par, keyword);
   }
 }
 
-void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keyword, int32_t n0, int32_t iyrb,
-               int32_t iyre, int32_t nsub, std::span<float> arr, const float* dfltv) {
+void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keyword, int32_t n0,
+               int32_t iyrb, int32_t iyre, int32_t nsub, std::span<float> arr, const float* dfltv) {
   if (ncol > ndim) stop_process("GETKEYTS2: NCOL > NDIM!");
   if (ncol < 0) return;
   const ElementRange range = filled_elements(n0, iyrb, iyre, nsub);
@@ -108,7 +110,8 @@ void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keywor
   if (nitem == 0) return;
 
   // The work series W(N0..), as long as a column of ARR.
-  const std::size_t column_length = (arr.size() + static_cast<std::size_t>(ndim) - 1) / static_cast<std::size_t>(ndim);
+  const std::size_t column_length =
+      (arr.size() + static_cast<std::size_t>(ndim) - 1) / static_cast<std::size_t>(ndim);
   std::vector<float> w(column_length, 0.0f);
   auto work = [&](int64_t t) -> float& { return w[static_cast<std::size_t>(t - n0)]; };
   for (int32_t c = 1; c <= nitem; ++c) {
@@ -116,7 +119,8 @@ void GETKEYTS2(int32_t ndim, int32_t ncol, KEYLIST& par, std::string_view keywor
     for (int64_t t = range.first; t <= range.last; ++t) work(t) = element(c, t);
     const std::string_view item = items.text(c);
     const std::optional<std::string> reference =
-        is_file_reference(item) ? joined_to_listdir(par, item, keyword, "xGETKEYTS2") : std::string(item);
+        is_file_reference(item) ? joined_to_listdir(par, item, keyword, "xGETKEYTS2")
+                                : std::string(item);
     if (reference) VARIN01(*reference, n0, iyrb, iyre, nsub, XMISS, w, KEYMSG);
     for (int64_t t = range.first; t <= range.last; ++t) element(c, t) = work(t);
     par.GOT[ind - 1] = FLAG_TRUE;

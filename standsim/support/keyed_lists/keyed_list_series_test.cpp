@@ -34,7 +34,8 @@ class KeyedListSeries : public ::testing::Test {
 TEST_F(KeyedListSeries, ANumberFillsTheYears) {
   AddEntry(*list_, "NOx_dep", " 15");
   GETKEYTS(*list_, "NOx_dep", 1990, 1992, 2000, 1, vec_, nullptr);
-  for (int y = 1990; y < 2020; ++y) EXPECT_EQ(vec_[y - 1990], y >= 1992 && y <= 2000 ? 15.0f : UNTOUCHED) << y;
+  for (int y = 1990; y < 2020; ++y)
+    EXPECT_EQ(vec_[y - 1990], y >= 1992 && y <= 2000 ? 15.0f : UNTOUCHED) << y;
   EXPECT_EQ(list_->GOT[0], 1);
   EXPECT_EQ(LineText(*list_, 1), padded(" 15", LINE_LENGTH));  // a number is not joined
   EXPECT_EQ(KeymsgText(), std::string(128, ' '));
@@ -49,7 +50,8 @@ TEST_F(KeyedListSeries, AFileReferenceIsJoinedToTheListFolder) {
   EXPECT_EQ(LineText(*list_, 1), padded(folder_.folder() + "dep.dat;NOx", LINE_LENGTH));
 
   // A name that is rooted, explicitly relative or has a drive is kept.
-  for (const std::string& kept : {folder_.file("dep.dat") + ";NOx", std::string(".\\x.dat;1"), std::string("c:x.dat")}) {
+  for (const std::string& kept :
+       {folder_.file("dep.dat") + ";NOx", std::string(".\\x.dat;1"), std::string("c:x.dat")}) {
     auto list = testing::EmptyList();
     assign_text(list->LISTDIR, "/elsewhere/");
     AddEntry(*list, "k", kept);
@@ -69,7 +71,8 @@ TEST_F(KeyedListSeries, AFailedReadLeavesItsMessageInKeymsg) {
 TEST_F(KeyedListSeries, AnAbsentKeyTakesTheDefaultNeverBelowN0) {
   const float zero = 0.0f;
   GETKEYTS(*list_, "NH3_dep", 1990, 1995, 2000, 1, vec_, &zero);
-  for (int y = 1990; y < 2020; ++y) EXPECT_EQ(vec_[y - 1990], y >= 1995 && y <= 2000 ? 0.0f : UNTOUCHED) << y;
+  for (int y = 1990; y < 2020; ++y)
+    EXPECT_EQ(vec_[y - 1990], y >= 1995 && y <= 2000 ? 0.0f : UNTOUCHED) << y;
   ASSERT_EQ(list_->NKEY, 1);
   EXPECT_EQ(list_->DEF[0], 1);
   EXPECT_EQ(list_->GOT[0], 1);
@@ -156,8 +159,10 @@ TEST_F(KeyedListSeries, AReferenceTooLongWithItsFolderIsRefused) {
   AddEntry(*list_, "NOx_dep", reference);
   AddEntry(*list_, "upt", "1|" + reference);
   GETKEYTS(*list_, " NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
-  EXPECT_EQ(KeymsgText(),
-            padded("xGETKEYTS: Reference of  NOx_dep  is longer than 256 characters with its folder!", 128));
+  EXPECT_EQ(
+      KeymsgText(),
+      padded("xGETKEYTS: Reference of  NOx_dep  is longer than 256 characters with its folder!",
+             128));
   EXPECT_EQ(LineText(*list_, 1), padded(reference, LINE_LENGTH));
   EXPECT_EQ(list_->GOT[0], 1);
   for (float v : vec_) EXPECT_EQ(v, UNTOUCHED);

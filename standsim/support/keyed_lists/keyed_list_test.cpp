@@ -24,13 +24,13 @@ TEST(KeyedList, KeymsgStartsAsZeroBytes) {
 
 TEST(KeyedList, FindkeyMatchesTheTrimmedKeywordCaseSensitively) {
   auto list = testing::EmptyList();
-  AddEntry(*list, "period", "1990 2050");          // 1: blank padded
-  AddEntry(*list, "NOx_dep", "0.5", true);         // 2: zero padded
-  AddEntry(*list, "period1", "x");                 // 3
-  AddEntry(*list, "NH3_dep\t", "0.2");             // 4: TAB after the key
-  AddEntry(*list, "period", "second");             // 5: duplicate
-  AddEntry(*list, "a b", "inner blank");           // 6
-  AddEntry(*list, "sixteen_chars_ab", "full");     // 7
+  AddEntry(*list, "period", "1990 2050");       // 1: blank padded
+  AddEntry(*list, "NOx_dep", "0.5", true);      // 2: zero padded
+  AddEntry(*list, "period1", "x");              // 3
+  AddEntry(*list, "NH3_dep\t", "0.2");          // 4: TAB after the key
+  AddEntry(*list, "period", "second");          // 5: duplicate
+  AddEntry(*list, "a b", "inner blank");        // 6
+  AddEntry(*list, "sixteen_chars_ab", "full");  // 7
 
   struct Case {
     std::string keyword;

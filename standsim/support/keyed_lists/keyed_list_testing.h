@@ -18,7 +18,7 @@ inline std::unique_ptr<KEYLIST> EmptyList() { return std::make_unique<KEYLIST>()
 // ZERO_PADDED, followed by the zero bytes of the untouched record) and the
 // value blank padded. Returns its 1-based index.
 inline int32_t AddEntry(KEYLIST& list, std::string_view key, std::string_view value,
-                         bool zero_padded = false) {
+                        bool zero_padded = false) {
   const int32_t i = ++list.NKEY;
   char(&field)[KEY_LENGTH] = list.KEY[i - 1];
   if (zero_padded) {
@@ -32,6 +32,8 @@ inline int32_t AddEntry(KEYLIST& list, std::string_view key, std::string_view va
 }
 
 inline std::string KeyText(const KEYLIST& list, int32_t i) { return {list.KEY[i - 1], KEY_LENGTH}; }
-inline std::string LineText(const KEYLIST& list, int32_t i) { return {list.LINE[i - 1], LINE_LENGTH}; }
+inline std::string LineText(const KEYLIST& list, int32_t i) {
+  return {list.LINE[i - 1], LINE_LENGTH};
+}
 
 }  // namespace standsim::testing

@@ -13,9 +13,9 @@ TEST(ColourCodes, DigitsBecomeLevelsOf51) {
     int32_t code;
     std::array<int32_t, 3> rgb;
   };
-  const std::vector<Case> cases{{0, {0, 0, 0}},          {123, {51, 102, 153}},
-                                {50, {0, 255, 0}},       {555, {255, 255, 255}},
-                                {999, {255, 255, 255}},  {59, {0, 255, 459}},
+  const std::vector<Case> cases{{0, {0, 0, 0}},           {123, {51, 102, 153}},
+                                {50, {0, 255, 0}},        {555, {255, 255, 255}},
+                                {999, {255, 255, 255}},   {59, {0, 255, 459}},
                                 {-123, {-51, -102, -153}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);

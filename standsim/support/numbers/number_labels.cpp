@@ -58,12 +58,14 @@ std::string N_2_C(float x, std::string_view fmt) {
   return written(x, fmt, 16);
 }
 
-void CLSLABEL(int32_t ic, int32_t icfirst, int32_t iclast, std::string_view fmt, int32_t idir, float v1, float v2,
-              std::span<char> label, int32_t& nwid) {
+void CLSLABEL(int32_t ic, int32_t icfirst, int32_t iclast, std::string_view fmt, int32_t idir,
+              float v1, float v2, std::span<char> label, int32_t& nwid) {
   constexpr std::size_t text_length = 12;
   int32_t first = 0, last = 0;
   TRIMPOS(fmt, first, last);
-  const auto at = [&](int32_t i) { return i >= 1 && i <= static_cast<int32_t>(fmt.size()) ? fmt[i - 1] : ' '; };
+  const auto at = [&](int32_t i) {
+    return i >= 1 && i <= static_cast<int32_t>(fmt.size()) ? fmt[i - 1] : ' ';
+  };
   const bool integer = at(first + 1) == 'i' || at(first + 1) == 'I';
 
   // The width: the number between the letter and the ")" or the ".".
@@ -72,7 +74,8 @@ void CLSLABEL(int32_t ic, int32_t icfirst, int32_t iclast, std::string_view fmt,
   nwid = 0;
   if (first > 0 && end != std::string_view::npos && end > width_start) {
     int32_t width = 0;
-    if (FreeFormatReader(fmt.substr(width_start, end - width_start)).read(width) == FreeReadStatus::value) {
+    if (FreeFormatReader(fmt.substr(width_start, end - width_start)).read(width) ==
+        FreeReadStatus::value) {
       nwid = width;
     }
   }
@@ -96,10 +99,13 @@ void CLSLABEL(int32_t ic, int32_t icfirst, int32_t iclast, std::string_view fmt,
 
   int32_t right_first = 0, right_last = 0;
   TRIMPOS(txtr, right_first, right_last);
-  const std::string_view right = right_last == 0 ? std::string_view()
-                                                 : std::string_view(txtr).substr(static_cast<std::size_t>(right_first - 1),
-                                                                                  static_cast<std::size_t>(right_last - right_first + 1));
-  assign_text(label, padded(txtl, static_cast<std::size_t>(std::max(nwid, 0))) + std::string(sign) + std::string(right));
+  const std::string_view right =
+      right_last == 0
+          ? std::string_view()
+          : std::string_view(txtr).substr(static_cast<std::size_t>(right_first - 1),
+                                          static_cast<std::size_t>(right_last - right_first + 1));
+  assign_text(label, padded(txtl, static_cast<std::size_t>(std::max(nwid, 0))) + std::string(sign) +
+                         std::string(right));
 }
 
 }  // namespace standsim

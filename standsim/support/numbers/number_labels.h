@@ -32,7 +32,7 @@ std::string N_2_C(float x, std::string_view fmt);
 // the point put in where the field has room), and LABEL is blank padded or
 // cut to its length. A value that FMT cannot write in 12 characters shows
 // as 12 asterisks.
-void CLSLABEL(int32_t ic, int32_t icfirst, int32_t iclast, std::string_view fmt, int32_t idir, float v1, float v2,
-              std::span<char> label, int32_t& nwid);
+void CLSLABEL(int32_t ic, int32_t icfirst, int32_t iclast, std::string_view fmt, int32_t idir,
+              float v1, float v2, std::span<char> label, int32_t& nwid);
 
 }  // namespace standsim

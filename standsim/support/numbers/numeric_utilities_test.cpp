@@ -27,10 +27,9 @@ TEST(NumericUtilities, RampIsClampedAndStepsForReversedEnds) {
   struct Case {
     float x, x1, x2, expected;
   };
-  const std::vector<Case> cases{{-1, 0, 10, 0},  {0, 0, 10, 0},  {5, 0, 10, 0.5f},
-                                {10, 0, 10, 1},  {12, 0, 10, 1}, {2.5f, 0, 10, 0.25f},
-                                {5, 5, 5, 0},    {6, 5, 5, 1},   {3, 5, 2, 0},
-                                {6, 5, 2, 1}};
+  const std::vector<Case> cases{
+      {-1, 0, 10, 0},       {0, 0, 10, 0}, {5, 0, 10, 0.5f}, {10, 0, 10, 1}, {12, 0, 10, 1},
+      {2.5f, 0, 10, 0.25f}, {5, 5, 5, 0},  {6, 5, 5, 1},     {3, 5, 2, 0},   {6, 5, 2, 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.x << " on " << c.x1 << " .. " << c.x2);
     EXPECT_EQ(RAMP(c.x, c.x1, c.x2, 0.0f, 1.0f), c.expected);

@@ -15,12 +15,12 @@ TEST(PowerConversion, ConvertsAndConvertsBack) {
   struct Case {
     int32_t p, r, s, n;
   };
-  const std::vector<Case> cases{{1, 2, 1, 0}, {1, 3, 2, 1}, {2, 3, 2, 1}, {0, 4, 5, -2},
-                                {1, 1, 1, 3}, {2, 10, 3, 2}};
+  const std::vector<Case> cases{{1, 2, 1, 0},  {1, 3, 2, 1}, {2, 3, 2, 1},
+                                {0, 4, 5, -2}, {1, 1, 1, 3}, {2, 10, 3, 2}};
   for (const Case& c : cases) {
     for (const float x : {-2.0f, -0.5f, 0.0f, 0.25f, 1.5f}) {
-      SCOPED_TRACE(testing::Message() << "P " << c.p << " R " << c.r << " S " << c.s << " N "
-                                      << c.n << " X " << x);
+      SCOPED_TRACE(testing::Message()
+                   << "P " << c.p << " R " << c.r << " S " << c.s << " N " << c.n << " X " << x);
       const float y = PWRCONV(c.p, x, c.r, c.s, c.n);
       EXPECT_TRUE(std::isfinite(y));
       EXPECT_NEAR(PWRCONVINV(c.p, y, c.r, c.s, c.n), x, 2e-6f * (1.0f + std::fabs(x)));

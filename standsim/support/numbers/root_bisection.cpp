@@ -11,7 +11,9 @@ namespace {
 constexpr int max_iterations = 100;
 
 // Both values strictly positive or both strictly negative.
-bool same_strict_sign(float f1, float f2) { return (f1 > 0.0f && f2 > 0.0f) || (f1 < 0.0f && f2 < 0.0f); }
+bool same_strict_sign(float f1, float f2) {
+  return (f1 > 0.0f && f2 > 0.0f) || (f1 < 0.0f && f2 < 0.0f);
+}
 
 void report(std::span<char> errmsg, char severity, std::string_view message) {
   constexpr std::size_t text_start = 11;  // the message begins at character 12

@@ -45,7 +45,8 @@ TEST(RootBisection, AnEndWithAZeroValueCountsAsBracketing) {
 TEST(RootBisection, ReportsAnUnbracketedRootAndTooManyIterations) {
   std::string errmsg = blank_message();
   EXPECT_EQ(ROOTIO(2.0f, 3.0f, 2.0f, 0.0f, 1e-4f, square_minus_two, errmsg), 0.0f);
-  EXPECT_EQ(errmsg, "E##########" + std::string("ROOTIO: root not bracketed.") + std::string(13, ' '));
+  EXPECT_EQ(errmsg,
+            "E##########" + std::string("ROOTIO: root not bracketed.") + std::string(13, ' '));
 
   errmsg = blank_message();
   calls = 0;

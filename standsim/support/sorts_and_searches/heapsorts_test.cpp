@@ -52,7 +52,9 @@ TEST(Heapsorts, CompanionsFollowTheKeysAndEqualKeysEndInHeapOrder) {
       {"two pairs", {2, 1, 2, 1}, {1, 2, 3, 4}, {{1, 1, 2, 2}, {2, 4, 3, 1}}},
       // The right child is taken only when strictly greater than the left.
       {"equal children", {1, 2, 2}, {1, 2, 3}, {{1, 2, 2}, {1, 3, 2}}},
-      {"already sorted", {1, 4, 6, 9, 12, 20}, {1, 2, 3, 4, 5, 6},
+      {"already sorted",
+       {1, 4, 6, 9, 12, 20},
+       {1, 2, 3, 4, 5, 6},
        {{1, 4, 6, 9, 12, 20}, {1, 2, 3, 4, 5, 6}}},
       {"one key", {5}, {9}, {{5}, {9}}},
   };

@@ -64,8 +64,10 @@ void index_quicksort(std::string_view routine, int32_t n, KeyOf key, std::span<i
     int32_t i = l + 1;
     int32_t j = r;
     for (;;) {
-      do ++i; while (key(at(i)) < a);
-      do --j; while (key(at(j)) > a);
+      do ++i;
+      while (key(at(i)) < a);
+      do --j;
+      while (key(at(j)) > a);
       if (j < i) break;
       std::swap(at(i), at(j));
     }

@@ -93,10 +93,14 @@ TEST(IndexSorts, TextsSortByTheKeyOfTheirLeadingCharacters) {
       {"first two characters", 2, {"pear ", "apple", "plum "}, {2, 1, 3}},
       {"only the last four of five count", 5, {"abcde", "zbcdd"}, {2, 1}},
       {"the first character counts for NCHAR below 1", 0, {"b", "a", "c"}, {2, 1, 3}},
-      {"a high first byte makes a four-character key negative", 4,
-       {"abcd", "\xE9tre", "Zulu"}, {2, 3, 1}},
-      {"a high first byte stays positive below four characters", 3,
-       {"abcd", "\xE9tre", "Zulu"}, {3, 1, 2}},
+      {"a high first byte makes a four-character key negative",
+       4,
+       {"abcd", "\xE9tre", "Zulu"},
+       {2, 3, 1}},
+      {"a high first byte stays positive below four characters",
+       3,
+       {"abcd", "\xE9tre", "Zulu"},
+       {3, 1, 2}},
       {"an empty text counts as a blank", 1, {"a", "", "!"}, {2, 3, 1}},
   };
   for (const TextCase& c : cases) {

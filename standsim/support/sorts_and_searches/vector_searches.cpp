@@ -13,8 +13,8 @@ T element(std::span<const T> vec, int32_t p) {
 }
 
 template <class T>
-bool find_first(std::string_view routine, std::string_view name, int32_t n,
-                std::span<const T> vec, T val, int32_t& ind) {
+bool find_first(std::string_view routine, std::string_view name, int32_t n, std::span<const T> vec,
+                T val, int32_t& ind) {
   ind = 0;
   if (n <= 0) return false;
   check_length(routine, name, vec.size(), n);

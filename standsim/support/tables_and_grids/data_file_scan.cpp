@@ -31,8 +31,8 @@ int32_t to_int32(int64_t value) {
 }
 
 void warn_unreadable(std::string_view filnam, int line, const std::string& message) {
-  report_warning("FILECHAR: cannot read line " + std::to_string(line) + " of " + open_name(filnam) + ": " +
-                 message);
+  report_warning("FILECHAR: cannot read line " + std::to_string(line) + " of " + open_name(filnam) +
+                 ": " + message);
 }
 
 void scan_index_records(std::string_view filnam, UnitRecords& records, int32_t& ioff, int32_t& joff,
@@ -77,13 +77,15 @@ void scan_rows(std::string_view filnam, std::string_view layout, int32_t unit, U
   std::string first;
   unit_read_line(unit, first);
   const std::string text = padded(first, kFirstLineLength);
-  if (text.find_first_not_of(' ', kFirstLineLength - 3) != std::string::npos) report_warning("WARNING: Long line!");
+  if (text.find_first_not_of(' ', kFirstLineLength - 3) != std::string::npos)
+    report_warning("WARNING: Long line!");
   ni = NITEMS(text);
   unit_backspace(unit);
 
   const bool free_format = !layout.empty() && layout.front() == '*';
   const InputFormat format = free_format ? InputFormat() : InputFormat::parse(layout);
-  if (!format.error().empty()) stop_process("FILECHAR: unusable layout for " + open_name(filnam) + ": " + format.error());
+  if (!format.error().empty())
+    stop_process("FILECHAR: unusable layout for " + open_name(filnam) + ": " + format.error());
 
   std::vector<double> row(static_cast<std::size_t>(ni));
   std::vector<ReadItem> items;
@@ -110,8 +112,8 @@ void scan_rows(std::string_view filnam, std::string_view layout, int32_t unit, U
 
 }  // namespace
 
-void FILECHAR(std::string_view filnam, std::string_view layout, int32_t& ioff, int32_t& joff, int32_t& ni,
-              int32_t& nj, double& vmin, double& vmax) {
+void FILECHAR(std::string_view filnam, std::string_view layout, int32_t& ioff, int32_t& joff,
+              int32_t& ni, int32_t& nj, double& vmin, double& vmax) {
   vmin = 1.0e30;
   vmax = -1.0e30;
   OpenedUnit file(filnam, UnitAccess::read);
@@ -168,7 +170,8 @@ void NTHLINE(int32_t n, std::string_view filnam, std::string_view ch, std::span<
 }
 
 bool HASDATA(std::string_view filnam) {
-  if (TIDY(filnam).find_first_not_of(' ') == std::string::npos || !file_exists(filnam)) return false;
+  if (TIDY(filnam).find_first_not_of(' ') == std::string::npos || !file_exists(filnam))
+    return false;
   OpenedUnit file(filnam, UnitAccess::read);
   std::string line;
   return file.is_open() && unit_read_line(file.number(), line) == UnitStatus::ok;

@@ -37,8 +37,8 @@ namespace standsim {
 // there is none. A record or row that cannot be read is reported by a warning
 // naming the file and line and is left out; only the end of the file ends the
 // scan.
-void FILECHAR(std::string_view filnam, std::string_view layout, int32_t& ioff, int32_t& joff, int32_t& ni,
-              int32_t& nj, double& vmin, double& vmax);
+void FILECHAR(std::string_view filnam, std::string_view layout, int32_t& ioff, int32_t& joff,
+              int32_t& ni, int32_t& nj, double& vmin, double& vmax);
 
 // From the current position of unit IU, counts the lines whose first
 // character is CH(1:1) (a blank for an empty CH). At the first other line

@@ -34,18 +34,21 @@ struct FilecharCase {
 
 TEST(Filechar, MeasuresIndexRecordsAndRows) {
   const FilecharCase cases[] = {
-      {"index records in any order", "i-j-val", "3 5 1.5\n7, 2, -4.0\n4 9 0.0\n", 2, 5, 1, 8, -4.0, 1.5},
-      {"a record completed from the next line", "i-j-val      ", "! i j v\n3 5\n1.5\n7 2 -4.0\n", 2, 5, 1, 4,
-       -4.0, 1.5},
+      {"index records in any order", "i-j-val", "3 5 1.5\n7, 2, -4.0\n4 9 0.0\n", 2, 5, 1, 8, -4.0,
+       1.5},
+      {"a record completed from the next line", "i-j-val      ", "! i j v\n3 5\n1.5\n7 2 -4.0\n", 2,
+       5, 1, 4, -4.0, 1.5},
       // The ranges start from the first record, so indexes that are all
       // non-positive, or all above 99999, measure right.
       {"non-positive indexes", "i-j-val", "-3 0 2\n-1 -4 3\n", -4, 3, -5, 5, 2.0, 3.0},
-      {"indexes above 99999", "i-j-val", "100005 200000 1\n100001 200003 2\n", 100000, 5, 199999, 4, 1.0, 2.0},
-      {"the extreme 32-bit indexes", "i-j-val", "-2147483648 2147483647 1\n2147483647 -2147483648 2\n",
-       -2147483648, 2147483647, -2147483648, 2147483647, 1.0, 2.0},
+      {"indexes above 99999", "i-j-val", "100005 200000 1\n100001 200003 2\n", 100000, 5, 199999, 4,
+       1.0, 2.0},
+      {"the extreme 32-bit indexes", "i-j-val",
+       "-2147483648 2147483647 1\n2147483647 -2147483648 2\n", -2147483648, 2147483647, -2147483648,
+       2147483647, 1.0, 2.0},
       {"no complete record", "i-j-val", "\n", 0, 0, 0, 0, 1.0e30, -1.0e30},
-      {"free-format rows under a header", "*", "! a\n! b\n1 2 3 4 5 6\n6 5 4 3 2 1\n0 0 0 0 0 -7.5\n1,2,3,4,5,9\n",
-       0, 6, 0, 4, -7.5, 9.0},
+      {"free-format rows under a header", "*",
+       "! a\n! b\n1 2 3 4 5 6\n6 5 4 3 2 1\n0 0 0 0 0 -7.5\n1,2,3,4,5,9\n", 0, 6, 0, 4, -7.5, 9.0},
       {"formatted rows", "(3f4.1)", "! x\n  12 3.5  -1\n 100   0   0\n", 0, 3, 0, 2, -0.1, 10.0},
       {"a first data line without items", "*", "!h\n\n", 0, 0, 0, 1, 1.0e30, -1.0e30},
       {"a blank then '!' is data", "*", " !x\n", 0, 1, 0, 0, 1.0e30, -1.0e30, true},
@@ -71,8 +74,9 @@ TEST(Filechar, ReportsUnreadableRecordsAndGoesOn) {
   const std::string path = folder.write("bad.dat", "!h\n1 2 3\nx 2 3\n4 5 6\n");
   testing::internal::CaptureStderr();
   const TableSize rows = scan(path, "*");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "FILECHAR: cannot read line 3 of " + path + ": Bad real number in item 1 of list input\n");
+  EXPECT_EQ(
+      testing::internal::GetCapturedStderr(),
+      "FILECHAR: cannot read line 3 of " + path + ": Bad real number in item 1 of list input\n");
   EXPECT_EQ(rows.ni, 3);
   EXPECT_EQ(rows.nj, 2);
   EXPECT_DOUBLE_EQ(rows.vmax, 6.0);
@@ -89,7 +93,7 @@ TEST(Filechar, WarnsOfALongFirstLineAndCountsItsFirst4096Characters) {
   TestFolder folder;
   std::string line;
   for (int k = 0; k < 1023; ++k) line += "1.5 ";  // 4092 characters, 1023 items
-  line += "2 7777";                                 // item 1024 ends at column 4094
+  line += "2 7777";                               // item 1024 ends at column 4094
   const std::string path = folder.write("long.dat", line + "\n");
   testing::internal::CaptureStderr();
   const TableSize t = scan(path, "*");
@@ -107,14 +111,15 @@ TEST(FilecharDeathTest, StopsOnAFileWithoutDataOrThatCannotBeOpened) {
   double vmin, vmax;
   for (const char* content : {"", "! only\n! headers\n"}) {
     const std::string path = folder.write("empty.dat", content);
-    EXPECT_EXIT(FILECHAR(path, "*", i, j, ni, nj, vmin, vmax), testing::ExitedWithCode(EXIT_FAILURE),
-                "FILECHAR: no data in file!");
+    EXPECT_EXIT(FILECHAR(path, "*", i, j, ni, nj, vmin, vmax),
+                testing::ExitedWithCode(EXIT_FAILURE), "FILECHAR: no data in file!");
   }
   EXPECT_EXIT(FILECHAR(folder.file("missing.dat"), "*", i, j, ni, nj, vmin, vmax),
-              testing::ExitedWithCode(EXIT_FAILURE), "FILECHAR: cannot open file .*missing.dat: no such file");
+              testing::ExitedWithCode(EXIT_FAILURE),
+              "FILECHAR: cannot open file .*missing.dat: no such file");
   const std::string rows = folder.write("rows.dat", "1 2\n");
-  EXPECT_EXIT(FILECHAR(rows, "rows", i, j, ni, nj, vmin, vmax), testing::ExitedWithCode(EXIT_FAILURE),
-              "FILECHAR: unusable layout for .*rows.dat");
+  EXPECT_EXIT(FILECHAR(rows, "rows", i, j, ni, nj, vmin, vmax),
+              testing::ExitedWithCode(EXIT_FAILURE), "FILECHAR: unusable layout for .*rows.dat");
 }
 
 TEST(Cntlines, CountsMarkedLinesAndStepsBackAtTheFirstOther) {

@@ -12,7 +12,8 @@ namespace {
 
 // Character K (1-based) of REF, a blank beyond its end.
 char at(std::string_view ref, int32_t k) {
-  return k >= 1 && static_cast<std::size_t>(k) <= ref.size() ? ref[static_cast<std::size_t>(k - 1)] : ' ';
+  return k >= 1 && static_cast<std::size_t>(k) <= ref.size() ? ref[static_cast<std::size_t>(k - 1)]
+                                                             : ' ';
 }
 
 // Characters FROM .. TO (1-based) of REF, empty when TO < FROM.

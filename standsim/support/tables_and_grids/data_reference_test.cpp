@@ -37,8 +37,8 @@ TEST(Parseref, TakesAReferenceApart) {
       {"  plain.dat   ", "plain.dat", 1.0f, 1, 88, 's'},
       {"dir\\f.dat#12", "dir\\f.dat", 1.0f, 12, 88, 's'},
       {"-0.5 * series # 2 3 /d", " series ", -0.5f, 2, 3, 'd'},
-      {"a#b", "a", 1.0f, 1, 88, 's'},  // no number after "#": N1 stays 1
-      {"*name", "name", 1.0f, 1, 88, 's'},  // "*" first: no factor
+      {"a#b", "a", 1.0f, 1, 88, 's'},        // no number after "#": N1 stays 1
+      {"*name", "name", 1.0f, 1, 88, 's'},   // "*" first: no factor
       {"x*name", "name", 1.0f, 1, 88, 's'},  // an unreadable factor leaves 1.0
       // "/" or "#" as the last character of the text: nothing after them is read.
       {"runoff/", "runoff", 1.0f, 1, 88, ' '},

@@ -49,8 +49,8 @@ Cell cell(int32_t q, int32_t r, int32_t c, int32_t nx, int32_t ny) {
 // Reads the NY lines of FILE_NAME, one read of NX items per line; ITEM_AT
 // gives the item for the element (i, j).
 template <typename ItemAt>
-void read_turned(std::string_view file_name, std::string_view fmt, int32_t q, int32_t nx, int32_t ny,
-                 ItemAt item_at) {
+void read_turned(std::string_view file_name, std::string_view fmt, int32_t q, int32_t nx,
+                 int32_t ny, ItemAt item_at) {
   const bool free_format = !fmt.empty() && fmt.front() == '*';
   const InputFormat format = free_format ? InputFormat() : InputFormat::parse(fmt);
   if (!format.error().empty()) {
@@ -73,8 +73,8 @@ void read_turned(std::string_view file_name, std::string_view fmt, int32_t q, in
       stop_process("READGRID: unusable format for " + open_name(file_name) + ": " + read.message);
     }
     if (read.outcome == ReadOutcome::end_of_file) {
-      report_warning("READGRID: " + open_name(file_name) + " ends before its " + std::to_string(ny) +
-                     " lines of values were read");
+      report_warning("READGRID: " + open_name(file_name) + " ends before its " +
+                     std::to_string(ny) + " lines of values were read");
     } else {
       report_warning("READGRID: cannot read line " + std::to_string(records.lines()) + " of " +
                      open_name(file_name) + ": " + read.message);
@@ -85,9 +85,9 @@ void read_turned(std::string_view file_name, std::string_view fmt, int32_t q, in
 
 }  // namespace
 
-void READGRID(std::string_view gridfile, std::string_view maskfile, std::string_view fmt, float angle, int32_t nx,
-              int32_t ny, float aspect, int32_t ld, std::span<float> grid, std::span<int32_t> mask, int32_t& ni,
-              int32_t& nj, float& scalei, float& scalej) {
+void READGRID(std::string_view gridfile, std::string_view maskfile, std::string_view fmt,
+              float angle, int32_t nx, int32_t ny, float aspect, int32_t ld, std::span<float> grid,
+              std::span<int32_t> mask, int32_t& ni, int32_t& nj, float& scalei, float& scalej) {
   const int32_t q = quarter(angle);
   const bool turned = q == 2 || q == 4;
   ni = turned ? ny : nx;
@@ -96,19 +96,25 @@ void READGRID(std::string_view gridfile, std::string_view maskfile, std::string_
   scalej = turned ? aspect : 1.0f;
   const bool with_mask = TIDY(maskfile).find_first_not_of(' ') != std::string::npos;
 
-  const auto count = [](int32_t a, int32_t b) { return static_cast<std::size_t>(a) * static_cast<std::size_t>(b); };
+  const auto count = [](int32_t a, int32_t b) {
+    return static_cast<std::size_t>(a) * static_cast<std::size_t>(b);
+  };
   const bool values = nx > 0 && ny > 0;
   if (values && (ni > ld || (with_mask && nj > ld))) {
     stop_process("READGRID: a grid of " + std::to_string(ni) + " x " + std::to_string(nj) +
                  " values does not fit the leading dimension " + std::to_string(ld));
   }
-  if (values && grid.size() < count(ld, nj)) stop_process("READGRID: GRID holds fewer than LD x NJ values");
-  if (ld >= 1 && mask.size() < count(ld, ld)) stop_process("READGRID: MASK holds fewer than LD x LD flags");
+  if (values && grid.size() < count(ld, nj))
+    stop_process("READGRID: GRID holds fewer than LD x NJ values");
+  if (ld >= 1 && mask.size() < count(ld, ld))
+    stop_process("READGRID: MASK holds fewer than LD x LD flags");
 
   const auto index = [ld](int32_t i, int32_t j) {
-    return static_cast<std::size_t>(i - 1) + static_cast<std::size_t>(ld) * static_cast<std::size_t>(j - 1);
+    return static_cast<std::size_t>(i - 1) +
+           static_cast<std::size_t>(ld) * static_cast<std::size_t>(j - 1);
   };
-  read_turned(gridfile, fmt, q, nx, ny, [&](int32_t i, int32_t j) { return ReadItem(&grid[index(i, j)]); });
+  read_turned(gridfile, fmt, q, nx, ny,
+              [&](int32_t i, int32_t j) { return ReadItem(&grid[index(i, j)]); });
 
   if (ld >= 1) std::fill_n(mask.begin(), count(ld, ld), 0);
   if (!with_mask) return;

@@ -33,8 +33,8 @@ namespace standsim {
 // values, MASK LD * LD flags). A file that ends early or holds a value that
 // cannot be read is reported by a warning naming the file and line; the
 // elements it did not reach keep what they held.
-void READGRID(std::string_view gridfile, std::string_view maskfile, std::string_view fmt, float angle, int32_t nx,
-              int32_t ny, float aspect, int32_t ld, std::span<float> grid, std::span<int32_t> mask, int32_t& ni,
-              int32_t& nj, float& scalei, float& scalej);
+void READGRID(std::string_view gridfile, std::string_view maskfile, std::string_view fmt,
+              float angle, int32_t nx, int32_t ny, float aspect, int32_t ld, std::span<float> grid,
+              std::span<int32_t> mask, int32_t& ni, int32_t& nj, float& scalei, float& scalej);
 
 }  // namespace standsim

@@ -23,8 +23,12 @@ struct GridRead {
   int32_t ni = 0, nj = 0;
   float scalei = 0.0f, scalej = 0.0f;
 
-  float at(int32_t i, int32_t j) const { return grid[static_cast<std::size_t>(i - 1 + kLd * (j - 1))]; }
-  int32_t flag(int32_t i, int32_t j) const { return mask[static_cast<std::size_t>(i - 1 + kLd * (j - 1))]; }
+  float at(int32_t i, int32_t j) const {
+    return grid[static_cast<std::size_t>(i - 1 + kLd * (j - 1))];
+  }
+  int32_t flag(int32_t i, int32_t j) const {
+    return mask[static_cast<std::size_t>(i - 1 + kLd * (j - 1))];
+  }
 
   // The grid as rows j = 1..NJ of the values i = 1..NI.
   std::vector<std::vector<float>> rows() const {
@@ -36,10 +40,11 @@ struct GridRead {
   }
 };
 
-GridRead read_grid(const std::string& grid, const std::string& mask, std::string_view fmt, float angle,
-                   int32_t nx = 3, int32_t ny = 2) {
+GridRead read_grid(const std::string& grid, const std::string& mask, std::string_view fmt,
+                   float angle, int32_t nx = 3, int32_t ny = 2) {
   GridRead g;
-  READGRID(grid, mask, fmt, angle, nx, ny, 2.5f, kLd, g.grid, g.mask, g.ni, g.nj, g.scalei, g.scalej);
+  READGRID(grid, mask, fmt, angle, nx, ny, 2.5f, kLd, g.grid, g.mask, g.ni, g.nj, g.scalei,
+           g.scalej);
   EXPECT_EQ(FREEUNIT(), FIRST_POOL_UNIT) << "READGRID left a file open";
   return g;
 }
@@ -57,10 +62,19 @@ TEST(Readgrid, TurnsTheGridAndItsMaskByQuarterTurns) {
   const Rows q3 = {{6, 5, 4}, {3, 2, 1}};
   const Rows q4 = {{4, 1}, {5, 2}, {6, 3}};
   const TurnCase cases[] = {
-      {0.0f, q1},   {90.0f, q2},  {180.0f, q3},  {270.0f, q4},  {-90.0f, q4}, {45.0f, q1},
-      {450.0f, q2}, {135.0f, q2}, {359.9f, q4},  {-400.0f, q4},
+      {0.0f, q1},
+      {90.0f, q2},
+      {180.0f, q3},
+      {270.0f, q4},
+      {-90.0f, q4},
+      {45.0f, q1},
+      {450.0f, q2},
+      {135.0f, q2},
+      {359.9f, q4},
+      {-400.0f, q4},
       // Just below 0 the remainder rounds to 360.0: a full turn, not a fifth quarter.
-      {-1.0e-6f, q1}, {std::numeric_limits<float>::quiet_NaN(), q1},
+      {-1.0e-6f, q1},
+      {std::numeric_limits<float>::quiet_NaN(), q1},
   };
   TestFolder folder;
   const std::string mask = folder.write("mask.txt", "TFF\nFtt\n");  // marks the values 1, 5 and 6
@@ -71,8 +85,8 @@ TEST(Readgrid, TurnsTheGridAndItsMaskByQuarterTurns) {
   for (const auto& file : files) {
     const std::string grid = folder.write("grid.txt", file.content);
     for (const TurnCase& c : cases) {
-      SCOPED_TRACE(testing::Message() << file.fmt << " on " << testing::PrintToString(file.content) << " at "
-                                      << c.angle);
+      SCOPED_TRACE(testing::Message() << file.fmt << " on " << testing::PrintToString(file.content)
+                                      << " at " << c.angle);
       const GridRead g = read_grid(grid, mask, file.fmt, c.angle);
       ASSERT_EQ(g.rows(), c.rows);
       const bool turned = c.rows.size() == 3;
@@ -82,7 +96,8 @@ TEST(Readgrid, TurnsTheGridAndItsMaskByQuarterTurns) {
         for (int32_t i = 1; i <= kLd; ++i) {
           const bool inside = i <= g.ni && j <= g.nj;
           const float v = inside ? g.at(i, j) : 0.0f;
-          EXPECT_EQ(g.flag(i, j), v == 1.0f || v == 5.0f || v == 6.0f ? 1 : 0) << "flag " << i << "," << j;
+          EXPECT_EQ(g.flag(i, j), v == 1.0f || v == 5.0f || v == 6.0f ? 1 : 0)
+              << "flag " << i << "," << j;
           if (!inside) {
             EXPECT_EQ(g.at(i, j), kUnread) << "value " << i << "," << j;
           }
@@ -94,7 +109,8 @@ TEST(Readgrid, TurnsTheGridAndItsMaskByQuarterTurns) {
 
 TEST(Readgrid, ABlankMaskFileLeavesEveryFlagFalse) {
   TestFolder folder;
-  const GridRead g = read_grid(folder.write("grid.txt", "1 2 3\n4 5 6\n"), std::string("  \t", 3), "*", 0.0f);
+  const GridRead g =
+      read_grid(folder.write("grid.txt", "1 2 3\n4 5 6\n"), std::string("  \t", 3), "*", 0.0f);
   EXPECT_EQ(g.mask, std::vector<int32_t>(kLd * kLd, 0));
 }
 
@@ -105,8 +121,8 @@ TEST(Readgrid, AMaskIsReadForALeadingDimensionOfFourDigits) {
   std::vector<int32_t> mask(ld * ld, -1);
   int32_t ni = 0, nj = 0;
   float scalei = 0.0f, scalej = 0.0f;
-  READGRID(folder.write("grid.txt", "1 2 3\n4 5 6\n"), folder.write("mask.txt", "TFF\nFtt\n"), "*", 0.0f, 3, 2,
-           1.0f, ld, grid, mask, ni, nj, scalei, scalej);
+  READGRID(folder.write("grid.txt", "1 2 3\n4 5 6\n"), folder.write("mask.txt", "TFF\nFtt\n"), "*",
+           0.0f, 3, 2, 1.0f, ld, grid, mask, ni, nj, scalei, scalej);
   EXPECT_EQ(FREEUNIT(), FIRST_POOL_UNIT);
   EXPECT_EQ((std::vector<int32_t>{mask[0], mask[1], mask[2], mask[ld], mask[ld + 1], mask[ld + 2]}),
             (std::vector<int32_t>{1, 0, 0, 0, 1, 1}));
@@ -125,8 +141,9 @@ TEST(Readgrid, WarnsOfAGridFileThatEndsEarlyOrCannotBeRead) {
   const std::string bad = folder.write("bad.txt", "1 2 3\n4 x 6\n");
   testing::internal::CaptureStderr();
   read_grid(bad, "", "*", 0.0f);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "READGRID: cannot read line 2 of " + bad + ": Bad real number in item 2 of list input\n");
+  EXPECT_EQ(
+      testing::internal::GetCapturedStderr(),
+      "READGRID: cannot read line 2 of " + bad + ": Bad real number in item 2 of list input\n");
 }
 
 TEST(ReadgridDeathTest, StopsWhenTheGridDoesNotFitOrAFileIsMissing) {
@@ -136,7 +153,8 @@ TEST(ReadgridDeathTest, StopsWhenTheGridDoesNotFitOrAFileIsMissing) {
               "READGRID: a grid of 5 x 1 values does not fit the leading dimension 4");
   EXPECT_EXIT(read_grid(grid, grid, "*", 90.0f, 5, 1), testing::ExitedWithCode(EXIT_FAILURE),
               "READGRID: a grid of 1 x 5 values does not fit the leading dimension 4");
-  EXPECT_EXIT(read_grid(folder.file("none.txt"), "", "*", 0.0f), testing::ExitedWithCode(EXIT_FAILURE),
+  EXPECT_EXIT(read_grid(folder.file("none.txt"), "", "*", 0.0f),
+              testing::ExitedWithCode(EXIT_FAILURE),
               "READGRID: cannot open file .*none.txt: no such file");
   EXPECT_EXIT(read_grid(grid, "", "(3q)", 0.0f), testing::ExitedWithCode(EXIT_FAILURE),
               "READGRID: unusable format");

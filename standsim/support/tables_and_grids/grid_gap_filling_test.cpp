@@ -16,15 +16,15 @@ constexpr double d_d = 0.7071067932881648;  // 1 over the 4-byte square root of 
 // and within it i runs left to right (the first index is the fastest).
 
 TEST(GridGapFilling, AGapTakesTheWeightedMeanOfItsValidNeighbours) {
-  std::vector<float> ones{1, 1, 1,  //
+  std::vector<float> ones{1, 1,      1,  //
                           1, miss_r, 1,  //
-                          1, 1, 1};
+                          1, 1,      1};
   GAPFILLR(1, 3, 1, 3, ones, miss_r);
   EXPECT_EQ(ones[4], 1.0f);
 
-  std::vector<double> sides{0, 0, 0,  //
+  std::vector<double> sides{0, 0,      0,  //
                             1, miss_d, 1,  //
-                            2, 2, 2};
+                            2, 2,      2};
   GAPFILLD(1, 3, 1, 3, sides, miss_d);
   EXPECT_NEAR(sides[4], 1.0, 1e-15);
 }
@@ -32,25 +32,25 @@ TEST(GridGapFilling, AGapTakesTheWeightedMeanOfItsValidNeighbours) {
 TEST(GridGapFilling, ACornerGapUsesItsThreeNeighboursWithTheExactDiagonalWeight) {
   EXPECT_EQ(1.0 / static_cast<double>(1.4142135f), d_d);
   // Bounds -1..1 by 10..12; the gap is cell (-1, 10).
-  std::vector<float> fr{miss_r, 3, 5,  //
-                        7, 11, 13,  //
-                        17, 19, 23};
+  std::vector<float> fr{miss_r, 3,  5,   //
+                        7,      11, 13,  //
+                        17,     19, 23};
   std::vector<double> fd(fr.begin(), fr.end());
   GAPFILLR(-1, 1, 10, 12, fr, miss_r);
   GAPFILLD(-1, 1, 10, 12, fd, miss_d);
   // Visited as (1,0), (1,1), (0,1): the cells holding 3, 11 and 7.
   EXPECT_EQ(fr[0], ((1.0f * 3 + d_r * 11) + 1.0f * 7) / ((1.0f + d_r) + 1.0f));
   EXPECT_EQ(fd[0], ((1.0 * 3 + d_d * 11) + 1.0 * 7) / ((1.0 + d_d) + 1.0));
-  EXPECT_NE(fd[0], ((1.0 * 3 + 0.7071067811865476 * 11) + 1.0 * 7) /
-                       ((1.0 + 0.7071067811865476) + 1.0));
+  EXPECT_NE(fd[0],
+            ((1.0 * 3 + 0.7071067811865476 * 11) + 1.0 * 7) / ((1.0 + 0.7071067811865476) + 1.0));
   EXPECT_EQ(fr[1], 3.0f);
 
   // Neighbours 0 and 2 (sides) and 3 (diagonal): with the 4-byte weight
   // and 4-byte sums the mean is 1.52240765; the 8-byte weight would give
   // 1.52240789, 8-byte sums 1.52240777.
-  std::vector<float> small{miss_r, 0, 5,  //
-                           2, 3, 13,  //
-                           17, 19, 23};
+  std::vector<float> small{miss_r, 0,  5,   //
+                           2,      3,  13,  //
+                           17,     19, 23};
   GAPFILLR(-1, 1, 10, 12, small, miss_r);
   EXPECT_EQ(small[0], 1.52240765f);
 }

@@ -35,7 +35,8 @@ int32_t CHCOUNT(int32_t mode, std::string_view ch1, std::string_view string) {
   return count;
 }
 
-void CHPOSV(int32_t mode, std::string_view ch1, std::string_view string, int32_t& n, std::span<int32_t> indv) {
+void CHPOSV(int32_t mode, std::string_view ch1, std::string_view string, int32_t& n,
+            std::span<int32_t> indv) {
   n = 0;
   scan(mode, ch1, string, [&](int32_t i) {
     if (static_cast<std::size_t>(n) == indv.size()) return false;

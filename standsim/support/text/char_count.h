@@ -21,7 +21,8 @@ int32_t CHCOUNT(int32_t mode, std::string_view ch1, std::string_view string);
 // The positions of the counted occurrences: INDV(1), INDV(2), ... in
 // indv[0], indv[1], ...; N is the number stored, which stops at the room
 // INDV has.
-void CHPOSV(int32_t mode, std::string_view ch1, std::string_view string, int32_t& n, std::span<int32_t> indv);
+void CHPOSV(int32_t mode, std::string_view ch1, std::string_view string, int32_t& n,
+            std::span<int32_t> indv);
 
 // The position of the NTH counted occurrence; 0 when there are fewer, and
 // for NTH below 1.

@@ -15,7 +15,7 @@ TEST(CharCount, CountsOutsideOrInsideApostropheQuotesByMode) {
   };
   const Case cases[] = {
       {"a, 'b,c', d      ", 3, 2, 0},
-      {"'a,b', c", 2, 1, 0},  // the leading apostrophe opens a quoted stretch
+      {"'a,b', c", 2, 1, 0},       // the leading apostrophe opens a quoted stretch
       {"a, \"b,c\", d", 3, 3, 0},  // a double quote does not
       {"          ", 0, 0, 0},
       {"\t,x,\t", 2, 2, 0},  // TABs at the ends are outside the stretch, not the commas

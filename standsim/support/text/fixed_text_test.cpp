@@ -53,7 +53,8 @@ TEST(FixedText, TrimPosFindsTheNonBlankPart) {
     int32_t first, last;
   };
   const Case cases[] = {
-      {"        ", 0, 0}, {"\t\0\t"s, 0, 0}, {"  abc   ", 3, 5}, {"x", 1, 1}, {"", 0, 0}, {"\ta\0"s, 2, 2},
+      {"        ", 0, 0}, {"\t\0\t"s, 0, 0}, {"  abc   ", 3, 5},
+      {"x", 1, 1},        {"", 0, 0},        {"\ta\0"s, 2, 2},
   };
   for (const Case& c : cases) {
     int32_t first = -1, last = -1;

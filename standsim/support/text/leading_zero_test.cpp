@@ -22,12 +22,12 @@ TEST(LeadingZero, PutsTheZeroBeforeThePoint) {
       {0.0f, " .0", 0, "0.0"},
       {1.0f, "  1.0", 1, "  1.0"},
       {-1.0f, " -1.0", 1, " -1.0"},
-      {0.25f, ".25", 1, ".25"},          // no room before the point
+      {0.25f, ".25", 1, ".25"},  // no room before the point
       {-0.25f, "-.25", 1, "-.25"},
-      {0.5f, "a.b.c", 1, "a.0.c"},       // the last point, whatever stood before it
+      {0.5f, "a.b.c", 1, "a.0.c"},  // the last point, whatever stood before it
       {0.5f, "a.b.c", 0, "0.b.c"},
       {0.5f, "no point", 1, "no point"},
-      {0.96f, " 1.0", 1, " 1.0"},        // rounded up to 1 when written: no zero goes in
+      {0.96f, " 1.0", 1, " 1.0"},  // rounded up to 1 when written: no zero goes in
       {-0.96f, " -1.0", 1, " -1.0"},
       {std::numeric_limits<float>::quiet_NaN(), " .5", 1, " .5"},
   };

@@ -27,7 +27,9 @@ Extent extent_of(std::string_view text) {
   return {static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - 1), false};
 }
 
-std::string_view separator_set(const std::string_view* seps) { return seps != nullptr ? *seps : default_separators; }
+std::string_view separator_set(const std::string_view* seps) {
+  return seps != nullptr ? *seps : default_separators;
+}
 
 std::string_view trim_trailing_blanks(std::string_view text) {
   const std::size_t end = text.find_last_not_of(' ');
@@ -49,7 +51,8 @@ void strip_and_left_adjust(std::string& text, char dlim) {
 // including a blank last item counted after a separator that ends the extent
 // (for which ON_ITEM is not called).
 template <typename OnItem>
-int32_t scan_items(std::string_view string, std::string_view seps, char dlim, int32_t limit, OnItem&& on_item) {
+int32_t scan_items(std::string_view string, std::string_view seps, char dlim, int32_t limit,
+                   OnItem&& on_item) {
   const Extent ext = extent_of(string);
   if (limit <= 0 || ext.blank) return 0;
   const bool quoting = dlim != ' ';
@@ -96,7 +99,8 @@ int32_t NITEMS(std::string_view string) {
     if (c == '\'') inside_quotes = !inside_quotes;
     if (inside_quotes) continue;
     if (c == ',') ++comma_count;
-    if (is_blank_like(c) && i > ext.first && i < ext.last && !is_blank_like(string[i - 1])) ++blank_count;
+    if (is_blank_like(c) && i > ext.first && i < ext.last && !is_blank_like(string[i - 1]))
+      ++blank_count;
   }
   return std::max(blank_count, comma_count);
 }
@@ -104,15 +108,16 @@ int32_t NITEMS(std::string_view string) {
 void STR2VEC(std::string_view string, int32_t n, const TextArray& cvec, int32_t& nout, char dlim,
              const std::string_view* seps) {
   int32_t stored = 0;
-  nout = scan_items(string, separator_set(seps), dlim, n, [&](int32_t number, std::string_view chars) {
-    // Stripped before it is cut to the field, so quotes and leading blanks
-    // do not take the place of the item's characters.
-    std::string item(chars);
-    strip_and_left_adjust(item, dlim);
-    assign_text(cvec[number], item);
-    stored = number;
-    return false;
-  });
+  nout =
+      scan_items(string, separator_set(seps), dlim, n, [&](int32_t number, std::string_view chars) {
+        // Stripped before it is cut to the field, so quotes and leading blanks
+        // do not take the place of the item's characters.
+        std::string item(chars);
+        strip_and_left_adjust(item, dlim);
+        assign_text(cvec[number], item);
+        stored = number;
+        return false;
+      });
   if (nout > stored) assign_text(cvec[nout], "");
 }
 
@@ -157,7 +162,8 @@ int32_t ITEMNR(std::string_view string, std::string_view substr, const std::stri
     }
     if (inside_item) {
       ++number;
-      if (trim_trailing_blanks(string.substr(start, i - start)) == trim_trailing_blanks(search)) return number;
+      if (trim_trailing_blanks(string.substr(start, i - start)) == trim_trailing_blanks(search))
+        return number;
     }
     inside_item = false;
     start = i + 1;
@@ -165,7 +171,8 @@ int32_t ITEMNR(std::string_view string, std::string_view substr, const std::stri
   return 0;
 }
 
-int32_t ITEMNRQ(std::string_view string, std::string_view name, char dlim, const std::string_view* seps) {
+int32_t ITEMNRQ(std::string_view string, std::string_view name, char dlim,
+                const std::string_view* seps) {
   int32_t found = 0;
   scan_items(string, separator_set(seps), dlim, std::numeric_limits<int32_t>::max(),
              [&](int32_t number, std::string_view chars) {

@@ -45,13 +45,15 @@ void SPLITSEP(std::string_view line, std::string_view sep, int32_t n, const Text
 // STRING, 0 when absent or when either text is blank. Apostrophes and double
 // quotes quote, and the quotes stay part of the item; items compare exactly
 // and case-sensitively, trailing blanks not counting.
-int32_t ITEMNR(std::string_view string, std::string_view substr, const std::string_view* seps = nullptr);
+int32_t ITEMNR(std::string_view string, std::string_view substr,
+               const std::string_view* seps = nullptr);
 
 // The item number of NAME in STRING, 0 when absent. Items are scanned as by
 // STR2VEC with the quote character DLIM, stripped of DLIM characters and
 // left-adjusted, and compared whole with NAME (trailing blanks not counting,
 // case-sensitive).
-int32_t ITEMNRQ(std::string_view string, std::string_view name, char dlim, const std::string_view* seps = nullptr);
+int32_t ITEMNRQ(std::string_view string, std::string_view name, char dlim,
+                const std::string_view* seps = nullptr);
 
 // True when the extent of LINE is exactly the one character CC1.
 bool ONECHAR(std::string_view line, char cc1);

@@ -7,7 +7,8 @@
 
 namespace standsim {
 
-void SELPARSE(std::string_view string, int32_t n, std::span<int32_t> usit, int32_t& nsel, int32_t& ierr) {
+void SELPARSE(std::string_view string, int32_t n, std::span<int32_t> usit, int32_t& nsel,
+              int32_t& ierr) {
   const int32_t items = std::clamp<int64_t>(n, 0, static_cast<int64_t>(usit.size()));
   ierr = 0;
   nsel = 0;
@@ -16,7 +17,9 @@ void SELPARSE(std::string_view string, int32_t n, std::span<int32_t> usit, int32
   TRIMPOS(string, first, last);
   if (last == 0) return;
   ierr = 1;
-  const auto at = [&](int32_t i) { return i <= static_cast<int32_t>(string.size()) ? string[static_cast<std::size_t>(i - 1)] : ' '; };
+  const auto at = [&](int32_t i) {
+    return i <= static_cast<int32_t>(string.size()) ? string[static_cast<std::size_t>(i - 1)] : ' ';
+  };
   const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
   if (!is_digit(at(first))) return;
 
@@ -27,7 +30,8 @@ void SELPARSE(std::string_view string, int32_t n, std::span<int32_t> usit, int32
   for (int32_t i = first + 1; i <= last + 1; ++i) {
     const char c = at(i);
     if (is_digit(c)) {
-      value = in_number ? std::min<int64_t>(value * 10 + (c - '0'), int64_t{std::numeric_limits<int32_t>::max()} + 1)
+      value = in_number ? std::min<int64_t>(value * 10 + (c - '0'),
+                                            int64_t{std::numeric_limits<int32_t>::max()} + 1)
                         : c - '0';
       in_number = true;
       continue;
@@ -50,7 +54,8 @@ void SELPARSE(std::string_view string, int32_t n, std::span<int32_t> usit, int32
     in_number = false;
     range = c == '-';
   }
-  nsel = static_cast<int32_t>(std::count_if(usit.begin(), usit.begin() + items, [](int32_t u) { return u != 0; }));
+  nsel = static_cast<int32_t>(
+      std::count_if(usit.begin(), usit.begin() + items, [](int32_t u) { return u != 0; }));
   ierr = 0;
 }
 

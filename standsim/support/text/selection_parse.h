@@ -19,6 +19,7 @@ namespace standsim {
 // large for a 4-byte integer, or a range whose end is below its start):
 // what was marked before the fault stays marked and NSEL stays 0. USIT has
 // room for N entries; at most its size are used.
-void SELPARSE(std::string_view string, int32_t n, std::span<int32_t> usit, int32_t& nsel, int32_t& ierr);
+void SELPARSE(std::string_view string, int32_t n, std::span<int32_t> usit, int32_t& nsel,
+              int32_t& ierr);
 
 }  // namespace standsim

@@ -24,16 +24,18 @@ TEST(SelectionParse, MarksTheSelectedItemsOrReportsAMalformedSelection) {
       {"2-4-6", 6, "011111", 5, 0},
       {"1 5 -7", 8, "10001110", 4, 0},
       {"2-", 4, "0100", 1, 0},
-      {"  007  ", 8, "00000010", 1, 0},     // leading zeros
-      {"1\0" "2"s, 3, "110", 2, 0},           // a zero byte separates like a blank
+      {"  007  ", 8, "00000010", 1, 0},  // leading zeros
+      {"1\0"
+       "2"s,
+       3, "110", 2, 0},  // a zero byte separates like a blank
       {"5-3", 6, "000010", 0, 1},
       {"0", 6, "000000", 0, 1},
       {"1,2", 6, "000000", 0, 1},
       {"-3", 6, "000000", 0, 1},
       {"7", 5, "00000", 0, 1},
-      {"1 2 x", 5, "11000", 0, 1},          // marks before the fault stay, NSEL stays 0
-      {"1 2\t", 5, "10000", 0, 1},          // a TAB right after the last number ends nothing
-      {"4294967298", 5, "00000", 0, 1},      // would wrap around to 2 in 4 bytes
+      {"1 2 x", 5, "11000", 0, 1},       // marks before the fault stay, NSEL stays 0
+      {"1 2\t", 5, "10000", 0, 1},       // a TAB right after the last number ends nothing
+      {"4294967298", 5, "00000", 0, 1},  // would wrap around to 2 in 4 bytes
       {"99999999999999999999", 5, "00000", 0, 1},
       {"1-4294967297", 5, "10000", 0, 1},
   };

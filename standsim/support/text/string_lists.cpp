@@ -7,7 +7,9 @@
 namespace standsim {
 namespace {
 
-bool all_blank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool all_blank(std::string_view text) {
+  return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 // The index of the first of CVEC(1..N) equal to TEXT, 0 when none is.
 int32_t first_equal(int32_t n, const TextArray& cvec, std::string_view text) {
@@ -27,7 +29,8 @@ void remove_entry(int32_t j, int32_t& n, const TextArray& cvec) {
 
 bool same_text(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
-  return a.substr(0, common) == b.substr(0, common) && all_blank(a.substr(common)) && all_blank(b.substr(common));
+  return a.substr(0, common) == b.substr(0, common) && all_blank(a.substr(common)) &&
+         all_blank(b.substr(common));
 }
 
 void ADDCVEC(int32_t& n, const TextArray& cvec, int32_t nadd, const TextArray& caddv) {
@@ -64,7 +67,8 @@ int32_t CVDISJ(int32_t n1, const TextArray& cv1, int32_t n2, const TextArray& cv
   return 1;
 }
 
-void SUBCVEC(int32_t nchar, int32_t& n, const TextArray& cvec, int32_t nrem, const TextArray& csubv) {
+void SUBCVEC(int32_t nchar, int32_t& n, const TextArray& cvec, int32_t nrem,
+             const TextArray& csubv) {
   const std::size_t prefix = static_cast<std::size_t>(std::max(nchar, 0));
   for (int32_t i = 1; i <= nrem; ++i) {
     const std::string removed = padded(csubv.text(i), prefix);

@@ -41,7 +41,8 @@ int32_t CVDISJ(int32_t n1, const TextArray& cv1, int32_t n2, const TextArray& cv
 // Removes from CVEC(1..N) every entry whose first NCHAR characters equal
 // the first NCHAR characters of one of CSUBV(1..NREM). With NCHAR <= 0 every
 // entry goes as soon as NREM >= 1.
-void SUBCVEC(int32_t nchar, int32_t& n, const TextArray& cvec, int32_t nrem, const TextArray& csubv);
+void SUBCVEC(int32_t nchar, int32_t& n, const TextArray& cvec, int32_t nrem,
+             const TextArray& csubv);
 
 // Removes every entry of CVEC(1..N) that repeats an earlier one; the first
 // appearances keep their order.

@@ -23,7 +23,8 @@ class TextArray {
   int32_t size() const { return length_ == 0 ? 0 : static_cast<int32_t>(bytes_.size() / length_); }
 
   std::span<char> operator[](int32_t i) const {
-    if (i < 1 || i > size()) stop_process(std::string(name_) + ": index " + std::to_string(i) + " out of range!");
+    if (i < 1 || i > size())
+      stop_process(std::string(name_) + ": index " + std::to_string(i) + " out of range!");
     return bytes_.subspan(static_cast<std::size_t>(i - 1) * length_, length_);
   }
 

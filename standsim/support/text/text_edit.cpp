@@ -100,9 +100,10 @@ std::string UNQUOTE(std::string_view string) {
   if (last == 0) return result;
   const char opening = string[static_cast<std::size_t>(first - 1)];
   if (!is_quote(opening) || string[static_cast<std::size_t>(last - 1)] != opening) return result;
-  const std::string_view inner =
-      first < last ? string.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(last - first - 1))
-                   : std::string_view();
+  const std::string_view inner = first < last
+                                     ? string.substr(static_cast<std::size_t>(first),
+                                                     static_cast<std::size_t>(last - first - 1))
+                                     : std::string_view();
   assign_text(std::span<char>(result).subspan(static_cast<std::size_t>(first - 1)), inner);
   return result;
 }

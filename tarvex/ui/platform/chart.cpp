@@ -148,7 +148,8 @@ void Chart::Refresh() {
   // lies below the top edge, where it would lose half its pen.
   const double barRoom = kind_ == Kind::Bar && any ? barWidth_ / 2.0 + 2.0 : 0.0;
   const double topRoom = any ? 4.0 : 0.0;
-  SetScale(bottomAxis_, ScaleAxis(bottom_, xMin, xMax, columns, 1.0, {barRoom, barRoom, plot.width()}));
+  SetScale(bottomAxis_,
+           ScaleAxis(bottom_, xMin, xMax, columns, 1.0, {barRoom, barRoom, plot.width()}));
   SetScale(leftAxis_, ScaleAxis(left_, yMin, yMax, rows, 0.0, {0.0, topRoom, plot.height()}));
   bottomAxis_->setTitleText(bottom_.Title);
   leftAxis_->setTitleText(left_.Title);
@@ -162,7 +163,8 @@ void Chart::Refresh() {
   const double span = bottomAxis_->max() - bottomAxis_->min();
   // Before the chart is laid out its plot area has no real width yet.
   const double plotWidth = plot.width();
-  const double half = plotWidth > 2.0 * barWidth_ ? span * barWidth_ / plotWidth / 2.0 : span / 100.0;
+  const double half =
+      plotWidth > 2.0 * barWidth_ ? span * barWidth_ / plotWidth / 2.0 : span / 100.0;
   line_->replace(BarsOutline(points_, half));
 }
 

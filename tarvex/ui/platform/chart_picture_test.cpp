@@ -89,12 +89,15 @@ Svg ReadThroughConverter(const QString& emf) {
     } else if (xml.name() == u"path") {
       Svg::Path path{a.value("stroke").toString(), {}};
       QList<double> values;
-      for (const auto& m : number.globalMatch(a.value("d").toString())) values << m.captured().toDouble();
-      for (qsizetype i = 0; i + 1 < values.size(); i += 2) path.points << QPointF(values[i], values[i + 1]);
+      for (const auto& m : number.globalMatch(a.value("d").toString()))
+        values << m.captured().toDouble();
+      for (qsizetype i = 0; i + 1 < values.size(); i += 2)
+        path.points << QPointF(values[i], values[i + 1]);
       svg.paths << path;
     } else if (xml.name() == u"rect") {
-      svg.rects << Svg::Rect{a.value("fill").toString(),
-                             QRectF(Number(a, "x"), Number(a, "y"), Number(a, "width"), Number(a, "height"))};
+      svg.rects << Svg::Rect{
+          a.value("fill").toString(),
+          QRectF(Number(a, "x"), Number(a, "y"), Number(a, "width"), Number(a, "height"))};
     } else if (xml.name() == u"image") {
       const QString data = a.value("xlink:href").toString();
       svg.images << QImage::fromData(QByteArray::fromBase64(data.section(',', 1).toLatin1()));
@@ -107,7 +110,9 @@ Svg ReadThroughConverter(const QString& emf) {
   return svg;
 }
 
-bool Near(QPointF a, QPointF b) { return std::abs(a.x() - b.x()) <= 1.0 && std::abs(a.y() - b.y()) <= 1.0; }
+bool Near(QPointF a, QPointF b) {
+  return std::abs(a.x() - b.x()) <= 1.0 && std::abs(a.y() - b.y()) <= 1.0;
+}
 
 QString Describe(const QList<QPointF>& points) {
   QStringList parts;
@@ -140,7 +145,9 @@ class ChartFixture {
     return qobject_cast<const QLineSeries*>(Series())->pen().color();
   }
   // Where the chart shows the value POINT, in the view's pixels.
-  QPointF Shown(QPointF point) const { return chart.mapFromScene(chart.chart()->mapToPosition(point, Series())); }
+  QPointF Shown(QPointF point) const {
+    return chart.mapFromScene(chart.chart()->mapToPosition(point, Series()));
+  }
   // The labels and titles the chart shows.
   QList<const QGraphicsTextItem*> Texts() const {
     QList<const QGraphicsTextItem*> texts;
@@ -173,7 +180,8 @@ class ChartPictureTest : public QObject {
  private slots:
   void bitmapReadsBackAsTheChart() {
     ChartFixture fixture(Chart::Kind::Line, "year", "N uptake (eq/m2)");
-    for (int year = 2000; year <= 2010; ++year) fixture.chart.AddPoint(year, (year - 2000) * (year - 2000));
+    for (int year = 2000; year <= 2010; ++year)
+      fixture.chart.AddPoint(year, (year - 2000) * (year - 2000));
     fixture.Draw();
     const QString path = folder_.filePath("graph.bmp");
     SaveToBitmapFile(fixture.chart, path.toStdString());
@@ -187,7 +195,8 @@ class ChartPictureTest : public QObject {
   void resultChartReadsBackAsTextAndAPolyline() {
     ChartFixture fixture(Chart::Kind::Line, "year", "N uptake (eq/m2)");
     QList<QPointF> values;
-    for (int year = 2000; year <= 2010; ++year) values << QPointF(year, 0.25 * (year - 2000) * (year - 2000));
+    for (int year = 2000; year <= 2010; ++year)
+      values << QPointF(year, 0.25 * (year - 2000) * (year - 2000));
     for (QPointF v : values) fixture.chart.AddPoint(v.x(), v.y());
     fixture.Draw();
     const Svg svg = fixture.Metafile(folder_.filePath("results.emf"));
@@ -200,8 +209,9 @@ class ChartPictureTest : public QObject {
                                         [&](const Svg::Text& t) { return t.text == text; });
       QVERIFY2(written != svg.texts.end(), qPrintable(text));
       const QFont font = item->font();
-      const double pixels =
-          font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * fixture.chart.logicalDpiY() / 72.0;
+      const double pixels = font.pixelSize() > 0
+                                ? font.pixelSize()
+                                : font.pointSizeF() * fixture.chart.logicalDpiY() / 72.0;
       QVERIFY2(std::abs(written->fontSize - pixels) <= 0.5, qPrintable(text));
       QCOMPARE(written->fill.toLower(), item->defaultTextColor().name());
     }
@@ -232,7 +242,8 @@ class ChartPictureTest : public QObject {
       QVERIFY(std::abs(bars[i].width() - 20) <= 1);
     }
     for (const QString title : {"Year", "percentage"}) {
-      QVERIFY(std::any_of(svg.texts.begin(), svg.texts.end(), [&](const Svg::Text& t) { return t.text == title; }));
+      QVERIFY(std::any_of(svg.texts.begin(), svg.texts.end(),
+                          [&](const Svg::Text& t) { return t.text == title; }));
     }
   }
 
@@ -251,16 +262,18 @@ class ChartPictureTest : public QObject {
     QFETCH(bool, bars);
     QFETCH(int, points);
     QFETCH(int, shapes);
-    ChartFixture fixture(bars ? Chart::Kind::Bar : Chart::Kind::Line, "year", "Carbon input (g/m2)");
+    ChartFixture fixture(bars ? Chart::Kind::Bar : Chart::Kind::Line, "year",
+                         "Carbon input (g/m2)");
     if (points == 1) fixture.chart.AddPoint(2005, 3.5);
     fixture.Draw();
     const Svg svg = fixture.Metafile(folder_.filePath("sparse.emf"));
-    const qsizetype drawn =
-        bars ? svg.RectsIn(fixture.SeriesColor()).size() : svg.PathsIn(fixture.SeriesColor()).size();
+    const qsizetype drawn = bars ? svg.RectsIn(fixture.SeriesColor()).size()
+                                 : svg.PathsIn(fixture.SeriesColor()).size();
     QCOMPARE(drawn, qsizetype(shapes));
     for (const QGraphicsTextItem* item : fixture.Texts()) {
       const QString text = item->toPlainText();
-      QVERIFY2(std::any_of(svg.texts.begin(), svg.texts.end(), [&](const Svg::Text& t) { return t.text == text; }),
+      QVERIFY2(std::any_of(svg.texts.begin(), svg.texts.end(),
+                           [&](const Svg::Text& t) { return t.text == text; }),
                qPrintable(text));
     }
   }
@@ -297,8 +310,8 @@ class ChartPictureTest : public QObject {
     }
     // A folder in the place of the target is refused and stays.
     QVERIFY(QDir(folder_.path()).mkdir("taken.bmp"));
-    QVERIFY_THROWS_EXCEPTION(TarvexError,
-                             SaveToBitmapFile(fixture.chart, folder_.filePath("taken.bmp").toStdString()));
+    QVERIFY_THROWS_EXCEPTION(
+        TarvexError, SaveToBitmapFile(fixture.chart, folder_.filePath("taken.bmp").toStdString()));
     QVERIFY(QFileInfo(folder_.filePath("taken.bmp")).isDir());
   }
 };

@@ -76,7 +76,8 @@ class ChartTest : public QObject {
     const AxisScale scale = ScaleAxis(limits, low, high, room, smallest);
     QVERIFY(std::isfinite(scale.Minimum) && std::isfinite(scale.Maximum));
     QVERIFY(scale.Minimum < scale.Maximum);
-    if (std::isfinite(low) && std::isfinite(high) && std::max(std::abs(low), std::abs(high)) <= 1e300) {
+    if (std::isfinite(low) && std::isfinite(high) &&
+        std::max(std::abs(low), std::abs(high)) <= 1e300) {
       QVERIFY(scale.Minimum <= std::min(low, high) && std::max(low, high) <= scale.Maximum);
     }
     QVERIFY2(IsRoundStep(scale.TickStep), qPrintable(QString::number(scale.TickStep)));
@@ -115,7 +116,7 @@ class ChartTest : public QObject {
     }
     const struct {
       double first, last, value;
-    } series[] = {{1001, 2000, 1e9}, {1990, 1995, 1e-6}, {0, 4999, 1e6},
+    } series[] = {{1001, 2000, 1e9},  {1990, 1995, 1e-6}, {0, 4999, 1e6},
                   {2000, 2000, -3.0}, {1990, 2100, -1e7}, {1, 3, 0.5}};
     for (const auto& s : series) {
       chart.Clear();

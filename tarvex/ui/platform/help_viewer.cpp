@@ -62,8 +62,7 @@ bool HelpViewer::ShowContext(int id) {
   if (found) {
     browser_->setSource(QUrl::fromLocalFile(page));
   } else {
-    browser_->setPlainText("The help page " + QDir::toNativeSeparators(page) +
-                           " cannot be found.");
+    browser_->setPlainText("The help page " + QDir::toNativeSeparators(page) + " cannot be found.");
   }
   // Opened afresh, the help stands over the window it helps with.
   if (!isVisible() && parentWidget() != nullptr) {

@@ -22,7 +22,8 @@ namespace {
 
 std::int32_t Coordinate(double v) {
   if (!std::isfinite(v)) return 0;
-  return static_cast<std::int32_t>(std::lround(std::clamp(v, double{INT_MIN / 2}, double{INT_MAX / 2})));
+  return static_cast<std::int32_t>(
+      std::lround(std::clamp(v, double{INT_MIN / 2}, double{INT_MAX / 2})));
 }
 
 QPoint Pixel(QPointF p) { return QPoint(Coordinate(p.x()), Coordinate(p.y())); }
@@ -62,7 +63,9 @@ QColor BrushColor(const QBrush& brush) {
 }
 
 bool Paints(const QPen& pen) { return pen.style() != Qt::NoPen && pen.color().alpha() != 0; }
-bool Paints(const QBrush& brush) { return brush.style() != Qt::NoBrush && BrushColor(brush).alpha() != 0; }
+bool Paints(const QBrush& brush) {
+  return brush.style() != Qt::NoBrush && BrushColor(brush).alpha() != 0;
+}
 
 std::uint32_t PenCap(Qt::PenCapStyle cap) {
   switch (cap) {
@@ -112,7 +115,12 @@ struct GeometricPen {
   std::uint32_t width;
   U_COLORREF color;
   QString Key() const {
-    return QString("%1 %2 %3 %4 %5").arg(style).arg(width).arg(color.Red).arg(color.Green).arg(color.Blue);
+    return QString("%1 %2 %3 %4 %5")
+        .arg(style)
+        .arg(width)
+        .arg(color.Red)
+        .arg(color.Green)
+        .arg(color.Blue);
   }
 };
 
@@ -128,10 +136,10 @@ bool IsRectangle(const QPolygon& p) {
   qsizetype n = p.size();
   if (n == 5 && p[4] == p[0]) n = 4;
   if (n != 4) return false;
-  const bool horizontalFirst = p[0].y() == p[1].y() && p[1].x() == p[2].x() && p[2].y() == p[3].y() &&
-                               p[3].x() == p[0].x();
-  const bool verticalFirst = p[0].x() == p[1].x() && p[1].y() == p[2].y() && p[2].x() == p[3].x() &&
-                             p[3].y() == p[0].y();
+  const bool horizontalFirst =
+      p[0].y() == p[1].y() && p[1].x() == p[2].x() && p[2].y() == p[3].y() && p[3].x() == p[0].x();
+  const bool verticalFirst =
+      p[0].x() == p[1].x() && p[1].y() == p[2].y() && p[2].x() == p[3].x() && p[3].y() == p[0].y();
   return horizontalFirst || verticalFirst;
 }
 
@@ -284,8 +292,9 @@ void MetafilePaintEngine::UsePen() {
   const GeometricPen pen = GeometricPenOf(pen_, transform_);
   Select(penSelected_, pen.Key(), [&](std::uint32_t* handle) {
     PU_EXTLOGPEN logpen = extlogpen_set(pen.style, pen.width, U_BS_SOLID, pen.color, 0, 0, nullptr);
-    char* record =
-        logpen == nullptr ? nullptr : extcreatepen_set(handle, records_->Handles(), nullptr, 0, nullptr, logpen);
+    char* record = logpen == nullptr
+                       ? nullptr
+                       : extcreatepen_set(handle, records_->Handles(), nullptr, 0, nullptr, logpen);
     std::free(logpen);
     return record;
   });
@@ -296,8 +305,9 @@ void MetafilePaintEngine::UseBrush(const QBrush& brush) {
   const QColor color = BrushColor(brush);
   const QString key = paints ? QString::number(color.rgb()) : QString("none");
   Select(brushSelected_, key, [&](std::uint32_t* handle) {
-    return createbrushindirect_set(handle, records_->Handles(),
-                                   logbrush_set(paints ? U_BS_SOLID : U_BS_NULL, ColorRef(color), 0));
+    return createbrushindirect_set(
+        handle, records_->Handles(),
+        logbrush_set(paints ? U_BS_SOLID : U_BS_NULL, ColorRef(color), 0));
   });
 }
 
@@ -313,14 +323,16 @@ void MetafilePaintEngine::UseFont(const QFont& font, int height, int escapement)
                           .arg(font.underline())
                           .arg(font.strikeOut());
   Select(fontSelected_, key, [&](std::uint32_t* handle) {
-    std::u16string face(reinterpret_cast<const char16_t*>(family.utf16()), static_cast<std::size_t>(family.size()));
+    std::u16string face(reinterpret_cast<const char16_t*>(family.utf16()),
+                        static_cast<std::size_t>(family.size()));
     face.resize(U_LF_FACESIZE, u'\0');
-    const U_LOGFONT logfont = logfont_set(
-        -height, 0, escapement, escapement, static_cast<int32_t>(font.weight()), font.italic() ? 1 : 0,
-        font.underline() ? 1 : 0, font.strikeOut() ? 1 : 0, U_DEFAULT_CHARSET, U_OUT_DEFAULT_PRECIS,
-        U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH, reinterpret_cast<uint16_t*>(face.data()));
-    return extcreatefontindirectw_set(handle, records_->Handles(), reinterpret_cast<const char*>(&logfont),
-                                      nullptr);
+    const U_LOGFONT logfont =
+        logfont_set(-height, 0, escapement, escapement, static_cast<int32_t>(font.weight()),
+                    font.italic() ? 1 : 0, font.underline() ? 1 : 0, font.strikeOut() ? 1 : 0,
+                    U_DEFAULT_CHARSET, U_OUT_DEFAULT_PRECIS, U_CLIP_DEFAULT_PRECIS,
+                    U_DEFAULT_QUALITY, U_DEFAULT_PITCH, reinterpret_cast<uint16_t*>(face.data()));
+    return extcreatefontindirectw_set(handle, records_->Handles(),
+                                      reinterpret_cast<const char*>(&logfont), nullptr);
   });
 }
 
@@ -344,7 +356,8 @@ void MetafilePaintEngine::Stroke(const QPolygon& pixels) {
   // A line along the edge of the clip is not cut: the pen's width is left out.
   const QRect bounds = pixels.boundingRect();
   if (!polyline_.isEmpty() && polyline_.last() == pixels.first() &&
-      GeometricPenOf(pen_, transform_).Key() == penSelected_.key && NeededClip(bounds) == writtenClip_) {
+      GeometricPenOf(pen_, transform_).Key() == penSelected_.key &&
+      NeededClip(bounds) == writtenClip_) {
     polyline_ += pixels.mid(1);
     return;
   }
@@ -357,7 +370,8 @@ void MetafilePaintEngine::Stroke(const QPolygon& pixels) {
 void MetafilePaintEngine::FlushPolyline() {
   if (polyline_.isEmpty()) return;
   const std::vector<U_POINTL> points = Points(polyline_);
-  Emit(U_EMRPOLYLINE_set(Bounds(polyline_, 1), static_cast<uint32_t>(points.size()), points.data()));
+  Emit(
+      U_EMRPOLYLINE_set(Bounds(polyline_, 1), static_cast<uint32_t>(points.size()), points.data()));
   polyline_.clear();
 }
 
@@ -457,14 +471,15 @@ void MetafilePaintEngine::drawTextItem(const QPointF& origin, const QTextItem& i
   if (text.isEmpty() || !Paints(pen_)) return;
   const QFont font = item.font();
   const double scale = Scale(transform_);
-  const double pixelSize = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dotsPerInch_ / 72.0;
+  const double pixelSize =
+      font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dotsPerInch_ / 72.0;
   const int height = std::max(1, Coordinate(pixelSize * scale));
   const double degrees = std::atan2(transform_.m12(), transform_.m11()) * 180.0 / std::numbers::pi;
   const int escapement = Coordinate(-degrees * 10.0);
   const QRect bounds = transform_
-                          .mapRect(QRectF(origin.x(), origin.y() - item.ascent(), item.width(),
-                                          item.ascent() + item.descent()))
-                          .toAlignedRect();
+                           .mapRect(QRectF(origin.x(), origin.y() - item.ascent(), item.width(),
+                                           item.ascent() + item.descent()))
+                           .toAlignedRect();
   FlushPolyline();
   UseClip(bounds);
   UseFont(font, height, escapement);
@@ -487,9 +502,11 @@ void MetafilePaintEngine::drawTextItem(const QPointF& origin, const QTextItem& i
     placed = next;
   }
   const QPoint reference = Pixel(transform_.map(origin));
-  std::u16string utf16(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-  char* emrtext = emrtext_set(U_POINTL{reference.x(), reference.y()}, static_cast<U_NUM_STR>(utf16.size()), 2,
-                              utf16.data(), U_ETO_NONE, U_RECTL{0, 0, -1, -1}, advances.data());
+  std::u16string utf16(reinterpret_cast<const char16_t*>(text.utf16()),
+                       static_cast<std::size_t>(text.size()));
+  char* emrtext =
+      emrtext_set(U_POINTL{reference.x(), reference.y()}, static_cast<U_NUM_STR>(utf16.size()), 2,
+                  utf16.data(), U_ETO_NONE, U_RECTL{0, 0, -1, -1}, advances.data());
   if (emrtext == nullptr) {
     failed_ = true;
     return;
@@ -499,7 +516,8 @@ void MetafilePaintEngine::drawTextItem(const QPointF& origin, const QTextItem& i
   std::free(emrtext);
 }
 
-void MetafilePaintEngine::drawPixmap(const QRectF& target, const QPixmap& pixmap, const QRectF& source) {
+void MetafilePaintEngine::drawPixmap(const QRectF& target, const QPixmap& pixmap,
+                                     const QRectF& source) {
   drawImage(target, pixmap.toImage(), source, Qt::AutoColor);
 }
 
@@ -515,22 +533,24 @@ void MetafilePaintEngine::drawImage(const QRectF& target, const QImage& image, c
   uint32_t size = 0;
   PU_RGBQUAD table = nullptr;
   int tableSize = 0;
-  if (RGBA_to_DIB(&pixels, &size, &table, &tableSize, reinterpret_cast<const char*>(part.constBits()),
-                  part.width(), part.height(), static_cast<int>(part.bytesPerLine()), U_BCBM_COLOR32, 0,
+  if (RGBA_to_DIB(&pixels, &size, &table, &tableSize,
+                  reinterpret_cast<const char*>(part.constBits()), part.width(), part.height(),
+                  static_cast<int>(part.bytesPerLine()), U_BCBM_COLOR32, 0,
                   U_ROW_ORDER_INVERT) != 0) {
     failed_ = true;
     return;
   }
-  const U_BITMAPINFOHEADER header =
-      bitmapinfoheader_set(part.width(), part.height(), 1, U_BCBM_COLOR32, U_BI_RGB, size, 0, 0, 0, 0);
+  const U_BITMAPINFOHEADER header = bitmapinfoheader_set(
+      part.width(), part.height(), 1, U_BCBM_COLOR32, U_BI_RGB, size, 0, 0, 0, 0);
   PU_BITMAPINFO info = bitmapinfo_set(header, nullptr);
   if (info == nullptr) {
     failed_ = true;
     std::free(pixels);
     return;
   }
-  Emit(U_EMRSTRETCHDIBITS_set(Rectangle(box), U_POINTL{box.left(), box.top()}, U_POINTL{box.width(), box.height()},
-                              U_POINTL{0, 0}, U_POINTL{part.width(), part.height()}, U_DIB_RGB_COLORS, U_SRCCOPY,
+  Emit(U_EMRSTRETCHDIBITS_set(Rectangle(box), U_POINTL{box.left(), box.top()},
+                              U_POINTL{box.width(), box.height()}, U_POINTL{0, 0},
+                              U_POINTL{part.width(), part.height()}, U_DIB_RGB_COLORS, U_SRCCOPY,
                               info, size, pixels));
   std::free(info);
   std::free(pixels);

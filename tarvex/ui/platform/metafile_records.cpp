@@ -28,7 +28,8 @@ MetafileRecords::MetafileRecords(int width, int height, double dotsPerInch) {
   if (width <= 0 || height <= 0) throw TarvexError("An empty picture makes no metafile");
   if (emf_htable_create(32, 32, &handles_) != 0) throw TarvexError("Out of memory for a metafile");
   const U_RECTL bounds{0, 0, width - 1, height - 1};
-  const U_RECTL frame{0, 0, Hundredths(width, dotsPerInch) - 1, Hundredths(height, dotsPerInch) - 1};
+  const U_RECTL frame{0, 0, Hundredths(width, dotsPerInch) - 1,
+                      Hundredths(height, dotsPerInch) - 1};
   const U_SIZEL device{kDeviceWidth, kDeviceHeight};
   const U_SIZEL millimetres{Hundredths(kDeviceWidth, dotsPerInch) / 100,
                             Hundredths(kDeviceHeight, dotsPerInch) / 100};

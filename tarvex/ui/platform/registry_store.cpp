@@ -36,8 +36,7 @@ std::unique_ptr<RegistryKey> RegistryKey::OpenOrCreate(const std::string& keyPat
   if (!QDir().mkpath(info.absolutePath()) || (info.exists() && !info.isFile())) return nullptr;
   auto store = std::make_unique<QSettings>(file, QSettings::IniFormat);
   if (store->status() != QSettings::NoError) return nullptr;
-  return std::unique_ptr<RegistryKey>(
-      new RegistryKey(std::move(store), keyPath, names.join('/')));
+  return std::unique_ptr<RegistryKey>(new RegistryKey(std::move(store), keyPath, names.join('/')));
 }
 
 RegistryKey::RegistryKey(std::unique_ptr<QSettings> store, std::string keyPath, QString group)
@@ -55,8 +54,8 @@ void RegistryKey::Write(const std::string& name, const QString& stored) {
   store_->setValue(ValueKey(name), stored);
   store_->sync();
   if (store_->status() != QSettings::NoError) {
-    throw RegistryError("Cannot write the registry value " + Quoted(name).toStdString() +
-                        " to " + StoreFile().toStdString());
+    throw RegistryError("Cannot write the registry value " + Quoted(name).toStdString() + " to " +
+                        StoreFile().toStdString());
   }
 }
 
@@ -72,8 +71,8 @@ std::optional<QString> RegistryKey::Read(const std::string& name, const QString&
 }
 
 void RegistryKey::WriteInteger(const std::string& name, int value) {
-  Write(name, kIntegerPrefix + QString("%1").arg(static_cast<std::uint32_t>(value), 8, 16,
-                                                  QLatin1Char('0')));
+  Write(name, kIntegerPrefix +
+                  QString("%1").arg(static_cast<std::uint32_t>(value), 8, 16, QLatin1Char('0')));
 }
 
 void RegistryKey::WriteString(const std::string& name, const std::string& value) {

@@ -27,7 +27,8 @@ QString QtUserDialogs::GetSaveFileName(QWidget* parent, const FileDialogRequest&
   dialog.setDefaultSuffix(request.defaultSuffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   if (filterIndex != nullptr) {
-    *filterIndex = static_cast<int>(request.filter.split(";;").indexOf(dialog.selectedNameFilter()));
+    *filterIndex =
+        static_cast<int>(request.filter.split(";;").indexOf(dialog.selectedNameFilter()));
   }
   return dialog.selectedFiles().first();
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential clang cmake ninja-build binutils gfortran
+  build-essential clang clang-format cmake ninja-build binutils gfortran
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
   libuemf-dev emf2svg

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is needed, then builds and runs every test three times: a
-# normal build, a build under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a Release build with Clang. Every compiler warning is an error here.
+# Installs what is needed, checks that the code is formatted as .clang-format
+# says, then builds and runs every test three times: a normal build, a build
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a Release build
+# with Clang. Every compiler warning is an error here.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
 bash scripts/install-deps.sh
+
+echo "== format of the code"
+find standsim tarvex testing \( -name '*.cpp' -o -name '*.h' \) -print0 |
+  xargs -0 clang-format --dry-run --Werror
 
 jobs=$(nproc)
 run_suite() {

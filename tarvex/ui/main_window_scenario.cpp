@@ -57,6 +57,8 @@ void TForm1::Open1Click() {
       fileName, [this](const std::string& country) { return ChooseRegionForCountry(country); },
       SpeciesRegionDefaults.get());
   Site = std::move(site);
+  // The results shown were those of the scenario replaced.
+  Chart1->Clear();
   ScenarioFolder = FolderPart(fileName);
   CurrentCohort = 0;
   DisplayCohort();

@@ -286,6 +286,20 @@ class UserEditsTest : public QObject, protected WindowTest {
     QVERIFY(w.Chart1->Count() > 0);
   }
 
+  // Opened over shown results, a scenario does not show them as its own.
+  void openingAScenarioClearsTheResultsOfTheOneBefore() {
+    TForm1& w = *window_;
+    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "even_aged_stand.tvx"};
+    w.Open1->trigger();
+    ClickTab(*w.PageControl1, w.TabSheetResults);
+    QVERIFY(w.Chart1->Count() > 0);
+    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "natural_stand.tvx"};
+    w.Open1->trigger();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(w.PageControl1->currentWidget(), w.TabSheetResults);
+    QCOMPARE(w.Chart1->Count(), 0);
+  }
+
   void theStatusBarKeepsTheFileNameWhileMenusAreOpen() {
     TForm1& w = *window_;
     dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "natural_stand.tvx"};

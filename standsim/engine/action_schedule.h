@@ -39,6 +39,9 @@ class ActionSchedule {
 
   void restart() { next_ = 0; }
 
+  // The year of the next action not yet taken, INT64_MAX when none is left.
+  int64_t next_year() const { return next_ < by_year_.size() ? by_year_[next_].year : INT64_MAX; }
+
   // The years of the plantings, in increasing order.
   template <typename Visit>
   void for_each_planting(Visit visit) const {

@@ -1,33 +1,45 @@
 // Compartment-vector arithmetic of the stand models: every operator works
-// component by component in doubles, one pass over branches, coarse roots,
-// fine roots, leaves and stems, with no checks (a zero divisor gives an
-// infinite or not-a-number component).
+// component by component, one pass over branches, coarse roots, fine roots,
+// leaves and stems, with no checks (a zero divisor gives an infinite or
+// not-a-number component). A vector holds a double per compartment (BIOVEC)
+// or, for cohorts computed side by side, a lane of doubles per compartment
+// (BioLanes); every lane gets the operations of a double in the same order.
 #pragma once
+
+#include <type_traits>
 
 #include "standsim/engine/growth_records.h"
 
 namespace standsim {
 
-inline BIOVEC operator*(const BIOVEC& a, const BIOVEC& b) {
-  BIOVEC r;
+template <typename V>
+concept CompartmentVector = std::extent_v<decltype(V::v)>
+== kCompartments;
+
+template <CompartmentVector V>
+[[gnu::always_inline]] inline V operator*(const V& a, const V& b) {
+  V r;
   for (int i = 0; i < kCompartments; ++i) r.v[i] = a.v[i] * b.v[i];
   return r;
 }
 
-inline BIOVEC operator+(const BIOVEC& a, const BIOVEC& b) {
-  BIOVEC r;
+template <CompartmentVector V>
+[[gnu::always_inline]] inline V operator+(const V& a, const V& b) {
+  V r;
   for (int i = 0; i < kCompartments; ++i) r.v[i] = a.v[i] + b.v[i];
   return r;
 }
 
-inline BIOVEC operator-(const BIOVEC& a, const BIOVEC& b) {
-  BIOVEC r;
+template <CompartmentVector V>
+[[gnu::always_inline]] inline V operator-(const V& a, const V& b) {
+  V r;
   for (int i = 0; i < kCompartments; ++i) r.v[i] = a.v[i] - b.v[i];
   return r;
 }
 
-inline BIOVEC operator/(const BIOVEC& a, const BIOVEC& b) {
-  BIOVEC r;
+template <CompartmentVector V>
+[[gnu::always_inline]] inline V operator/(const V& a, const V& b) {
+  V r;
   for (int i = 0; i < kCompartments; ++i) r.v[i] = a.v[i] / b.v[i];
   return r;
 }
@@ -43,8 +55,9 @@ inline void assign(NUTVEC& a, double s) {
 }
 
 // The sum of the five components, added from branches to stems onto zero.
-inline double component_sum(const BIOVEC& a) {
-  double s = 0.0;
+template <CompartmentVector V>
+[[gnu::always_inline]] inline auto component_sum(const V& a) {
+  std::remove_cvref_t<decltype(a.v[0])> s{};
   for (int i = 0; i < kCompartments; ++i) s += a.v[i];
   return s;
 }

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "standsim/engine/action_schedule.h"
 #include "standsim/engine/biovec_ops.h"
+#include "standsim/engine/cohort_lanes.h"
 #include "standsim/engine/growth_constants.h"
 #include "standsim/engine/growth_curve_interpolation.h"
 #include "standsim/engine/leaf_n_responses.h"
@@ -15,69 +17,109 @@
 namespace standsim {
 namespace {
 
-// One expansion-factor point of a cohort.
-struct FactorPoint {
+// Tables of values at the ages 1..N (element k - 1 holds age k), a column
+// per value a cohort's points carry. Cohorts with the same points (of one
+// species) share a table, grown to the ages a run reaches, for every entry
+// is computed from the points on its own.
+template <typename Point, int Columns>
+class SharedAgeTables {
+ public:
+  using Table = std::array<std::vector<double>, Columns>;
+
+  // The table of POINTS, filled to N ages at least by FILL(points, table, n).
+  template <typename Fill>
+  std::size_t find(const std::vector<Point>& points, std::size_t n, Fill fill) {
+    std::size_t t = 0;
+    while (t < entries_.size() && entries_[t].points != points) ++t;
+    if (t == entries_.size()) entries_.push_back({points, {}, 0});
+    Entry& entry = entries_[t];
+    if (n > entry.ages) {
+      for (auto& column : entry.table) column.resize(n);
+      fill(points, entry.table, n);
+      entry.ages = n;
+    }
+    return t;
+  }
+
+  const Table& table(std::size_t t) const { return entries_[t].table; }
+
+ private:
+  struct Entry {
+    std::vector<Point> points;
+    Table table;
+    std::size_t ages;
+  };
+  std::vector<Entry> entries_;
+};
+
+// A point of a cohort's stem-growth curve, the increment in g/m2/yr, or of
+// its expansion factors; points are the same when their bits are.
+template <typename Value>
+struct AgePoint {
   int32_t age;
-  BIOVEC value;
-  bool operator==(const FactorPoint& o) const {
+  Value value;
+  bool operator==(const AgePoint& o) const {
     return age == o.age && std::memcmp(&value, &o.value, sizeof value) == 0;
   }
 };
 
-// A cohort's stem biomass increment (g/m2/yr) and expansion factors at the
-// ages 1..1000: element k - 1 holds age k. They grow to the ages a run reaches.
-struct AgeTables {
-  std::vector<double> cai;
-  std::array<std::vector<double>, kCompartments> baf;
-  std::vector<int32_t> ages;
-  std::vector<double> values;
-  // The points of the expansion factors in the tables and how many ages
-  // they fill: cohorts with the same points (of one species) share them,
-  // for every entry is computed on its own.
-  std::vector<FactorPoint> baf_points, points;
-  std::size_t baf_ages = 0;
-
-  // Fills the ages 1..N of the tables; N is all a cohort's years reach.
-  void build(const GrowthCall& call, const COHPAR& p, int c, std::size_t n) {
-    if (cai.size() < n) {
-      cai.resize(n);
-      for (auto& column : baf) column.resize(n);
-    }
-    const int npoints = call.ncaip[c];
-    ages.resize(static_cast<std::size_t>(npoints));
-    values.resize(static_cast<std::size_t>(npoints));
+// The stem biomass increments of the cohorts' growth curves (g/m2/yr) and
+// their expansion factors, at the ages a run reaches.
+class CohortAgeTables {
+ public:
+  // The tables of cohort C filled to N ages: the increments' and the factors'.
+  std::pair<std::size_t, std::size_t> build(const GrowthCall& call, const COHPAR& p, int c,
+                                            std::size_t n) {
     const double to_mass = p.WoodDensityKg * kVolumeToMass;
-    for (int i = 0; i < npoints; ++i) {
-      ages[i] = call.caip_at(c, i).AGE;
-      values[i] = call.caip_at(c, i).INC * to_mass;
-    }
-    LININT(ages, values, std::span(cai).first(n));
-
-    const int nbaf = call.nbaf[c];
-    points.clear();
-    for (int j = 0; j < nbaf; ++j) points.push_back({call.bafage_at(c, j), call.bafval_at(c, j)});
-    if (points == baf_points && n <= baf_ages) return;
-    ages.resize(static_cast<std::size_t>(nbaf));
-    values.resize(static_cast<std::size_t>(nbaf));
-    for (int j = 0; j < nbaf; ++j) ages[j] = points[j].age;
-    for (int comp = 0; comp < kCompartments; ++comp) {
-      for (int j = 0; j < nbaf; ++j) values[j] = points[j].value.v[comp];
-      // Never set: the ages were checked to differ from their neighbours, and
-      // every evaluation bracket is a pair of neighbours.
-      bool bad_ages = false;
-      SPLINEGRID(ages, values, std::span(baf[comp]).first(n), bad_ages);
-    }
-    baf_points.swap(points);
-    baf_ages = n;
+    curve_.clear();
+    for (int i = 0; i < call.ncaip[c]; ++i)
+      curve_.push_back({call.caip_at(c, i).AGE, call.caip_at(c, i).INC * to_mass});
+    factor_points_.clear();
+    for (int j = 0; j < call.nbaf[c]; ++j)
+      factor_points_.push_back({call.bafage_at(c, j), call.bafval_at(c, j)});
+    return {
+        increments_.find(curve_, n,
+                         [&](const auto& points, auto& table, std::size_t ages) {
+                           split(points, [](double v) { return v; });
+                           LININT(ages_, values_, std::span(table[0]).first(ages));
+                         }),
+        factors_.find(factor_points_, n, [&](const auto& points, auto& table, std::size_t ages) {
+          for (int comp = 0; comp < kCompartments; ++comp) {
+            split(points, [comp](const BIOVEC& v) { return v.v[comp]; });
+            // Never set: the ages were checked to differ from
+            // their neighbours, and every evaluation bracket
+            // is a pair of neighbours.
+            bool bad_ages = false;
+            SPLINEGRID(ages_, values_, std::span(table[comp]).first(ages), bad_ages);
+          }
+        })};
   }
 
-  BIOVEC factors(int k) const {
-    const std::size_t i = static_cast<std::size_t>(std::min(k, kTableAges) - 1);
-    return BIOVEC{{baf[BR][i], baf[CR][i], baf[FR][i], baf[LV][i], baf[ST][i]}};
+  double increment(std::size_t t, std::size_t age) const { return increments_.table(t)[0][age]; }
+
+  BIOVEC factors(std::size_t t, std::size_t age) const {
+    const auto& baf = factors_.table(t);
+    return BIOVEC{{baf[BR][age], baf[CR][age], baf[FR][age], baf[LV][age], baf[ST][age]}};
   }
-  double increment(int k) const {
-    return cai[static_cast<std::size_t>(std::min(k, kTableAges) - 1)];
+
+ private:
+  // The ages and the values VALUE_OF(point value) of POINTS.
+  template <typename Point, typename ValueOf>
+  void split(const std::vector<Point>& points, ValueOf value_of) {
+    ages_.clear();
+    values_.clear();
+    for (const Point& point : points) {
+      ages_.push_back(point.age);
+      values_.push_back(value_of(point.value));
+    }
   }
+
+  SharedAgeTables<AgePoint<double>, 1> increments_;
+  SharedAgeTables<AgePoint<BIOVEC>, kCompartments> factors_;
+  std::vector<AgePoint<double>> curve_;
+  std::vector<AgePoint<BIOVEC>> factor_points_;
+  std::vector<int32_t> ages_;
+  std::vector<double> values_;
 };
 
 // The largest age index a cohort reaches up to IYR2 with the plantings of
@@ -95,68 +137,124 @@ int64_t age_reach(const ActionSchedule& schedule, int64_t iyr2) {
   return any ? std::max(reach, iyr2 - planted + 2) : 0;
 }
 
+// Lanes cleared where MASK is clear.
+[[gnu::always_inline]] inline Lanes kept(const LaneMask& mask, const Lanes& v) {
+  return select(mask, v, Lanes{});
+}
+
+template <typename Vectors>
+[[gnu::always_inline]] inline void keep(const LaneMask& mask, Vectors& v) {
+  for (Lanes& component : v.v) component = kept(mask, component);
+}
+
 }  // namespace
 
-void even_aged_model(const GrowthCall& call, std::span<COHPAR> params) {
-  AgeTables tables;
-  ActionSchedule schedule;
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void even_aged_model(
+    const GrowthCall& call, std::span<COHPAR> params) {
+  CohortAgeTables tables;
+  std::vector<ActionSchedule> schedules(static_cast<std::size_t>(call.ncoh));
   LeafNResponses responses(call);
-  for (int c = 0; c < call.ncoh; ++c) {
-    COHPAR& p = params[c];
-    const int64_t y0 = call.mact_at(c, 0).YEAR;
-    // The period's years before the first action are empty.
-    for (int64_t y = call.iyr1; y <= call.iyr2 && y < y0; ++y) call.slots(c, y).zero();
-    if (y0 > call.iyr2) continue;
+  std::vector<double> lane_responses;  // year by year from the group's first, lane by lane
+  for (int first = 0; first < call.ncoh; first += kLanes) {
+    const CohortGroup group(first, call.ncoh);
+    CohortLanes p(params, group);
+    // The first year of each lane's actions; a lane starts there, the period's
+    // years before it are empty.
+    std::array<int64_t, kLanes> start;
+    std::array<std::pair<std::size_t, std::size_t>, kLanes> table{};  // of each lane
+    int64_t y0 = INT64_MAX;                                           // the group's first year
+    for (int i = 0; i < group.count; ++i) {
+      const int c = group.cohort[i];
+      start[i] = call.mact_at(c, 0).YEAR;
+      for (int64_t y = call.iyr1; y <= call.iyr2 && y < start[i]; ++y) call.slots(c, y).zero();
+      if (start[i] > call.iyr2) continue;
+      y0 = std::min(y0, start[i]);
+      schedules[c].build(call, c, start[i], call.iyr2);
+      const auto reach = static_cast<std::size_t>(
+          std::min<int64_t>(age_reach(schedules[c], call.iyr2), kTableAges));
+      table[i] = tables.build(call, params[c], c, reach);
+    }
+    if (y0 > call.iyr2) continue;  // no lane has a year to simulate
 
-    schedule.build(call, c, y0, call.iyr2);
-    const int64_t reach = std::min<int64_t>(age_reach(schedule, call.iyr2), kTableAges);
-    tables.build(call, p, c, static_cast<std::size_t>(reach));
     // Years before the period take the deposition of IYR1.
-    responses.prepare(p.expNlf, std::max<int64_t>(call.iyr1, y0),
-                      std::max<int64_t>(call.iyr1, call.iyr2));
-
-    const bool evergreen = is_evergreen(p);
-    int k = 1;  // age index
-    bool present = false;
-    BIOVEC prev{};  // the biomass of the year before, none before y0
-    for (int64_t y = y0; y <= call.iyr2; ++y) {
-      const YearAction& action = schedule.take(y);
-      if (action.type == ACT_PLANTING) {
-        present = true;
-        k = 2;
-      }
-      UnreturnedYear unreturned;
-      const YearResultSlots r = y >= call.iyr1 ? call.slots(c, y) : unreturned.slots();
-      r.zero();
-      if (present) {
-        const double s = prev.v[ST] + tables.increment(k);
-        const BIOVEC bio = biovec_of(s) * tables.factors(k);
-        const BIOVEC removed = bio * biovec_of(action.fraction);
-        const BIOVEC now = bio - removed;
-        r.biom = now;
-        const BIOVEC exported = removed * action.rem;
-        const BIOVEC turnover = now * p.TurnOver;
-        r.litf = (removed - exported) + turnover;
-
-        const double leaf_n = update_leaf_n(p, responses.of_year(std::max<int64_t>(call.iyr1, y)));
-        r.upt.v[NUT_N] = gross_n_uptake(bio, prev, turnover, p);
-        if (!evergreen) {
-          r.upt.v[NUT_N] = r.upt.v[NUT_N] - leaf_n * kEquivalentsN * (turnover.v[LV] - prev.v[LV]);
-        }
-        cation_uptake(now, prev, exported, p, r.upt);
-        soil_inputs(r.litf, p, r.soilin);
-
-        if (action.type == ACT_CLEARCUT ||
-            (action.type == ACT_THINNING && action.perc == kPercent)) {
-          present = false;
-        } else {
-          ++k;
-        }
-        prev = now;
-      } else {
-        prev = BIOVEC{};
+    const int64_t first_response = std::max<int64_t>(call.iyr1, y0);
+    const int64_t last_response = std::max<int64_t>(call.iyr1, call.iyr2);
+    lane_responses.assign(static_cast<std::size_t>(last_response - first_response + 1) * kLanes,
+                          0.0);
+    for (int i = 0; i < group.count; ++i) {
+      if (start[i] > call.iyr2) continue;
+      const int64_t from = std::max<int64_t>(call.iyr1, start[i]);
+      responses.prepare(params[group.cohort[i]].expNlf, from, last_response);
+      for (int64_t y = from; y <= last_response; ++y) {
+        lane_responses[static_cast<std::size_t>(y - first_response) * kLanes + i] =
+            responses.of_year(y);
       }
     }
+
+    LaneActions actions(group, schedules);
+    std::array<int, kLanes> k{};  // age index
+    std::array<bool, kLanes> standing{};
+    BioLanes prev{};  // the biomass of the year before, none before a lane's start
+    for (int64_t y = y0; y <= call.iyr2; ++y) {
+      const LaneAction& action = actions.take(y);
+      // Each lane's values are gathered apart and put into lanes whole.
+      std::array<double, kLanes> lane_increment{};
+      std::array<BIOVEC, kLanes> lane_factors{};
+      for (int i = 0; i < kLanes; ++i) {
+        if (action.type[i] == ACT_PLANTING) {
+          standing[i] = true;
+          k[i] = 2;
+        }
+        if (!standing[i]) continue;
+        const std::size_t age = static_cast<std::size_t>(std::min(k[i], kTableAges) - 1);
+        lane_increment[i] = tables.increment(table[i].first, age);
+        lane_factors[i] = tables.factors(table[i].second, age);
+      }
+      const LaneMask present = mask_of(standing);
+      const Lanes increment = lanes_of(lane_increment);
+      const BioLanes factors = transposed(lane_factors);
+      const Lanes s = prev.v[ST] + increment;
+      const BioLanes bio = biovec_of(s) * factors;
+      const BioLanes removed = bio * biovec_of(action.fraction);
+      BioLanes now = bio - removed;
+      const BioLanes exported = removed * action.rem;
+      const BioLanes turnover = now * p.TurnOver;
+      BioLanes litf = (removed - exported) + turnover;
+
+      const std::size_t t =
+          static_cast<std::size_t>(std::max<int64_t>(call.iyr1, y) - first_response);
+      const Lanes response = lanes_at(&lane_responses[t * kLanes]);
+      // Only a standing cohort's leaves take the year's N content.
+      const Lanes before = p.ctN.v[LV];
+      const Lanes leaf_n = update_leaf_n(p, response);
+      p.ctN.v[LV] = select(present, leaf_n, before);
+      NutLanes upt{};
+      const Lanes gross = gross_n_uptake(bio, prev, turnover, p);
+      upt.v[NUT_N] = select(p.evergreen, gross,
+                            gross - leaf_n * kEquivalentsN * (turnover.v[LV] - prev.v[LV]));
+      cation_uptake(now, prev, exported, p, upt);
+      NutLanes soilin{};
+      soil_inputs(litf, p, soilin);
+
+      keep(present, now);
+      if (y >= call.iyr1) {
+        keep(present, litf);
+        keep(present, upt);
+        keep(present, soilin);
+        store_year(call, group, y, now, litf, upt, soilin);
+      }
+      prev = now;
+      for (int i = 0; i < kLanes; ++i) {
+        if (!standing[i]) continue;
+        if (action.type[i] == ACT_CLEARCUT ||
+            (action.type[i] == ACT_THINNING && action.perc[i] == kPercent)) {
+          standing[i] = false;
+        } else {
+          ++k[i];
+        }
+      }
+    }
+    for (int i = 0; i < group.count; ++i) params[group.cohort[i]].ctN.v[LV] = p.ctN.v[LV].x[i];
   }
 }
 

@@ -45,8 +45,15 @@ const LaneAction& LaneActions::gather(int64_t y) {
     action_.fraction.x[i] = a.fraction;
     for (int k = 0; k < kCompartments; ++k) action_.rem.v[k].x[i] = a.rem.v[k];
     action_.type[i] = a.type;
-    action_.perc[i] = a.perc;
+    action_.perc.x[i] = a.perc;
     next_ = std::min(next_, schedules_[i]->next_year());
+  }
+  for (int i = count_; i < kLanes; ++i) {
+    const int last = count_ - 1;
+    action_.fraction.x[i] = action_.fraction.x[last];
+    for (int k = 0; k < kCompartments; ++k) action_.rem.v[k].x[i] = action_.rem.v[k].x[last];
+    action_.type[i] = action_.type[last];
+    action_.perc.x[i] = action_.perc.x[last];
   }
   return action_;
 }

@@ -5,6 +5,7 @@
 // never returned.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -17,7 +18,7 @@
 
 namespace standsim {
 
-inline constexpr int kLanes = 4;  // as many as Lanes::Vector{s, s, s, s} fills
+inline constexpr int kLanes = 4;
 
 // A double per lane. The operators are the vector instructions of the
 // target where it has them, lane by lane; a function that computes with
@@ -28,9 +29,12 @@ struct Lanes {
   Vector x;
 };
 
+// An integer per lane.
+using LaneIntegers = int64_t __attribute__((vector_size(kLanes * sizeof(int64_t))));
+
 // Set lanes of a mask choose.
 struct LaneMask {
-  using Vector = int64_t __attribute__((vector_size(kLanes * sizeof(int64_t))));
+  using Vector = LaneIntegers;
   Vector x;  // all bits set or none
 };
 
@@ -68,11 +72,6 @@ struct LaneMask {
 [[gnu::always_inline]] inline Lanes select(const LaneMask& mask, const Lanes& a, const Lanes& b) {
   using Bits = LaneMask::Vector;
   return {(Lanes::Vector)((mask.x & (Bits)a.x) | (~mask.x & (Bits)b.x))};
-}
-
-[[gnu::always_inline]] inline LaneMask mask_of(const std::array<bool, kLanes>& set) {
-  const auto bits = [](bool b) -> int64_t { return b ? -1 : 0; };
-  return {LaneMask::Vector{bits(set[0]), bits(set[1]), bits(set[2]), bits(set[3])}};
 }
 
 struct BioLanes {
@@ -125,12 +124,13 @@ BioLanes gather(const CohortGroup& group, At at) {
 struct LaneAction {
   Lanes fraction{};
   BioLanes rem{};
-  std::array<int32_t, kLanes> type{};
-  std::array<double, kLanes> perc{};
+  LaneIntegers type{};
+  Lanes perc{};
 };
 
 // The schedules of a group's own cohorts (lane by lane) walked forward year
-// by year together from their first year; the repeated lanes take no action.
+// by year together from their first year; a repeated lane takes the action of
+// the lane it repeats.
 class LaneActions {
  public:
   LaneActions() = default;
@@ -153,18 +153,6 @@ class LaneActions {
   LaneAction action_;
 };
 
-// The components 0..3 of the lanes in ROWS (a component a row), lane by
-// lane: element I holds the four components of lane I.
-[[gnu::always_inline]] inline std::array<Lanes::Vector, kLanes> transposed(const Lanes* rows) {
-  static_assert(kLanes == 4);
-  const Lanes::Vector t0 = __builtin_shufflevector(rows[0].x, rows[1].x, 0, 4, 2, 6);
-  const Lanes::Vector t1 = __builtin_shufflevector(rows[0].x, rows[1].x, 1, 5, 3, 7);
-  const Lanes::Vector t2 = __builtin_shufflevector(rows[2].x, rows[3].x, 0, 4, 2, 6);
-  const Lanes::Vector t3 = __builtin_shufflevector(rows[2].x, rows[3].x, 1, 5, 3, 7);
-  return {__builtin_shufflevector(t0, t2, 0, 1, 4, 5), __builtin_shufflevector(t1, t3, 0, 1, 4, 5),
-          __builtin_shufflevector(t0, t2, 2, 3, 6, 7), __builtin_shufflevector(t1, t3, 2, 3, 6, 7)};
-}
-
 // The compartments of BIOVECs, a lane each.
 [[gnu::always_inline]] inline BioLanes transposed(const std::array<BIOVEC, kLanes>& lanes) {
   BioLanes r;
@@ -174,16 +162,30 @@ class LaneActions {
   return r;
 }
 
-// Stores the components of a group's lanes in V into the records AT[i] of
-// its own lanes, whole vectors where they fit.
+// The components 0..3 of the lanes in R (a component each), lane by lane.
+[[gnu::always_inline]] inline std::array<Lanes, kLanes> transposed(const Lanes& r0, const Lanes& r1,
+                                                                   const Lanes& r2,
+                                                                   const Lanes& r3) {
+  const Lanes::Vector t0 = __builtin_shufflevector(r0.x, r1.x, 0, 4, 2, 6);
+  const Lanes::Vector t1 = __builtin_shufflevector(r0.x, r1.x, 1, 5, 3, 7);
+  const Lanes::Vector t2 = __builtin_shufflevector(r2.x, r3.x, 0, 4, 2, 6);
+  const Lanes::Vector t3 = __builtin_shufflevector(r2.x, r3.x, 1, 5, 3, 7);
+  return {Lanes{__builtin_shufflevector(t0, t2, 0, 1, 4, 5)},
+          Lanes{__builtin_shufflevector(t1, t3, 0, 1, 4, 5)},
+          Lanes{__builtin_shufflevector(t0, t2, 2, 3, 6, 7)},
+          Lanes{__builtin_shufflevector(t1, t3, 2, 3, 6, 7)}};
+}
+
+// Stores the components of the lanes V into the records AT[i] of the lanes,
+// whole vectors where they fit.
 template <typename Record, std::size_t N>
 [[gnu::always_inline]] inline void store_lanes(const Lanes (&v)[N],
-                                               const std::array<Record*, kLanes>& at, int count) {
+                                               const std::array<Record*, kLanes>& at) {
   static_assert(N == 5 || N == 6);
-  const std::array<Lanes::Vector, kLanes> first = transposed(v);
-  for (int i = 0; i < count; ++i) std::memcpy(&at[i]->v[0], &first[i], sizeof first[i]);
+  const std::array<Lanes, kLanes> first = transposed(v[0], v[1], v[2], v[3]);
+  for (int i = 0; i < kLanes; ++i) std::memcpy(&at[i]->v[0], &first[i].x, sizeof first[i].x);
   if constexpr (N == 5) {
-    for (int i = 0; i < count; ++i) at[i]->v[4] = v[4].x[i];
+    for (int i = 0; i < kLanes; ++i) at[i]->v[4] = v[4].x[i];
   } else {
     using Pair = double __attribute__((vector_size(2 * sizeof(double))));
     const Lanes::Vector even = __builtin_shufflevector(v[4].x, v[5].x, 0, 4, 2, 6);
@@ -191,27 +193,45 @@ template <typename Record, std::size_t N>
     const std::array<Pair, kLanes> pairs = {
         __builtin_shufflevector(even, even, 0, 1), __builtin_shufflevector(odd, odd, 0, 1),
         __builtin_shufflevector(even, even, 2, 3), __builtin_shufflevector(odd, odd, 2, 3)};
-    for (int i = 0; i < count; ++i) std::memcpy(&at[i]->v[4], &pairs[i], sizeof pairs[i]);
+    for (int i = 0; i < kLanes; ++i) std::memcpy(&at[i]->v[4], &pairs[i], sizeof pairs[i]);
   }
 }
 
-// Stores the results of year Y of the group's own cohorts.
-[[gnu::always_inline]] inline void store_year(const GrowthCall& call, const CohortGroup& group,
-                                              int64_t y, const BioLanes& biom, const BioLanes& litf,
-                                              const NutLanes& upt, const NutLanes& soilin) {
-  std::array<BIOVEC*, kLanes> biom_at{}, litf_at{};
-  std::array<NUTVEC*, kLanes> upt_at{}, soilin_at{};
-  for (int i = 0; i < group.count; ++i) {
-    const std::size_t at = call.result(group.cohort[i], y);
-    biom_at[i] = &call.biom[at];
-    litf_at[i] = &call.litf[at];
-    upt_at[i] = &call.upt[at];
-    soilin_at[i] = &call.soilin[at];
+// Where the results of a group's cohorts go, year by year. A lane that
+// repeats the group's last cohort computes what that cohort's lane does and
+// stores the same values into the same records.
+class LaneResults {
+ public:
+  LaneResults(const GrowthCall& call, const CohortGroup& group) : ib_(call.ib) {
+    for (int i = 0; i < kLanes; ++i) {
+      const std::size_t first = call.result(group.cohort[i], call.ib);
+      biom_[i] = &call.biom[first];
+      litf_[i] = &call.litf[first];
+      upt_[i] = &call.upt[first];
+      soilin_[i] = &call.soilin[first];
+    }
   }
-  store_lanes(biom.v, biom_at, group.count);
-  store_lanes(litf.v, litf_at, group.count);
-  store_lanes(upt.v, upt_at, group.count);
-  store_lanes(soilin.v, soilin_at, group.count);
-}
+
+  // Stores the results of year Y, one of the call's years.
+  [[gnu::always_inline]] void store(int64_t y, const BioLanes& biom, const BioLanes& litf,
+                                    const NutLanes& upt, const NutLanes& soilin) const {
+    const auto row = static_cast<std::size_t>(y - ib_);
+    store_lanes(biom.v, of_row(biom_, row));
+    store_lanes(litf.v, of_row(litf_, row));
+    store_lanes(upt.v, of_row(upt_, row));
+    store_lanes(soilin.v, of_row(soilin_, row));
+  }
+
+ private:
+  template <typename Record>
+  [[gnu::always_inline]] static std::array<Record*, kLanes> of_row(
+      const std::array<Record*, kLanes>& blocks, std::size_t row) {
+    return {blocks[0] + row, blocks[1] + row, blocks[2] + row, blocks[3] + row};
+  }
+
+  int64_t ib_;
+  std::array<BIOVEC*, kLanes> biom_, litf_;
+  std::array<NUTVEC*, kLanes> upt_, soilin_;
+};
 
 }  // namespace standsim

@@ -163,7 +163,7 @@ template <typename Vectors>
     std::array<int64_t, kLanes> start;
     std::array<std::pair<std::size_t, std::size_t>, kLanes> table{};  // of each lane
     int64_t y0 = INT64_MAX;                                           // the group's first year
-    for (int i = 0; i < group.count; ++i) {
+    for (int i = 0; i < kLanes; ++i) {
       const int c = group.cohort[i];
       start[i] = call.mact_at(c, 0).YEAR;
       for (int64_t y = call.iyr1; y <= call.iyr2 && y < start[i]; ++y) call.slots(c, y).zero();
@@ -181,7 +181,7 @@ template <typename Vectors>
     const int64_t last_response = std::max<int64_t>(call.iyr1, call.iyr2);
     lane_responses.assign(static_cast<std::size_t>(last_response - first_response + 1) * kLanes,
                           0.0);
-    for (int i = 0; i < group.count; ++i) {
+    for (int i = 0; i < kLanes; ++i) {
       if (start[i] > call.iyr2) continue;
       const int64_t from = std::max<int64_t>(call.iyr1, start[i]);
       responses.prepare(params[group.cohort[i]].expNlf, from, last_response);
@@ -192,25 +192,24 @@ template <typename Vectors>
     }
 
     LaneActions actions(group, schedules);
-    std::array<int, kLanes> k{};  // age index
-    std::array<bool, kLanes> standing{};
+    const LaneResults results(call, group);
+    LaneIntegers k{};  // age index
+    LaneMask present{};
     BioLanes prev{};  // the biomass of the year before, none before a lane's start
     for (int64_t y = y0; y <= call.iyr2; ++y) {
       const LaneAction& action = actions.take(y);
+      const LaneIntegers planted = action.type == int64_t{ACT_PLANTING};
+      present.x |= planted;
+      k = (planted & 2) | (~planted & k);
       // Each lane's values are gathered apart and put into lanes whole.
       std::array<double, kLanes> lane_increment{};
       std::array<BIOVEC, kLanes> lane_factors{};
       for (int i = 0; i < kLanes; ++i) {
-        if (action.type[i] == ACT_PLANTING) {
-          standing[i] = true;
-          k[i] = 2;
-        }
-        if (!standing[i]) continue;
-        const std::size_t age = static_cast<std::size_t>(std::min(k[i], kTableAges) - 1);
+        if (present.x[i] == 0) continue;
+        const auto age = static_cast<std::size_t>(std::min<int64_t>(k[i], kTableAges) - 1);
         lane_increment[i] = tables.increment(table[i].first, age);
         lane_factors[i] = tables.factors(table[i].second, age);
       }
-      const LaneMask present = mask_of(standing);
       const Lanes increment = lanes_of(lane_increment);
       const BioLanes factors = transposed(lane_factors);
       const Lanes s = prev.v[ST] + increment;
@@ -241,18 +240,15 @@ template <typename Vectors>
         keep(present, litf);
         keep(present, upt);
         keep(present, soilin);
-        store_year(call, group, y, now, litf, upt, soilin);
+        results.store(y, now, litf, upt, soilin);
       }
       prev = now;
-      for (int i = 0; i < kLanes; ++i) {
-        if (!standing[i]) continue;
-        if (action.type[i] == ACT_CLEARCUT ||
-            (action.type[i] == ACT_THINNING && action.perc[i] == kPercent)) {
-          standing[i] = false;
-        } else {
-          ++k[i];
-        }
-      }
+      // A clear-cut, or a thinning of all, ends a stand; one that stands on ages.
+      const LaneIntegers ended =
+          (action.type == int64_t{ACT_CLEARCUT}) |
+          ((action.type == int64_t{ACT_THINNING}) & (action.perc.x == kPercent));
+      k += present.x & ~ended & 1;
+      present.x &= ~ended;
     }
     for (int i = 0; i < group.count; ++i) params[group.cohort[i]].ctN.v[LV] = p.ctN.v[LV].x[i];
   }

@@ -131,6 +131,7 @@ std::unique_ptr<StandGroup[]> stand_groups(const GrowthCall& call, std::span<con
       }
     }
     LaneActions actions(group.group, schedules);
+    const LaneResults results(call, group.group);
     BioLanes prev = biovec_of(group.initial) * group.factors;
     for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
       const std::size_t t = static_cast<std::size_t>(y - call.iyr1);
@@ -148,7 +149,7 @@ std::unique_ptr<StandGroup[]> stand_groups(const GrowthCall& call, std::span<con
       cation_uptake(g.now, prev, g.exported, p, upt);
       NutLanes soilin{};
       soil_inputs(litf, p, soilin);
-      store_year(call, group.group, y, g.now, litf, upt, soilin);
+      results.store(y, g.now, litf, upt, soilin);
       prev = g.now;
     }
     for (int i = 0; i < group.group.count; ++i)

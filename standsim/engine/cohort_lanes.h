@@ -44,11 +44,10 @@ struct LaneMask {
   return {Lanes::Vector{a[0], a[1], a[2], a[3]}};
 }
 
-// The lanes of kLanes doubles from AT on.
-[[gnu::always_inline]] inline Lanes lanes_at(const double* at) {
-  Lanes r;
-  std::memcpy(&r.x, at, sizeof r.x);
-  return r;
+// Element T of each lane's SERIES.
+[[gnu::always_inline]] inline Lanes lanes_at(const std::array<const double*, kLanes>& series,
+                                             std::size_t t) {
+  return {Lanes::Vector{series[0][t], series[1][t], series[2][t], series[3][t]}};
 }
 
 [[gnu::always_inline]] inline Lanes operator+(const Lanes& a, const Lanes& b) {
@@ -202,6 +201,7 @@ template <typename Record, std::size_t N>
 // stores the same values into the same records.
 class LaneResults {
  public:
+  LaneResults() = default;
   LaneResults(const GrowthCall& call, const CohortGroup& group) : ib_(call.ib) {
     for (int i = 0; i < kLanes; ++i) {
       const std::size_t first = call.result(group.cohort[i], call.ib);
@@ -229,9 +229,9 @@ class LaneResults {
     return {blocks[0] + row, blocks[1] + row, blocks[2] + row, blocks[3] + row};
   }
 
-  int64_t ib_;
-  std::array<BIOVEC*, kLanes> biom_, litf_;
-  std::array<NUTVEC*, kLanes> upt_, soilin_;
+  int64_t ib_ = 0;
+  std::array<BIOVEC*, kLanes> biom_{}, litf_{};
+  std::array<NUTVEC*, kLanes> upt_{}, soilin_{};
 };
 
 }  // namespace standsim

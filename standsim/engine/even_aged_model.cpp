@@ -153,8 +153,14 @@ template <typename Vectors>
     const GrowthCall& call, std::span<COHPAR> params) {
   CohortAgeTables tables;
   std::vector<ActionSchedule> schedules(static_cast<std::size_t>(call.ncoh));
-  LeafNResponses responses(call);
-  std::vector<double> lane_responses;  // year by year from the group's first, lane by lane
+  // Year y reads the deposition of max(IYR1, y), every year from a cohort's
+  // first action on.
+  int64_t first_read = INT64_MAX;
+  for (int c = 0; c < call.ncoh; ++c) {
+    const int64_t start = call.mact_at(c, 0).YEAR;
+    if (start <= call.iyr2) first_read = std::min(first_read, std::max<int64_t>(call.iyr1, start));
+  }
+  LeafNResponses responses(call, first_read, std::max<int64_t>(call.iyr1, call.iyr2));
   for (int first = 0; first < call.ncoh; first += kLanes) {
     const CohortGroup group(first, call.ncoh);
     CohortLanes p(params, group);
@@ -176,20 +182,9 @@ template <typename Vectors>
     }
     if (y0 > call.iyr2) continue;  // no lane has a year to simulate
 
-    // Years before the period take the deposition of IYR1.
-    const int64_t first_response = std::max<int64_t>(call.iyr1, y0);
-    const int64_t last_response = std::max<int64_t>(call.iyr1, call.iyr2);
-    lane_responses.assign(static_cast<std::size_t>(last_response - first_response + 1) * kLanes,
-                          0.0);
-    for (int i = 0; i < kLanes; ++i) {
-      if (start[i] > call.iyr2) continue;
-      const int64_t from = std::max<int64_t>(call.iyr1, start[i]);
-      responses.prepare(params[group.cohort[i]].expNlf, from, last_response);
-      for (int64_t y = from; y <= last_response; ++y) {
-        lane_responses[static_cast<std::size_t>(y - first_response) * kLanes + i] =
-            responses.of_year(y);
-      }
-    }
+    std::array<const double*, kLanes> lane_responses;
+    for (int i = 0; i < kLanes; ++i)
+      lane_responses[i] = responses.series(params[group.cohort[i]].expNlf);
 
     LaneActions actions(group, schedules);
     const LaneResults results(call, group);
@@ -220,9 +215,8 @@ template <typename Vectors>
       const BioLanes turnover = now * p.TurnOver;
       BioLanes litf = (removed - exported) + turnover;
 
-      const std::size_t t =
-          static_cast<std::size_t>(std::max<int64_t>(call.iyr1, y) - first_response);
-      const Lanes response = lanes_at(&lane_responses[t * kLanes]);
+      const Lanes response = lanes_at(
+          lane_responses, static_cast<std::size_t>(std::max<int64_t>(call.iyr1, y) - first_read));
       // Only a standing cohort's leaves take the year's N content.
       const Lanes before = p.ctN.v[LV];
       const Lanes leaf_n = update_leaf_n(p, response);

@@ -6,16 +6,17 @@
 
 namespace standsim {
 
-void LeafNResponses::prepare(double expnlf, int64_t first, int64_t last) {
+const double* LeafNResponses::series(double expnlf) {
   const auto bits = std::bit_cast<uint64_t>(expnlf);
-  if (bits == expnlf_bits_ && first >= first_ && last <= last_) return;
-  expnlf_bits_ = bits;
-  first_ = first;
-  last_ = last;
-  values_.resize(last < first ? 0 : static_cast<std::size_t>(last - first + 1));
-  for (int64_t y = first; y <= last; ++y) {
-    values_[static_cast<std::size_t>(y - first)] = leaf_n_response(expnlf, call_.ndep_of(y));
+  for (const auto& [of, values] : series_) {
+    if (of == bits) return values.data();
   }
+  std::vector<double> values;
+  values.reserve(last_ < first_ ? 0 : static_cast<std::size_t>(last_ - first_ + 1));
+  for (int64_t y = first_; y <= last_; ++y) {
+    values.push_back(leaf_n_response(expnlf, call_.ndep_of(y)));
+  }
+  return series_.emplace_back(bits, std::move(values)).second.data();
 }
 
 }  // namespace standsim

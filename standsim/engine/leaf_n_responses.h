@@ -1,9 +1,11 @@
-// The leaf N response to each year's deposition d, exp(-expNlf x d), for one
-// expNlf at a time: cohorts that share expNlf share the values, so the
-// exponential is computed once per year and not once per cohort and year.
+// The leaf N response to each year's deposition d, exp(-expNlf x d), year by
+// year, for each expNlf of the cohorts: cohorts that share expNlf share the
+// series, so the exponential is computed once per year and expNlf and not
+// once per cohort and year.
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "standsim/engine/growth_call.h"
@@ -12,22 +14,18 @@ namespace standsim {
 
 class LeafNResponses {
  public:
-  explicit LeafNResponses(const GrowthCall& call) : call_(call) {}
+  // The series run over the years FIRST..LAST, which must all have deposition.
+  LeafNResponses(const GrowthCall& call, int64_t first, int64_t last)
+      : call_(call), first_(first), last_(last) {}
 
-  // Makes the responses of EXPNLF to the deposition of the years FIRST..LAST
-  // ready, computing them only when the last values were of another expNlf
-  // or fewer years. Every year must have deposition.
-  void prepare(double expnlf, int64_t first, int64_t last);
-
-  // The response in year Y, one of the prepared years.
-  double of_year(int64_t y) const { return values_[static_cast<std::size_t>(y - first_)]; }
+  // The series of EXPNLF: element y - FIRST holds the response in year y.
+  const double* series(double expnlf);
 
  private:
   const GrowthCall& call_;
-  uint64_t expnlf_bits_ = 0;
-  int64_t first_ = 0;
-  int64_t last_ = -1;  // none prepared
-  std::vector<double> values_;
+  int64_t first_;
+  int64_t last_;
+  std::vector<std::pair<uint64_t, std::vector<double>>> series_;  // by the bits of expNlf
 };
 
 }  // namespace standsim

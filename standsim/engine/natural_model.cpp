@@ -1,5 +1,6 @@
 #include "standsim/engine/natural_model.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -39,65 +40,86 @@ template <typename Real, typename Params, typename Bio, typename Action>
   return g;
 }
 
-// What a group of cohorts keeps through the years.
+// A group of cohorts and what it keeps from one year to the next.
 struct StandGroup {
   CohortGroup group;
   CohortLanes p;
   BioLanes factors;  // the expansion factors, of the first point
   Lanes to_mass;     // of a volume, by wood density
-  Lanes initial;     // the stem biomass of the year before the period
+  BioLanes prev;     // the biomass of the year before
+  std::array<const double*, kLanes> responses;
+  LaneActions actions;
+  LaneResults results;
 };
 
+// The groups of the cohorts of CALL, set to the year before the period.
 std::unique_ptr<StandGroup[]> stand_groups(const GrowthCall& call, std::span<const COHPAR> params,
-                                           int count) {
-  auto groups = std::make_unique<StandGroup[]>(static_cast<std::size_t>(count));
-  for (int g = 0; g < count; ++g) {
+                                           std::span<ActionSchedule> schedules,
+                                           LeafNResponses& responses, std::size_t count) {
+  auto groups = std::make_unique<StandGroup[]>(count);
+  for (std::size_t g = 0; g < count; ++g) {
     StandGroup& s = groups[g];
-    s.group = CohortGroup(g * kLanes, call.ncoh);
+    s.group = CohortGroup(static_cast<int>(g) * kLanes, call.ncoh);
     s.p = CohortLanes(params, s.group);
     s.factors = gather(s.group, [&](int c) -> const BIOVEC& { return call.bafval_at(c, 0); });
+    Lanes initial;
     for (int i = 0; i < kLanes; ++i) {
       const int c = s.group.cohort[i];
       s.to_mass.x[i] = params[c].WoodDensityKg * kVolumeToMass;
-      s.initial.x[i] = call.biom[call.result(c, call.iyr1 - 1)].v[ST];
+      initial.x[i] = call.biom[call.result(c, call.iyr1 - 1)].v[ST];
+      s.responses[i] = responses.series(params[c].expNlf);
     }
+    s.prev = biovec_of(initial) * s.factors;
+    s.actions = LaneActions(s.group, schedules);
+    s.results = LaneResults(call, s.group);
   }
   return groups;
 }
 
-// The stem volume of the stand in the year before each year of the period,
-// element y - IYR1 for year y: a run of the stems alone, year after year,
-// for the growth of every year depends on every cohort of the year before.
+// Runs the years of the period for GROUPS, storing their results when STORE
+// is set. The growth of every year depends on the stem volume of the whole
+// stand the year before, so the groups go through the years together.
 // Returns the message of the first cohort and year whose growth rate would
 // divide by zero, else an empty text.
-[[gnu::always_inline]] inline std::string stand_volumes(const GrowthCall& call,
-                                                        std::span<const StandGroup> groups,
-                                                        std::span<ActionSchedule> schedules,
-                                                        std::vector<double>& volumes) {
-  auto stems = std::make_unique<Lanes[]>(groups.size());
-  auto actions = std::make_unique<LaneActions[]>(groups.size());
-  for (std::size_t g = 0; g < groups.size(); ++g) {
-    stems[g] = groups[g].initial * groups[g].factors.v[ST];
-    actions[g] = LaneActions(groups[g].group, schedules);
-  }
+template <bool kStore>
+[[gnu::always_inline]] inline std::string run_years(const GrowthCall& call,
+                                                    std::span<StandGroup> groups) {
   for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
     // Summed cohort after cohort.
     double s = 0.0;
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-      const Lanes volume = stems[g] / groups[g].to_mass;
-      for (int i = 0; i < groups[g].group.count; ++i) s += volume.x[i];
+    for (const StandGroup& group : groups) {
+      const Lanes volume = group.prev.v[ST] / group.to_mass;
+      for (int i = 0; i < group.group.count; ++i) s += volume.x[i];
     }
-    volumes.push_back(s);
     const Lanes stand = lanes_of(s);
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-      const StandGroup& group = groups[g];
+    const auto t = static_cast<std::size_t>(y - call.iyr1);
+    for (StandGroup& group : groups) {
       for (int i = 0; i < group.group.count; ++i) {
         if (s + group.p.Kgr.x[i] == 0.0) {
           return "E: cohort " + integer_text(group.group.cohort[i] + 1) + ", year " +
                  integer_text(y) + ": stem volume of the stand plus Kgr is zero";
         }
       }
-      stems[g] = grow(stems[g], stand, group.p, group.factors, actions[g].take(y)).now.v[ST];
+      CohortLanes& p = group.p;
+      const BioLanes& prev = group.prev;
+      const YearGrowth<BioLanes> g =
+          grow(prev.v[ST], stand, p, group.factors, group.actions.take(y));
+      if constexpr (kStore) {
+        BioLanes turnover = g.now * p.TurnOver;
+        turnover.v[ST] = Lanes{};  // stems have no turnover, only mortality
+        const BioLanes litf = ((g.removed - g.exported) + g.dead) + turnover;
+
+        const Lanes leaf_n = update_leaf_n(p, lanes_at(group.responses, t));
+        NutLanes upt{};
+        const Lanes gross = gross_n_uptake(g.bio, prev, turnover, p);
+        upt.v[NUT_N] = select(p.evergreen, gross,
+                              gross - (turnover.v[LV] - prev.v[LV]) * kEquivalentsN * leaf_n);
+        cation_uptake(g.now, prev, g.exported, p, upt);
+        NutLanes soilin{};
+        soil_inputs(litf, p, soilin);
+        group.results.store(y, g.now, litf, upt, soilin);
+      }
+      group.prev = g.now;
     }
   }
   return {};
@@ -110,50 +132,27 @@ std::unique_ptr<StandGroup[]> stand_groups(const GrowthCall& call, std::span<con
   if (call.ncoh == 0 || call.iyr2 < call.iyr1) return {};  // nothing to simulate
   std::vector<ActionSchedule> schedules(static_cast<std::size_t>(call.ncoh));
   for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c, call.iyr1, call.iyr2);
-  const int count = (call.ncoh + kLanes - 1) / kLanes;
-  const std::unique_ptr<StandGroup[]> groups = stand_groups(call, params, count);
-  const std::span<const StandGroup> all(groups.get(), static_cast<std::size_t>(count));
-  std::vector<double> volumes;
-  volumes.reserve(static_cast<std::size_t>(int64_t{call.iyr2} - call.iyr1 + 1));
-  if (std::string failure = stand_volumes(call, all, schedules, volumes); !failure.empty())
-    return failure;
+  LeafNResponses responses(call, call.iyr1, call.iyr2);
+  const auto count = static_cast<std::size_t>((call.ncoh + kLanes - 1) / kLanes);
+  const auto groups_of = [&] { return stand_groups(call, params, schedules, responses, count); };
 
-  // Every year's stand volume known, the groups are computed one after the
-  // other, each writing its years in order.
-  LeafNResponses responses(call);
-  std::vector<double> lane_responses(volumes.size() * kLanes);  // year by year, lane by lane
-  for (const StandGroup& group : all) {
-    CohortLanes p = group.p;
-    for (int i = 0; i < kLanes; ++i) {
-      responses.prepare(params[group.group.cohort[i]].expNlf, call.iyr1, call.iyr2);
-      for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
-        lane_responses[static_cast<std::size_t>(y - call.iyr1) * kLanes + i] = responses.of_year(y);
-      }
-    }
-    LaneActions actions(group.group, schedules);
-    const LaneResults results(call, group.group);
-    BioLanes prev = biovec_of(group.initial) * group.factors;
-    for (int64_t y = call.iyr1; y <= call.iyr2; ++y) {
-      const std::size_t t = static_cast<std::size_t>(y - call.iyr1);
-      const YearGrowth<BioLanes> g =
-          grow(prev.v[ST], lanes_of(volumes[t]), p, group.factors, actions.take(y));
-      BioLanes turnover = g.now * p.TurnOver;
-      turnover.v[ST] = Lanes{};  // stems have no turnover, only mortality
-      const BioLanes litf = ((g.removed - g.exported) + g.dead) + turnover;
-
-      const Lanes leaf_n = update_leaf_n(p, lanes_at(&lane_responses[t * kLanes]));
-      NutLanes upt{};
-      const Lanes gross = gross_n_uptake(g.bio, prev, turnover, p);
-      upt.v[NUT_N] = select(p.evergreen, gross,
-                            gross - (turnover.v[LV] - prev.v[LV]) * kEquivalentsN * leaf_n);
-      cation_uptake(g.now, prev, g.exported, p, upt);
-      NutLanes soilin{};
-      soil_inputs(litf, p, soilin);
-      results.store(y, g.now, litf, upt, soilin);
-      prev = g.now;
-    }
+  // A growth rate can divide by zero only where a cohort's Kgr is zero, for
+  // stem volumes are never negative: then the stems run alone first, so that
+  // a failing run writes nothing.
+  const bool may_fail =
+      std::any_of(params.begin(), params.end(), [](const COHPAR& p) { return p.Kgr == 0.0; });
+  if (may_fail) {
+    const std::unique_ptr<StandGroup[]> trial = groups_of();
+    if (std::string failure = run_years<false>(call, std::span(trial.get(), count));
+        !failure.empty())
+      return failure;
+  }
+  const std::unique_ptr<StandGroup[]> groups = groups_of();
+  run_years<true>(call, std::span(groups.get(), count));
+  for (std::size_t g = 0; g < count; ++g) {
+    const StandGroup& group = groups[g];
     for (int i = 0; i < group.group.count; ++i)
-      params[group.group.cohort[i]].ctN.v[LV] = p.ctN.v[LV].x[i];
+      params[group.group.cohort[i]].ctN.v[LV] = group.p.ctN.v[LV].x[i];
   }
   return {};
 }

@@ -152,15 +152,6 @@ class LaneActions {
   LaneAction action_;
 };
 
-// The compartments of BIOVECs, a lane each.
-[[gnu::always_inline]] inline BioLanes transposed(const std::array<BIOVEC, kLanes>& lanes) {
-  BioLanes r;
-  for (int k = 0; k < kCompartments; ++k) {
-    r.v[k] = {Lanes::Vector{lanes[0].v[k], lanes[1].v[k], lanes[2].v[k], lanes[3].v[k]}};
-  }
-  return r;
-}
-
 // The components 0..3 of the lanes in R (a component each), lane by lane.
 [[gnu::always_inline]] inline std::array<Lanes, kLanes> transposed(const Lanes& r0, const Lanes& r1,
                                                                    const Lanes& r2,
@@ -173,6 +164,15 @@ class LaneActions {
           Lanes{__builtin_shufflevector(t1, t3, 0, 1, 4, 5)},
           Lanes{__builtin_shufflevector(t0, t2, 2, 3, 6, 7)},
           Lanes{__builtin_shufflevector(t1, t3, 2, 3, 6, 7)}};
+}
+
+// The compartments of the BIOVECs AT[i], a lane each.
+[[gnu::always_inline]] inline BioLanes transposed(const std::array<const BIOVEC*, kLanes>& at) {
+  std::array<Lanes, kLanes> rows;
+  for (int i = 0; i < kLanes; ++i) std::memcpy(&rows[i].x, &at[i]->v[0], sizeof rows[i].x);
+  const std::array<Lanes, kLanes> first = transposed(rows[0], rows[1], rows[2], rows[3]);
+  return {{first[0], first[1], first[2], first[3],
+           Lanes{Lanes::Vector{at[0]->v[4], at[1]->v[4], at[2]->v[4], at[3]->v[4]}}}};
 }
 
 // Stores the components of the lanes V into the records AT[i] of the lanes,

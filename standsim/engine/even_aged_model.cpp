@@ -17,37 +17,33 @@
 namespace standsim {
 namespace {
 
-// Tables of values at the ages 1..N (element k - 1 holds age k), a column
-// per value a cohort's points carry. Cohorts with the same points (of one
-// species) share a table, grown to the ages a run reaches, for every entry
-// is computed from the points on its own.
-template <typename Point, int Columns>
+// Tables of values at the ages 1..N (row k - 1 holds age k) computed from
+// a cohort's points. Cohorts with the same points (of one species) share a
+// table, grown to the ages a run reaches, for every entry is computed from
+// the points on its own.
+template <typename Point, typename Row>
 class SharedAgeTables {
  public:
-  using Table = std::array<std::vector<double>, Columns>;
-
-  // The table of POINTS, filled to N ages at least by FILL(points, table, n).
+  // The table of POINTS, filled to N ages at least by FILL(points, rows).
   template <typename Fill>
   std::size_t find(const std::vector<Point>& points, std::size_t n, Fill fill) {
     std::size_t t = 0;
     while (t < entries_.size() && entries_[t].points != points) ++t;
-    if (t == entries_.size()) entries_.push_back({points, {}, 0});
+    if (t == entries_.size()) entries_.push_back({points, {}});
     Entry& entry = entries_[t];
-    if (n > entry.ages) {
-      for (auto& column : entry.table) column.resize(n);
-      fill(points, entry.table, n);
-      entry.ages = n;
+    if (n > entry.rows.size()) {
+      entry.rows.resize(n);
+      fill(points, std::span(entry.rows));
     }
     return t;
   }
 
-  const Table& table(std::size_t t) const { return entries_[t].table; }
+  const Row& row(std::size_t t, std::size_t age) const { return entries_[t].rows[age]; }
 
  private:
   struct Entry {
     std::vector<Point> points;
-    Table table;
-    std::size_t ages;
+    std::vector<Row> rows;
   };
   std::vector<Entry> entries_;
 };
@@ -77,30 +73,26 @@ class CohortAgeTables {
     factor_points_.clear();
     for (int j = 0; j < call.nbaf[c]; ++j)
       factor_points_.push_back({call.bafage_at(c, j), call.bafval_at(c, j)});
-    return {
-        increments_.find(curve_, n,
-                         [&](const auto& points, auto& table, std::size_t ages) {
-                           split(points, [](double v) { return v; });
-                           LININT(ages_, values_, std::span(table[0]).first(ages));
-                         }),
-        factors_.find(factor_points_, n, [&](const auto& points, auto& table, std::size_t ages) {
-          for (int comp = 0; comp < kCompartments; ++comp) {
-            split(points, [comp](const BIOVEC& v) { return v.v[comp]; });
-            // Never set: the ages were checked to differ from
-            // their neighbours, and every evaluation bracket
-            // is a pair of neighbours.
-            bool bad_ages = false;
-            SPLINEGRID(ages_, values_, std::span(table[comp]).first(ages), bad_ages);
-          }
-        })};
+    return {increments_.find(curve_, n,
+                             [&](const auto& points, std::span<double> rows) {
+                               split(points, [](double v) { return v; });
+                               LININT(ages_, values_, rows);
+                             }),
+            factors_.find(factor_points_, n, [&](const auto& points, std::span<BIOVEC> rows) {
+              column_.resize(rows.size());
+              for (int comp = 0; comp < kCompartments; ++comp) {
+                split(points, [comp](const BIOVEC& v) { return v.v[comp]; });
+                // Never set: the ages were checked to differ from their
+                // neighbours, and every evaluation bracket is a pair of them.
+                bool bad_ages = false;
+                SPLINEGRID(ages_, values_, std::span(column_), bad_ages);
+                for (std::size_t k = 0; k < rows.size(); ++k) rows[k].v[comp] = column_[k];
+              }
+            })};
   }
 
-  double increment(std::size_t t, std::size_t age) const { return increments_.table(t)[0][age]; }
-
-  BIOVEC factors(std::size_t t, std::size_t age) const {
-    const auto& baf = factors_.table(t);
-    return BIOVEC{{baf[BR][age], baf[CR][age], baf[FR][age], baf[LV][age], baf[ST][age]}};
-  }
+  double increment(std::size_t t, std::size_t age) const { return increments_.row(t, age); }
+  const BIOVEC& factors(std::size_t t, std::size_t age) const { return factors_.row(t, age); }
 
  private:
   // The ages and the values VALUE_OF(point value) of POINTS.
@@ -114,12 +106,13 @@ class CohortAgeTables {
     }
   }
 
-  SharedAgeTables<AgePoint<double>, 1> increments_;
-  SharedAgeTables<AgePoint<BIOVEC>, kCompartments> factors_;
+  SharedAgeTables<AgePoint<double>, double> increments_;
+  SharedAgeTables<AgePoint<BIOVEC>, BIOVEC> factors_;
   std::vector<AgePoint<double>> curve_;
   std::vector<AgePoint<BIOVEC>> factor_points_;
   std::vector<int32_t> ages_;
   std::vector<double> values_;
+  std::vector<double> column_;
 };
 
 // The largest age index a cohort reaches up to IYR2 with the plantings of
@@ -198,12 +191,14 @@ template <typename Vectors>
       k = (planted & 2) | (~planted & k);
       // Each lane's values are gathered apart and put into lanes whole.
       std::array<double, kLanes> lane_increment{};
-      std::array<BIOVEC, kLanes> lane_factors{};
+      std::array<const BIOVEC*, kLanes> lane_factors;
       for (int i = 0; i < kLanes; ++i) {
+        static constexpr BIOVEC kNone{};
+        lane_factors[i] = &kNone;
         if (present.x[i] == 0) continue;
         const auto age = static_cast<std::size_t>(std::min<int64_t>(k[i], kTableAges) - 1);
         lane_increment[i] = tables.increment(table[i].first, age);
-        lane_factors[i] = tables.factors(table[i].second, age);
+        lane_factors[i] = &tables.factors(table[i].second, age);
       }
       const Lanes increment = lanes_of(lane_increment);
       const BioLanes factors = transposed(lane_factors);
@@ -229,11 +224,14 @@ template <typename Vectors>
       NutLanes soilin{};
       soil_inputs(litf, p, soilin);
 
-      keep(present, now);
+      const bool all_present = (present.x[0] & present.x[1] & present.x[2] & present.x[3]) != 0;
+      if (!all_present) keep(present, now);
       if (y >= call.iyr1) {
-        keep(present, litf);
-        keep(present, upt);
-        keep(present, soilin);
+        if (!all_present) {
+          keep(present, litf);
+          keep(present, upt);
+          keep(present, soilin);
+        }
         results.store(y, now, litf, upt, soilin);
       }
       prev = now;

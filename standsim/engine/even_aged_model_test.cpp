@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cmath>
-
+#include <cstring>
 #include <vector>
 
 #include "standsim/engine/even_aged_model.h"
@@ -319,6 +319,86 @@ TEST(EvenAged, EachCohortGetsTablesOfItsOwnPointsAsFarAsItReaches) {
         EXPECT_EQ(site.bio(c, y).v[i], alone.bio(0, y).v[i])
             << "cohort " << c + 1 << ", year " << y;
       }
+    }
+  }
+}
+
+// Cohorts are computed in groups side by side. Six of them fill a group and
+// half of the next, whose other half repeats the last cohort: each must give,
+// bit for bit, what it gives alone.
+TEST(EvenAged, CohortsSideBySideGiveWhatEachGivesAlone) {
+  Site site(-3, 40, 6, 8);
+  site.ncoh = 6;
+  site.iyr1 = 2;
+  site.iyr2 = 30;
+  // Plantings before, in and after the period; thinnings, a thinning of
+  // all, clear-cuts and replantings in different years per cohort.
+  site.add_action(0, 1, ACT_PLANTING);
+  site.add_action(0, 12, ACT_THINNING, 30.0, {1, 0, 1, 0});
+  site.add_action(1, -1, ACT_PLANTING);
+  site.add_action(1, 9, ACT_CLEARCUT, 100.0);
+  site.add_action(1, 11, ACT_PLANTING);
+  site.add_action(2, 35, ACT_PLANTING);
+  site.add_action(3, 5, ACT_PLANTING);
+  site.add_action(3, 20, ACT_THINNING, 100.0);
+  site.add_action(4, 3, ACT_PLANTING);
+  site.add_action(4, 15, ACT_THINNING, 45.0, {0, 1, 1, 1});
+  site.add_action(5, 7, ACT_PLANTING);
+  site.add_action(5, 18, ACT_THINNING, 25.0, {1, 1, 0, 0});
+  site.add_action(5, 24, ACT_CLEARCUT, 100.0, {1, 0, 0, 0});
+  site.add_action(5, 26, ACT_PLANTING);
+  for (int c = 0; c < 6; ++c) {
+    COHPAR& p = site.cpar[c];
+    p.Evergreen = c % 2;
+    p.expNlf = 0.4 + 0.1 * c;
+    p.WoodDensityKg = 420.0 + 15.0 * c;
+    p.TurnOver.v[LV] = 0.2 + 0.05 * c;
+    for (int j = 0; j < 2; ++j) site.baf(c, j).v[BR] = 0.25 + 0.01 * (c % 3);
+  }
+  Site together = site;
+  ASSERT_EQ(together.run(), kSuccess);
+  for (int c = 0; c < 6; ++c) {
+    Site alone(-3, 40, 1, 8);
+    alone.cpar[0] = site.cpar[c];
+    for (int a = 0; a < site.nmact[c]; ++a) alone.action(0, a) = site.action(c, a);
+    alone.nmact[0] = site.nmact[c];
+    for (int j = 0; j < 2; ++j) {
+      alone.baf(0, j) = site.baf(c, j);
+      alone.point(0, j) = site.point(c, j);
+    }
+    alone.iyr1 = site.iyr1;
+    alone.iyr2 = site.iyr2;
+    ASSERT_EQ(alone.run(), kSuccess);
+    EXPECT_EQ(std::memcmp(&together.cpar[c], &alone.cpar[0], sizeof(COHPAR)), 0)
+        << "cohort " << c + 1;
+    for (int y = -3; y <= 40; ++y) {
+      EXPECT_EQ(std::memcmp(&together.bio(c, y), &alone.bio(0, y), sizeof(BIOVEC)), 0)
+          << "cohort " << c + 1 << ", year " << y;
+      EXPECT_EQ(std::memcmp(&together.litter(c, y), &alone.litter(0, y), sizeof(BIOVEC)), 0)
+          << "cohort " << c + 1 << ", year " << y;
+      EXPECT_EQ(std::memcmp(&together.uptake(c, y), &alone.uptake(0, y), sizeof(NUTVEC)), 0)
+          << "cohort " << c + 1 << ", year " << y;
+      EXPECT_EQ(std::memcmp(&together.soil(c, y), &alone.soil(0, y), sizeof(NUTVEC)), 0)
+          << "cohort " << c + 1 << ", year " << y;
+    }
+  }
+}
+
+TEST(EvenAged, YearsWithoutAStandAreZeroAfterAStandOfOverflowingBiomass) {
+  // Increments beyond the doubles leave a stand that is not finite, and its
+  // clear-cut not-a-number: the years after it have no stand all the same.
+  Site site;
+  for (int i = 0; i < 2; ++i) site.point(0, i).INC = 1e308;
+  site.add_action(0, 1, ACT_PLANTING);
+  site.add_action(0, 4, ACT_CLEARCUT, 100.0);
+  ASSERT_EQ(site.run(), kSuccess);
+  ASSERT_FALSE(std::isfinite(site.bio(0, 3).v[ST]));
+  for (int y = 5; y <= 10; ++y) {
+    ExpectBiovecEq(site.bio(0, y), BIOVEC{}, "biomass");
+    ExpectBiovecEq(site.litter(0, y), BIOVEC{}, "litterfall");
+    for (int i = 0; i < kNutrientSlots; ++i) {
+      EXPECT_EQ(site.uptake(0, y).v[i], 0.0) << "uptake, year " << y;
+      EXPECT_EQ(site.soil(0, y).v[i], 0.0) << "soil input, year " << y;
     }
   }
 }

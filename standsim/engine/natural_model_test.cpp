@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "standsim/engine/growth_fixture.h"
 
@@ -35,10 +36,115 @@ TEST(Natural, FirstYearGrowsByTheStandsRate) {
   EXPECT_EQ(site.bio(0, 0).v[BR], kUntouched);
 }
 
+// The results of a cohort-year.
+struct YearResults {
+  BIOVEC bio{}, litter{};
+  NUTVEC uptake{}, soil{};
+};
+
+// The results of every cohort of the natural SITE in the years IYR1..IYR2
+// (element [c][y - IYR1]), worked out from the formulas year by year and
+// compartment by compartment, with the leaf N content of each cohort's last
+// year in LEAF_N.
+std::vector<std::vector<YearResults>> WorkedOut(const Site& site, std::vector<double>& leaf_n_of) {
+  const int n = site.ncoh;
+  std::vector<std::array<double, 5>> prev(n);
+  for (int c = 0; c < n; ++c) {
+    for (int i = 0; i < kCompartments; ++i)
+      prev[c][i] = site.bio(c, site.iyr1 - 1).v[ST] * site.bafval[site.at(c, 0)].v[i];
+  }
+  // The action of a cohort-year: the last stored; a planting harvests nothing.
+  const auto action_of = [&](int c, int y) -> const MANACT* {
+    const MANACT* found = nullptr;
+    for (int a = 0; a < site.nmact[c]; ++a) {
+      const MANACT& m = site.mact[site.at(c, a)];
+      if (m.YEAR == y) found = &m;
+    }
+    return found;
+  };
+  std::vector<std::vector<YearResults>> results(n);
+  leaf_n_of.assign(n, 0.0);
+  for (int y = site.iyr1; y <= site.iyr2; ++y) {
+    double s = 0.0;
+    for (int c = 0; c < n; ++c) s += prev[c][ST] / (site.cpar[c].WoodDensityKg * kTenth);
+    const auto last_year = prev;
+    for (int c = 0; c < n; ++c) {
+      const COHPAR& p = site.cpar[c];
+      const double st = last_year[c][ST];
+      const double inc = p.MaxGrowth / (s + p.Kgr) * st;
+      const MANACT* action = action_of(c, y);
+      const double perc = action && action->ACTTYPE != ACT_PLANTING ? action->PERC : 0.0;
+      std::array<double, 5> rem{};
+      if (action) {
+        const auto& f = action->REMFLAG;
+        rem = {double(f[REM_BRANCHES]), double(f[REM_ROOTS]), double(f[REM_ROOTS]),
+               double(f[REM_LEAVES]), double(f[REM_STEMS])};
+      }
+      const double d = site.ndep[y - 1];
+      const double leaf_n = p.Nlfmin + (1.0 - std::exp(-d * p.expNlf)) * (p.Nlfmax - p.Nlfmin);
+      leaf_n_of[c] = leaf_n;
+      std::array<double, 5> ctn{p.ctN.v[0], p.ctN.v[1], p.ctN.v[2], leaf_n, p.ctN.v[4]};
+      std::array<double, 5> now{}, turnover{};
+      double un = 0, ca = 0, mg = 0, k = 0, carbon = 0, organic_n = 0;
+      YearResults r;
+      for (int i = 0; i < kCompartments; ++i) {
+        const double bio = (st + inc) * site.bafval[site.at(c, 0)].v[i];
+        const double removed = bio * (perc / 100.0);
+        const double exported = removed * rem[i];
+        const double dead = (bio - removed) * p.TurnOver.v[ST];
+        now[i] = (bio - removed) - dead;
+        turnover[i] = i == ST ? 0.0 : now[i] * p.TurnOver.v[i];
+        r.litter.v[i] = ((removed - exported) + dead) + turnover[i];
+        un += (bio - last_year[c][i] + turnover[i]) * ctn[i];
+        const double gain = now[i] - last_year[c][i] + exported;
+        ca += gain * p.ctCa.v[i];
+        mg += gain * p.ctMg.v[i];
+        k += gain * p.ctK.v[i];
+        carbon += r.litter.v[i] * p.CarbonContent.v[i];
+        organic_n += r.litter.v[i] * ctn[i];
+        r.bio.v[i] = now[i];
+      }
+      un = un * 0.0007140000234358013;
+      if ((p.Evergreen & 1) == 0)
+        un = un - (turnover[LV] - last_year[c][LV]) * 0.0007140000234358013 * leaf_n;
+      r.uptake.v[NUT_N] = un;
+      r.uptake.v[NUT_CA] = ca * 0.0005000000237487257;
+      r.uptake.v[NUT_MG] = mg * 0.0008229999803006649;
+      r.uptake.v[NUT_K] = k * 0.00025599999935366213;
+      r.soil.v[NUT_C] = carbon * 0.009999999776482582;
+      r.soil.v[NUT_N] = organic_n * 0.009999999776482582;
+      results[c].push_back(r);
+      prev[c] = now;
+    }
+  }
+  return results;
+}
+
+// Every result of SITE, run, is the one worked out from the formulas.
+void ExpectWorkedOut(Site& site) {
+  Site start = site;
+  std::vector<double> leaf_n;
+  const auto expected = WorkedOut(start, leaf_n);
+  ASSERT_EQ(site.run(), kSuccess);
+  for (int c = 0; c < site.ncoh; ++c) {
+    for (int y = site.iyr1; y <= site.iyr2; ++y) {
+      const YearResults& want = expected[c][y - site.iyr1];
+      for (int i = 0; i < kCompartments; ++i) {
+        EXPECT_EQ(site.bio(c, y).v[i], want.bio.v[i]) << "cohort " << c + 1 << ", year " << y;
+        EXPECT_EQ(site.litter(c, y).v[i], want.litter.v[i]) << "cohort " << c + 1 << ", year " << y;
+      }
+      for (int i = 0; i < kNutrientSlots; ++i) {
+        EXPECT_EQ(site.uptake(c, y).v[i], want.uptake.v[i]) << "cohort " << c + 1 << ", year " << y;
+        EXPECT_EQ(site.soil(c, y).v[i], want.soil.v[i]) << "cohort " << c + 1 << ", year " << y;
+      }
+    }
+    EXPECT_EQ(site.cpar[c].ctN.v[LV], leaf_n[c]) << "cohort " << c + 1;
+  }
+}
+
 TEST(Natural, EveryResultFollowsTheWrittenOrderOfOperations) {
   // Two cohorts whose stem volumes enter each other's growth rate, one of
-  // them deciduous and thinned; expected values worked out here from the
-  // formulas, year by year and compartment by compartment.
+  // them deciduous and thinned.
   Site site = NaturalSite({812.5, 233.7});
   site.cpar[1].Evergreen = 0;
   site.cpar[1].WoodDensityKg = 391.0;
@@ -50,55 +156,36 @@ TEST(Natural, EveryResultFollowsTheWrittenOrderOfOperations) {
   site.baf(1, 0) = BIOVEC{{0.27, 0.19, 0.11, 0.083, 0.97}};
   site.add_action(1, 2, ACT_THINNING, 22.5, {1, 0, 1, 1});
   site.iyr2 = 4;
-  const std::array<COHPAR, 2> start{site.cpar[0], site.cpar[1]};
-  ASSERT_EQ(site.run(), kSuccess);
-
-  std::array<std::array<double, 5>, 2> prev{};
-  for (int c = 0; c < 2; ++c) {
-    for (int i = 0; i < kCompartments; ++i)
-      prev[c][i] = (c == 0 ? 812.5 : 233.7) * site.baf(c, 0).v[i];
-  }
-  const std::array<double, 5> removal_factor{0, 1, 1, 1, 1};
-  for (int y = 1; y <= 4; ++y) {
-    double s = 0.0;
-    for (int c = 0; c < 2; ++c) s += prev[c][ST] / (start[c].WoodDensityKg * kTenth);
-    const auto last_year = prev;
-    for (int c = 0; c < 2; ++c) {
-      const COHPAR& p = start[c];
-      const double st = last_year[c][ST];
-      const double inc = p.MaxGrowth / (s + p.Kgr) * st;
-      const double perc = (c == 1 && y == 2) ? 22.5 : 0.0;
-      const double d = site.ndep[y - 1];
-      const double leaf_n = p.Nlfmin + (1.0 - std::exp(-d * p.expNlf)) * (p.Nlfmax - p.Nlfmin);
-      std::array<double, 5> ctn{p.ctN.v[0], p.ctN.v[1], p.ctN.v[2], leaf_n, p.ctN.v[4]};
-      std::array<double, 5> now{}, turnover{};
-      double n = 0, ca = 0, carbon = 0;
-      std::array<double, 5> litter{};
-      for (int i = 0; i < kCompartments; ++i) {
-        const double bio = (st + inc) * site.baf(c, 0).v[i];
-        const double removed = bio * (perc / 100.0);
-        const double exported = removed * (c == 1 ? removal_factor[i] : 1.0);
-        const double dead = (bio - removed) * p.TurnOver.v[ST];
-        now[i] = (bio - removed) - dead;
-        turnover[i] = i == ST ? 0.0 : now[i] * p.TurnOver.v[i];
-        litter[i] = ((removed - exported) + dead) + turnover[i];
-        n += (bio - last_year[c][i] + turnover[i]) * ctn[i];
-        ca += (now[i] - last_year[c][i] + exported) * p.ctCa.v[i];
-        carbon += litter[i] * p.CarbonContent.v[i];
-      }
-      n = n * 0.0007140000234358013;
-      if (c == 1) n = n - (turnover[LV] - last_year[c][LV]) * 0.0007140000234358013 * leaf_n;
-      for (int i = 0; i < kCompartments; ++i) {
-        EXPECT_EQ(site.bio(c, y).v[i], now[i]) << "cohort " << c + 1 << ", year " << y;
-        EXPECT_EQ(site.litter(c, y).v[i], litter[i]) << "cohort " << c + 1 << ", year " << y;
-      }
-      EXPECT_EQ(site.uptake(c, y).v[NUT_N], n) << "cohort " << c + 1 << ", year " << y;
-      EXPECT_EQ(site.uptake(c, y).v[NUT_CA], ca * 0.0005000000237487257) << "cohort " << c + 1;
-      EXPECT_EQ(site.soil(c, y).v[NUT_C], carbon * 0.009999999776482582) << "cohort " << c + 1;
-      prev[c] = now;
-    }
-  }
+  ExpectWorkedOut(site);
   EXPECT_EQ(site.cpar[1].ctN.v[LV], 1.0 + (1.0 - std::exp(-site.ndep[3] * 0.7)) * (2.0 - 1.0));
+}
+
+TEST(Natural, SixCohortsSideBySideFollowTheWrittenOrderOfOperations) {
+  // Cohorts are computed in groups side by side: six fill a group and half
+  // of the next, whose other half repeats the last cohort. Each has its own
+  // parameters and actions, the last one most of all.
+  Site site(0, 30, 6, 8);
+  site.mantype = 2;
+  site.ncoh = 6;
+  site.iyr2 = 25;
+  for (int c = 0; c < 6; ++c) {
+    COHPAR& p = site.cpar[c];
+    site.biom[site.year(c, 0)].v[ST] = 300.0 + 97.0 * c;
+    p.Evergreen = c % 2;
+    p.WoodDensityKg = 380.0 + 21.0 * c;
+    p.Kgr = 60.0 + 9.0 * c;
+    p.MaxGrowth = 4.0 + 0.7 * c;
+    p.expNlf = 0.3 + 0.13 * c;
+    p.TurnOver = BIOVEC{{0.03 + 0.002 * c, 0.01, 0.45 + 0.01 * c, 0.2 + 0.1 * (c % 3), 0.01 * c}};
+    site.baf(c, 0) = BIOVEC{{0.2 + 0.02 * c, 0.15, 0.09, 0.07 + 0.005 * c, 1.0 + 0.03 * c}};
+  }
+  site.add_action(0, 3, ACT_THINNING, 20.0);
+  site.add_action(4, 6, ACT_THINNING, 35.0, {0, 1, 0, 1});
+  site.add_action(5, 2, ACT_THINNING, 15.0, {1, 1, 0, 0});
+  site.add_action(5, 9, ACT_THINNING, 40.0, {1, 0, 1, 0});
+  site.add_action(5, 9, ACT_THINNING, 10.0, {0, 1, 1, 1});  // the later of one year counts
+  site.add_action(5, 17, ACT_CLEARCUT, 100.0, {1, 1, 1, 0});
+  ExpectWorkedOut(site);
 }
 
 TEST(Natural, ACohortWithoutStemsStaysEmpty) {

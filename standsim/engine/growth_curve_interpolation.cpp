@@ -1,6 +1,7 @@
 #include "standsim/engine/growth_curve_interpolation.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <functional>
 #include <vector>
@@ -32,17 +33,22 @@ void back_substitute(std::span<double> y2, std::span<const double> u) {
   for (std::size_t k = y2.size() - 1; k-- > 0;) y2[k] = y2[k] * y2[k + 1] + u[k];
 }
 
-// The value at X of the cubic of the bracket KLO..KHI (see splint).
-inline double spline_value(std::span<const double> xa, std::span<const double> ya,
-                           std::span<const double> y2, std::size_t klo, std::size_t khi, double x,
-                           bool& badxa) {
-  const double h = xa[khi] - xa[klo];
-  if (h == 0.0) badxa = true;  // the evaluation goes on and divides by zero
-  const double a = (xa[khi] - x) / h;
-  const double b = (x - xa[klo]) / h;
-  return a * ya[klo] + b * ya[khi] +
-         ((a * a * a - a) * y2[klo] + (b * b * b - b) * y2[khi]) * (h * h) / 6.0;
-}
+// The cubic of the spline between the points LO and HI (see splint).
+struct SplineInterval {
+  double xlo, xhi, ylo, yhi, y2lo, y2hi;
+
+  SplineInterval(std::span<const double> xa, std::span<const double> ya, std::span<const double> y2,
+                 std::size_t lo, std::size_t hi)
+      : xlo(xa[lo]), xhi(xa[hi]), ylo(ya[lo]), yhi(ya[hi]), y2lo(y2[lo]), y2hi(y2[hi]) {}
+
+  // The value at X; equal abscissae divide by zero.
+  double at(double x) const {
+    const double h = xhi - xlo;
+    const double a = (xhi - x) / h;
+    const double b = (x - xlo) / h;
+    return a * ylo + b * yhi + ((a * a * a - a) * y2lo + (b * b * b - b) * y2hi) * (h * h) / 6.0;
+  }
+};
 
 }  // namespace
 
@@ -60,12 +66,16 @@ void LININT(std::span<const int32_t> XA, std::span<const double> YA, std::span<d
   std::size_t i = 0;
   for (int64_t j = head_end + 1; j <= inner_end;) {
     while (XA[i] < j) ++i;  // ends with XA[i - 1] < j <= XA[i], as XA[0] < j < XA[last]
-    const int64_t segment_end = std::min<int64_t>(XA[i], inner_end);
+    const auto segment_end = static_cast<int32_t>(std::min<int64_t>(XA[i], inner_end));
+    const double below = XA[i - 1];
     const double width = static_cast<double>(static_cast<int64_t>(XA[i]) - XA[i - 1]);
-    for (; j <= segment_end; ++j) {
-      const double t = static_cast<double>(j - XA[i - 1]) / width;
-      Y[static_cast<std::size_t>(j - 1)] = (1.0 - t) * YA[i - 1] + t * YA[i];
+    // Below XA[last], k fits an int32_t, whose conversions to double come in
+    // pairs; k - XA[i - 1] (below 2^33) is exact as a difference of doubles.
+    for (auto k = static_cast<int32_t>(j); k <= segment_end; ++k) {
+      const double t = (static_cast<double>(k) - below) / width;
+      Y[static_cast<std::size_t>(k - 1)] = (1.0 - t) * YA[i - 1] + t * YA[i];
     }
+    j = int64_t{segment_end} + 1;
   }
   // From the last point on: its ordinate.
   std::fill(Y.begin() + inner_end, Y.end(), YA[last]);
@@ -110,7 +120,9 @@ void splint(std::span<const double> XA, std::span<const double> YA, std::span<co
       klo = m;
     }
   }
-  Y = spline_value(XA, YA, Y2, klo, khi, X, BADXA);
+  const SplineInterval interval(XA, YA, Y2, klo, khi);
+  if (interval.xhi - interval.xlo == 0.0) BADXA = true;  // the evaluation goes on
+  Y = interval.at(X);
 }
 
 void SPLINEGRID(std::span<const int32_t> XA, std::span<const double> YA, std::span<double> Y,
@@ -131,24 +143,26 @@ void SPLINEGRID(std::span<const int32_t> XA, std::span<const double> YA, std::sp
   back_substitute(y2, u);
   const bool increasing =
       n >= 2 && std::adjacent_find(XA.begin(), XA.end(), std::greater_equal<>()) == XA.end();
-  if (!increasing) {
+  if (!increasing || Y.size() >= static_cast<std::size_t>(INT32_MAX)) {
     for (std::size_t j = 0; j < Y.size(); ++j) {
       splint(x, YA, y2, static_cast<double>(j + 1), Y[j], BADXA);
     }
     return;
   }
-  // Ages in increasing order: the bracket that splint's search finds for
-  // the abscissa j + 1 is the interval below the first age above it (the
-  // first or last interval beyond the ends), so the grid is walked interval
-  // by interval.
-  const auto grid = static_cast<int64_t>(Y.size());
-  int64_t j = 0;  // element j, abscissa j + 1
+  // Ages in increasing order: the bracket that splint's search finds for an
+  // abscissa is the interval below the first age above it (the first or
+  // last interval beyond the ends), so the grid is walked interval by
+  // interval. Its abscissae are int32_t, converted to double in pairs.
+  const auto grid = static_cast<int32_t>(Y.size());
+  int32_t at = 1;  // element at - 1
   for (std::size_t klo = 0; klo + 1 < n; ++klo) {
-    const int64_t end = klo + 2 < n ? std::clamp<int64_t>(int64_t{XA[klo + 1]} - 1, j, grid) : grid;
-    for (; j < end; ++j) {
-      Y[static_cast<std::size_t>(j)] =
-          spline_value(x, YA, y2, klo, klo + 1, static_cast<double>(j + 1), BADXA);
-    }
+    const SplineInterval interval(x, YA, y2, klo, klo + 1);
+    const auto last =
+        klo + 2 < n
+            ? static_cast<int32_t>(std::clamp<int64_t>(int64_t{XA[klo + 1]} - 1, at - 1, grid))
+            : grid;
+    for (; at <= last; ++at)
+      Y[static_cast<std::size_t>(at - 1)] = interval.at(static_cast<double>(at));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "standsim/engine/growth_curve_interpolation.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstddef>
 #include <functional>
@@ -8,6 +9,9 @@
 
 namespace standsim {
 namespace {
+
+// SPLINEGRID keeps the work of up to this many points on the stack.
+constexpr std::size_t kPointsOnStack = 32;
 
 // An end slope above this (0.99e30 in single precision) asks for a natural end.
 constexpr double kNaturalSlope = 0.99e30f;
@@ -129,11 +133,17 @@ void SPLINEGRID(std::span<const int32_t> XA, std::span<const double> YA, std::sp
                 bool& BADXA) {
   const std::size_t n = XA.size();
   // The abscissae as reals, the second derivatives and the elimination's
-  // right-hand sides, in one block.
-  std::vector<double> work(3 * n);
-  const std::span<double> x = std::span(work).first(n);
-  const std::span<double> y2 = std::span(work).subspan(n, n);
-  const std::span<double> u = std::span(work).subspan(2 * n, n);
+  // right-hand sides, in one block: on the stack for the usual few points.
+  std::array<double, 3 * kPointsOnStack> on_stack;
+  std::vector<double> on_heap;
+  std::span<double> work = on_stack;
+  if (n > kPointsOnStack) {
+    on_heap.resize(3 * n);
+    work = on_heap;
+  }
+  const std::span<double> x = work.first(n);
+  const std::span<double> y2 = work.subspan(n, n);
+  const std::span<double> u = work.subspan(2 * n, n);
   std::copy(XA.begin(), XA.end(), x.begin());
   // Natural start and end: no curvature at either end point.
   y2[0] = 0.0;

@@ -85,16 +85,21 @@ std::string refuse_count(int c, int32_t count, const char* what, const GrowthCal
 
 bool year_inside(const GrowthCall& call, int32_t y) { return y >= call.ib && y <= call.ie; }
 
+bool percentage_readable(double perc) { return perc >= 0.0 && perc <= 100.0; }
+
+// The removal flags multiply the harvest taken off the site: each is 0 or 1.
+bool flag_readable(int32_t flag) { return flag == 0 || flag == 1; }
+
 // What the models take from an action: the share harvested and the factors
 // of what leaves the site. A planting harvests nothing: the models set its
 // percentage to zero and read no flag.
 bool harvest_readable(const MANACT& action) {
   if (action.ACTTYPE == ACT_PLANTING) return true;
-  // The flags multiply the harvest taken off the site: each is 0 or 1.
+  // Every flag is 0 or 1 when none has a bit above the lowest.
   const uint32_t flags =
       static_cast<uint32_t>(action.REMFLAG[0]) | static_cast<uint32_t>(action.REMFLAG[1]) |
       static_cast<uint32_t>(action.REMFLAG[2]) | static_cast<uint32_t>(action.REMFLAG[3]);
-  return action.PERC >= 0.0 && action.PERC <= 100.0 && flags <= 1;
+  return percentage_readable(action.PERC) && flags <= 1;
 }
 
 // Whether every action of cohort C lies in the years of the arrays and,
@@ -121,14 +126,17 @@ std::string refuse_action_years(const GrowthCall& call, int c) {
   return {};
 }
 
+// The message for the first fault of the harvest of ACTION, action A of
+// cohort C; empty when the harvest is readable.
 std::string refuse_harvest(const MANACT& action, int c, int a) {
+  if (harvest_readable(action)) return {};
   const std::string where =
       cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
-  if (!(action.PERC >= 0.0 && action.PERC <= 100.0)) {
+  if (!percentage_readable(action.PERC)) {
     return where + "percentage " + real_text(action.PERC) + " outside 0..100";
   }
   for (std::size_t f = 0; f < kRemovalFlagNames.size(); ++f) {
-    if (action.REMFLAG[f] != 0 && action.REMFLAG[f] != 1) {
+    if (!flag_readable(action.REMFLAG[f])) {
       return where + "removal flag of " + kRemovalFlagNames[f] + " " + text(action.REMFLAG[f]) +
              " is neither 0 nor 1";
     }
@@ -143,8 +151,7 @@ std::string refuse_actions(const GrowthCall& call, int c, bool harvests) {
   if (actions_sound(call, c, harvests)) return {};
   if (auto m = refuse_action_years(call, c); !m.empty()) return m;
   for (int a = 0; harvests && a < call.nmact[c]; ++a) {
-    const MANACT& action = call.mact_at(c, a);
-    if (!harvest_readable(action)) return refuse_harvest(action, c, a);
+    if (auto m = refuse_harvest(call.mact_at(c, a), c, a); !m.empty()) return m;
   }
   return {};
 }

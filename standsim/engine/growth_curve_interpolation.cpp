@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -73,8 +73,9 @@ void LININT(std::span<const int32_t> XA, std::span<const double> YA, std::span<d
     const auto segment_end = static_cast<int32_t>(std::min<int64_t>(XA[i], inner_end));
     const double below = XA[i - 1];
     const double width = static_cast<double>(static_cast<int64_t>(XA[i]) - XA[i - 1]);
-    // Below XA[last], k fits an int32_t, whose conversions to double come in
-    // pairs; k - XA[i - 1] (below 2^33) is exact as a difference of doubles.
+    // Below XA[last], k fits an int32_t, which the compiler converts to
+    // double several at a time; k - XA[i - 1] (below 2^33) is exact as a
+    // difference of doubles.
     for (auto k = static_cast<int32_t>(j); k <= segment_end; ++k) {
       const double t = (static_cast<double>(k) - below) / width;
       Y[static_cast<std::size_t>(k - 1)] = (1.0 - t) * YA[i - 1] + t * YA[i];
@@ -162,7 +163,8 @@ void SPLINEGRID(std::span<const int32_t> XA, std::span<const double> YA, std::sp
   // Ages in increasing order: the bracket that splint's search finds for an
   // abscissa is the interval below the first age above it (the first or
   // last interval beyond the ends), so the grid is walked interval by
-  // interval. Its abscissae are int32_t, converted to double in pairs.
+  // interval. Its abscissae are int32_t, which the compiler converts to
+  // double several at a time.
   const auto grid = static_cast<int32_t>(Y.size());
   int32_t at = 1;  // element at - 1
   for (std::size_t klo = 0; klo + 1 < n; ++klo) {

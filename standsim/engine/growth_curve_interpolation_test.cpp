@@ -28,6 +28,11 @@ TEST(Linint, GridValues) {
        [](int j) { return j <= 10   ? 1.0
                           : j >= 20 ? 3.0
                                     : 1.0 + 2.0 * (j - 10) / 10.0; }},
+      {"points beyond the grid at both ends",
+       {-10, 30},
+       {0.0, 4.0},
+       20,
+       [](int j) { return (j + 10) / 10.0; }},
       // Stored out of order: the forward-only search joins 10 and 100 and
       // holds the first ordinate up to the first stored age.
       {"out of order",

@@ -22,17 +22,33 @@ YearAction action_of_year(const MANACT& action) {
 }  // namespace
 
 void ActionSchedule::build(const GrowthCall& call, int c, int64_t first, int64_t last) {
-  stored_.clear();
   next_ = 0;
+  by_year_.clear();
+  // Actions are mostly stored in the order of their years: they are taken
+  // as they come, the later of one year replacing the earlier.
+  for (int a = 0; a < call.nmact[c]; ++a) {
+    const MANACT& action = call.mact_at(c, a);
+    if (action.YEAR < first || action.YEAR > last) continue;
+    if (!by_year_.empty() && action.YEAR <= by_year_.back().year) {
+      if (action.YEAR < by_year_.back().year) {
+        build_unordered(call, c, first, last);
+        return;
+      }
+      by_year_.back() = action_of_year(action);
+    } else {
+      by_year_.push_back(action_of_year(action));
+    }
+  }
+}
+
+void ActionSchedule::build_unordered(const GrowthCall& call, int c, int64_t first, int64_t last) {
+  stored_.clear();
   for (int a = 0; a < call.nmact[c]; ++a) {
     const MANACT& action = call.mact_at(c, a);
     if (action.YEAR >= first && action.YEAR <= last) stored_.push_back(&action);
   }
-  const auto earlier = [](const MANACT* a, const MANACT* b) { return a->YEAR < b->YEAR; };
-  // Actions are mostly stored in the order of their years.
-  if (!std::is_sorted(stored_.begin(), stored_.end(), earlier)) {
-    std::stable_sort(stored_.begin(), stored_.end(), earlier);
-  }
+  std::stable_sort(stored_.begin(), stored_.end(),
+                   [](const MANACT* a, const MANACT* b) { return a->YEAR < b->YEAR; });
   // Of each run of one year keep the last, the latest in stored order.
   by_year_.clear();
   for (std::size_t i = 0; i < stored_.size(); ++i) {

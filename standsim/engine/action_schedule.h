@@ -51,6 +51,9 @@ class ActionSchedule {
   }
 
  private:
+  // BUILD for actions stored out of the order of their years.
+  void build_unordered(const GrowthCall& call, int c, int64_t first, int64_t last);
+
   static constexpr YearAction kNoAction{};
   std::vector<YearAction> by_year_;
   std::vector<const MANACT*> stored_;

@@ -79,5 +79,7 @@ extern "C" void GROWTH(const int32_t* MANTYPE, const int32_t* IB, const int32_t*
   } catch (const std::bad_alloc&) {
     stop_process("standsim: out of memory in GROWTH");
   }
-  STR2BYTE(padded(message, kMessageBytes), kMessageBytes, ERRMSG);
+  char padded_message[kMessageBytes];
+  assign_text(padded_message, message);
+  STR2BYTE({padded_message, kMessageBytes}, kMessageBytes, ERRMSG);
 }

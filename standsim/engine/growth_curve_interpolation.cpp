@@ -1,10 +1,17 @@
 #include "standsim/engine/growth_curve_interpolation.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace standsim {
 namespace {
+
+// SPLINEGRID keeps the work of up to this many points on the stack.
+constexpr std::size_t kPointsOnStack = 32;
 
 // An end slope above this (0.99e30 in single precision) asks for a natural end.
 constexpr double kNaturalSlope = 0.99e30f;
@@ -30,26 +37,53 @@ void back_substitute(std::span<double> y2, std::span<const double> u) {
   for (std::size_t k = y2.size() - 1; k-- > 0;) y2[k] = y2[k] * y2[k + 1] + u[k];
 }
 
+// The cubic of the spline between the points LO and HI (see splint).
+struct SplineInterval {
+  double xlo, xhi, ylo, yhi, y2lo, y2hi;
+
+  SplineInterval(std::span<const double> xa, std::span<const double> ya, std::span<const double> y2,
+                 std::size_t lo, std::size_t hi)
+      : xlo(xa[lo]), xhi(xa[hi]), ylo(ya[lo]), yhi(ya[hi]), y2lo(y2[lo]), y2hi(y2[hi]) {}
+
+  // The value at X; equal abscissae divide by zero.
+  double at(double x) const {
+    const double h = xhi - xlo;
+    const double a = (xhi - x) / h;
+    const double b = (x - xlo) / h;
+    return a * ylo + b * yhi + ((a * a * a - a) * y2lo + (b * b * b - b) * y2hi) * (h * h) / 6.0;
+  }
+};
+
 }  // namespace
 
 void LININT(std::span<const int32_t> XA, std::span<const double> YA, std::span<double> Y) {
   if (Y.empty()) return;
   const std::size_t last = XA.size() - 1;
+  const auto n = static_cast<int64_t>(Y.size());
+  // Abscissa j (1..n) is element j - 1. Up to the first point: its ordinate.
+  const int64_t head_end = std::clamp<int64_t>(XA[0], 0, n);
+  std::fill(Y.begin(), Y.begin() + head_end, YA[0]);
+  // Above the first point and below the last, interpolated; the search for
+  // the point at or above j only moves forward, and each j up to that point
+  // shares its segment.
+  const int64_t inner_end = std::clamp<int64_t>(int64_t{XA[last]} - 1, head_end, n);
   std::size_t i = 0;
-  for (std::size_t jj = 0; jj < Y.size(); ++jj) {
-    const int64_t j = static_cast<int64_t>(jj) + 1;
-    if (j <= XA[0]) {
-      Y[jj] = YA[0];
-    } else if (j >= XA[last]) {
-      Y[jj] = YA[last];
-    } else {
-      // Ends with XA[i - 1] < j <= XA[i]: j lies above XA[0] and below XA[last].
-      while (XA[i] < j) ++i;
-      const double t = static_cast<double>(j - XA[i - 1]) /
-                       static_cast<double>(static_cast<int64_t>(XA[i]) - XA[i - 1]);
-      Y[jj] = (1.0 - t) * YA[i - 1] + t * YA[i];
+  for (int64_t j = head_end + 1; j <= inner_end;) {
+    while (XA[i] < j) ++i;  // ends with XA[i - 1] < j <= XA[i], as XA[0] < j < XA[last]
+    const auto segment_end = static_cast<int32_t>(std::min<int64_t>(XA[i], inner_end));
+    const double below = XA[i - 1];
+    const double width = static_cast<double>(static_cast<int64_t>(XA[i]) - XA[i - 1]);
+    // Below XA[last], k fits an int32_t, which the compiler converts to
+    // double several at a time; k - XA[i - 1] (below 2^33) is exact as a
+    // difference of doubles.
+    for (auto k = static_cast<int32_t>(j); k <= segment_end; ++k) {
+      const double t = (static_cast<double>(k) - below) / width;
+      Y[static_cast<std::size_t>(k - 1)] = (1.0 - t) * YA[i - 1] + t * YA[i];
     }
+    j = int64_t{segment_end} + 1;
   }
+  // From the last point on: its ordinate.
+  std::fill(Y.begin() + inner_end, Y.end(), YA[last]);
 }
 
 void SPLINE(std::span<const double> XA, std::span<const double> YA, const double& YP1,
@@ -91,28 +125,56 @@ void splint(std::span<const double> XA, std::span<const double> YA, std::span<co
       klo = m;
     }
   }
-  const double h = XA[khi] - XA[klo];
-  if (h == 0.0) BADXA = true;  // the evaluation goes on and divides by zero
-  const double a = (XA[khi] - X) / h;
-  const double b = (X - XA[klo]) / h;
-  Y = a * YA[klo] + b * YA[khi] +
-      ((a * a * a - a) * Y2[klo] + (b * b * b - b) * Y2[khi]) * (h * h) / 6.0;
+  const SplineInterval interval(XA, YA, Y2, klo, khi);
+  if (interval.xhi - interval.xlo == 0.0) BADXA = true;  // the evaluation goes on
+  Y = interval.at(X);
 }
 
 void SPLINEGRID(std::span<const int32_t> XA, std::span<const double> YA, std::span<double> Y,
                 bool& BADXA) {
   const std::size_t n = XA.size();
-  std::vector<double> x(XA.begin(), XA.end());
-  std::vector<double> y2(n);
-  std::vector<double> u(n);
+  // The abscissae as reals, the second derivatives and the elimination's
+  // right-hand sides, in one block: on the stack for the usual few points.
+  std::array<double, 3 * kPointsOnStack> on_stack;
+  std::vector<double> on_heap;
+  std::span<double> work = on_stack;
+  if (n > kPointsOnStack) {
+    on_heap.resize(3 * n);
+    work = on_heap;
+  }
+  const std::span<double> x = work.first(n);
+  const std::span<double> y2 = work.subspan(n, n);
+  const std::span<double> u = work.subspan(2 * n, n);
+  std::copy(XA.begin(), XA.end(), x.begin());
   // Natural start and end: no curvature at either end point.
   y2[0] = 0.0;
   u[0] = 0.0;
   eliminate(x, YA, y2, u);
   y2[n - 1] = 0.0;
   back_substitute(y2, u);
-  for (std::size_t j = 0; j < Y.size(); ++j) {
-    splint(x, YA, y2, static_cast<double>(j + 1), Y[j], BADXA);
+  const bool increasing =
+      n >= 2 && std::adjacent_find(XA.begin(), XA.end(), std::greater_equal<>()) == XA.end();
+  if (!increasing || Y.size() >= static_cast<std::size_t>(INT32_MAX)) {
+    for (std::size_t j = 0; j < Y.size(); ++j) {
+      splint(x, YA, y2, static_cast<double>(j + 1), Y[j], BADXA);
+    }
+    return;
+  }
+  // Ages in increasing order: the bracket that splint's search finds for an
+  // abscissa is the interval below the first age above it (the first or
+  // last interval beyond the ends), so the grid is walked interval by
+  // interval. Its abscissae are int32_t, which the compiler converts to
+  // double several at a time.
+  const auto grid = static_cast<int32_t>(Y.size());
+  int32_t at = 1;  // element at - 1
+  for (std::size_t klo = 0; klo + 1 < n; ++klo) {
+    const SplineInterval interval(x, YA, y2, klo, klo + 1);
+    const auto last =
+        klo + 2 < n
+            ? static_cast<int32_t>(std::clamp<int64_t>(int64_t{XA[klo + 1]} - 1, at - 1, grid))
+            : grid;
+    for (; at <= last; ++at)
+      Y[static_cast<std::size_t>(at - 1)] = interval.at(static_cast<double>(at));
   }
 }
 

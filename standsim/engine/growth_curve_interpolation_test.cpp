@@ -28,6 +28,11 @@ TEST(Linint, GridValues) {
        [](int j) { return j <= 10   ? 1.0
                           : j >= 20 ? 3.0
                                     : 1.0 + 2.0 * (j - 10) / 10.0; }},
+      {"points beyond the grid at both ends",
+       {-10, 30},
+       {0.0, 4.0},
+       20,
+       [](int j) { return (j + 10) / 10.0; }},
       // Stored out of order: the forward-only search joins 10 and 100 and
       // holds the first ordinate up to the first stored age.
       {"out of order",
@@ -164,20 +169,25 @@ TEST(SplineGrid, ReportsEqualAbscissaeAtABracket) {
 }
 
 TEST(Spline, NaturalEndsMatchSplineGrid) {
-  const std::vector<int32_t> ages{10, 25, 30, 60};
+  // SPLINEGRID walks ordered ages interval by interval and searches like
+  // splint for others; both must give splint's bits.
+  const std::vector<std::vector<int32_t>> stored_ages = {
+      {10, 25, 30, 60}, {-5, 0, 3, 90}, {25, 10, 60, 30}, {10, 25, 60, 30}};
   const std::vector<double> values{2.0, 1.2, 1.9, 1.5};
-  const std::vector<double> x(ages.begin(), ages.end());
-  std::vector<double> y2(4);
-  SPLINE(x, values, 1e31, 1e31, y2);
-  std::vector<double> grid(70);
-  bool bad = false;
-  SPLINEGRID(ages, values, grid, bad);
-  for (int j = 1; j <= 70; ++j) {
-    double y = 0.0;
-    splint(x, values, y2, static_cast<double>(j), y, bad);
-    EXPECT_EQ(y, grid[j - 1]) << "j = " << j;
+  for (const std::vector<int32_t>& ages : stored_ages) {
+    const std::vector<double> x(ages.begin(), ages.end());
+    std::vector<double> y2(4);
+    SPLINE(x, values, 1e31, 1e31, y2);
+    std::vector<double> grid(70);
+    bool bad = false;
+    SPLINEGRID(ages, values, grid, bad);
+    for (int j = 1; j <= 70; ++j) {
+      double y = 0.0;
+      splint(x, values, y2, static_cast<double>(j), y, bad);
+      EXPECT_EQ(y, grid[j - 1]) << "ages from " << ages[0] << ", j = " << j;
+    }
+    EXPECT_FALSE(bad);
   }
-  EXPECT_FALSE(bad);
 }
 
 TEST(Spline, GivenEndSlopesHold) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,39 +25,37 @@ constexpr std::array<const char*, 4> kRemovalFlagNames = {"stems", "branches", "
 // can only give nonsense (negative biomass or litterfall, NaN uptake).
 bool usable(double v) { return v >= 0.0 && std::isfinite(v); }
 
-// No place named after a value.
-std::string nowhere() { return {}; }
+// The first compartment of V whose value is not usable, kCompartments when
+// every one is.
+int first_unusable(const BIOVEC& v) {
+  for (int k = 0; k < kCompartments; ++k) {
+    if (!usable(v.v[k])) return k;
+  }
+  return kCompartments;
+}
 
-// The message for an unusable value WHAT of cohort C, empty when V is
-// usable: "E: cohort 1: wood density -5 is negative or not finite", with the
-// place that WHERE() names (" of year 3") after the value. The texts are
-// made only for a value that is refused, for the checks run on every call.
-template <typename Where = decltype(&nowhere)>
-std::string refuse_unusable(int c, std::string_view what, double v, Where where = &nowhere) {
-  if (usable(v)) return {};
-  return cohort(c) + std::string(what) + " " + real_text(v) + where() +
+// The message for the unusable value V of WHAT of cohort C: "E: cohort 1:
+// wood density -5 is negative or not finite", with the place WHERE
+// (" of year 3") after the value. The checks run on every call compare
+// values only; a text is made for a value that is refused.
+std::string unusable(int c, std::string_view what, double v, std::string_view where = {}) {
+  return cohort(c) + std::string(what) + " " + real_text(v) + std::string(where) +
          " is negative or not finite";
 }
 
-// The same for each compartment of V, named after WHAT ("carbon content of stems").
-template <typename Where = decltype(&nowhere)>
-std::string refuse_unusable(int c, std::string_view what, const BIOVEC& v, Where where = &nowhere) {
-  for (int k = 0; k < kCompartments; ++k) {
-    if (usable(v.v[k])) continue;
-    return refuse_unusable(c, std::string(what) + " of " + kCompartmentNames[k], v.v[k], where);
-  }
-  return {};
+// The same for compartment K of V, named after WHAT ("carbon content of stems").
+std::string unusable(int c, std::string_view what, const BIOVEC& v, int k,
+                     std::string_view where = {}) {
+  return unusable(c, std::string(what) + " of " + kCompartmentNames[k], v.v[k], where);
 }
 
 // " at point 3 (age 20)"
-auto at_point(int j, int32_t age) {
-  return [j, age] { return " at point " + text(j + 1) + " (age " + text(age) + ")"; };
+std::string at_point(int j, int32_t age) {
+  return " at point " + text(j + 1) + " (age " + text(age) + ")";
 }
 
 // " of year 3"
-auto of_year(int64_t y) {
-  return [y] { return " of year " + text(y); };
-}
+std::string of_year(int64_t y) { return " of year " + text(y); }
 
 std::string year_range(const GrowthCall& call) { return text(call.ib) + ".." + text(call.ie); }
 
@@ -84,11 +83,42 @@ std::string refuse_count(int c, int32_t count, const char* what, const GrowthCal
   return {};
 }
 
-std::string refuse_actions(const GrowthCall& call, int c) {
-  if (auto m = refuse_count(c, call.nmact[c], "actions", call); !m.empty()) return m;
+bool year_inside(const GrowthCall& call, int32_t y) { return y >= call.ib && y <= call.ie; }
+
+bool percentage_readable(double perc) { return perc >= 0.0 && perc <= 100.0; }
+
+// The removal flags multiply the harvest taken off the site: each is 0 or 1.
+bool flag_readable(int32_t flag) { return flag == 0 || flag == 1; }
+
+// What the models take from an action: the share harvested and the factors
+// of what leaves the site. A planting harvests nothing: the models set its
+// percentage to zero and read no flag.
+bool harvest_readable(const MANACT& action) {
+  if (action.ACTTYPE == ACT_PLANTING) return true;
+  // Every flag is 0 or 1 when none has a bit above the lowest.
+  const uint32_t flags =
+      static_cast<uint32_t>(action.REMFLAG[0]) | static_cast<uint32_t>(action.REMFLAG[1]) |
+      static_cast<uint32_t>(action.REMFLAG[2]) | static_cast<uint32_t>(action.REMFLAG[3]);
+  return percentage_readable(action.PERC) && flags <= 1;
+}
+
+// Whether every action of cohort C lies in the years of the arrays and,
+// when HARVESTS, has a readable harvest: one pass of plain comparisons
+// over all of them, for the checks that name the fault run only when it
+// fails.
+bool actions_sound(const GrowthCall& call, int c, bool harvests) {
+  bool sound = true;
+  for (int a = 0; a < call.nmact[c]; ++a) {
+    const MANACT& action = call.mact_at(c, a);
+    sound &= year_inside(call, action.YEAR) && (!harvests || harvest_readable(action));
+  }
+  return sound;
+}
+
+std::string refuse_action_years(const GrowthCall& call, int c) {
   for (int a = 0; a < call.nmact[c]; ++a) {
     const int32_t y = call.mact_at(c, a).YEAR;
-    if (y < call.ib || y > call.ie) {
+    if (!year_inside(call, y)) {
       return cohort(c) + "action " + text(a + 1) + " in year " + text(y) + " outside " +
              year_range(call);
     }
@@ -96,26 +126,32 @@ std::string refuse_actions(const GrowthCall& call, int c) {
   return {};
 }
 
-// What the models take from the actions: the share harvested and the
-// factors of what leaves the site.
-std::string refuse_action_values(const GrowthCall& call, int c) {
-  for (int a = 0; a < call.nmact[c]; ++a) {
-    const MANACT& action = call.mact_at(c, a);
-    // A planting harvests nothing: the models set its percentage to zero.
-    if (action.ACTTYPE == ACT_PLANTING) continue;
-    const auto where = [&] {
-      return cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
-    };
-    if (!(action.PERC >= 0.0 && action.PERC <= 100.0)) {
-      return where() + "percentage " + real_text(action.PERC) + " outside 0..100";
+// The message for the first fault of the harvest of ACTION, action A of
+// cohort C; empty when the harvest is readable.
+std::string refuse_harvest(const MANACT& action, int c, int a) {
+  if (harvest_readable(action)) return {};
+  const std::string where =
+      cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
+  if (!percentage_readable(action.PERC)) {
+    return where + "percentage " + real_text(action.PERC) + " outside 0..100";
+  }
+  for (std::size_t f = 0; f < kRemovalFlagNames.size(); ++f) {
+    if (!flag_readable(action.REMFLAG[f])) {
+      return where + "removal flag of " + kRemovalFlagNames[f] + " " + text(action.REMFLAG[f]) +
+             " is neither 0 nor 1";
     }
-    for (std::size_t f = 0; f < kRemovalFlagNames.size(); ++f) {
-      // The flag multiplies the harvest taken off the site.
-      if (action.REMFLAG[f] != 0 && action.REMFLAG[f] != 1) {
-        return where() + "removal flag of " + kRemovalFlagNames[f] + " " + text(action.REMFLAG[f]) +
-               " is neither 0 nor 1";
-      }
-    }
+  }
+  return {};
+}
+
+// The actions of cohort C: their count, then the years of all, then, when
+// HARVESTS, what the models read of each.
+std::string refuse_actions(const GrowthCall& call, int c, bool harvests) {
+  if (auto m = refuse_count(c, call.nmact[c], "actions", call); !m.empty()) return m;
+  if (actions_sound(call, c, harvests)) return {};
+  if (auto m = refuse_action_years(call, c); !m.empty()) return m;
+  for (int a = 0; harvests && a < call.nmact[c]; ++a) {
+    if (auto m = refuse_harvest(call.mact_at(c, a), c, a); !m.empty()) return m;
   }
   return {};
 }
@@ -126,16 +162,16 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
   const COHPAR& p = call.cpar[c];
   BIOVEC ct_n = p.ctN;
   ct_n.v[LV] = 0.0;
-  const std::pair<const char*, BIOVEC> vectors[] = {
-      {"carbon content", p.CarbonContent},
-      {"N content", ct_n},
-      {"Ca content", p.ctCa},
-      {"Mg content", p.ctMg},
-      {"K content", p.ctK},
-      {"turnover rate", p.TurnOver},
+  const std::pair<const char*, const BIOVEC*> vectors[] = {
+      {"carbon content", &p.CarbonContent},
+      {"N content", &ct_n},
+      {"Ca content", &p.ctCa},
+      {"Mg content", &p.ctMg},
+      {"K content", &p.ctK},
+      {"turnover rate", &p.TurnOver},
   };
   for (const auto& [what, v] : vectors) {
-    if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
+    if (const int k = first_unusable(*v); k < kCompartments) return unusable(c, what, *v, k);
   }
   const std::pair<const char*, double> scalars[] = {
       {"minimum leaf N content", p.Nlfmin},
@@ -145,7 +181,7 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
       {"wood density", p.WoodDensityKg},
   };
   for (const auto& [what, v] : scalars) {
-    if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
+    if (!usable(v)) return unusable(c, what, v);
   }
   return {};
 }
@@ -153,8 +189,7 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
 // The deposition of the years FIRST..LAST, which a model of cohort C reads.
 std::string refuse_deposition(const GrowthCall& call, int c, int64_t first, int64_t last) {
   for (int64_t y = first; y <= last; ++y) {
-    if (auto m = refuse_unusable(c, "deposition", call.ndep_of(y), of_year(y)); !m.empty())
-      return m;
+    if (!usable(call.ndep_of(y))) return unusable(c, "deposition", call.ndep_of(y), of_year(y));
   }
   return {};
 }
@@ -179,8 +214,14 @@ struct CheckedDeposition {
 };
 
 // Expansion-factor ages must all differ: the spline divides by the
-// distance of ages that are neighbours in storage or in the search.
+// distance of ages that are neighbours in storage or in the search. Ages
+// stored in increasing order differ; others are sorted to find the first
+// pair of equal ones.
 std::string refuse_repeated_ages(const GrowthCall& call, int c) {
+  bool increasing = true;
+  for (int j = 1; j < call.nbaf[c]; ++j)
+    increasing &= call.bafage_at(c, j - 1) < call.bafage_at(c, j);
+  if (increasing) return {};
   std::vector<std::pair<int32_t, int>> ages;  // age, point
   for (int j = 0; j < call.nbaf[c]; ++j) ages.emplace_back(call.bafage_at(c, j), j);
   std::sort(ages.begin(), ages.end());
@@ -202,14 +243,15 @@ std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& d
   if (auto m = refuse_repeated_ages(call, c); !m.empty()) return m;
   for (int i = 0; i < call.ncaip[c]; ++i) {
     const CAIPT& point = call.caip_at(c, i);
-    if (auto m = refuse_unusable(c, "growth increment", point.INC, at_point(i, point.AGE));
-        !m.empty())
-      return m;
+    if (!usable(point.INC)) {
+      return unusable(c, "growth increment", point.INC, at_point(i, point.AGE));
+    }
   }
   for (int j = 0; j < call.nbaf[c]; ++j) {
-    const auto where = at_point(j, call.bafage_at(c, j));
-    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, j), where); !m.empty())
-      return m;
+    const BIOVEC& factors = call.bafval_at(c, j);
+    if (const int k = first_unusable(factors); k < kCompartments) {
+      return unusable(c, "expansion factor", factors, k, at_point(j, call.bafage_at(c, j)));
+    }
   }
   const int64_t y0 = call.mact_at(c, 0).YEAR;
   if (y0 - 1 < call.ib) {
@@ -254,17 +296,15 @@ std::string refuse_natural(const GrowthCall& call) {
     // The stems' turnover is the mortality, a fraction of the biomass that dies.
     if (p.TurnOver.v[ST] > 1.0)
       return cohort(c) + "mortality rate " + real_text(p.TurnOver.v[ST]) + " above 1";
-    for (const auto& [what, v] : {std::pair{"Kgr", p.Kgr}, std::pair{"MaxGrowth", p.MaxGrowth}}) {
-      if (auto m = refuse_unusable(c, what, v); !m.empty()) return m;
-    }
+    if (!usable(p.Kgr)) return unusable(c, "Kgr", p.Kgr);
+    if (!usable(p.MaxGrowth)) return unusable(c, "MaxGrowth", p.MaxGrowth);
     const double initial = call.biom[call.result(c, start)].v[ST];
-    if (auto m = refuse_unusable(c, "initial stem biomass", initial, of_year(start)); !m.empty())
-      return m;
+    if (!usable(initial)) return unusable(c, "initial stem biomass", initial, of_year(start));
     // The natural stand reads the first expansion-factor point only.
-    const auto first_point = [] { return std::string(" at point 1"); };
-    if (auto m = refuse_unusable(c, "expansion factor", call.bafval_at(c, 0), first_point);
-        !m.empty())
-      return m;
+    const BIOVEC& factors = call.bafval_at(c, 0);
+    if (const int k = first_unusable(factors); k < kCompartments) {
+      return unusable(c, "expansion factor", factors, k, " at point 1");
+    }
   }
   // Every cohort reads the stand's deposition; the first one is named.
   if (auto m = refuse_deposition(call, 0, call.iyr1, call.iyr2); !m.empty()) return m;
@@ -281,10 +321,10 @@ std::string refuse_growth_input(const GrowthCall& call) {
     if (call.mantype == MAN_EVEN_AGED && call.mact_at(c, 0).ACTTYPE != ACT_PLANTING) {
       return "E:first management action should be planting";
     }
-    if (auto m = refuse_actions(call, c); !m.empty()) return m;
     // An unknown management type reads no value: it returns zeros.
-    if (call.mantype == MAN_EVEN_AGED || call.mantype == MAN_NATURAL) {
-      if (auto m = refuse_action_values(call, c); !m.empty()) return m;
+    const bool modelled = call.mantype == MAN_EVEN_AGED || call.mantype == MAN_NATURAL;
+    if (auto m = refuse_actions(call, c, modelled); !m.empty()) return m;
+    if (modelled) {
       if (auto m = refuse_parameters(call, c); !m.empty()) return m;
     }
     if (call.mantype == MAN_EVEN_AGED) {

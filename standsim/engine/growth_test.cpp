@@ -334,6 +334,46 @@ TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
   ExpectRefused(cases);
 }
 
+TEST(Growth, OfSeveralFaultsTheFirstCheckedIsReported) {
+  // Cohort by cohort: the actions' years, then their harvests, then the
+  // parameters, then the points; the faults sit in the opposite order of storage.
+  const std::vector<Refusal> cases = {
+      {"an action's year before an earlier action's percentage",
+       [](Site& s) {
+         s.action(1, 1).PERC = 150.0;
+         s.add_action(1, 60, ACT_THINNING);
+       },
+       "E: cohort 2: action 3 in year 60 outside 0..59"},
+      {"an action's percentage before its flags and a later one's",
+       [](Site& s) {
+         s.add_action(1, 8, ACT_THINNING, 20.0, {1, 3, 1, 1});
+         s.action(1, 1).REMFLAG[REM_ROOTS] = 2;
+         s.action(1, 1).PERC = -1.0;
+       },
+       "E: cohort 2: action 2 in year 6: percentage -1 outside 0..100"},
+      {"a harvest before the parameters",
+       [](Site& s) {
+         s.cpar[1].WoodDensityKg = -1.0;
+         s.action(1, 1).REMFLAG[REM_STEMS] = 5;
+       },
+       "E: cohort 2: action 2 in year 6: removal flag of stems 5 is neither 0 nor 1"},
+      {"the first cohort's points before the second cohort's actions",
+       [](Site& s) {
+         s.action(1, 1).PERC = 101.0;
+         s.point(0, 0).INC = -1.0;
+       },
+       "E: cohort 1: growth increment -1 at point 1 (age 0) is negative or not finite"},
+      {"repeated expansion-factor ages before an unusable factor",
+       [](Site& s) {
+         s.baf(0, 0).v[ST] = -2.0;
+         s.nbaf[0] = 3;
+         s.baf_age(0, 2) = 1;
+       },
+       "E: bad xa input in splint: cohort 1, expansion-factor points 1 and 3 both at age 1"},
+  };
+  ExpectRefused(cases);
+}
+
 TEST(Growth, ValuesTheModelsDoNotReadAreNotRefused) {
   Site sound = PlantedSite();
   ASSERT_EQ(sound.run(), kSuccess);

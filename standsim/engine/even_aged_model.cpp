@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -20,43 +21,36 @@ namespace {
 // Tables of values at the ages 1..N (row k - 1 holds age k) computed from
 // a cohort's points. Cohorts with the same points (of one species) share a
 // table, grown to the ages a run reaches, for every entry is computed from
-// the points on its own.
-template <typename Point, typename Row>
+// the points on its own. Points are the same when their bits are.
+template <typename Row>
 class SharedAgeTables {
  public:
-  // The table of POINTS, filled to N ages at least by FILL(points, rows).
+  // The bits of the points, filled by the caller.
+  std::vector<uint64_t>& key() { return key_; }
+
+  // The table of the points of key(), filled to N ages at least by FILL(rows).
   template <typename Fill>
-  std::size_t find(const std::vector<Point>& points, std::size_t n, Fill fill) {
+  std::size_t find(std::size_t n, Fill fill) {
     std::size_t t = 0;
-    while (t < entries_.size() && entries_[t].points != points) ++t;
-    if (t == entries_.size()) entries_.push_back({points, {}});
+    while (t < entries_.size() && entries_[t].key != key_) ++t;
+    if (t == entries_.size()) entries_.push_back({key_, {}});
     Entry& entry = entries_[t];
     if (n > entry.rows.size()) {
       entry.rows.resize(n);
-      fill(points, std::span(entry.rows));
+      fill(std::span(entry.rows));
     }
     return t;
   }
 
-  const Row& row(std::size_t t, std::size_t age) const { return entries_[t].rows[age]; }
+  const Row* rows(std::size_t t) const { return entries_[t].rows.data(); }
 
  private:
   struct Entry {
-    std::vector<Point> points;
+    std::vector<uint64_t> key;
     std::vector<Row> rows;
   };
+  std::vector<uint64_t> key_;
   std::vector<Entry> entries_;
-};
-
-// A point of a cohort's stem-growth curve, the increment in g/m2/yr, or of
-// its expansion factors; points are the same when their bits are.
-template <typename Value>
-struct AgePoint {
-  int32_t age;
-  Value value;
-  bool operator==(const AgePoint& o) const {
-    return age == o.age && std::memcmp(&value, &o.value, sizeof value) == 0;
-  }
 };
 
 // The stem biomass increments of the cohorts' growth curves (g/m2/yr) and
@@ -67,21 +61,33 @@ class CohortAgeTables {
   std::pair<std::size_t, std::size_t> build(const GrowthCall& call, const COHPAR& p, int c,
                                             std::size_t n) {
     const double to_mass = p.WoodDensityKg * kVolumeToMass;
-    curve_.clear();
-    for (int i = 0; i < call.ncaip[c]; ++i)
-      curve_.push_back({call.caip_at(c, i).AGE, call.caip_at(c, i).INC * to_mass});
-    factor_points_.clear();
-    for (int j = 0; j < call.nbaf[c]; ++j)
-      factor_points_.push_back({call.bafage_at(c, j), call.bafval_at(c, j)});
-    return {increments_.find(curve_, n,
-                             [&](const auto& points, std::span<double> rows) {
-                               split(points, [](double v) { return v; });
+    const auto npoints = static_cast<std::size_t>(call.ncaip[c]);
+    std::vector<uint64_t>& curve = increments_.key();
+    curve.resize(2 * npoints);
+    for (std::size_t i = 0; i < npoints; ++i) {
+      const CAIPT& point = call.caip_at(c, static_cast<int>(i));
+      curve[2 * i] = static_cast<uint32_t>(point.AGE);
+      curve[2 * i + 1] = std::bit_cast<uint64_t>(point.INC * to_mass);
+    }
+    const auto nbaf = static_cast<std::size_t>(call.nbaf[c]);
+    std::vector<uint64_t>& factors = factors_.key();
+    factors.resize((1 + kCompartments) * nbaf);
+    for (std::size_t j = 0; j < nbaf; ++j) {
+      uint64_t* point = &factors[(1 + kCompartments) * j];
+      point[0] = static_cast<uint32_t>(call.bafage_at(c, static_cast<int>(j)));
+      std::memcpy(&point[1], &call.bafval_at(c, static_cast<int>(j)), sizeof(BIOVEC));
+    }
+    return {increments_.find(n,
+                             [&](std::span<double> rows) {
+                               split(call.ncaip[c], [&](int i) { return call.caip_at(c, i).AGE; },
+                                     [&](int i) { return call.caip_at(c, i).INC * to_mass; });
                                LININT(ages_, values_, rows);
                              }),
-            factors_.find(factor_points_, n, [&](const auto& points, std::span<BIOVEC> rows) {
+            factors_.find(n, [&](std::span<BIOVEC> rows) {
               column_.resize(rows.size());
               for (int comp = 0; comp < kCompartments; ++comp) {
-                split(points, [comp](const BIOVEC& v) { return v.v[comp]; });
+                split(call.nbaf[c], [&](int j) { return call.bafage_at(c, j); },
+                      [&](int j) { return call.bafval_at(c, j).v[comp]; });
                 // Never set: the ages were checked to differ from their
                 // neighbours, and every evaluation bracket is a pair of them.
                 bool bad_ages = false;
@@ -91,25 +97,24 @@ class CohortAgeTables {
             })};
   }
 
-  double increment(std::size_t t, std::size_t age) const { return increments_.row(t, age); }
-  const BIOVEC& factors(std::size_t t, std::size_t age) const { return factors_.row(t, age); }
+  // The rows of the tables BUILD returned; they stay until the next BUILD.
+  const double* increments(std::size_t t) const { return increments_.rows(t); }
+  const BIOVEC* factors(std::size_t t) const { return factors_.rows(t); }
 
  private:
-  // The ages and the values VALUE_OF(point value) of POINTS.
-  template <typename Point, typename ValueOf>
-  void split(const std::vector<Point>& points, ValueOf value_of) {
-    ages_.clear();
-    values_.clear();
-    for (const Point& point : points) {
-      ages_.push_back(point.age);
-      values_.push_back(value_of(point.value));
+  // The ages AGE(i) and values VALUE(i) of N points.
+  template <typename Age, typename Value>
+  void split(int n, Age age, Value value) {
+    ages_.resize(static_cast<std::size_t>(n));
+    values_.resize(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+      ages_[i] = age(i);
+      values_[i] = value(i);
     }
   }
 
-  SharedAgeTables<AgePoint<double>, double> increments_;
-  SharedAgeTables<AgePoint<BIOVEC>, BIOVEC> factors_;
-  std::vector<AgePoint<double>> curve_;
-  std::vector<AgePoint<BIOVEC>> factor_points_;
+  SharedAgeTables<double> increments_;
+  SharedAgeTables<BIOVEC> factors_;
   std::vector<int32_t> ages_;
   std::vector<double> values_;
   std::vector<double> column_;
@@ -175,6 +180,13 @@ template <typename Vectors>
     }
     if (y0 > call.iyr2) continue;  // no lane has a year to simulate
 
+    std::array<const double*, kLanes> increments{};
+    std::array<const BIOVEC*, kLanes> factor_rows{};
+    for (int i = 0; i < kLanes; ++i) {
+      if (start[i] > call.iyr2) continue;
+      increments[i] = tables.increments(table[i].first);
+      factor_rows[i] = tables.factors(table[i].second);
+    }
     std::array<const double*, kLanes> lane_responses;
     for (int i = 0; i < kLanes; ++i)
       lane_responses[i] = responses.series(params[group.cohort[i]].expNlf);
@@ -197,8 +209,8 @@ template <typename Vectors>
         lane_factors[i] = &kNone;
         if (present.x[i] == 0) continue;
         const auto age = static_cast<std::size_t>(std::min<int64_t>(k[i], kTableAges) - 1);
-        lane_increment[i] = tables.increment(table[i].first, age);
-        lane_factors[i] = &tables.factors(table[i].second, age);
+        lane_increment[i] = increments[i][age];
+        lane_factors[i] = &factor_rows[i][age];
       }
       const Lanes increment = lanes_of(lane_increment);
       const BioLanes factors = transposed(lane_factors);

@@ -79,15 +79,17 @@ class CohortAgeTables {
     }
     return {increments_.find(n,
                              [&](std::span<double> rows) {
-                               split(call.ncaip[c], [&](int i) { return call.caip_at(c, i).AGE; },
-                                     [&](int i) { return call.caip_at(c, i).INC * to_mass; });
+                               split(
+                                   call.ncaip[c], [&](int i) { return call.caip_at(c, i).AGE; },
+                                   [&](int i) { return call.caip_at(c, i).INC * to_mass; });
                                LININT(ages_, values_, rows);
                              }),
             factors_.find(n, [&](std::span<BIOVEC> rows) {
               column_.resize(rows.size());
               for (int comp = 0; comp < kCompartments; ++comp) {
-                split(call.nbaf[c], [&](int j) { return call.bafage_at(c, j); },
-                      [&](int j) { return call.bafval_at(c, j).v[comp]; });
+                split(
+                    call.nbaf[c], [&](int j) { return call.bafage_at(c, j); },
+                    [&](int j) { return call.bafval_at(c, j).v[comp]; });
                 // Never set: the ages were checked to differ from their
                 // neighbours, and every evaluation bracket is a pair of them.
                 bool bad_ages = false;

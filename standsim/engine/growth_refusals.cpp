@@ -115,6 +115,26 @@ bool actions_sound(const GrowthCall& call, int c, bool harvests) {
   return sound;
 }
 
+// Whether every cohort's count of actions is within the capacity and each
+// of its actions sound (actions_sound): one pass over the actions in the
+// order they are stored, all cohorts' N-th actions side by side.
+bool all_actions_sound(const GrowthCall& call, bool harvests) {
+  int most = 0;
+  for (int c = 0; c < call.ncoh; ++c) {
+    if (call.nmact[c] < 0 || call.nmact[c] > call.npmax) return false;
+    most = std::max(most, call.nmact[c]);
+  }
+  bool sound = true;
+  for (int a = 0; a < most; ++a) {
+    for (int c = 0; c < call.ncoh; ++c) {
+      const MANACT& action = call.mact_at(c, a);
+      sound &= a >= call.nmact[c] ||
+               (year_inside(call, action.YEAR) && (!harvests || harvest_readable(action)));
+    }
+  }
+  return sound;
+}
+
 std::string refuse_action_years(const GrowthCall& call, int c) {
   for (int a = 0; a < call.nmact[c]; ++a) {
     const int32_t y = call.mact_at(c, a).YEAR;
@@ -316,14 +336,17 @@ std::string refuse_natural(const GrowthCall& call) {
 std::string refuse_growth_input(const GrowthCall& call) {
   if (auto m = refuse_scalars(call); !m.empty()) return m;
   CheckedDeposition deposition;
+  // An unknown management type reads no value: it returns zeros.
+  const bool modelled = call.mantype == MAN_EVEN_AGED || call.mantype == MAN_NATURAL;
+  const bool actions_checked = all_actions_sound(call, modelled);
   for (int c = 0; c < call.ncoh; ++c) {
     // Action 1 is the first stored action, whatever its year and the count.
     if (call.mantype == MAN_EVEN_AGED && call.mact_at(c, 0).ACTTYPE != ACT_PLANTING) {
       return "E:first management action should be planting";
     }
-    // An unknown management type reads no value: it returns zeros.
-    const bool modelled = call.mantype == MAN_EVEN_AGED || call.mantype == MAN_NATURAL;
-    if (auto m = refuse_actions(call, c, modelled); !m.empty()) return m;
+    if (!actions_checked) {
+      if (auto m = refuse_actions(call, c, modelled); !m.empty()) return m;
+    }
     if (modelled) {
       if (auto m = refuse_parameters(call, c); !m.empty()) return m;
     }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory_resource>
+#include <span>
 #include <vector>
 
 #include "standsim/engine/growth_call.h"
@@ -24,6 +26,10 @@ struct YearAction {
 
 class ActionSchedule {
  public:
+  // The actions are kept in MEMORY.
+  explicit ActionSchedule(std::pmr::memory_resource* memory = std::pmr::get_default_resource())
+      : by_year_(memory), stored_(memory) {}
+
   // Takes the actions 1..NMACT of cohort C in the years FIRST..LAST; of two
   // actions of one year the later in stored order counts. Reuses the
   // storage of earlier cohorts.
@@ -55,9 +61,28 @@ class ActionSchedule {
   void build_unordered(const GrowthCall& call, int c, int64_t first, int64_t last);
 
   static constexpr YearAction kNoAction{};
-  std::vector<YearAction> by_year_;
-  std::vector<const MANACT*> stored_;
+  std::pmr::vector<YearAction> by_year_;
+  std::pmr::vector<const MANACT*> stored_;
   std::size_t next_ = 0;
+};
+
+// The schedules of a call's cohorts, whose actions share blocks of memory
+// that are given back all at once, with the schedules.
+class CohortSchedules {
+ public:
+  explicit CohortSchedules(int ncoh) {
+    schedules_.reserve(static_cast<std::size_t>(ncoh));
+    for (int c = 0; c < ncoh; ++c) schedules_.emplace_back(&memory_);
+  }
+  CohortSchedules(const CohortSchedules&) = delete;
+  CohortSchedules& operator=(const CohortSchedules&) = delete;
+
+  ActionSchedule& operator[](int c) { return schedules_[static_cast<std::size_t>(c)]; }
+  std::span<ActionSchedule> all() { return schedules_; }
+
+ private:
+  std::pmr::monotonic_buffer_resource memory_{8 * 1024};
+  std::vector<ActionSchedule> schedules_;
 };
 
 }  // namespace standsim

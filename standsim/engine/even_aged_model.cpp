@@ -152,7 +152,7 @@ template <typename Vectors>
 [[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void even_aged_model(
     const GrowthCall& call, std::span<COHPAR> params) {
   CohortAgeTables tables;
-  std::vector<ActionSchedule> schedules(static_cast<std::size_t>(call.ncoh));
+  CohortSchedules schedules(call.ncoh);
   // Year y reads the deposition of max(IYR1, y), every year from a cohort's
   // first action on.
   int64_t first_read = INT64_MAX;
@@ -193,7 +193,7 @@ template <typename Vectors>
     for (int i = 0; i < kLanes; ++i)
       lane_responses[i] = responses.series(params[group.cohort[i]].expNlf);
 
-    LaneActions actions(group, schedules);
+    LaneActions actions(group, schedules.all());
     const LaneResults results(call, group);
     LaneIntegers k{};  // age index
     LaneMask present{};

@@ -130,11 +130,11 @@ template <bool kStore>
 [[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] std::string natural_model(
     const GrowthCall& call, std::span<COHPAR> params) {
   if (call.ncoh == 0 || call.iyr2 < call.iyr1) return {};  // nothing to simulate
-  std::vector<ActionSchedule> schedules(static_cast<std::size_t>(call.ncoh));
+  CohortSchedules schedules(call.ncoh);
   for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c, call.iyr1, call.iyr2);
   LeafNResponses responses(call, call.iyr1, call.iyr2);
   const auto count = static_cast<std::size_t>((call.ncoh + kLanes - 1) / kLanes);
-  const auto groups_of = [&] { return stand_groups(call, params, schedules, responses, count); };
+  const auto groups_of = [&] { return stand_groups(call, params, schedules.all(), responses, count); };
 
   // A growth rate can divide by zero only where a cohort's Kgr is zero, for
   // stem volumes are never negative: then the stems run alone first, so that

@@ -134,7 +134,9 @@ template <bool kStore>
   for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c, call.iyr1, call.iyr2);
   LeafNResponses responses(call, call.iyr1, call.iyr2);
   const auto count = static_cast<std::size_t>((call.ncoh + kLanes - 1) / kLanes);
-  const auto groups_of = [&] { return stand_groups(call, params, schedules.all(), responses, count); };
+  const auto groups_of = [&] {
+    return stand_groups(call, params, schedules.all(), responses, count);
+  };
 
   // A growth rate can divide by zero only where a cohort's Kgr is zero, for
   // stem volumes are never negative: then the stems run alone first, so that

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "standsim/engine/stand_budget.h"
+
 namespace standsim {
 
 CohortGroup::CohortGroup(int first, int ncoh) : count(std::min(kLanes, ncoh - first)) {
@@ -24,7 +26,7 @@ CohortLanes::CohortLanes(std::span<const COHPAR> params, const CohortGroup& grou
     Nlfmax.x[i] = p.Nlfmax;
     Kgr.x[i] = p.Kgr;
     MaxGrowth.x[i] = p.MaxGrowth;
-    evergreen.x[i] = (p.Evergreen & 1) != 0 ? -1 : 0;
+    evergreen.x[i] = is_evergreen(p) ? -1 : 0;
   }
 }
 

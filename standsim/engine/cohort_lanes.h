@@ -1,16 +1,14 @@
 // Cohorts computed side by side: a group of up to kLanes cohorts whose
 // values sit in the lanes of one vector, each lane getting exactly the
 // operations, in the order, that the cohort alone would get. The lanes of a
-// group past its last cohort repeat that cohort; they are computed and
-// never returned.
+// group past its last cohort repeat that cohort: they compute what its lane
+// computes and store the same values into the same records.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <span>
-#include <vector>
 
 #include "standsim/engine/action_schedule.h"
 #include "standsim/engine/growth_call.h"
@@ -18,6 +16,7 @@
 
 namespace standsim {
 
+// The doubles of a 256-bit vector; the helpers below are written for four.
 inline constexpr int kLanes = 4;
 
 // A double per lane. The operators are the vector instructions of the

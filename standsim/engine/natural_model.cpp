@@ -56,6 +56,8 @@ struct StandGroup {
 std::unique_ptr<StandGroup[]> stand_groups(const GrowthCall& call, std::span<const COHPAR> params,
                                            std::span<ActionSchedule> schedules,
                                            LeafNResponses& responses, std::size_t count) {
+  // An array and not a std::vector: g++ 12 gets the alignment of a vector's
+  // 32-byte elements wrong in a function built for several targets.
   auto groups = std::make_unique<StandGroup[]>(count);
   for (std::size_t g = 0; g < count; ++g) {
     StandGroup& s = groups[g];

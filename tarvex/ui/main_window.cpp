@@ -30,6 +30,7 @@
 #include "tarvex/ui/country_region_dialog.h"
 #include "tarvex/ui/options_store.h"
 #include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/combo_box_text.h"
 #include "tarvex/ui/platform/help_viewer.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/platform/string_grid.h"
@@ -180,8 +181,7 @@ void TForm1::FillSpeciesAndRegions() {
   for (const RegionRow& row : Tables->Regions) {
     if (row.Nr != 1) ComboBoxRegions->addItem(TextOf(row.Name));
   }
-  ComboBoxRegions->setCurrentIndex(-1);
-  ComboBoxRegions->setEditText("Select Region");
+  SetComboBoxText(*ComboBoxRegions, "Select Region");
 }
 
 void TForm1::FormCreate() {

@@ -4,6 +4,7 @@
 
 #include "tarvex/ui/biomass_data_dialog.h"
 #include "tarvex/ui/main_window.h"
+#include "tarvex/ui/platform/combo_box_text.h"
 
 namespace tarvex {
 
@@ -13,7 +14,7 @@ void TForm1::ComboBoxSpeciesChange() {
   if (g == -1) {
     // Without a region there are no biomass parameters for the species: the
     // cohort keeps the species it had.
-    ComboBoxSpecies->setEditText(QString::fromStdString(Current().SpeciesName));
+    SetComboBoxText(*ComboBoxSpecies, QString::fromStdString(Current().SpeciesName));
     ShowMessage("No Region defined");
     return;
   }

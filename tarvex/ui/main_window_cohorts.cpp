@@ -14,6 +14,7 @@
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/combo_box_text.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/platform/string_grid.h"
 
@@ -36,8 +37,8 @@ void TForm1::DisplayCohort() {
   EditQsmpFileName->setText(QString::fromStdString(Site->QSMpInFile));
   if (CurrentCohort < 0) return;
   ReadNdep();
-  ComboBoxRegions->setEditText(QString::fromStdString(Site->RegionName));
-  ComboBoxSpecies->setEditText(QString::fromStdString(Current().SpeciesName));
+  SetComboBoxText(*ComboBoxRegions, QString::fromStdString(Site->RegionName));
+  SetComboBoxText(*ComboBoxSpecies, QString::fromStdString(Current().SpeciesName));
   RadioGroupManType->SetItemIndex(NaturalForest() ? 1 : 0);
   if (NaturalForest()) {
     EditKgr->setText(QString::fromStdString(FloatToText(Current().Kgr)));
@@ -113,8 +114,7 @@ void TForm1::Insertnewcohort1Click() {
   ClearGridRows(*StringGridManagement);
   if (!NaturalForest()) SetManPlant();
   ClearInputCharts();
-  ComboBoxSpecies->setCurrentIndex(0);
-  ComboBoxSpecies->setEditText(kUnknown);
+  SetComboBoxText(*ComboBoxSpecies, kUnknown);
   // The new cohort has no management yet, default or other.
   CheckBoxDefManagement->setChecked(false);
   Site->AddCohort();

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "tarvex/ui/biomass_data_dialog.h"
 #include "tarvex/ui/country_region_dialog.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
@@ -80,10 +81,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
     dialogs_.files = {file};
     window_->Save1Click();
 
-    auto other = StartWindow(dialogs_);
-    dialogs_.Clear();
-    dialogs_.files = {file};
-    other->Open1Click();
+    auto other = OpenInAnotherWindow(file);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(other->SiteRecord().NrCohorts(), 2);
     QCOMPARE(other->CurrentCohortIndex(), 0);
@@ -106,6 +104,42 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
     QCOMPARE(window_->LabelSpecies->text(), QString("Picea abies"));
   }
 
+  // A user who clicks into the species or the region box of an opened
+  // scenario and leaves it unchanged changes nothing: no dialog, no message,
+  // the cohort keeps its own biomass parameters and shows them.
+  void passingThroughTheSpeciesAndRegionBoxesChangesNothing() {
+    window_->SiteRecord().Cohort(0).BiomassData.CarbonContent = 47.25;
+    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
+    dialogs_.files = {file};
+    window_->Save1Click();
+    auto other = OpenInAnotherWindow(file);
+    QVERIFY(ShowWindow(*other));
+    other->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(other.get()));
+    bool asked = false;
+    dialogs_.modal = [&](QDialog&) { return asked = true; };
+
+    ClickTab(*other->PageControl1, other->TabSheetInputs);
+    QTest::mouseClick(other->ComboBoxSpecies->lineEdit(), Qt::LeftButton);
+    ClickTab(*other->PageControl1, other->TabSheetSiteInputs);
+    QTest::mouseClick(other->ComboBoxRegions->lineEdit(), Qt::LeftButton);
+    ClickTab(*other->PageControl1, other->TabSheetInputs);
+    Paint(*other);
+    QVERIFY(!asked);
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    const CCohort& cohort = other->SiteRecord().Cohort(0);
+    QCOMPARE(cohort.BiomassData.CarbonContent, 47.25);
+    QVERIFY(other->IsScenarioSaved());
+
+    BiomassRecord shown{};
+    dialogs_.modal = [&](QDialog& dialog) {
+      static_cast<TFormBiomassData&>(dialog).GetValues(shown);
+      return false;
+    };
+    QTest::mouseClick(other->Button1, Qt::LeftButton);
+    QCOMPARE(shown.CarbonContent, 47.25);
+  }
+
   void aRelativeQsmNameIsReadFromTheScenarioFolder() {
     const QString file = QString::fromStdString(folder_->file("stand.tvx"));
     dialogs_.files = {file};
@@ -116,10 +150,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
     text.replace(at, qsm_.size(), "site.qsm");
     folder_->write("relative.tvx", text);
 
-    auto other = StartWindow(dialogs_);
-    dialogs_.Clear();
-    dialogs_.files = {QString::fromStdString(folder_->file("relative.tvx"))};
-    other->Open1Click();
+    auto other = OpenInAnotherWindow(QString::fromStdString(folder_->file("relative.tvx")));
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(other->SiteRecord().QSMpInFile, qsm_);
     QCOMPARE(other->PeriodFirstYear(), 1990);
@@ -211,6 +242,16 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   }
 
  private:
+  // A window started afresh that opened FILE, the dialogs' record cleared
+  // before.
+  std::unique_ptr<TForm1> OpenInAnotherWindow(const QString& file) {
+    auto other = StartWindow(dialogs_);
+    dialogs_.Clear();
+    dialogs_.files = {file};
+    other->Open1Click();
+    return other;
+  }
+
   std::string qsm_;
 };
 

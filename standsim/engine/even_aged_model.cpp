@@ -182,6 +182,7 @@ template <typename Vectors>
     }
     if (y0 > call.iyr2) continue;  // no lane has a year to simulate
 
+    // The rows, taken once every lane's tables are built: a build may move them.
     std::array<const double*, kLanes> increments{};
     std::array<const BIOVEC*, kLanes> factor_rows{};
     for (int i = 0; i < kLanes; ++i) {

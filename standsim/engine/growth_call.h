@@ -37,13 +37,6 @@ struct YearResultSlots {
   void zero() const { assign(BIOVEC{}, BIOVEC{}, NUTVEC{}, NUTVEC{}); }
 };
 
-// The results of a cohort-year that is computed but not returned.
-struct UnreturnedYear {
-  BIOVEC biom, litf;
-  NUTVEC upt, soilin;
-  YearResultSlots slots() { return {biom, litf, upt, soilin}; }
-};
-
 // Management types.
 enum ManagementType : int32_t { MAN_EVEN_AGED = 1, MAN_NATURAL = 2 };
 

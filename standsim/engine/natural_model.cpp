@@ -16,21 +16,19 @@
 namespace standsim {
 namespace {
 
-// A cohort's biomass through one year: growth, harvest and mortality. BIO is
-// a BIOVEC, or BioLanes for cohorts side by side.
-template <typename Bio>
+// The biomass of a group's cohorts through one year: growth, harvest and
+// mortality.
 struct YearGrowth {
-  Bio bio, removed, exported, dead, now;
+  BioLanes bio, removed, exported, dead, now;
 };
 
-// The year of a cohort whose stems stood at ST in the year before, in a
-// stand of stem volume S (m3/ha); S + Kgr is not zero. (Inlined, so that
-// the run of the stems alone computes the stems alone.)
-template <typename Real, typename Params, typename Bio, typename Action>
-[[gnu::always_inline]] inline YearGrowth<Bio> grow(Real st, Real s, const Params& p,
-                                                   const Bio& factors, const Action& action) {
-  YearGrowth<Bio> g;
-  const Real inc = p.MaxGrowth / (s + p.Kgr) * st;
+// The year of a group's cohorts whose stems stood at ST in the year before,
+// in a stand of stem volume S (m3/ha); S + Kgr is not zero. (Inlined, so that
+// a run of the stems alone computes the stems alone.)
+[[gnu::always_inline]] inline YearGrowth grow(const Lanes& st, const Lanes& s, const CohortLanes& p,
+                                              const BioLanes& factors, const LaneAction& action) {
+  YearGrowth g;
+  const Lanes inc = p.MaxGrowth / (s + p.Kgr) * st;
   g.bio = biovec_of(st + inc) * factors;
   g.removed = g.bio * biovec_of(action.fraction);
   g.exported = g.removed * action.rem;
@@ -104,8 +102,7 @@ template <bool kStore>
       }
       CohortLanes& p = group.p;
       const BioLanes& prev = group.prev;
-      const YearGrowth<BioLanes> g =
-          grow(prev.v[ST], stand, p, group.factors, group.actions.take(y));
+      const YearGrowth g = grow(prev.v[ST], stand, p, group.factors, group.actions.take(y));
       if constexpr (kStore) {
         BioLanes turnover = g.now * p.TurnOver;
         turnover.v[ST] = Lanes{};  // stems have no turnover, only mortality

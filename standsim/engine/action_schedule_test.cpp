@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "standsim/engine/growth_fixture.h"
@@ -14,15 +15,17 @@ struct StoredAction {
   double perc;
 };
 
-// The type and percentage that each of the years 1..8 takes, walked in order.
-std::vector<std::pair<int32_t, double>> Walk(const std::vector<StoredAction>& stored) {
+// The type and percentage that each of the years 1..8 takes, walked in
+// order, of actions stored in ORDER.
+std::vector<std::pair<int32_t, double>> Walk(const std::vector<StoredAction>& stored,
+                                             StoredActionOrder order) {
   Site site;
   for (const StoredAction& a : stored) site.add_action(0, a.year, a.type, a.perc);
   GrowthCall call;
   call.ncmax = site.ncmax;
   call.nmact = site.nmact;
   call.mact = site.mact;
-  ActionSchedule schedule;
+  ActionSchedule schedule(order);
   schedule.build(call, 0, 1, 8);
   std::vector<std::pair<int32_t, double>> taken;
   for (int32_t y = 1; y <= 8; ++y) {
@@ -44,6 +47,9 @@ TEST(ActionSchedule, TakesEachYearsLastStoredActionInTheOrderOfYears) {
   in_order[1] = {ACT_PLANTING, 0.0};  // a planting harvests nothing, whatever its percentage
   in_order[4] = {ACT_THINNING, 30.0};
   in_order[6] = {ACT_CLEARCUT, 100.0};
+  Taken first_and_last = in_order;
+  first_and_last[0] = {ACT_THINNING, 15.0};
+  first_and_last[7] = {ACT_PLANTING, 0.0};
   Taken later_wins = none;
   later_wins[2] = {ACT_THINNING, 10.0};
   later_wins[5] = {ACT_PLANTING, 0.0};
@@ -69,9 +75,26 @@ TEST(ActionSchedule, TakesEachYearsLastStoredActionInTheOrderOfYears) {
       {"before and after the years walked",
        {{0, ACT_THINNING, 5.0}, {9, ACT_CLEARCUT, 100.0}},
        none},
+      {"in order, from before to after the years walked",
+       {{-3, ACT_PLANTING, 0.0},
+        {0, ACT_THINNING, 5.0},
+        {1, ACT_THINNING, 15.0},
+        {2, ACT_PLANTING, 50.0},
+        {5, ACT_THINNING, 30.0},
+        {7, ACT_CLEARCUT, 100.0},
+        {8, ACT_PLANTING, 0.0},
+        {9, ACT_CLEARCUT, 100.0}},
+       first_and_last},
       {"none", {}, none},
   };
-  for (const Case& c : cases) EXPECT_EQ(Walk(c.stored), c.expected) << c.what;
+  for (const Case& c : cases) {
+    EXPECT_EQ(Walk(c.stored, StoredActionOrder::any), c.expected) << c.what;
+    const bool by_year = std::is_sorted(c.stored.begin(), c.stored.end(),
+                                        [](auto& a, auto& b) { return a.year < b.year; });
+    if (by_year) {
+      EXPECT_EQ(Walk(c.stored, StoredActionOrder::by_year), c.expected) << c.what << ", by year";
+    }
+  }
 }
 
 }  // namespace

@@ -150,9 +150,9 @@ template <typename Vectors>
 }  // namespace
 
 [[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void even_aged_model(
-    const GrowthCall& call, std::span<COHPAR> params) {
+    const GrowthCall& call, std::span<COHPAR> params, StoredActionOrder order) {
   CohortAgeTables tables;
-  CohortSchedules schedules(call.ncoh);
+  CohortSchedules schedules(call.ncoh, order);
   // Year y reads the deposition of max(IYR1, y), every year from a cohort's
   // first action on.
   int64_t first_read = INT64_MAX;

@@ -6,6 +6,7 @@
 
 #include <span>
 
+#include "standsim/engine/action_schedule.h"
 #include "standsim/engine/growth_call.h"
 
 namespace standsim {
@@ -17,7 +18,7 @@ inline constexpr int kTableAges = 1000;
 // Writes the results of the years IYR1..IYR2 of every cohort of CALL (zeros
 // where no stand stands) and each simulated year's leaf N content into the
 // leaves slot of ctN of the cohort's record in PARAMS. The inputs must have
-// passed refuse_growth_input.
-void even_aged_model(const GrowthCall& call, std::span<COHPAR> params);
+// passed refuse_growth_input, which found the ORDER of the stored actions.
+void even_aged_model(const GrowthCall& call, std::span<COHPAR> params, StoredActionOrder order);
 
 }  // namespace standsim

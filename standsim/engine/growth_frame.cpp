@@ -18,7 +18,8 @@ void store_zeros_for_period(const GrowthCall& call) {
 }  // namespace
 
 std::string run_growth(const GrowthCall& call) {
-  if (std::string refusal = refuse_growth_input(call); !refusal.empty()) return refusal;
+  StoredActionOrder order{};
+  if (std::string refusal = refuse_growth_input(call, order); !refusal.empty()) return refusal;
 
   // The models work on copies of the records, so that a failing run leaves
   // the caller's records as they were.
@@ -26,10 +27,10 @@ std::string run_growth(const GrowthCall& call) {
   std::string message;
   switch (call.mantype) {
     case MAN_EVEN_AGED:
-      even_aged_model(call, params);
+      even_aged_model(call, params, order);
       break;
     case MAN_NATURAL:
-      message = natural_model(call, params);
+      message = natural_model(call, params, order);
       if (!message.empty()) return message;
       break;
     default:

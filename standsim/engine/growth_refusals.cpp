@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "standsim/engine/growth_messages.h"
+#include "standsim/engine/stored_actions.h"
 
 namespace standsim {
 namespace {
@@ -83,58 +84,6 @@ std::string refuse_count(int c, int32_t count, const char* what, const GrowthCal
   return {};
 }
 
-bool year_inside(const GrowthCall& call, int32_t y) { return y >= call.ib && y <= call.ie; }
-
-bool percentage_readable(double perc) { return perc >= 0.0 && perc <= 100.0; }
-
-// The removal flags multiply the harvest taken off the site: each is 0 or 1.
-bool flag_readable(int32_t flag) { return flag == 0 || flag == 1; }
-
-// What the models take from an action: the share harvested and the factors
-// of what leaves the site. A planting harvests nothing: the models set its
-// percentage to zero and read no flag.
-bool harvest_readable(const MANACT& action) {
-  if (action.ACTTYPE == ACT_PLANTING) return true;
-  // Every flag is 0 or 1 when none has a bit above the lowest.
-  const uint32_t flags =
-      static_cast<uint32_t>(action.REMFLAG[0]) | static_cast<uint32_t>(action.REMFLAG[1]) |
-      static_cast<uint32_t>(action.REMFLAG[2]) | static_cast<uint32_t>(action.REMFLAG[3]);
-  return percentage_readable(action.PERC) && flags <= 1;
-}
-
-// Whether every action of cohort C lies in the years of the arrays and,
-// when HARVESTS, has a readable harvest: one pass of plain comparisons
-// over all of them, for the checks that name the fault run only when it
-// fails.
-bool actions_sound(const GrowthCall& call, int c, bool harvests) {
-  bool sound = true;
-  for (int a = 0; a < call.nmact[c]; ++a) {
-    const MANACT& action = call.mact_at(c, a);
-    sound &= year_inside(call, action.YEAR) && (!harvests || harvest_readable(action));
-  }
-  return sound;
-}
-
-// Whether every cohort's count of actions is within the capacity and each
-// of its actions sound (actions_sound): one pass over the actions in the
-// order they are stored, all cohorts' N-th actions side by side.
-bool all_actions_sound(const GrowthCall& call, bool harvests) {
-  int most = 0;
-  for (int c = 0; c < call.ncoh; ++c) {
-    if (call.nmact[c] < 0 || call.nmact[c] > call.npmax) return false;
-    most = std::max(most, call.nmact[c]);
-  }
-  bool sound = true;
-  for (int a = 0; a < most; ++a) {
-    for (int c = 0; c < call.ncoh; ++c) {
-      const MANACT& action = call.mact_at(c, a);
-      sound &= a >= call.nmact[c] ||
-               (year_inside(call, action.YEAR) && (!harvests || harvest_readable(action)));
-    }
-  }
-  return sound;
-}
-
 std::string refuse_action_years(const GrowthCall& call, int c) {
   for (int a = 0; a < call.nmact[c]; ++a) {
     const int32_t y = call.mact_at(c, a).YEAR;
@@ -168,7 +117,6 @@ std::string refuse_harvest(const MANACT& action, int c, int a) {
 // HARVESTS, what the models read of each.
 std::string refuse_actions(const GrowthCall& call, int c, bool harvests) {
   if (auto m = refuse_count(c, call.nmact[c], "actions", call); !m.empty()) return m;
-  if (actions_sound(call, c, harvests)) return {};
   if (auto m = refuse_action_years(call, c); !m.empty()) return m;
   for (int a = 0; harvests && a < call.nmact[c]; ++a) {
     if (auto m = refuse_harvest(call.mact_at(c, a), c, a); !m.empty()) return m;
@@ -333,18 +281,19 @@ std::string refuse_natural(const GrowthCall& call) {
 
 }  // namespace
 
-std::string refuse_growth_input(const GrowthCall& call) {
+std::string refuse_growth_input(const GrowthCall& call, StoredActionOrder& order) {
+  order = StoredActionOrder::any;
   if (auto m = refuse_scalars(call); !m.empty()) return m;
   CheckedDeposition deposition;
   // An unknown management type reads no value: it returns zeros.
   const bool modelled = call.mantype == MAN_EVEN_AGED || call.mantype == MAN_NATURAL;
-  const bool actions_checked = all_actions_sound(call, modelled);
+  const StoredActions actions = survey_stored_actions(call, modelled);
   for (int c = 0; c < call.ncoh; ++c) {
     // Action 1 is the first stored action, whatever its year and the count.
     if (call.mantype == MAN_EVEN_AGED && call.mact_at(c, 0).ACTTYPE != ACT_PLANTING) {
       return "E:first management action should be planting";
     }
-    if (!actions_checked) {
+    if (!actions.sound) {
       if (auto m = refuse_actions(call, c, modelled); !m.empty()) return m;
     }
     if (modelled) {
@@ -354,7 +303,10 @@ std::string refuse_growth_input(const GrowthCall& call) {
       if (auto m = refuse_even_aged(call, c, deposition); !m.empty()) return m;
     }
   }
-  if (call.mantype == MAN_NATURAL && call.ncoh > 0) return refuse_natural(call);
+  if (call.mantype == MAN_NATURAL && call.ncoh > 0) {
+    if (auto m = refuse_natural(call); !m.empty()) return m;
+  }
+  order = actions.order;
   return {};
 }
 

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "standsim/engine/action_schedule.h"
 #include "standsim/engine/growth_call.h"
 
 namespace standsim {
@@ -16,7 +17,8 @@ namespace standsim {
 // record in PARAMS. Returns an empty text, or an "E:" message when a growth
 // rate would divide by zero (the stand's stem volume plus a cohort's Kgr
 // being zero); nothing is then written. The inputs must have passed
-// refuse_growth_input.
-std::string natural_model(const GrowthCall& call, std::span<COHPAR> params);
+// refuse_growth_input, which found the ORDER of the stored actions.
+std::string natural_model(const GrowthCall& call, std::span<COHPAR> params,
+                          StoredActionOrder order);
 
 }  // namespace standsim

@@ -1,0 +1,110 @@
+#include "standsim/engine/stored_actions.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstring>
+
+namespace standsim {
+namespace {
+
+// A stored action as its 32-bit fields, signed and unsigned, and as its
+// 64-bit words.
+using ActionValues = int32_t __attribute__((vector_size(32)));
+using ActionFields = uint32_t __attribute__((vector_size(32)));
+using ActionWords = uint64_t __attribute__((vector_size(32)));
+static_assert(sizeof(MANACT) == sizeof(ActionFields) && offsetof(MANACT, YEAR) == 0 &&
+              offsetof(MANACT, PERC) == 8 && offsetof(MANACT, REMFLAG) == 16);
+
+constexpr uint32_t kFieldSign = 0x8000'0000;
+constexpr uint64_t kWordSign = 0x8000'0000'0000'0000;
+
+// The actions of the rows FROM..TO (each cohort's actions FROM + 1..TO)
+// looked at one by one: whether each is sound (action_sound) and stored
+// in the order of its year.
+void look_one_by_one(const GrowthCall& call, bool harvests, int from, int to, bool& sound,
+                     bool& by_year) {
+  for (int a = from; a < to; ++a) {
+    for (int c = 0; c < call.ncoh; ++c) {
+      if (a >= call.nmact[c]) continue;
+      const MANACT& action = call.mact_at(c, a);
+      sound &= action_sound(call, action, harvests);
+      by_year &= a == 0 || action.YEAR >= call.mact_at(c, a - 1).YEAR;
+    }
+  }
+}
+
+}  // namespace
+
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] StoredActions survey_stored_actions(
+    const GrowthCall& call, bool harvests) {
+  int fewest = INT_MAX;
+  int most = 0;
+  for (int c = 0; c < call.ncoh; ++c) {
+    if (call.nmact[c] < 0 || call.nmact[c] > call.npmax) return {};
+    fewest = std::min(fewest, call.nmact[c]);
+    most = std::max(most, call.nmact[c]);
+  }
+  const int whole_rows = call.ncoh > 0 ? fewest : 0;  // rows that every cohort has
+  // The actions of the whole rows are looked at all at once, each field in
+  // its lanes. No fault passes these comparisons, but some sound actions
+  // fail them: a planting with a harvest that cannot be read (a planting
+  // harvests nothing), a percentage of -0.0, years further apart than a
+  // subtraction reaches. Whatever fails is looked at again one by one.
+  // Years: the earliest and the latest, and a subtraction of the year
+  // stored before, whose top bit is set where that year is the later.
+  ActionValues earliest = {INT32_MAX};
+  ActionValues latest = {INT32_MIN};
+  ActionFields backwards{};
+  // The harvest: 0 <= PERC <= 100 compared as bits, which order the reals
+  // that have no sign bit; the flags, two to a word, 0 or 1 where neither
+  // a word nor 0x1'0000'0001 less it has another bit.
+  constexpr ActionWords kHarvest = {0, 0x4059'0000'0000'0000, 0x1'0000'0001, 0x1'0000'0001};
+  ActionWords harvest{};
+  // The COUNT actions from FIRST on, each after the one BACK places before
+  // it (the same one where BACK is 0).
+  const auto look = [&](const MANACT* first, std::ptrdiff_t count, std::ptrdiff_t back)
+      __attribute__((always_inline)) {
+    for (std::ptrdiff_t i = 0; i < count; ++i) {
+      ActionValues values;
+      ActionFields fields;
+      ActionWords words;
+      ActionFields previous;
+      std::memcpy(&values, &first[i], sizeof values);
+      std::memcpy(&fields, &first[i], sizeof fields);
+      std::memcpy(&words, &first[i], sizeof words);
+      std::memcpy(&previous, &first[i - back], sizeof previous);
+      earliest = values < earliest ? values : earliest;
+      latest = values > latest ? values : latest;
+      backwards |= fields - previous;
+      harvest |= words | (kHarvest - words);
+    }
+  };
+  if (whole_rows > 0) {
+    const std::ptrdiff_t cohorts = call.ncoh;
+    const std::ptrdiff_t stride = call.ncmax;
+    look(call.mact.data(), cohorts, 0);
+    // Rows without a gap between them are one run of actions.
+    if (cohorts == stride) {
+      look(call.mact.data() + stride, (whole_rows - 1) * stride, stride);
+    } else {
+      for (int a = 1; a < whole_rows; ++a) look(&call.mact_at(0, a), cohorts, stride);
+    }
+  }
+  bool sound = whole_rows == 0 || (earliest[0] >= call.ib && latest[0] <= call.ie);
+  if (harvests) {
+    sound &= (harvest[1] & kWordSign) == 0 &&
+             ((harvest[2] | harvest[3]) & ~uint64_t{0x1'0000'0001}) == 0;
+  }
+  // Years of IB..IE are within a subtraction's reach when IE - IB is.
+  bool by_year = (backwards[0] & kFieldSign) == 0 && int64_t{call.ie} - call.ib < kFieldSign;
+  if (!sound || !by_year) {
+    sound = true;
+    by_year = true;
+    look_one_by_one(call, harvests, 0, whole_rows, sound, by_year);
+  }
+  look_one_by_one(call, harvests, whole_rows, most, sound, by_year);
+  return {sound, by_year ? StoredActionOrder::by_year : StoredActionOrder::any};
+}
+
+}  // namespace standsim

@@ -81,21 +81,18 @@ class CohortAgeTables {
                              [&](std::span<double> rows) {
                                split(
                                    call.ncaip[c], [&](int i) { return call.caip_at(c, i).AGE; },
-                                   [&](int i) { return call.caip_at(c, i).INC * to_mass; });
-                               LININT(ages_, values_, rows);
+                                   [&](int i) { return call.caip_at(c, i).INC * to_mass; },
+                                   increments_at_);
+                               LININT(ages_, increments_at_, rows);
                              }),
             factors_.find(n, [&](std::span<BIOVEC> rows) {
-              column_.resize(rows.size());
-              for (int comp = 0; comp < kCompartments; ++comp) {
-                split(
-                    call.nbaf[c], [&](int j) { return call.bafage_at(c, j); },
-                    [&](int j) { return call.bafval_at(c, j).v[comp]; });
-                // Never set: the ages were checked to differ from their
-                // neighbours, and every evaluation bracket is a pair of them.
-                bool bad_ages = false;
-                SPLINEGRID(ages_, values_, std::span(column_), bad_ages);
-                for (std::size_t k = 0; k < rows.size(); ++k) rows[k].v[comp] = column_[k];
-              }
+              split(
+                  call.nbaf[c], [&](int j) { return call.bafage_at(c, j); },
+                  [&](int j) { return call.bafval_at(c, j); }, factors_at_);
+              // Never set: the ages were checked to differ from their
+              // neighbours, and every evaluation bracket is a pair of them.
+              bool bad_ages = false;
+              spline_grid_compartments(ages_, factors_at_, rows, bad_ages);
             })};
   }
 
@@ -104,22 +101,22 @@ class CohortAgeTables {
   const BIOVEC* factors(std::size_t t) const { return factors_.rows(t); }
 
  private:
-  // The ages AGE(i) and values VALUE(i) of N points.
-  template <typename Age, typename Value>
-  void split(int n, Age age, Value value) {
+  // The ages AGE(i) and values VALUE(i) of N points, into ages_ and VALUES.
+  template <typename Age, typename Value, typename Values>
+  void split(int n, Age age, Value value, Values& values) {
     ages_.resize(static_cast<std::size_t>(n));
-    values_.resize(static_cast<std::size_t>(n));
+    values.resize(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
       ages_[i] = age(i);
-      values_[i] = value(i);
+      values[i] = value(i);
     }
   }
 
   SharedAgeTables<double> increments_;
   SharedAgeTables<BIOVEC> factors_;
   std::vector<int32_t> ages_;
-  std::vector<double> values_;
-  std::vector<double> column_;
+  std::vector<double> increments_at_;
+  std::vector<BIOVEC> factors_at_;
 };
 
 // The largest age index a cohort reaches up to IYR2 with the plantings of

@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <type_traits>
 #include <vector>
+
+#include "standsim/engine/biovec_ops.h"
 
 namespace standsim {
 namespace {
@@ -13,46 +16,144 @@ namespace {
 // SPLINEGRID keeps the work of up to this many points on the stack.
 constexpr std::size_t kPointsOnStack = 32;
 
+// The points LO and HI around an abscissa.
+struct SplineBracket {
+  std::size_t lo, hi;
+};
+
 // An end slope above this (0.99e30 in single precision) asks for a natural end.
 constexpr double kNaturalSlope = 0.99e30f;
 
+// The values of a spline are computed one curve at a time (double) or for
+// the five compartments of a vector of curves at once (BIOVEC), whose
+// components get the operations of a double in the same order. The
+// abscissae are shared: what depends on them alone is a double, spread
+// over the compartments where it meets the values.
+template <typename V>
+V spread(double s) {
+  if constexpr (std::is_same_v<V, double>) {
+    return s;
+  } else {
+    return biovec_of(s);
+  }
+}
+
 // Forward elimination of the spline's tridiagonal system over the inner
 // points; y2[0] and u[0] hold the start condition on entry.
-void eliminate(std::span<const double> x, std::span<const double> y, std::span<double> y2,
-               std::span<double> u) {
+template <typename V>
+void eliminate(std::span<const double> x, std::span<const V> y, std::span<V> y2, std::span<V> u) {
   const std::size_t n = x.size();
   for (std::size_t i = 1; i + 1 < n; ++i) {
     const double sig = (x[i] - x[i - 1]) / (x[i + 1] - x[i - 1]);
-    const double p = sig * y2[i - 1] + 2.0;
-    y2[i] = (sig - 1.0) / p;
-    u[i] = (6.0 * ((y[i + 1] - y[i]) / (x[i + 1] - x[i]) - (y[i] - y[i - 1]) / (x[i] - x[i - 1])) /
-                (x[i + 1] - x[i - 1]) -
-            sig * u[i - 1]) /
+    const V p = spread<V>(sig) * y2[i - 1] + spread<V>(2.0);
+    y2[i] = spread<V>(sig - 1.0) / p;
+    u[i] = (spread<V>(6.0) *
+                ((y[i + 1] - y[i]) / spread<V>(x[i + 1] - x[i]) -
+                 (y[i] - y[i - 1]) / spread<V>(x[i] - x[i - 1])) /
+                spread<V>(x[i + 1] - x[i - 1]) -
+            spread<V>(sig) * u[i - 1]) /
            p;
   }
 }
 
 // Back substitution once y2 of the last point is set.
-void back_substitute(std::span<double> y2, std::span<const double> u) {
+template <typename V>
+void back_substitute(std::span<V> y2, std::span<const V> u) {
   for (std::size_t k = y2.size() - 1; k-- > 0;) y2[k] = y2[k] * y2[k + 1] + u[k];
 }
 
 // The cubic of the spline between the points LO and HI (see splint).
+template <typename V>
 struct SplineInterval {
-  double xlo, xhi, ylo, yhi, y2lo, y2hi;
+  double xlo, xhi;
+  V ylo, yhi, y2lo, y2hi;
 
-  SplineInterval(std::span<const double> xa, std::span<const double> ya, std::span<const double> y2,
+  SplineInterval(std::span<const double> xa, std::span<const V> ya, std::span<const V> y2,
                  std::size_t lo, std::size_t hi)
       : xlo(xa[lo]), xhi(xa[hi]), ylo(ya[lo]), yhi(ya[hi]), y2lo(y2[lo]), y2hi(y2[hi]) {}
 
   // The value at X; equal abscissae divide by zero.
-  double at(double x) const {
+  V at(double x) const {
     const double h = xhi - xlo;
     const double a = (xhi - x) / h;
     const double b = (x - xlo) / h;
-    return a * ylo + b * yhi + ((a * a * a - a) * y2lo + (b * b * b - b) * y2hi) * (h * h) / 6.0;
+    return spread<V>(a) * ylo + spread<V>(b) * yhi +
+           (spread<V>(a * a * a - a) * y2lo + spread<V>(b * b * b - b) * y2hi) * spread<V>(h * h) /
+               spread<V>(6.0);
   }
 };
+
+// The interval of XA whose cubic splint evaluates at X.
+SplineBracket bracket_of(std::span<const double> XA, double X) {
+  std::size_t klo = 0;
+  std::size_t khi = XA.size() - 1;
+  while (khi - klo > 1) {
+    const std::size_t m = (khi + klo) / 2;
+    if (XA[m] > X) {
+      khi = m;
+    } else {
+      klo = m;
+    }
+  }
+  return {klo, khi};
+}
+
+// SPLINEGRID of curves of V.
+template <typename V>
+void spline_grid(std::span<const int32_t> XA, std::span<const V> YA, std::span<V> Y, bool& BADXA) {
+  const std::size_t n = XA.size();
+  // The abscissae as reals, the second derivatives and the elimination's
+  // right-hand sides: on the stack for the usual few points.
+  std::array<double, kPointsOnStack> x_on_stack;
+  std::array<V, 2 * kPointsOnStack> work_on_stack;
+  std::vector<double> x_on_heap;
+  std::vector<V> work_on_heap;
+  std::span<double> x = std::span(x_on_stack).first(std::min(n, kPointsOnStack));
+  std::span<V> work = work_on_stack;
+  if (n > kPointsOnStack) {
+    x_on_heap.resize(n);
+    work_on_heap.resize(2 * n);
+    x = x_on_heap;
+    work = work_on_heap;
+  }
+  const std::span<V> y2 = work.first(n);
+  const std::span<V> u = work.subspan(n, n);
+  std::copy(XA.begin(), XA.end(), x.begin());
+  // Natural start and end: no curvature at either end point.
+  y2[0] = spread<V>(0.0);
+  u[0] = spread<V>(0.0);
+  eliminate<V>(x, YA, y2, u);
+  y2[n - 1] = spread<V>(0.0);
+  back_substitute<V>(y2, u);
+  const bool increasing =
+      n >= 2 && std::adjacent_find(XA.begin(), XA.end(), std::greater_equal<>()) == XA.end();
+  if (!increasing || Y.size() >= static_cast<std::size_t>(INT32_MAX)) {
+    for (std::size_t j = 0; j < Y.size(); ++j) {
+      const auto at = static_cast<double>(j + 1);
+      const SplineBracket b = bracket_of(x, at);
+      const SplineInterval<V> interval(x, YA, y2, b.lo, b.hi);
+      if (interval.xhi - interval.xlo == 0.0) BADXA = true;  // the evaluation goes on
+      Y[j] = interval.at(at);
+    }
+    return;
+  }
+  // Ages in increasing order: the bracket that splint's search finds for an
+  // abscissa is the interval below the first age above it (the first or
+  // last interval beyond the ends), so the grid is walked interval by
+  // interval. Its abscissae are int32_t, which the compiler converts to
+  // double several at a time.
+  const auto grid = static_cast<int32_t>(Y.size());
+  int32_t at = 1;  // element at - 1
+  for (std::size_t klo = 0; klo + 1 < n; ++klo) {
+    const SplineInterval<V> interval(x, YA, y2, klo, klo + 1);
+    const auto last =
+        klo + 2 < n
+            ? static_cast<int32_t>(std::clamp<int64_t>(int64_t{XA[klo + 1]} - 1, at - 1, grid))
+            : grid;
+    for (; at <= last; ++at)
+      Y[static_cast<std::size_t>(at - 1)] = interval.at(static_cast<double>(at));
+  }
+}
 
 }  // namespace
 
@@ -101,7 +202,7 @@ void SPLINE(std::span<const double> XA, std::span<const double> YA, const double
     Y2[0] = -0.5;
     u[0] = (3.0 / (XA[1] - XA[0])) * ((YA[1] - YA[0]) / (XA[1] - XA[0]) - YP1);
   }
-  eliminate(XA, YA, Y2, u);
+  eliminate<double>(XA, YA, Y2, u);
   double qn = 0.0;
   double un = 0.0;
   if (!(YPN > kNaturalSlope)) {
@@ -110,72 +211,25 @@ void SPLINE(std::span<const double> XA, std::span<const double> YA, const double
         (3.0 / (XA[n - 1] - XA[n - 2])) * (YPN - (YA[n - 1] - YA[n - 2]) / (XA[n - 1] - XA[n - 2]));
   }
   Y2[n - 1] = (un - qn * u[n - 2]) / (qn * Y2[n - 2] + 1.0);
-  back_substitute(Y2.first(n), u);
+  back_substitute<double>(Y2.first(n), u);
 }
 
 void splint(std::span<const double> XA, std::span<const double> YA, std::span<const double> Y2,
             const double& X, double& Y, bool& BADXA) {
-  std::size_t klo = 0;
-  std::size_t khi = XA.size() - 1;
-  while (khi - klo > 1) {
-    const std::size_t m = (khi + klo) / 2;
-    if (XA[m] > X) {
-      khi = m;
-    } else {
-      klo = m;
-    }
-  }
-  const SplineInterval interval(XA, YA, Y2, klo, khi);
+  const SplineBracket b = bracket_of(XA, X);
+  const SplineInterval<double> interval(XA, YA, Y2, b.lo, b.hi);
   if (interval.xhi - interval.xlo == 0.0) BADXA = true;  // the evaluation goes on
   Y = interval.at(X);
 }
 
 void SPLINEGRID(std::span<const int32_t> XA, std::span<const double> YA, std::span<double> Y,
                 bool& BADXA) {
-  const std::size_t n = XA.size();
-  // The abscissae as reals, the second derivatives and the elimination's
-  // right-hand sides, in one block: on the stack for the usual few points.
-  std::array<double, 3 * kPointsOnStack> on_stack;
-  std::vector<double> on_heap;
-  std::span<double> work = on_stack;
-  if (n > kPointsOnStack) {
-    on_heap.resize(3 * n);
-    work = on_heap;
-  }
-  const std::span<double> x = work.first(n);
-  const std::span<double> y2 = work.subspan(n, n);
-  const std::span<double> u = work.subspan(2 * n, n);
-  std::copy(XA.begin(), XA.end(), x.begin());
-  // Natural start and end: no curvature at either end point.
-  y2[0] = 0.0;
-  u[0] = 0.0;
-  eliminate(x, YA, y2, u);
-  y2[n - 1] = 0.0;
-  back_substitute(y2, u);
-  const bool increasing =
-      n >= 2 && std::adjacent_find(XA.begin(), XA.end(), std::greater_equal<>()) == XA.end();
-  if (!increasing || Y.size() >= static_cast<std::size_t>(INT32_MAX)) {
-    for (std::size_t j = 0; j < Y.size(); ++j) {
-      splint(x, YA, y2, static_cast<double>(j + 1), Y[j], BADXA);
-    }
-    return;
-  }
-  // Ages in increasing order: the bracket that splint's search finds for an
-  // abscissa is the interval below the first age above it (the first or
-  // last interval beyond the ends), so the grid is walked interval by
-  // interval. Its abscissae are int32_t, which the compiler converts to
-  // double several at a time.
-  const auto grid = static_cast<int32_t>(Y.size());
-  int32_t at = 1;  // element at - 1
-  for (std::size_t klo = 0; klo + 1 < n; ++klo) {
-    const SplineInterval interval(x, YA, y2, klo, klo + 1);
-    const auto last =
-        klo + 2 < n
-            ? static_cast<int32_t>(std::clamp<int64_t>(int64_t{XA[klo + 1]} - 1, at - 1, grid))
-            : grid;
-    for (; at <= last; ++at)
-      Y[static_cast<std::size_t>(at - 1)] = interval.at(static_cast<double>(at));
-  }
+  spline_grid<double>(XA, YA, Y, BADXA);
+}
+
+void spline_grid_compartments(std::span<const int32_t> XA, std::span<const BIOVEC> YA,
+                              std::span<BIOVEC> Y, bool& BADXA) {
+  spline_grid<BIOVEC>(XA, YA, Y, BADXA);
 }
 
 }  // namespace standsim

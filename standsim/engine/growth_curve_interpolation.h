@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <span>
 
+#include "standsim/engine/growth_records.h"
+
 namespace standsim {
 
 // Piecewise-linear values on 1..N, constant beyond the end points. The search
@@ -23,6 +25,11 @@ void LININT(std::span<const int32_t> XA, std::span<const double> YA, std::span<d
 // or not a number) and is left unchanged otherwise.
 void SPLINEGRID(std::span<const int32_t> XA, std::span<const double> YA, std::span<double> Y,
                 bool& BADXA);
+
+// SPLINEGRID of the five compartments of vectors of values at once: every
+// component of Y is SPLINEGRID's value of that compartment's curve.
+void spline_grid_compartments(std::span<const int32_t> XA, std::span<const BIOVEC> YA,
+                              std::span<BIOVEC> Y, bool& BADXA);
 
 // Second derivatives Y2 (one per point) of the cubic spline through the
 // points with end slopes YP1 and YPN; a slope above 0.99e30 makes that end

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -166,6 +167,49 @@ TEST(SplineGrid, ReportsEqualAbscissaeAtABracket) {
   std::vector<double> z(12);
   SPLINEGRID(std::vector<int32_t>{10, 10, 20}, std::vector<double>{1.0, 2.0, 3.0}, z, bad);
   EXPECT_TRUE(bad);
+}
+
+TEST(SplineGrid, CompartmentsAtOnceGiveEachCompartmentsBits) {
+  struct Case {
+    const char* name;
+    std::vector<int32_t> ages;
+    int n;
+  };
+  const std::vector<Case> cases = {
+      {"expansion-factor ages",
+       {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120, 130, 140, 1000},
+       1000},
+      {"unordered", {25, 10, 60, 30, -4}, 80},
+      {"more points than the stack holds", std::vector<int32_t>(40), 300},
+      {"equal ages", {10, 10, 20}, 30},
+      {"one point", {5}, 8},
+  };
+  for (Case c : cases) {
+    if (c.ages.size() == 40) {
+      for (int i = 0; i < 40; ++i) c.ages[i] = 7 * i + 1;
+    }
+    // Values of different sizes and signs in each compartment, and a NaN.
+    std::vector<BIOVEC> points(c.ages.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const double t = static_cast<double>(i) + 1.0;
+      points[i] = BIOVEC{{0.3 / t, 1e5 * t * t, std::sin(t), -t / 7.0, i == 2 ? std::nan("") : t}};
+    }
+    std::vector<BIOVEC> together(c.n);
+    bool bad_together = false;
+    spline_grid_compartments(c.ages, points, together, bad_together);
+    for (int k = 0; k < kCompartments; ++k) {
+      std::vector<double> values(points.size());
+      for (std::size_t i = 0; i < points.size(); ++i) values[i] = points[i].v[k];
+      std::vector<double> alone(c.n);
+      bool bad_alone = false;
+      SPLINEGRID(c.ages, values, alone, bad_alone);
+      EXPECT_EQ(bad_together, bad_alone) << c.name;
+      for (int j = 0; j < c.n; ++j) {
+        EXPECT_EQ(std::bit_cast<uint64_t>(together[j].v[k]), std::bit_cast<uint64_t>(alone[j]))
+            << c.name << ", compartment " << k << ", age " << j + 1;
+      }
+    }
+  }
 }
 
 TEST(Spline, NaturalEndsMatchSplineGrid) {

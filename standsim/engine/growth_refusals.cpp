@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -25,6 +26,21 @@ constexpr std::array<const char*, 4> kRemovalFlagNames = {"stems", "branches", "
 // Amounts, rates and contents are finite and not negative; anything else
 // can only give nonsense (negative biomass or litterfall, NaN uptake).
 bool usable(double v) { return v >= 0.0 && std::isfinite(v); }
+
+// The checks run on every call go over many values with a pass that finds
+// whether one may not be usable, and look for the first fault only then:
+// the top bit of the bits of V or of V one exponent step on, set for a
+// value that is not usable (and for -0.0, which is).
+uint64_t maybe_unusable(double v) {
+  const auto bits = std::bit_cast<uint64_t>(v);
+  return (bits | (bits + (uint64_t{1} << 52))) >> 63;
+}
+
+uint64_t maybe_unusable(const BIOVEC& v) {
+  uint64_t any = 0;
+  for (double x : v.v) any |= maybe_unusable(x);
+  return any;
+}
 
 // The first compartment of V whose value is not usable, kCompartments when
 // every one is.
@@ -138,9 +154,6 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
       {"K content", &p.ctK},
       {"turnover rate", &p.TurnOver},
   };
-  for (const auto& [what, v] : vectors) {
-    if (const int k = first_unusable(*v); k < kCompartments) return unusable(c, what, *v, k);
-  }
   const std::pair<const char*, double> scalars[] = {
       {"minimum leaf N content", p.Nlfmin},
       {"maximum leaf N content", p.Nlfmax},
@@ -148,6 +161,13 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
       {"exponent of the leaf N response", p.expNlf},
       {"wood density", p.WoodDensityKg},
   };
+  uint64_t maybe = 0;
+  for (const auto& [what, v] : vectors) maybe |= maybe_unusable(*v);
+  for (const auto& [what, v] : scalars) maybe |= maybe_unusable(v);
+  if (maybe == 0) return {};
+  for (const auto& [what, v] : vectors) {
+    if (const int k = first_unusable(*v); k < kCompartments) return unusable(c, what, *v, k);
+  }
   for (const auto& [what, v] : scalars) {
     if (!usable(v)) return unusable(c, what, v);
   }
@@ -209,13 +229,16 @@ std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& d
   if (call.ncaip[c] < 1) return cohort(c) + "no growth-curve point";
   if (call.nbaf[c] < 2) return cohort(c) + "fewer than two expansion-factor points";
   if (auto m = refuse_repeated_ages(call, c); !m.empty()) return m;
-  for (int i = 0; i < call.ncaip[c]; ++i) {
+  uint64_t maybe = 0;
+  for (int i = 0; i < call.ncaip[c]; ++i) maybe |= maybe_unusable(call.caip_at(c, i).INC);
+  for (int j = 0; j < call.nbaf[c]; ++j) maybe |= maybe_unusable(call.bafval_at(c, j));
+  for (int i = 0; maybe != 0 && i < call.ncaip[c]; ++i) {
     const CAIPT& point = call.caip_at(c, i);
     if (!usable(point.INC)) {
       return unusable(c, "growth increment", point.INC, at_point(i, point.AGE));
     }
   }
-  for (int j = 0; j < call.nbaf[c]; ++j) {
+  for (int j = 0; maybe != 0 && j < call.nbaf[c]; ++j) {
     const BIOVEC& factors = call.bafval_at(c, j);
     if (const int k = first_unusable(factors); k < kCompartments) {
       return unusable(c, "expansion factor", factors, k, at_point(j, call.bafage_at(c, j)));

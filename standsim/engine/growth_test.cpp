@@ -278,6 +278,11 @@ TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
       {"negative expansion factor", [](Site& s) { s.baf(0, 1).v[BR] = -0.25; },
        "E: cohort 1: expansion factor of branches -0.25 at point 2 (age 1025) is negative or not "
        "finite"},
+      {"expansion factor of minus infinity", [](Site& s) { s.baf(0, 0).v[ST] = -inf; },
+       "E: cohort 1: expansion factor of stems -inf at point 1 (age 1) is negative or not finite"},
+      {"the negative number nearest zero as a content",
+       [](Site& s) { s.cpar[1].ctMg.v[LV] = -std::numeric_limits<double>::denorm_min(); },
+       "E: cohort 2: Mg content of leaves -5e-324 is negative or not finite"},
       {"expansion-factor ages repeated apart",
        [](Site& s) {
          s.nbaf[1] = 3;
@@ -393,6 +398,19 @@ TEST(Growth, ValuesTheModelsDoNotReadAreNotRefused) {
   }
   for (std::size_t k = 0; k < sound.upt.size(); ++k) {
     for (int i = 0; i < kNutrientSlots; ++i) EXPECT_EQ(site.upt[k].v[i], sound.upt[k].v[i]);
+  }
+}
+
+TEST(Growth, ZeroWithItsSignBitSetIsUsable) {
+  for (const int mantype : {1, 2}) {
+    Site site = PlantedSite();
+    if (mantype == 2) MakeNatural(site);
+    site.cpar[0].TurnOver.v[ST] = -0.0;
+    site.cpar[1].ctCa.v[BR] = -0.0;
+    site.baf(0, 0).v[LV] = -0.0;
+    site.action(1, 1).PERC = -0.0;
+    site.ndep[4] = -0.0;
+    EXPECT_EQ(site.run(), kSuccess) << "management type " << mantype;
   }
 }
 

@@ -19,12 +19,10 @@ static_assert(sizeof(MANACT) == sizeof(ActionFields) && offsetof(MANACT, YEAR) =
 constexpr uint32_t kFieldSign = 0x8000'0000;
 constexpr uint64_t kWordSign = 0x8000'0000'0000'0000;
 
-// The actions of the rows FROM..TO (each cohort's actions FROM + 1..TO)
-// looked at one by one: whether each is sound (action_sound) and stored
-// in the order of its year.
-void look_one_by_one(const GrowthCall& call, bool harvests, int from, int to, bool& sound,
-                     bool& by_year) {
-  for (int a = from; a < to; ++a) {
+// The actions of the first MOST rows looked at one by one: whether each
+// is sound (action_sound) and stored in the order of its year.
+void look_one_by_one(const GrowthCall& call, bool harvests, int most, bool& sound, bool& by_year) {
+  for (int a = 0; a < most; ++a) {
     for (int c = 0; c < call.ncoh; ++c) {
       if (a >= call.nmact[c]) continue;
       const MANACT& action = call.mact_at(c, a);
@@ -46,11 +44,12 @@ void look_one_by_one(const GrowthCall& call, bool harvests, int from, int to, bo
     most = std::max(most, call.nmact[c]);
   }
   const int whole_rows = call.ncoh > 0 ? fewest : 0;  // rows that every cohort has
-  // The actions of the whole rows are looked at all at once, each field in
-  // its lanes. No fault passes these comparisons, but some sound actions
-  // fail them: a planting with a harvest that cannot be read (a planting
-  // harvests nothing), a percentage of -0.0, years further apart than a
-  // subtraction reaches. Whatever fails is looked at again one by one.
+  // The actions are looked at whole, each field in its lanes, those of the
+  // rows that every cohort has all at once. No fault passes these
+  // comparisons, but some sound actions fail them: a planting with a
+  // harvest that cannot be read (a planting harvests nothing), a
+  // percentage of -0.0, years further apart than a subtraction reaches.
+  // Whatever fails is looked at again one by one.
   // Years: the earliest and the latest, and a subtraction of the year
   // stored before, whose top bit is set where that year is the later.
   ActionValues earliest = {INT32_MAX};
@@ -80,9 +79,9 @@ void look_one_by_one(const GrowthCall& call, bool harvests, int from, int to, bo
       harvest |= words | (kHarvest - words);
     }
   };
+  const std::ptrdiff_t stride = call.ncmax;
   if (whole_rows > 0) {
     const std::ptrdiff_t cohorts = call.ncoh;
-    const std::ptrdiff_t stride = call.ncmax;
     look(call.mact.data(), cohorts, 0);
     // Rows without a gap between them are one run of actions.
     if (cohorts == stride) {
@@ -91,7 +90,13 @@ void look_one_by_one(const GrowthCall& call, bool harvests, int from, int to, bo
       for (int a = 1; a < whole_rows; ++a) look(&call.mact_at(0, a), cohorts, stride);
     }
   }
-  bool sound = whole_rows == 0 || (earliest[0] >= call.ib && latest[0] <= call.ie);
+  // The rest of each cohort's actions.
+  for (int c = 0; c < call.ncoh; ++c) {
+    for (int a = whole_rows; a < call.nmact[c]; ++a) {
+      look(&call.mact_at(c, a), 1, a > 0 ? stride : 0);
+    }
+  }
+  bool sound = most == 0 || (earliest[0] >= call.ib && latest[0] <= call.ie);
   if (harvests) {
     sound &= (harvest[1] & kWordSign) == 0 &&
              ((harvest[2] | harvest[3]) & ~uint64_t{0x1'0000'0001}) == 0;
@@ -101,9 +106,8 @@ void look_one_by_one(const GrowthCall& call, bool harvests, int from, int to, bo
   if (!sound || !by_year) {
     sound = true;
     by_year = true;
-    look_one_by_one(call, harvests, 0, whole_rows, sound, by_year);
+    look_one_by_one(call, harvests, most, sound, by_year);
   }
-  look_one_by_one(call, harvests, whole_rows, most, sound, by_year);
   return {sound, by_year ? StoredActionOrder::by_year : StoredActionOrder::any};
 }
 

@@ -205,8 +205,14 @@ TEST(SplineGrid, CompartmentsAtOnceGiveEachCompartmentsBits) {
       SPLINEGRID(c.ages, values, alone, bad_alone);
       EXPECT_EQ(bad_together, bad_alone) << c.name;
       for (int j = 0; j < c.n; ++j) {
-        EXPECT_EQ(std::bit_cast<uint64_t>(together[j].v[k]), std::bit_cast<uint64_t>(alone[j]))
-            << c.name << ", compartment " << k << ", age " << j + 1;
+        // The same bits, but for the sign of a NaN, which the arithmetic
+        // leaves to the order of the operands the compiler picks.
+        const double a = together[j].v[k];
+        const double b = alone[j];
+        const bool same = std::isnan(a) ? std::isnan(b)
+                                        : std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
+        EXPECT_TRUE(same) << c.name << ", compartment " << k << ", age " << j + 1 << ": " << a
+                          << " and " << b;
       }
     }
   }

@@ -16,11 +16,6 @@ namespace {
 // SPLINEGRID keeps the work of up to this many points on the stack.
 constexpr std::size_t kPointsOnStack = 32;
 
-// The points LO and HI around an abscissa.
-struct SplineBracket {
-  std::size_t lo, hi;
-};
-
 // An end slope above this (0.99e30 in single precision) asks for a natural end.
 constexpr double kNaturalSlope = 0.99e30f;
 
@@ -83,8 +78,11 @@ struct SplineInterval {
   }
 };
 
-// The interval of XA whose cubic splint evaluates at X.
-SplineBracket bracket_of(std::span<const double> XA, double X) {
+// splint of curves of V: the value Y at X, found in the interval that a
+// binary search of XA gives.
+template <typename V>
+void evaluate(std::span<const double> XA, std::span<const V> YA, std::span<const V> Y2, double X,
+              V& Y, bool& BADXA) {
   std::size_t klo = 0;
   std::size_t khi = XA.size() - 1;
   while (khi - klo > 1) {
@@ -95,7 +93,9 @@ SplineBracket bracket_of(std::span<const double> XA, double X) {
       klo = m;
     }
   }
-  return {klo, khi};
+  const SplineInterval<V> interval(XA, YA, Y2, klo, khi);
+  if (interval.xhi - interval.xlo == 0.0) BADXA = true;  // the evaluation goes on
+  Y = interval.at(X);
 }
 
 // SPLINEGRID of curves of V.
@@ -129,11 +129,7 @@ void spline_grid(std::span<const int32_t> XA, std::span<const V> YA, std::span<V
       n >= 2 && std::adjacent_find(XA.begin(), XA.end(), std::greater_equal<>()) == XA.end();
   if (!increasing || Y.size() >= static_cast<std::size_t>(INT32_MAX)) {
     for (std::size_t j = 0; j < Y.size(); ++j) {
-      const auto at = static_cast<double>(j + 1);
-      const SplineBracket b = bracket_of(x, at);
-      const SplineInterval<V> interval(x, YA, y2, b.lo, b.hi);
-      if (interval.xhi - interval.xlo == 0.0) BADXA = true;  // the evaluation goes on
-      Y[j] = interval.at(at);
+      evaluate<V>(x, YA, y2, static_cast<double>(j + 1), Y[j], BADXA);
     }
     return;
   }
@@ -216,10 +212,7 @@ void SPLINE(std::span<const double> XA, std::span<const double> YA, const double
 
 void splint(std::span<const double> XA, std::span<const double> YA, std::span<const double> Y2,
             const double& X, double& Y, bool& BADXA) {
-  const SplineBracket b = bracket_of(XA, X);
-  const SplineInterval<double> interval(XA, YA, Y2, b.lo, b.hi);
-  if (interval.xhi - interval.xlo == 0.0) BADXA = true;  // the evaluation goes on
-  Y = interval.at(X);
+  evaluate<double>(XA, YA, Y2, X, Y, BADXA);
 }
 
 void SPLINEGRID(std::span<const int32_t> XA, std::span<const double> YA, std::span<double> Y,

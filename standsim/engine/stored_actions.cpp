@@ -8,15 +8,12 @@
 namespace standsim {
 namespace {
 
-// A stored action as its 32-bit fields, signed and unsigned, and as its
-// 64-bit words.
+// A stored action as its 32-bit fields and as its 64-bit words.
 using ActionValues = int32_t __attribute__((vector_size(32)));
-using ActionFields = uint32_t __attribute__((vector_size(32)));
 using ActionWords = uint64_t __attribute__((vector_size(32)));
-static_assert(sizeof(MANACT) == sizeof(ActionFields) && offsetof(MANACT, YEAR) == 0 &&
+static_assert(sizeof(MANACT) == sizeof(ActionValues) && offsetof(MANACT, YEAR) == 0 &&
               offsetof(MANACT, PERC) == 8 && offsetof(MANACT, REMFLAG) == 16);
 
-constexpr uint32_t kFieldSign = 0x8000'0000;
 constexpr uint64_t kWordSign = 0x8000'0000'0000'0000;
 
 // The actions of the first MOST rows looked at one by one: whether each
@@ -48,13 +45,11 @@ void look_one_by_one(const GrowthCall& call, bool harvests, int most, bool& soun
   // rows that every cohort has all at once. No fault passes these
   // comparisons, but some sound actions fail them: a planting with a
   // harvest that cannot be read (a planting harvests nothing), a
-  // percentage of -0.0, years further apart than a subtraction reaches.
+  // percentage of -0.0, actions stored out of the order of their years.
   // Whatever fails is looked at again one by one.
-  // Years: the earliest and the latest, and a subtraction of the year
-  // stored before, whose top bit is set where that year is the later.
-  ActionValues earliest = {INT32_MAX};
-  ActionValues latest = {INT32_MIN};
-  ActionFields backwards{};
+  // Years: none below the one stored before, so that each cohort's lie
+  // between its first and its last.
+  ActionValues backwards{};
   // The harvest: 0 <= PERC <= 100 compared as bits, which order the reals
   // that have no sign bit; the flags, two to a word, 0 or 1 where neither
   // a word nor 0x1'0000'0001 less it has another bit.
@@ -66,16 +61,12 @@ void look_one_by_one(const GrowthCall& call, bool harvests, int most, bool& soun
       __attribute__((always_inline)) {
     for (std::ptrdiff_t i = 0; i < count; ++i) {
       ActionValues values;
-      ActionFields fields;
+      ActionValues previous;
       ActionWords words;
-      ActionFields previous;
       std::memcpy(&values, &first[i], sizeof values);
-      std::memcpy(&fields, &first[i], sizeof fields);
-      std::memcpy(&words, &first[i], sizeof words);
       std::memcpy(&previous, &first[i - back], sizeof previous);
-      earliest = values < earliest ? values : earliest;
-      latest = values > latest ? values : latest;
-      backwards |= fields - previous;
+      std::memcpy(&words, &first[i], sizeof words);
+      backwards |= values < previous;
       harvest |= words | (kHarvest - words);
     }
   };
@@ -96,13 +87,17 @@ void look_one_by_one(const GrowthCall& call, bool harvests, int most, bool& soun
       look(&call.mact_at(c, a), 1, a > 0 ? stride : 0);
     }
   }
-  bool sound = most == 0 || (earliest[0] >= call.ib && latest[0] <= call.ie);
+  bool by_year = backwards[0] == 0;
+  bool sound = by_year;
+  for (int c = 0; sound && c < call.ncoh; ++c) {
+    const int count = call.nmact[c];
+    sound = count == 0 ||
+            (call.mact_at(c, 0).YEAR >= call.ib && call.mact_at(c, count - 1).YEAR <= call.ie);
+  }
   if (harvests) {
     sound &= (harvest[1] & kWordSign) == 0 &&
              ((harvest[2] | harvest[3]) & ~uint64_t{0x1'0000'0001}) == 0;
   }
-  // Years of IB..IE are within a subtraction's reach when IE - IB is.
-  bool by_year = (backwards[0] & kFieldSign) == 0 && int64_t{call.ie} - call.ib < kFieldSign;
   if (!sound || !by_year) {
     sound = true;
     by_year = true;

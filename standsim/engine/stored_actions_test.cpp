@@ -56,10 +56,11 @@ TEST(StoredActions, TheSurveyFindsWhatEachActionLookedAtAloneShows) {
   const std::vector<SurveyCase> cases = {
       {"all sound", [](Site&) {}, true, by_year},
       {"a year below the arrays", set(1, 2, [](MANACT& m) { m.YEAR = -1; }), false, any},
+      {"a first year below the arrays", set(1, 0, [](MANACT& m) { m.YEAR = -1; }), false, any},
       {"a year above the arrays", set(2, 3, [](MANACT& m) { m.YEAR = 60; }), false, any},
       {"the lowest year", set(0, 1, [](MANACT& m) { m.YEAR = INT32_MIN; }), false, any},
       {"the highest year", set(0, 3, [](MANACT& m) { m.YEAR = INT32_MAX; }), false, any},
-      {"years further apart than a subtraction reaches, in order",
+      {"the lowest and the highest years, in order",
        [](Site& site) {
          site.ib = INT32_MIN;
          site.ie = INT32_MAX;
@@ -67,7 +68,7 @@ TEST(StoredActions, TheSurveyFindsWhatEachActionLookedAtAloneShows) {
          site.action(1, 3).YEAR = INT32_MAX;
        },
        true, by_year},
-      {"years further apart than a subtraction reaches, out of order",
+      {"the lowest and the highest years, out of order",
        [](Site& site) {
          site.ib = INT32_MIN;
          site.ie = INT32_MAX;

@@ -16,6 +16,12 @@ static_assert(sizeof(MANACT) == sizeof(ActionValues) && offsetof(MANACT, YEAR) =
 
 constexpr uint64_t kWordSign = 0x8000'0000'0000'0000;
 
+// An action the models can read: in the years of the arrays and, when
+// HARVESTS, with a readable harvest.
+bool action_sound(const GrowthCall& call, const MANACT& action, bool harvests) {
+  return year_inside(call, action.YEAR) && (!harvests || harvest_readable(action));
+}
+
 // The actions of the first MOST rows looked at one by one: whether each
 // is sound (action_sound) and stored in the order of its year.
 void look_one_by_one(const GrowthCall& call, bool harvests, int most, bool& sound, bool& by_year) {

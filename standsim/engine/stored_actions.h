@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 
 #include "standsim/engine/action_schedule.h"
 #include "standsim/engine/growth_call.h"
@@ -29,23 +28,6 @@ inline bool harvest_readable(const MANACT& action) {
       static_cast<uint32_t>(action.REMFLAG[0]) | static_cast<uint32_t>(action.REMFLAG[1]) |
       static_cast<uint32_t>(action.REMFLAG[2]) | static_cast<uint32_t>(action.REMFLAG[3]);
   return percentage_readable(action.PERC) && flags <= 1;
-}
-
-// An action the models can read: in the years of the arrays and, when
-// HARVESTS, with a readable harvest. The same as year_inside and
-// harvest_readable, without a branch: a pass goes over thousands of
-// actions whose types take turns.
-inline bool action_sound(const GrowthCall& call, const MANACT& action, bool harvests) {
-  const bool year = static_cast<uint32_t>(action.YEAR) - static_cast<uint32_t>(call.ib) <=
-                    static_cast<uint32_t>(call.ie) - static_cast<uint32_t>(call.ib);
-  const bool planting = action.ACTTYPE == ACT_PLANTING;
-  const bool percentage = (action.PERC >= 0.0) & (action.PERC <= 100.0);
-  // Two flags in each word: every flag is 0 or 1 when no word has a bit
-  // but the lowest of each flag.
-  uint64_t flags[2];
-  std::memcpy(flags, action.REMFLAG, sizeof flags);
-  const bool flag_bits = ((flags[0] | flags[1]) & ~uint64_t{0x0000'0001'0000'0001}) == 0;
-  return year & (!harvests | planting | (percentage & flag_bits));
 }
 
 // What the pass over all cohorts' actions found.

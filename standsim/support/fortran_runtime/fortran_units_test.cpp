@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -158,10 +156,7 @@ TEST(FortranUnits, WrittenLinesReadBackAndCloseCanDelete) {
   EXPECT_EQ(unit_read_line(7, line), err);  // a write unit is not read
   EXPECT_EQ(unit_backspace(7), err);
   EXPECT_EQ(unit_close(7), ok);
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  EXPECT_EQ(content.str(), "first  \n\n");
+  EXPECT_EQ(contents(path), "first  \n\n");
 
   ASSERT_TRUE(unit_open(7, path, UnitAccess::read));
   EXPECT_EQ(unit_write_line(7, "x"), err);  // a read unit is not written

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "standsim/support/fortran_runtime/fortran_units.h"
@@ -37,13 +35,6 @@ struct AllowedKeys {
   TextArray list{bytes, 16};
   std::string last() const { return std::string(list.text(list.size())); }
 };
-
-std::string read_all(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
 
 TEST(KeyFiles, ReadkeysTakesEveryKeyWithoutAList) {
   TestFolder folder;
@@ -152,7 +143,7 @@ TEST(KeyFiles, KeysToPairsAndBackRoundTrip) {
   ASSERT_TRUE(unit_open(20, pairs, UnitAccess::write));
   KEYS2PAIRS(20, keys, "!", 0, none.list);
   unit_close(20);
-  EXPECT_EQ(read_all(pairs), padded("period", 256) + "\n" + padded("1900 2100", 256) + "\n" +
+  EXPECT_EQ(contents(pairs), padded("period", 256) + "\n" + padded("1900 2100", 256) + "\n" +
                                  padded("NOx_dep", 256) + "\n" + padded("0.5", 256) + "\n" +
                                  padded("  flag", 256) + "\n" + padded("yes", 256) + "\n");
 
@@ -167,7 +158,7 @@ TEST(KeyFiles, KeysToPairsAndBackRoundTrip) {
   EXPECT_EQ(PAIRYN(0, "  flag"), 1);
   unit_close(21);
   unit_close(PAIR_FILE_UNIT);
-  EXPECT_EQ(read_all(back), "period 1900 2100\nNOx_dep 0.5\n");
+  EXPECT_EQ(contents(back), "period 1900 2100\nNOx_dep 0.5\n");
 
   auto par = testing::EmptyList();
   EXPECT_EQ(READKEYS(back, "!", 0, none.list, *par), 2);

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "standsim/support/fortran_runtime/fortran_units.h"
@@ -41,13 +39,6 @@ class PairFile {
   TestFolder folder_;
   std::string path_;
 };
-
-std::string read_all(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
 
 TEST(KeywordPairs, FindpairMatchesTheFirstEightCharacters) {
   PairFile file(PAIRS);
@@ -95,31 +86,27 @@ TEST(KeywordPairs, Pair2keyWritesTheKeyLineOfAPair) {
   PAIR2KEY(30, "LAST");
   PAIR2KEY(30, "EMPTY");
   unit_close(30);
-  EXPECT_EQ(read_all(out), "DETAIL   no, not now\nEMPTY \n");
+  EXPECT_EQ(contents(out), "DETAIL   no, not now\nEMPTY \n");
 }
 
 TEST(KeywordPairs, PairsplitWritesThePiecesOfEveryPair) {
   PairFile file(PAIRS);
   const std::string out = file.folder().file("split.txt");
   EXPECT_EQ(PAIRSPLIT("SPLIT", out, 3), 2);
-  EXPECT_EQ(read_all(out), "a.dat\n'x;y'\nrest;more\nb.dat\n2\n\n");
+  EXPECT_EQ(contents(out), "a.dat\n'x;y'\nrest;more\nb.dat\n2\n\n");
 
   // Without a pair the file is neither created nor replaced.
   EXPECT_EQ(PAIRSPLIT("ABSENT", file.folder().file("none.txt"), 3), 0);
   EXPECT_FALSE(std::filesystem::exists(file.folder().file("none.txt")));
   EXPECT_EQ(PAIRSPLIT("ABSENT", out, 3), 0);
-  EXPECT_EQ(read_all(out), "a.dat\n'x;y'\nrest;more\nb.dat\n2\n\n");
+  EXPECT_EQ(contents(out), "a.dat\n'x;y'\nrest;more\nb.dat\n2\n\n");
 
   EXPECT_EQ(PAIRSPLIT("LAST", out, 1), 0);  // no value line
   EXPECT_EQ(PAIRSPLIT("SPLIT", out, 0), 0);
   EXPECT_EQ(PAIRSPLIT("SPLIT", out, 1), 2);
-  EXPECT_EQ(read_all(out), "a.dat;'x;y';rest;more\nb.dat;2\n");
+  EXPECT_EQ(contents(out), "a.dat;'x;y';rest;more\nb.dat;2\n");
   // No temporary file is left behind.
-  int files = 0;
-  for ([[maybe_unused]] const auto& entry :
-       std::filesystem::directory_iterator(file.folder().folder()))
-    ++files;
-  EXPECT_EQ(files, 2);
+  EXPECT_EQ(files_in(file.folder().folder()), 2);
 }
 
 TEST(KeywordPairs, PairsplitReadsTheFirst128CharactersOfAValueLine) {
@@ -127,7 +114,7 @@ TEST(KeywordPairs, PairsplitReadsTheFirst128CharactersOfAValueLine) {
   PairFile file("SPLIT\n" + long_value + "\n");
   const std::string out = file.folder().file("split.txt");
   EXPECT_EQ(PAIRSPLIT("SPLIT", out, 3), 1);
-  EXPECT_EQ(read_all(out), std::string(126, 'a') + "\nb\n\n");
+  EXPECT_EQ(contents(out), std::string(126, 'a') + "\nb\n\n");
 }
 
 }  // namespace

@@ -7,11 +7,12 @@
 #include <bit>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "testing/test_folder.h"
 
 namespace standsim {
 namespace {
@@ -43,30 +44,15 @@ void PrintTo(const ReadCase& c, std::ostream* out) {
   *out << c.format << " " << c.kind << " x" << c.items << " [" << c.data << "]";
 }
 
-// A folder of its own for each test, which may run beside the others.
-std::filesystem::path case_directory() {
-  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string(test->test_suite_name()) + "." + test->name();
-  for (char& c : name) {
-    if (c == '/') c = '_';
-  }
-  const std::filesystem::path dir =
-      std::filesystem::path(TEST_BINARY_DIR) / "format_read_cases" / name;
-  std::filesystem::create_directories(dir);
-  return dir;
-}
-
-void write_file(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
-
-std::vector<StatementResult> reference_reads(const ReadCase& c, const std::filesystem::path& data) {
-  const std::filesystem::path casefile = case_directory() / "case.txt";
-  write_file(casefile, std::string(c.format) + "\n" + c.kind + " " + std::to_string(c.items) + " " +
-                           std::to_string(c.reads) + "\n");
-  const std::string command = std::string("'") + FORMAT_READ_REFERENCE + "' '" + casefile.string() +
-                              "' '" + data.string() + "'";
+// The reference program's reads of the file DATA; its description of the
+// case goes into FOLDER beside it.
+std::vector<StatementResult> reference_reads(const ReadCase& c, const TestFolder& folder,
+                                             const std::string& data) {
+  const std::string casefile =
+      folder.write("case.txt", std::string(c.format) + "\n" + c.kind + " " +
+                                   std::to_string(c.items) + " " + std::to_string(c.reads) + "\n");
+  const std::string command =
+      std::string("'") + FORMAT_READ_REFERENCE + "' '" + casefile + "' '" + data + "'";
   FILE* pipe = popen(command.c_str(), "r");
   std::string output;
   char buffer[4096];
@@ -96,7 +82,7 @@ std::string hex(std::uint64_t bits, int width) {
   return text;
 }
 
-std::vector<StatementResult> our_reads(const ReadCase& c, const std::filesystem::path& data,
+std::vector<StatementResult> our_reads(const ReadCase& c, const std::string& data,
                                        bool& refused_format) {
   std::ifstream in(data, std::ios::binary);
   const RecordSource source = [&in](std::string& record) {
@@ -138,9 +124,9 @@ std::vector<StatementResult> our_reads(const ReadCase& c, const std::filesystem:
 }
 
 void expect_same_as_reference(const ReadCase& c) {
-  const std::filesystem::path data = case_directory() / "data.txt";
-  write_file(data, c.data);
-  std::vector<StatementResult> expected = reference_reads(c, data);
+  TestFolder folder;
+  const std::string data = folder.write("data.txt", c.data);
+  std::vector<StatementResult> expected = reference_reads(c, folder, data);
   bool refused_format = false;
   std::vector<StatementResult> actual = our_reads(c, data, refused_format);
   ASSERT_FALSE(expected.empty()) << "the reference program gave no output";

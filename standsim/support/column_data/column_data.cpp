@@ -26,11 +26,6 @@ constexpr float unset_reference = -999999.0f;
 // fault of the file, not a series to interpolate.
 constexpr int64_t max_table_values = int64_t{1} << 24;
 
-std::string without_trailing_blanks(std::string_view text) {
-  const std::size_t end = text.find_last_not_of(' ');
-  return std::string(end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1));
-}
-
 bool is_number_text(std::string_view text) {
   const std::string clean = TIDY(text);
   return clean.find_first_not_of(" +-0123456789.") == std::string::npos;
@@ -65,8 +60,8 @@ class ColumnReader {
     if (status == FreeReadStatus::value && std::isfinite(x)) return true;
     if (status == FreeReadStatus::end)
       return fail(std::string(routine_) + ": No number and no file given!");
-    return fail(std::string(routine_) + ": Cannot read  " + without_trailing_blanks(clean) +
-                "  as a number!");
+    return fail(std::string(routine_) + ": Cannot read  " +
+                std::string(without_trailing_blanks(clean)) + "  as a number!");
   }
 
   // Reads the file of FILE_PIECE and finds the column of SPEC; NEXT then
@@ -80,7 +75,7 @@ class ColumnReader {
     COLSPEC(spec, fact_, offs_, name, byname, icol_, &readable);
     if (!readable) {
       return fail(std::string(routine_) + ": Cannot read the column  " +
-                  without_trailing_blanks(TIDY(spec)) + "  of  " + file_);
+                  std::string(without_trailing_blanks(TIDY(spec))) + "  of  " + file_);
     }
     if (!lines_.read(file_piece)) return unreadable();
 
@@ -111,7 +106,7 @@ class ColumnReader {
     const int32_t item = ITEMNR(header, name_text, &header_separators);
     if (item == 0) {
       return fail(std::string(routine_) + ": Column with name  " +
-                  without_trailing_blanks(name_text) + "  not found in  " + file_);
+                  std::string(without_trailing_blanks(name_text)) + "  not found in  " + file_);
     }
     icol_ = item - 1;
     return true;

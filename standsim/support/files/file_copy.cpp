@@ -10,6 +10,7 @@
 #include "standsim/support/fortran_runtime/fortran_units.h"
 #include "standsim/support/fortran_runtime/process_stop.h"
 #include "standsim/support/fortran_runtime/unit_records.h"
+#include "standsim/support/text/fixed_text.h"
 
 namespace standsim {
 namespace {
@@ -17,11 +18,6 @@ namespace {
 constexpr std::size_t kLineLength = 512;
 
 char mark_of(std::string_view ch) { return ch.empty() ? ' ' : ch.front(); }
-
-std::string_view without_trailing_blanks(std::string_view text) {
-  const std::size_t last = text.find_last_not_of(' ');
-  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
 
 // Copies SRC to DST line by line; EDIT gives the line to write for a line of
 // SRC (cut to 512 characters and blank padded), or nothing to drop it.

@@ -9,11 +9,6 @@ namespace {
 
 bool is_folder_separator(char c) { return c == '\\' || c == '/'; }
 
-std::string_view without_trailing_blanks(std::string_view text) {
-  const std::size_t end = text.find_last_not_of(' ');
-  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
-}
-
 // Position (1-based) of the last occurrence of C in TEXT, 0 when absent.
 std::size_t last_position(std::string_view text, char c) {
   const std::size_t at = text.rfind(c);

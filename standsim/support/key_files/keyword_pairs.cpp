@@ -25,10 +25,6 @@ bool matches(std::string_view keyword_line, std::string_view word) {
 // Reads the next line of unit 1; false at its end or on a failure.
 bool next_line(std::string& line) { return unit_read_line(PAIR_FILE_UNIT, line) == UnitStatus::ok; }
 
-std::string without_trailing_blanks(std::string_view text) {
-  return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
-}
-
 }  // namespace
 
 int32_t FINDPAIR(std::string_view word) {
@@ -44,8 +40,8 @@ int32_t FINDPAIR(std::string_view word) {
 void PAIR2KEY(int32_t iu, std::string_view word) {
   std::string value;
   if (FINDPAIR(word) == 0 || !next_line(value)) return;
-  unit_write_line(
-      iu, without_trailing_blanks(word) + " " + without_trailing_blanks(padded(value, 256)));
+  unit_write_line(iu, std::string(without_trailing_blanks(word)) + " " +
+                          std::string(without_trailing_blanks(padded(value, 256))));
 }
 
 int32_t PAIRYN(int32_t idef, std::string_view word) {

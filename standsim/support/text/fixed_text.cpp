@@ -47,4 +47,9 @@ std::string padded(std::string_view value, std::size_t length) {
   return text;
 }
 
+std::string_view without_trailing_blanks(std::string_view text) {
+  const std::size_t end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
 }  // namespace standsim

@@ -35,4 +35,7 @@ void assign_text(std::span<char> target, std::string_view value);
 // VALUE blank padded or cut to LENGTH characters.
 std::string padded(std::string_view value, std::size_t length);
 
+// TEXT without the blanks at its end; a view into TEXT.
+std::string_view without_trailing_blanks(std::string_view text);
+
 }  // namespace standsim

@@ -31,11 +31,6 @@ std::string_view separator_set(const std::string_view* seps) {
   return seps != nullptr ? *seps : default_separators;
 }
 
-std::string_view trim_trailing_blanks(std::string_view text) {
-  const std::size_t end = text.find_last_not_of(' ');
-  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
-}
-
 // TEXT with every DLIM made a blank (when DLIM is not a blank), then
 // left-adjusted.
 void strip_and_left_adjust(std::string& text, char dlim) {
@@ -162,7 +157,8 @@ int32_t ITEMNR(std::string_view string, std::string_view substr, const std::stri
     }
     if (inside_item) {
       ++number;
-      if (trim_trailing_blanks(string.substr(start, i - start)) == trim_trailing_blanks(search))
+      if (without_trailing_blanks(string.substr(start, i - start)) ==
+          without_trailing_blanks(search))
         return number;
     }
     inside_item = false;
@@ -178,7 +174,7 @@ int32_t ITEMNRQ(std::string_view string, std::string_view name, char dlim,
              [&](int32_t number, std::string_view chars) {
                std::string item(chars);
                strip_and_left_adjust(item, dlim);
-               if (trim_trailing_blanks(item) != trim_trailing_blanks(name)) return false;
+               if (without_trailing_blanks(item) != without_trailing_blanks(name)) return false;
                found = number;
                return true;
              });

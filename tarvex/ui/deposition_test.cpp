@@ -91,7 +91,7 @@ class DepositionTest : public QObject, protected WindowTest {
     const std::string deep = folder_->folder() + std::string(120, 'd');
     QVERIFY(QDir().mkpath(QString::fromStdString(deep)));
     window_->SiteRecord().QSMpInFile = deep + "/site.qsm";
-    std::ofstream(window_->SiteRecord().QSMpInFile) << kQsmText;
+    write_file(window_->SiteRecord().QSMpInFile, kQsmText);
     window_->ReadNdep();
     QCOMPARE(dialogs_.messages.size(), 1);
     QVERIFY2(dialogs_.messages[0].contains("site.qsm"), qPrintable(dialogs_.messages[0]));

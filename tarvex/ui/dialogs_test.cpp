@@ -1,14 +1,13 @@
 // The country-to-region dialog and the About window. Modal showings are
 // closed by a timer, so no test waits for a person.
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <string>
 
 #include "tarvex/data/site.h"
 #include "tarvex/ui/about_dialog.h"
@@ -83,24 +82,20 @@ class DialogsTest : public QObject {
   }
 
   void scenarioWithOnlyACountryTakesTheChosenRegion() {
-    QFile golden(TEST_SOURCE_DIR "/../data/testdata/two_cohorts.txt");
-    QVERIFY(golden.open(QIODevice::ReadOnly));
-    QByteArray text = golden.readAll();
-    QVERIFY(text.contains("RegionName       Alpine\n"));
-    text.replace("RegionName       Alpine\n", "CountryName      Spain\n");
+    std::string text = contents(TEST_SOURCE_DIR "/../data/testdata/two_cohorts.txt");
+    const std::string region = "RegionName       Alpine\n";
+    const auto at = text.find(region);
+    QVERIFY(at != std::string::npos);
+    text.replace(at, region.size(), "CountryName      Spain\n");
     const TestFolder folder;
-    QFile scenario(QString::fromStdString(folder.file("spain.txt")));
-    QVERIFY(scenario.open(QIODevice::WriteOnly));
-    scenario.write(text);
-    scenario.close();
+    const std::string scenario = folder.write("spain.txt", text);
 
     TFormCntry2Region dialog;
     WhenShown(dialog, [&dialog] {
       dialog.ComboBoxRegions->setCurrentText("Mediterranean");
       dialog.accept();
     });
-    const auto site = CSite::ReadFromFile(scenario.fileName().toStdString(),
-                                          AskRegionWith(dialog, dialogs_), nullptr);
+    const auto site = CSite::ReadFromFile(scenario, AskRegionWith(dialog, dialogs_), nullptr);
     QCOMPARE(site->RegionName, std::string("Mediterranean"));
     QCOMPARE(dialog.Country, std::string("Spain"));
   }

@@ -92,7 +92,7 @@ class ExportTest : public QObject, protected WindowTest {
 
   void resultsAreSavedAndReferencedFromTheQsmFile() {
     const std::string qsm = folder_->write("site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
-    const QString results = QString::fromStdString(folder_->file("site1.csv"));
+    const QString results = ScratchFile("site1.csv");
     const auto window = RunAndSaveResults(qsm, results);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(dialogs_.questions,
@@ -122,7 +122,7 @@ class ExportTest : public QObject, protected WindowTest {
   void theReferencesReadBackTheResults() {
     const std::string qsm =
         folder_->write("site.qsm", std::string(kQsmText) + "N_gupt\told.csv;\\1\n  Clf 0.0\n");
-    const QString results = QString::fromStdString(folder_->file("site1.csv"));
+    const QString results = ScratchFile("site1.csv");
     const auto window = RunAndSaveResults(qsm, results);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
 
@@ -164,9 +164,8 @@ class ExportTest : public QObject, protected WindowTest {
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
     const int length = name.toInt();
-    const QString results = length > 0 ? QString::fromStdString(folder_->file(
-                                             std::string(length - folder_->folder().size(), 'r')))
-                                       : QString::fromStdString(folder_->file(name.toStdString()));
+    const QString results = ScratchFile(
+        length > 0 ? std::string(length - folder_->folder().size(), 'r') : name.toStdString());
     dialogs_.files = {results};
     dialogs_.answers = {true};
     window->ButtonSaveResultsClick();
@@ -187,11 +186,11 @@ class ExportTest : public QObject, protected WindowTest {
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
     QFile::remove(QString::fromStdString(qsm));
-    dialogs_.files = {QString::fromStdString(folder_->file("site1.csv"))};
+    dialogs_.files = {ScratchFile("site1.csv")};
     dialogs_.answers = {true};
     window->ButtonSaveResultsClick();
     QCOMPARE(dialogs_.messages, QStringList({"Cannot open QSM input file for read!"}));
-    QVERIFY(QFile::exists(QString::fromStdString(folder_->file("site1.csv"))));
+    QVERIFY(QFile::exists(ScratchFile("site1.csv")));
   }
 
   // A QSM file that lost its period (or names one beyond the years a site
@@ -219,7 +218,7 @@ class ExportTest : public QObject, protected WindowTest {
     QCOMPARE(window->SiteRecord().LastYear, 2050);
     QCOMPARE(window->SiteRecord().Ndep[2000], 0.75f);
 
-    const QString results = QString::fromStdString(folder_->file("site1.csv"));
+    const QString results = ScratchFile("site1.csv");
     dialogs_.files = {results};
     window->ButtonSaveResultsClick();
     const auto lines = Lines(contents(results.toStdString()));
@@ -236,10 +235,10 @@ class ExportTest : public QObject, protected WindowTest {
     const QString failure = "Cannot read N deposition: No period defined in qsm+ input file!";
     QCOMPARE(dialogs_.messages, QStringList({failure}));
     dialogs_.Clear();
-    dialogs_.files = {QString::fromStdString(folder_->file("site1.csv"))};
+    dialogs_.files = {ScratchFile("site1.csv")};
     window->ButtonSaveResultsClick();
     QCOMPARE(dialogs_.messages, QStringList({failure}));
-    QVERIFY(!QFile::exists(QString::fromStdString(folder_->file("site1.csv"))));
+    QVERIFY(!QFile::exists(ScratchFile("site1.csv")));
 
     // A new site has no reading of its own, failed or not.
     window->New1Click();
@@ -252,7 +251,7 @@ class ExportTest : public QObject, protected WindowTest {
     dialogs_.Clear();
     fresh->ButtonSaveResultsClick();
     QCOMPARE(dialogs_.messages, QStringList({"Error: first read the N deposition of this site!"}));
-    QVERIFY(!QFile::exists(QString::fromStdString(folder_->file("site1.csv"))));
+    QVERIFY(!QFile::exists(ScratchFile("site1.csv")));
   }
 
   void thePictureTypeFollowsTheExtensionOrTheFilter_data() {
@@ -272,7 +271,7 @@ class ExportTest : public QObject, protected WindowTest {
     QFETCH(bool, metafile);
     auto window = StartWindow(dialogs_);
     window->resize(600, 400);
-    dialogs_.files = {QString::fromStdString(folder_->file(name.toStdString()))};
+    dialogs_.files = {ScratchFile(name.toStdString())};
     dialogs_.saveFilterIndex = filter;
     window->ButtonSaveGraphClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));

@@ -186,7 +186,6 @@ void TForm1::BuildForestPage() {
   ComboBox1 = CellList(StringGridManagement->viewport(),
                        {ActionName(standsim::ACT_THINNING), ActionName(standsim::ACT_CLEARCUT),
                         ActionName(standsim::ACT_PLANTING)});
-  ComboBox1->setEditText(ActionName(standsim::ACT_THINNING));
   ComboBox2 = CellList(StringGridManagement->viewport(), {"Removed", "Left"});
   ComboBox2->setCurrentIndex(1);
   ChartManagement = new Chart(Chart::Kind::Bar, "Year", "percentage", page);

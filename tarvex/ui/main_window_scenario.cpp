@@ -9,6 +9,7 @@
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
+#include "tarvex/ui/platform/combo_box_text.h"
 #include "tarvex/ui/platform/string_grid.h"
 #include "tarvex/workbench/path_parts.h"
 
@@ -79,10 +80,7 @@ void TForm1::New1Click() {
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
   for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->Clear();
-  ComboBoxRegions->setCurrentIndex(0);
-  ComboBoxRegions->setEditText(ComboBoxRegions->itemText(0));
-  ComboBoxSpecies->setCurrentIndex(0);
-  ComboBoxSpecies->setEditText(ComboBoxSpecies->itemText(0));
+  for (QComboBox* box : {ComboBoxRegions, ComboBoxSpecies}) SetComboBoxText(*box, box->itemText(0));
   // Cleared as text set by the program, not as an edit of the user.
   EditQsmpFileName->setText(QString());
   // The new site keeps the forest type the window shows.

@@ -28,7 +28,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   void cleanup() { window_.reset(); }
 
   void saveWritesTheScenarioAndMarksItSaved() {
-    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
+    const QString file = ScratchFile("stand.tvx");
     dialogs_.files = {file};
     window_->Save1Click();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
@@ -43,7 +43,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   }
 
   void aRefusedOrCancelledSaveWritesNothing() {
-    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
+    const QString file = ScratchFile("stand.tvx");
     window_->Insertnewcohort1Click();
     window_->ComboBoxSpecies->setEditText("Pinus nigra");  // no biomass data
     window_->StringGridStemGrowth->SetCell(0, 1, "20");
@@ -61,7 +61,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   }
 
   void aSaveThatFailsIsReportedAndKeepsTheScenarioUnsaved() {
-    const QString file = QString::fromStdString(folder_->file("missing/stand.tvx"));
+    const QString file = ScratchFile("missing/stand.tvx");
     dialogs_.files = {file};
     window_->Save1Click();
     QCOMPARE(dialogs_.messages.size(), 1);
@@ -77,7 +77,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
     window_->StringGridStemGrowth->SetCell(0, 1, "20");
     window_->StringGridStemGrowth->SetCell(1, 1, "3");
     window_->StringGridManagement->SetCell(0, 1, "2005");
-    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
+    const QString file = ScratchFile("stand.tvx");
     dialogs_.files = {file};
     window_->Save1Click();
 
@@ -109,7 +109,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   // the cohort keeps its own biomass parameters and shows them.
   void passingThroughTheSpeciesAndRegionBoxesChangesNothing() {
     window_->SiteRecord().Cohort(0).BiomassData.CarbonContent = 47.25;
-    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
+    const QString file = ScratchFile("stand.tvx");
     dialogs_.files = {file};
     window_->Save1Click();
     auto other = OpenInAnotherWindow(file);
@@ -141,7 +141,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   }
 
   void aRelativeQsmNameIsReadFromTheScenarioFolder() {
-    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
+    const QString file = ScratchFile("stand.tvx");
     dialogs_.files = {file};
     window_->Save1Click();
     std::string text = contents(file.toStdString());
@@ -150,14 +150,14 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
     text.replace(at, qsm_.size(), "site.qsm");
     folder_->write("relative.tvx", text);
 
-    auto other = OpenInAnotherWindow(QString::fromStdString(folder_->file("relative.tvx")));
+    auto other = OpenInAnotherWindow(ScratchFile("relative.tvx"));
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
     QCOMPARE(other->SiteRecord().QSMpInFile, qsm_);
     QCOMPARE(other->PeriodFirstYear(), 1990);
   }
 
   void aCountryIsTurnedIntoTheRegionChosenByTheUser() {
-    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
+    const QString file = ScratchFile("stand.tvx");
     dialogs_.files = {file};
     window_->Save1Click();
     std::string text = contents(file.toStdString());
@@ -175,7 +175,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
       choice.ComboBoxRegionsChange("Alpine");
       return true;
     };
-    dialogs_.files = {QString::fromStdString(folder_->file("country.tvx"))};
+    dialogs_.files = {ScratchFile("country.tvx")};
     other->Open1Click();
     QCOMPARE(asked, QString("Austria"));
     QCOMPARE(other->SiteRecord().RegionName, std::string("Alpine"));
@@ -184,7 +184,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   }
 
   void aFileThatCannotBeOpenedLeavesTheScenario() {
-    dialogs_.files = {QString::fromStdString(folder_->file("nothing.tvx"))};
+    dialogs_.files = {ScratchFile("nothing.tvx")};
     window_->Open1Click();
     QCOMPARE(dialogs_.messages, QStringList({"File does not exists"}));
     const std::string bad = folder_->write("bad.tvx", "NrCohorts        many\n");
@@ -199,7 +199,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   void newAsksToSaveAnUnsavedScenario() {
     // A failing save stops New.
     dialogs_.answers = {true};
-    dialogs_.files = {QString::fromStdString(folder_->file("missing/stand.tvx"))};
+    dialogs_.files = {ScratchFile("missing/stand.tvx")};
     window_->New1Click();
     QCOMPARE(dialogs_.questions, QStringList({"Save the file: Save Tarvex file ?"}));
     QCOMPARE(window_->ComboBoxSpecies->currentText(), QString("Picea abies"));
@@ -222,7 +222,7 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
   }
 
   void aSavedScenarioIsReplacedWithoutQuestions() {
-    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
+    dialogs_.files = {ScratchFile("stand.tvx")};
     window_->Save1Click();
     window_->New1Click();
     window_->New1Click();  // the cleared file name is no change to save

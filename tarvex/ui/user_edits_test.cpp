@@ -142,7 +142,7 @@ class UserEditsTest : public QObject, protected WindowTest {
     const QStringList managementRows = GridRows(management, 3);
     const std::string before = TextOf(w.SiteRecord());
     dialogs_.Clear();
-    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
+    dialogs_.files = {ScratchFile("stand.tvx")};
     if (command == "insert") QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
     if (command == "next") QTest::mouseClick(w.ButtonNextCohort, Qt::LeftButton);
     if (command == "run") ClickTab(*w.PageControl1, w.TabSheetResults);
@@ -154,7 +154,7 @@ class UserEditsTest : public QObject, protected WindowTest {
     QCOMPARE(w.SiteRecord().NrCohorts(), 2);
     QCOMPARE(w.CurrentCohortIndex(), 0);
     QVERIFY(w.PageControl1->currentWidget() != w.TabSheetResults);
-    QVERIFY(!QFile::exists(QString::fromStdString(folder_->file("stand.tvx"))));
+    QVERIFY(!QFile::exists(ScratchFile("stand.tvx")));
     QCOMPARE(GridRows(growth, 5), growthRows);
     QCOMPARE(GridRows(management, 3), managementRows);
     QCOMPARE(TextOf(w.SiteRecord()), before);
@@ -165,7 +165,7 @@ class UserEditsTest : public QObject, protected WindowTest {
     QVERIFY(w.IsScenarioSaved());
     EnterSite(w, qsm_);
     EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
-    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
+    dialogs_.files = {ScratchFile("stand.tvx")};
     w.Save1->trigger();
     QVERIFY(w.IsScenarioSaved());
 
@@ -185,11 +185,10 @@ class UserEditsTest : public QObject, protected WindowTest {
     TForm1& w = *window_;
     EnterSite(w, qsm_);
     EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
-    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
+    dialogs_.files = {ScratchFile("stand.tvx")};
     w.Save1->trigger();
     TypeIntoCell(*w.StringGridStemGrowth, 1, 1, "3");
-    const std::string other = folder_->write(
-        "other.tvx", contents(QString::fromStdString(folder_->file("stand.tvx")).toStdString()));
+    const std::string other = folder_->write("other.tvx", contents(folder_->file("stand.tvx")));
 
     // Yes, and the save dialog cancelled: nothing is opened.
     dialogs_.Clear();
@@ -215,7 +214,7 @@ class UserEditsTest : public QObject, protected WindowTest {
     TForm1& w = *window_;
     EnterSite(w, qsm_);
     EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
-    dialogs_.files = {QString::fromStdString(folder_->file("stand.tvx"))};
+    dialogs_.files = {ScratchFile("stand.tvx")};
     w.Save1->trigger();
     dialogs_.answers = {false};
     w.New1->trigger();
@@ -249,7 +248,7 @@ class UserEditsTest : public QObject, protected WindowTest {
     TypeIntoCell(*w.StringGridManagement, 0, 3, "2060");
     QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
     EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
-    const QString file = QString::fromStdString(folder_->file("stand.tvx"));
+    const QString file = ScratchFile("stand.tvx");
     dialogs_.files = {file};
     QTest::mouseClick(w.SpeedButtonSaveFile, Qt::LeftButton);
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));

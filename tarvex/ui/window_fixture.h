@@ -205,6 +205,10 @@ class WindowTest {
     StartCase();
     window_ = StartWindow(dialogs_);
   }
+  // The path of NAME in the scratch folder, as the file dialogs return it.
+  QString ScratchFile(std::string_view name) const {
+    return QString::fromStdString(folder_->file(name));
+  }
 
   std::unique_ptr<TestFolder> folder_;
   RecordingDialogs dialogs_;

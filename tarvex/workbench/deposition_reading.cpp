@@ -6,6 +6,7 @@
 #include "tarvex/data/read4up_file_name.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/workbench/growth_arguments.h"
+#include "tarvex/workbench/routine_message.h"
 
 namespace tarvex {
 
@@ -17,10 +18,7 @@ void ReadDeposition(standsim::Read4upEntry read4up, const std::string& fileName,
   int32_t first = 0, last = 0;
   unsigned char message[256] = {' ', 0};
   read4up(name.data(), &ib, &ie, &first, &last, ndep.data(), message);
-  message[sizeof message - 1] = 0;
-  if (message[0] != ' ' && message[0] != 0) {
-    std::string text(reinterpret_cast<const char*>(message));
-    text.erase(text.find_last_not_of(' ') + 1);
+  if (const std::string text = RoutineMessage(message); !text.empty()) {
     throw TarvexError("Cannot read N deposition: " + text);
   }
   std::copy(ndep.begin(), ndep.end(), site.Ndep.begin());

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tarvex/workbench/routine_message.h"
+
 namespace tarvex {
 namespace {
 
@@ -88,12 +90,8 @@ std::string GrowthArguments::Call(standsim::GrowthEntry growth, int ncoh, int fi
   growth(&mantype, &ib, &ie, &ncmax, &count, &iyr1, &iyr2, &npmax, cpar_.data(), caip_.data(),
          bafage_.data(), bafval_.data(), mact_.data(), nmact_.data(), nbaf_.data(), ncaip_.data(),
          ndep_.data() + 1, biom_.data(), litf_.data(), upt_.data(), soilin_.data(), errmsg);
-  errmsg[sizeof errmsg - 1] = 0;
-  if (errmsg[0] == ' ' || errmsg[0] == 0) return {};
-  // GROWTH's messages begin "E:"; the text after it is shown, without the
-  // blanks that pad the message to its length.
-  std::string message(reinterpret_cast<const char*>(errmsg));
-  message.erase(message.find_last_not_of(' ') + 1);
+  // GROWTH's messages begin "E:"; the text after it is shown.
+  const std::string message = RoutineMessage(errmsg);
   return message.size() > 2 ? message.substr(2) : message;
 }
 

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -21,6 +20,7 @@
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/chart_picture.h"
 #include "tarvex/ui/platform/metafile_device.h"
+#include "testing/test_folder.h"
 
 using namespace tarvex;
 
@@ -175,7 +175,10 @@ class ChartPictureTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir folder_;
+  // The path of NAME in the test's scratch folder.
+  QString File(const char* name) const { return QString::fromStdString(folder_.file(name)); }
+
+  const TestFolder folder_;
 
  private slots:
   void bitmapReadsBackAsTheChart() {
@@ -183,7 +186,7 @@ class ChartPictureTest : public QObject {
     for (int year = 2000; year <= 2010; ++year)
       fixture.chart.AddPoint(year, (year - 2000) * (year - 2000));
     fixture.Draw();
-    const QString path = folder_.filePath("graph.bmp");
+    const QString path = File("graph.bmp");
     SaveToBitmapFile(fixture.chart, path.toStdString());
     QImage read(path, "BMP");
     QVERIFY(!read.isNull());
@@ -199,7 +202,7 @@ class ChartPictureTest : public QObject {
       values << QPointF(year, 0.25 * (year - 2000) * (year - 2000));
     for (QPointF v : values) fixture.chart.AddPoint(v.x(), v.y());
     fixture.Draw();
-    const Svg svg = fixture.Metafile(folder_.filePath("results.emf"));
+    const Svg svg = fixture.Metafile(File("results.emf"));
 
     const QList<const QGraphicsTextItem*> shown = fixture.Texts();
     QVERIFY(shown.size() >= 6);  // two titles and at least two labels per axis
@@ -231,7 +234,7 @@ class ChartPictureTest : public QObject {
     const QList<QPointF> actions{{2000, 100}, {2020, 30}, {2040, 50}};
     for (QPointF a : actions) fixture.chart.AddPoint(a.x(), a.y());
     fixture.Draw();
-    const Svg svg = fixture.Metafile(folder_.filePath("management.emf"));
+    const Svg svg = fixture.Metafile(File("management.emf"));
     const QList<QRectF> bars = svg.RectsIn(QColor(128, 0, 0));
     QCOMPARE(bars.size(), actions.size());
     for (qsizetype i = 0; i < actions.size(); ++i) {
@@ -266,7 +269,7 @@ class ChartPictureTest : public QObject {
                          "Carbon input (g/m2)");
     if (points == 1) fixture.chart.AddPoint(2005, 3.5);
     fixture.Draw();
-    const Svg svg = fixture.Metafile(folder_.filePath("sparse.emf"));
+    const Svg svg = fixture.Metafile(File("sparse.emf"));
     const qsizetype drawn = bars ? svg.RectsIn(fixture.SeriesColor()).size()
                                  : svg.PathsIn(fixture.SeriesColor()).size();
     QCOMPARE(drawn, qsizetype(shapes));
@@ -288,7 +291,7 @@ class ChartPictureTest : public QObject {
     QPainter painter(&device);
     painter.drawImage(QRect(5, 5, 16, 12), image);
     QVERIFY(painter.end());
-    const QString path = folder_.filePath("image.emf");
+    const QString path = File("image.emf");
     SaveFileAtomically(path.toStdString(), device.Bytes());
     const QList<QImage> images = ReadThroughConverter(path).images;
     QCOMPARE(images.size(), 1);
@@ -301,7 +304,7 @@ class ChartPictureTest : public QObject {
   void failedSaveNamesTheFileAndKeepsTheOldOne() {
     ChartFixture fixture(Chart::Kind::Line, "year", "N uptake (eq/m2)");
     fixture.Draw();
-    const QString path = folder_.filePath("missing folder/graph.emf");
+    const QString path = File("missing folder/graph.emf");
     try {
       SaveToMetafileEnh(fixture.chart, path.toStdString());
       QFAIL("saved into a folder that does not exist");
@@ -309,10 +312,10 @@ class ChartPictureTest : public QObject {
       QVERIFY(QString(error.what()).contains(path));
     }
     // A folder in the place of the target is refused and stays.
-    QVERIFY(QDir(folder_.path()).mkdir("taken.bmp"));
-    QVERIFY_THROWS_EXCEPTION(
-        TarvexError, SaveToBitmapFile(fixture.chart, folder_.filePath("taken.bmp").toStdString()));
-    QVERIFY(QFileInfo(folder_.filePath("taken.bmp")).isDir());
+    QVERIFY(QDir().mkdir(File("taken.bmp")));
+    QVERIFY_THROWS_EXCEPTION(TarvexError,
+                             SaveToBitmapFile(fixture.chart, File("taken.bmp").toStdString()));
+    QVERIFY(QFileInfo(File("taken.bmp")).isDir());
   }
 };
 

@@ -26,7 +26,8 @@ using namespace tarvex;
 
 namespace {
 
-// What an SVG file holds, as far as the tests look at it.
+// What an SVG file holds, as far as the tests look at it, in the pixels of
+// the picture: the transforms of the groups around each element applied.
 struct Svg {
   struct Text {
     QString text, fill;
@@ -40,6 +41,7 @@ struct Svg {
     QString fill;
     QRectF rect;
   };
+  QSizeF size;
   QList<Text> texts;
   QList<Path> paths;
   QList<Rect> rects;
@@ -65,6 +67,25 @@ double Number(const QXmlStreamAttributes& attributes, const QString& name) {
   return attributes.value(name).toDouble();
 }
 
+QList<double> Numbers(const QString& text) {
+  static const QRegularExpression number("-?[0-9.]+");
+  QList<double> values;
+  for (const auto& m : number.globalMatch(text)) values << m.captured().toDouble();
+  return values;
+}
+
+// The transform of a group: "matrix(a b c d e f)" or "translate(x, y)".
+QTransform GroupTransform(const QString& transform) {
+  const QList<double> v = Numbers(transform);
+  if (transform.startsWith("matrix") && v.size() == 6) {
+    return QTransform(v[0], v[1], v[2], v[3], v[4], v[5]);
+  }
+  if (transform.startsWith("translate") && v.size() == 2) {
+    return QTransform::fromTranslate(v[0], v[1]);
+  }
+  return {};
+}
+
 // Converts the metafile EMF with emf2svg-conv and reads the SVG it writes.
 Svg ReadThroughConverter(const QString& emf) {
   const QString svgFile = emf + ".svg";
@@ -78,26 +99,31 @@ Svg ReadThroughConverter(const QString& emf) {
   if (!file.open(QIODevice::ReadOnly)) return {};
   Svg svg;
   QXmlStreamReader xml(&file);
-  const QRegularExpression number("-?[0-9.]+");
+  QList<QTransform> groups{QTransform()};
   while (!xml.atEnd()) {
-    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    const QXmlStreamReader::TokenType token = xml.readNext();
+    if (token == QXmlStreamReader::EndElement && xml.name() == u"g") groups.pop_back();
+    if (token != QXmlStreamReader::StartElement) continue;
     const QXmlStreamAttributes a = xml.attributes();
-    if (xml.name() == u"text") {
+    const QTransform& around = groups.back();
+    if (xml.name() == u"svg") {
+      svg.size = QSizeF(Number(a, "width"), Number(a, "height"));
+    } else if (xml.name() == u"g") {
+      groups << GroupTransform(a.value("transform").toString()) * around;
+    } else if (xml.name() == u"text") {
       const QString fill = a.value("fill").toString();
-      const double size = Number(a, "font-size");
+      const double size = Number(a, "font-size") * std::sqrt(std::abs(around.determinant()));
       svg.texts << Svg::Text{xml.readElementText(), fill, size};
     } else if (xml.name() == u"path") {
       Svg::Path path{a.value("stroke").toString(), {}};
-      QList<double> values;
-      for (const auto& m : number.globalMatch(a.value("d").toString()))
-        values << m.captured().toDouble();
+      const QList<double> values = Numbers(a.value("d").toString());
       for (qsizetype i = 0; i + 1 < values.size(); i += 2)
-        path.points << QPointF(values[i], values[i + 1]);
+        path.points << around.map(QPointF(values[i], values[i + 1]));
       svg.paths << path;
     } else if (xml.name() == u"rect") {
-      svg.rects << Svg::Rect{
-          a.value("fill").toString(),
-          QRectF(Number(a, "x"), Number(a, "y"), Number(a, "width"), Number(a, "height"))};
+      svg.rects << Svg::Rect{a.value("fill").toString(),
+                             around.mapRect(QRectF(Number(a, "x"), Number(a, "y"),
+                                                   Number(a, "width"), Number(a, "height")))};
     } else if (xml.name() == u"image") {
       const QString data = a.value("xlink:href").toString();
       svg.images << QImage::fromData(QByteArray::fromBase64(data.section(',', 1).toLatin1()));
@@ -110,8 +136,15 @@ Svg ReadThroughConverter(const QString& emf) {
   return svg;
 }
 
-bool Near(QPointF a, QPointF b) {
-  return std::abs(a.x() - b.x()) <= 1.0 && std::abs(a.y() - b.y()) <= 1.0;
+bool Near(QPointF a, QPointF b, double pixels = 1.0) {
+  return std::abs(a.x() - b.x()) <= pixels && std::abs(a.y() - b.y()) <= pixels;
+}
+
+// How far P lies from the straight line through A and B.
+double DistanceFromLine(QPointF p, QPointF a, QPointF b) {
+  const QPointF along = b - a;
+  const QPointF off = p - a;
+  return std::abs(along.x() * off.y() - along.y() * off.x()) / std::hypot(along.x(), along.y());
 }
 
 QString Describe(const QList<QPointF>& points) {
@@ -146,7 +179,7 @@ class ChartFixture {
   }
   // Where the chart shows the value POINT, in the view's pixels.
   QPointF Shown(QPointF point) const {
-    return chart.mapFromScene(chart.chart()->mapToPosition(point, Series()));
+    return chart.viewportTransform().map(chart.chart()->mapToPosition(point, Series()));
   }
   // The labels and titles the chart shows.
   QList<const QGraphicsTextItem*> Texts() const {
@@ -225,6 +258,31 @@ class ChartPictureTest : public QObject {
     QVERIFY2(points.size() == values.size(), qPrintable(Describe(points)));
     for (qsizetype i = 0; i < values.size(); ++i) {
       QVERIFY2(Near(points[i], fixture.Shown(values[i])), qPrintable(Describe(points)));
+    }
+  }
+
+  // A straight series is written between the whole pixels: its points lie
+  // on one line, where the chart shows them, and the picture keeps the
+  // size of the view (the converter measures the inclusive bounds).
+  void straightSeriesStaysStraight() {
+    ChartFixture fixture(Chart::Kind::Line, "year", "Carbon input (g/m2)");
+    QList<QPointF> values;
+    for (int year = 2000; year <= 2030; ++year) values << QPointF(year, 0.7 * (year - 2000));
+    for (QPointF v : values) fixture.chart.AddPoint(v.x(), v.y());
+    fixture.Draw();
+    const Svg svg = fixture.Metafile(File("straight.emf"));
+
+    const QSize shown = fixture.chart.viewport()->size();
+    QVERIFY(std::abs(svg.size.width() - shown.width()) <= 1);
+    QVERIFY(std::abs(svg.size.height() - shown.height()) <= 1);
+    const QList<Svg::Path> series = svg.PathsIn(fixture.SeriesColor());
+    QCOMPARE(series.size(), 1);
+    const QList<QPointF>& points = series.front().points;
+    QVERIFY2(points.size() == values.size(), qPrintable(Describe(points)));
+    for (qsizetype i = 0; i < values.size(); ++i) {
+      const QString at = QString("point %1 of %2").arg(i).arg(Describe(points));
+      QVERIFY2(DistanceFromLine(points[i], points.front(), points.back()) <= 0.1, qPrintable(at));
+      QVERIFY2(Near(points[i], fixture.Shown(values[i]), 0.1), qPrintable(at));
     }
   }
 

@@ -1,9 +1,10 @@
 // A paint device that records Qt's painting as an enhanced metafile: lines,
 // polygons and paths become polyline and polygon records (axis-aligned
 // rectangles become rectangle records), text becomes text records with its
-// font and colour, images become bitmap records. The picture has the device's
-// size in pixels; its physical size follows the given resolution, so the
-// metafile shows at the size it has on the screen.
+// font and colour, images become bitmap records, all placed to a sixteenth of
+// a pixel. The picture has the device's size in pixels; its physical size
+// follows the given resolution, so the metafile shows at the size it has on
+// the screen.
 #pragma once
 
 #include <QPaintDevice>

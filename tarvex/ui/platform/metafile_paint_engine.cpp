@@ -20,33 +20,55 @@
 namespace tarvex {
 namespace {
 
+// Coordinates are written in sixteenths of a device pixel, so that lines run
+// through the points where the painter put them rather than through the
+// nearest whole pixels; the world transform written first scales them back
+// to pixels. Sixteen is a power of two, so a reader's pixels are exact.
+constexpr int kUnitsPerPixel = 16;
+
 std::int32_t Coordinate(double v) {
   if (!std::isfinite(v)) return 0;
   return static_cast<std::int32_t>(
       std::lround(std::clamp(v, double{INT_MIN / 2}, double{INT_MAX / 2})));
 }
 
-QPoint Pixel(QPointF p) { return QPoint(Coordinate(p.x()), Coordinate(p.y())); }
+// A length or coordinate in device pixels, in the metafile's units.
+std::int32_t Units(double pixels) { return Coordinate(pixels * kUnitsPerPixel); }
 
-QPolygon Pixels(const QPolygonF& polygon) {
-  QPolygon pixels;
-  pixels.reserve(polygon.size());
-  for (QPointF p : polygon) pixels << Pixel(p);
-  return pixels;
+QPoint Logical(QPointF p) { return QPoint(Units(p.x()), Units(p.y())); }
+
+QPolygon Logical(const QPolygonF& polygon) {
+  QPolygon logical;
+  logical.reserve(polygon.size());
+  for (QPointF p : polygon) logical << Logical(p);
+  return logical;
 }
 
-std::vector<U_POINTL> Points(const QPolygon& pixels) {
+// The smallest rectangle of whole metafile units that holds PIXELS.
+QRect Logical(const QRectF& pixels) {
+  return QRectF(pixels.topLeft() * kUnitsPerPixel, pixels.size() * kUnitsPerPixel).toAlignedRect();
+}
+
+std::vector<U_POINTL> Points(const QPolygon& logical) {
   std::vector<U_POINTL> points;
-  points.reserve(static_cast<std::size_t>(pixels.size()));
-  for (QPoint p : pixels) points.push_back(U_POINTL{p.x(), p.y()});
+  points.reserve(static_cast<std::size_t>(logical.size()));
+  for (QPoint p : logical) points.push_back(U_POINTL{p.x(), p.y()});
   return points;
 }
 
 U_RECTL Rectangle(const QRect& r) { return U_RECTL{r.left(), r.top(), r.right(), r.bottom()}; }
 
-// The inclusive bounding rectangle of PIXELS, widened by MARGIN.
-U_RECTL Bounds(const QPolygon& pixels, int margin) {
-  return Rectangle(pixels.boundingRect().adjusted(-margin, -margin, margin, margin));
+// The bounds a drawing record holds: the device pixels that LOGICAL, an
+// inclusive rectangle of metafile units, touches, widened by MARGIN pixels.
+U_RECTL DeviceBounds(const QRect& logical, int margin) {
+  const auto below = [](int units) {
+    return static_cast<std::int32_t>(std::floor(static_cast<double>(units) / kUnitsPerPixel));
+  };
+  const auto above = [](int units) {
+    return static_cast<std::int32_t>(std::ceil(static_cast<double>(units) / kUnitsPerPixel));
+  };
+  return U_RECTL{below(logical.left()) - margin, below(logical.top()) - margin,
+                 above(logical.right()) + margin, above(logical.bottom()) + margin};
 }
 
 U_COLORREF ColorRef(const QColor& color) {
@@ -109,7 +131,8 @@ std::uint32_t PenStyle(Qt::PenStyle style) {
 // How much TRANSFORM enlarges lengths.
 double Scale(const QTransform& transform) { return std::sqrt(std::abs(transform.determinant())); }
 
-// A metafile pen of the painter's pen: its width in device pixels, caps and joins.
+// A metafile pen of the painter's pen: its width in metafile units, at least
+// a device pixel, its caps and joins.
 struct GeometricPen {
   std::uint32_t style;
   std::uint32_t width;
@@ -128,7 +151,8 @@ GeometricPen GeometricPenOf(const QPen& pen, const QTransform& transform) {
   const double width = pen.isCosmetic() ? pen.widthF() : pen.widthF() * Scale(transform);
   const std::uint32_t line = Paints(pen) ? PenStyle(pen.style()) : U_PS_NULL;
   return {U_PS_GEOMETRIC | line | PenCap(pen.capStyle()) | PenJoin(pen.joinStyle()),
-          static_cast<std::uint32_t>(std::max(1, Coordinate(width))), ColorRef(pen.color())};
+          static_cast<std::uint32_t>(std::max(kUnitsPerPixel, Units(width))),
+          ColorRef(pen.color())};
 }
 
 // Whether P is the outline of an axis-aligned rectangle, closed or not.
@@ -188,8 +212,12 @@ bool MetafilePaintEngine::begin(QPaintDevice*) {
   clipChanged_ = false;
   clip_ = writtenClip_ = std::nullopt;
   polyline_.clear();
-  // Text stands on its baseline and is drawn without a background box.
+  // A page unit is a device pixel; the world transform makes the units of
+  // the records sixteenths of one.
   Emit(U_EMRSETMAPMODE_set(U_MM_TEXT));
+  constexpr U_FLOAT kPixelsPerUnit = 1.0F / kUnitsPerPixel;
+  Emit(U_EMRSETWORLDTRANSFORM_set(U_XFORM{kPixelsPerUnit, 0.0F, 0.0F, kPixelsPerUnit, 0.0F, 0.0F}));
+  // Text stands on its baseline and is drawn without a background box.
   Emit(U_EMRSETBKMODE_set(U_TRANSPARENT));
   Emit(U_EMRSETTEXTALIGN_set(U_TA_BASELINE | U_TA_LEFT | U_TA_NOUPDATECP));
   // The state without a clip, restored whenever the clip changes.
@@ -236,7 +264,7 @@ void MetafilePaintEngine::updateState(const QPaintEngineState& state) {
   if (dirty & (DirtyClipPath | DirtyClipRegion | DirtyClipEnabled)) clipChanged_ = true;
 }
 
-// The painter's clip, in device pixels, for a drawing that covers BOUNDS:
+// The painter's clip, in metafile units, for a drawing that covers BOUNDS:
 // none when the drawing lies inside it, edges included.
 std::optional<QRect> MetafilePaintEngine::NeededClip(const QRect& bounds) {
   if (clipChanged_) {
@@ -244,7 +272,7 @@ std::optional<QRect> MetafilePaintEngine::NeededClip(const QRect& bounds) {
     clip_ = std::nullopt;
     const QPainter* p = painter();
     if (p != nullptr && p->hasClipping()) {
-      clip_ = p->combinedTransform().mapRect(p->clipBoundingRect()).toAlignedRect();
+      clip_ = Logical(p->combinedTransform().mapRect(p->clipBoundingRect()));
     }
   }
   if (!clip_ || clip_->adjusted(0, 0, 1, 1).contains(bounds)) return std::nullopt;
@@ -349,29 +377,29 @@ void MetafilePaintEngine::UseFillRule(Qt::FillRule rule) {
   Emit(U_EMRSETPOLYFILLMODE_set(static_cast<uint32_t>(mode)));
 }
 
-// Continues the polyline being written when PIXELS start where it ends and
+// Continues the polyline being written when POINTS start where it ends and
 // nothing else changes; otherwise starts a new one.
-void MetafilePaintEngine::Stroke(const QPolygon& pixels) {
-  if (pixels.size() < 2 || !Paints(pen_)) return;
+void MetafilePaintEngine::Stroke(const QPolygon& points) {
+  if (points.size() < 2 || !Paints(pen_)) return;
   // A line along the edge of the clip is not cut: the pen's width is left out.
-  const QRect bounds = pixels.boundingRect();
-  if (!polyline_.isEmpty() && polyline_.last() == pixels.first() &&
+  const QRect bounds = points.boundingRect();
+  if (!polyline_.isEmpty() && polyline_.last() == points.first() &&
       GeometricPenOf(pen_, transform_).Key() == penSelected_.key &&
       NeededClip(bounds) == writtenClip_) {
-    polyline_ += pixels.mid(1);
+    polyline_ += points.mid(1);
     return;
   }
   FlushPolyline();
   UseClip(bounds);
   UsePen();
-  polyline_ = pixels;
+  polyline_ = points;
 }
 
 void MetafilePaintEngine::FlushPolyline() {
   if (polyline_.isEmpty()) return;
   const std::vector<U_POINTL> points = Points(polyline_);
-  Emit(
-      U_EMRPOLYLINE_set(Bounds(polyline_, 1), static_cast<uint32_t>(points.size()), points.data()));
+  Emit(U_EMRPOLYLINE_set(DeviceBounds(polyline_.boundingRect(), 1),
+                         static_cast<uint32_t>(points.size()), points.data()));
   polyline_.clear();
 }
 
@@ -402,11 +430,11 @@ void MetafilePaintEngine::Fill(const QList<QPolygon>& polygons) {
   }
   UsePen();
   if (counts.size() == 1 && IsRectangle(all)) {
-    Emit(U_EMRRECTANGLE_set(Bounds(all, 0)));
+    Emit(U_EMRRECTANGLE_set(Rectangle(all.boundingRect())));
     return;
   }
   UseFillRule(fillRule_);
-  const U_RECTL bounds = Bounds(all, 1);
+  const U_RECTL bounds = DeviceBounds(all.boundingRect(), 1);
   const std::vector<U_POINTL> points = Points(all);
   if (counts.size() == 1) {
     Emit(U_EMRPOLYGON_set(bounds, counts[0], points.data()));
@@ -425,7 +453,7 @@ void MetafilePaintEngine::drawPath(const QPainterPath& path) {
     QList<QPolygon> polygons;
     bool allClosed = true;
     for (const QPolygonF& subpath : subpaths) {
-      polygons.push_back(Pixels(subpath));
+      polygons.push_back(Logical(subpath));
       allClosed = allClosed && subpath.isClosed();
     }
     if (allClosed) {
@@ -437,30 +465,31 @@ void MetafilePaintEngine::drawPath(const QPainterPath& path) {
     Fill(polygons);
     pen_ = pen;
   }
-  for (const QPolygonF& subpath : subpaths) Stroke(Pixels(subpath));
+  for (const QPolygonF& subpath : subpaths) Stroke(Logical(subpath));
 }
 
 void MetafilePaintEngine::drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) {
   QPolygonF polygon;
   for (int i = 0; i < count; ++i) polygon << transform_.map(points[i]);
   if (mode == PolylineMode) {
-    Stroke(Pixels(polygon));
+    Stroke(Logical(polygon));
     return;
   }
   fillRule_ = mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill;
-  Fill({Pixels(polygon)});
+  Fill({Logical(polygon)});
 }
 
 void MetafilePaintEngine::drawRects(const QRectF* rects, int count) {
   for (int i = 0; i < count; ++i) {
     fillRule_ = Qt::OddEvenFill;
-    Fill({Pixels(transform_.map(QPolygonF(rects[i])))});
+    Fill({Logical(transform_.map(QPolygonF(rects[i])))});
   }
 }
 
 void MetafilePaintEngine::drawLines(const QLineF* lines, int count) {
   for (int i = 0; i < count; ++i) {
-    Stroke(QPolygon{Pixel(transform_.map(lines[i].p1())), Pixel(transform_.map(lines[i].p2()))});
+    Stroke(
+        QPolygon{Logical(transform_.map(lines[i].p1())), Logical(transform_.map(lines[i].p2()))});
   }
 }
 
@@ -473,13 +502,11 @@ void MetafilePaintEngine::drawTextItem(const QPointF& origin, const QTextItem& i
   const double scale = Scale(transform_);
   const double pixelSize =
       font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dotsPerInch_ / 72.0;
-  const int height = std::max(1, Coordinate(pixelSize * scale));
+  const int height = std::max(kUnitsPerPixel, Units(pixelSize * scale));
   const double degrees = std::atan2(transform_.m12(), transform_.m11()) * 180.0 / std::numbers::pi;
   const int escapement = Coordinate(-degrees * 10.0);
-  const QRect bounds = transform_
-                           .mapRect(QRectF(origin.x(), origin.y() - item.ascent(), item.width(),
-                                           item.ascent() + item.descent()))
-                           .toAlignedRect();
+  const QRect bounds = Logical(transform_.mapRect(QRectF(
+      origin.x(), origin.y() - item.ascent(), item.width(), item.ascent() + item.descent())));
   FlushPolyline();
   UseClip(bounds);
   UseFont(font, height, escapement);
@@ -497,11 +524,11 @@ void MetafilePaintEngine::drawTextItem(const QPointF& origin, const QTextItem& i
     }
     const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
     at += metrics.horizontalAdvance(text.mid(i, length)) * scale;
-    const std::int32_t next = Coordinate(at);
+    const std::int32_t next = Units(at);
     advances.push_back(static_cast<uint32_t>(std::max(0, next - placed)));
     placed = next;
   }
-  const QPoint reference = Pixel(transform_.map(origin));
+  const QPoint reference = Logical(transform_.map(origin));
   std::u16string utf16(reinterpret_cast<const char16_t*>(text.utf16()),
                        static_cast<std::size_t>(text.size()));
   char* emrtext =
@@ -511,7 +538,7 @@ void MetafilePaintEngine::drawTextItem(const QPointF& origin, const QTextItem& i
     failed_ = true;
     return;
   }
-  Emit(U_EMREXTTEXTOUTW_set(Rectangle(bounds), U_GM_COMPATIBLE, 0.0F, 0.0F,
+  Emit(U_EMREXTTEXTOUTW_set(DeviceBounds(bounds, 0), U_GM_COMPATIBLE, 0.0F, 0.0F,
                             reinterpret_cast<PU_EMRTEXT>(emrtext)));
   std::free(emrtext);
 }
@@ -526,7 +553,7 @@ void MetafilePaintEngine::drawImage(const QRectF& target, const QImage& image, c
                                     Qt::ImageConversionFlags) {
   const QImage part = image.copy(source.toAlignedRect()).convertToFormat(QImage::Format_RGBA8888);
   if (part.isNull()) return;
-  const QRect box = transform_.mapRect(target).toRect();
+  const QRect box = Logical(transform_.mapRect(target));
   FlushPolyline();
   UseClip(box);
   char* pixels = nullptr;
@@ -548,7 +575,7 @@ void MetafilePaintEngine::drawImage(const QRectF& target, const QImage& image, c
     std::free(pixels);
     return;
   }
-  Emit(U_EMRSTRETCHDIBITS_set(Rectangle(box), U_POINTL{box.left(), box.top()},
+  Emit(U_EMRSTRETCHDIBITS_set(DeviceBounds(box, 0), U_POINTL{box.left(), box.top()},
                               U_POINTL{box.width(), box.height()}, U_POINTL{0, 0},
                               U_POINTL{part.width(), part.height()}, U_DIB_RGB_COLORS, U_SRCCOPY,
                               info, size, pixels));

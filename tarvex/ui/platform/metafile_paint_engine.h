@@ -1,6 +1,7 @@
 // The paint engine of MetafileDevice (metafile_device.h): turns each drawing
 // call of a QPainter into enhanced-metafile records. The painter's transform
-// is applied here, so the records hold device pixels. Pens, brushes and fonts
+// is applied here, so the records hold device pixels, in sixteenths of a pixel
+// that the metafile's world transform scales back. Pens, brushes and fonts
 // become metafile objects, made when the painter's one changes. Line pieces
 // that continue each other with the same pen are written as one polyline. A
 // clip is written, as its bounding rectangle, only for drawings that reach
@@ -51,7 +52,7 @@ class MetafilePaintEngine : public QPaintEngine {
     QString key;
   };
 
-  // Points and rectangles are in device pixels.
+  // Points and rectangles are in metafile units, sixteenths of a device pixel.
   void Stroke(const QPolygon& points);
   void FlushPolyline();
   void Fill(const QList<QPolygon>& polygons);

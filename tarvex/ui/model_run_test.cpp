@@ -394,6 +394,48 @@ class ModelRunTest : public QObject, protected WindowTest {
     QCOMPARE(Stems(window->SiteRecord().Cohort(0).Biomass[2010]), before);
   }
 
+  // A run replaces the results of the last one: the years before a planting
+  // that moved later show no stand.
+  void aSecondRunAfterAPlantingMovesForgetsTheYearsBeforeIt() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    EnterEvenAgedCohort(*window, dialogs, qsm_);
+    // A second cohort planted in 2000 as well, the one shown.
+    window->Insertnewcohort1Click();
+    window->ComboBoxSpecies->setEditText("Picea abies");
+    window->ComboBoxSpeciesChange();
+    window->StringGridStemGrowth->SetCell(0, 1, "10");
+    window->StringGridStemGrowth->SetCell(1, 1, "4");
+    window->StringGridManagement->SetCell(0, 1, "2000");
+    dialogs.Clear();
+    QVERIFY(ShowWindow(*window));
+    ClickTab(*window->PageControl1, window->TabSheetResults);
+    QVERIFY(!Paint(*window).isNull());
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    const CSite& site = window->SiteRecord();
+    QVERIFY(Stems(site.Cohort(1).Biomass[2005]) > 0.0);
+
+    ClickTab(*window->PageControl1, window->TabSheetInputs);
+    Paint(*window);
+    TypeIntoCell(*window->StringGridManagement, 0, 1, "2010");
+    ClickTab(*window->PageControl1, window->TabSheetResults);
+    QVERIFY(!Paint(*window).isNull());
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetResults);
+    QCOMPARE(site.Cohort(1).ForMan.ManActions[0].YEAR, 2010);
+
+    // The chart starts at the site's first planting, 2000.
+    const Chart& chart = *window->Chart1;
+    QCOMPARE(chart.Point(0).x(), 2000.0);
+    for (int y = 2000; y <= 2009; ++y) {
+      QCOMPARE(chart.Point(y - 2000).y(), 0.0);
+      for (int i = 0; i < 5; ++i) QCOMPARE(site.Cohort(1).Biomass[y].v[i], 0.0);
+      QCOMPARE(site.Cohort(1).Uptake[y].v[standsim::NUT_N], 0.0);
+      QCOMPARE(Stems(site.SumBiomass[y]), Stems(site.Cohort(0).Biomass[y]));
+    }
+    QVERIFY(Stems(site.Cohort(1).Biomass[2011]) > 0.0);
+  }
+
   void aMessageOfGrowthIsShownWithoutItsPrefix() {
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);

@@ -60,16 +60,29 @@ class Read4up : public ::testing::Test {
 };
 
 TEST_F(Read4up, SumsTheTwoSeriesOverThePeriod) {
-  const char* const periods[] = {"1990 2050", "1990, 2050 years of the run", " 1990,2050,"};
-  for (const char* period : periods) {
-    const Read4upResult r =
-        Read(std::string("! site\nperiod ") + period + "\nNOx_dep 0.5\nNH3_dep  0.25\n");
-    EXPECT_EQ(r.message, BLANK_MESSAGE) << period;
-    EXPECT_EQ(r.iyr1, 1990);
-    EXPECT_EQ(r.iyr2, 2050);
-    EXPECT_EQ(Years(r, 1990, 2050), std::vector<float>(61, 0.75f)) << period;
-    EXPECT_EQ(r.ndep[1989], UNTOUCHED);
-    EXPECT_EQ(r.ndep[2051], UNTOUCHED);
+  struct Case {
+    const char* period;
+    int32_t ib, ie;
+  };
+  const Case cases[] = {
+      {"1990 2050", 0, 4999},
+      {"1990, 2050 years of the run", 0, 4999},
+      {" 1990,2050,", 0, 4999},
+      // A period may fill the caller's years exactly.
+      {"1990 2050", 1990, 2050},
+  };
+  for (const Case& c : cases) {
+    const Read4upResult r = Read(
+        std::string("! site\nperiod ") + c.period + "\nNOx_dep 0.5\nNH3_dep  0.25\n", c.ib, c.ie);
+    const std::string context =
+        std::string(c.period) + " in " + std::to_string(c.ib) + ".." + std::to_string(c.ie);
+    EXPECT_EQ(r.message, BLANK_MESSAGE) << context;
+    EXPECT_EQ(r.iyr1, 1990) << context;
+    EXPECT_EQ(r.iyr2, 2050) << context;
+    for (int32_t y = c.ib; y <= c.ie; ++y) {
+      const float expected = y >= 1990 && y <= 2050 ? 0.75f : UNTOUCHED;
+      ASSERT_EQ(r.ndep[static_cast<std::size_t>(y - c.ib)], expected) << context << ", year " << y;
+    }
   }
 }
 

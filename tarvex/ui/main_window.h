@@ -154,6 +154,8 @@ class TForm1 : public QMainWindow {
   TFormCntry2Region& CountryDialog() { return *FormCntry2Region; }
   const HelpViewer& Help() const { return *HelpWindow; }
   const SpeciesRegionTable& Defaults() const { return *SpeciesRegionDefaults; }
+  // The GROWTH a model run calls, the model library's since start-up.
+  standsim::GrowthEntry GrowthEntry = nullptr;
 
   // Components.
   QAction* Open1;
@@ -291,7 +293,6 @@ class TForm1 : public QMainWindow {
   std::optional<std::string> SavedScenario;
   bool RegionChanged = false;
   standsim::Read4upEntry Read4upEntry = nullptr;
-  standsim::GrowthEntry GrowthEntry = nullptr;
   // Whether the last ReadNdep read the deposition; a run needs it.
   bool NdepRead = false;
   // The message of the last ReadNdep when it failed, else empty.

@@ -169,6 +169,39 @@ class UserEditsTest : public QObject, protected WindowTest {
     QCOMPARE(GridRows(management, 3), managementRows);
   }
 
+  // A percentage of 150 typed and the cell left: refused once, the cell
+  // shows the 20 % the thinning has, and the keys typed next go into it.
+  void aRefusedPercentageIsCorrectedByTyping() {
+    TForm1& w = *window_;
+    EnterEvenAgedCohort(w, dialogs_, qsm_);  // row 2: a thinning of 20 % in 2030
+    StringGrid& management = *w.StringGridManagement;
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    QTest::mouseClick(management.viewport(), Qt::LeftButton, {},
+                      management.CellRect(0, 3).center());
+    QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[1].PERC, 20.0);
+
+    TypeIntoCell(management, 2, 2, "150");
+    QTest::mouseClick(management.viewport(), Qt::LeftButton, {},
+                      management.CellRect(0, 3).center());
+    QCOMPARE(dialogs_.messages, QStringList({"Percentage must be between 0 and 100 %..."}));
+    QCOMPARE(management.Cell(2, 2), QString("20"));
+    QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[1].PERC, 20.0);
+    QCOMPARE(QApplication::focusWidget(), &management);
+    QCOMPARE(management.currentRow() + 1, 2);
+    QCOMPARE(management.currentColumn(), 2);
+    QTest::qWait(20);  // the user looks at the grid
+
+    // The first key opens the cell's editor, which takes the others.
+    QTest::keyClicks(&management, "5");
+    QTest::keyClicks(QApplication::focusWidget(), "0");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::mouseClick(management.viewport(), Qt::LeftButton, {},
+                      management.CellRect(0, 3).center());
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QCOMPARE(management.Cell(2, 2), QString("50"));
+    QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[1].PERC, 50.0);
+  }
+
   void everyChangeOfWhatASaveWritesIsOfferedForSaving() {
     TForm1& w = *window_;
     QVERIFY(w.IsScenarioSaved());

@@ -384,15 +384,23 @@ TEST(EvenAged, CohortsSideBySideGiveWhatEachGivesAlone) {
   }
 }
 
-TEST(EvenAged, AStandOfOverflowingBiomassIsRefused) {
-  // Increments beyond the doubles leave a stand that is not finite: the
-  // call is refused and nothing is written.
+TEST(EvenAged, YearsWithoutAStandAreZeroAfterAStandOfOverflowingBiomass) {
+  // Increments beyond the doubles leave a stand that is not finite, and its
+  // clear-cut not-a-number: the years after it have no stand all the same.
   Site site;
   for (int i = 0; i < 2; ++i) site.point(0, i).INC = 1e308;
   site.add_action(0, 1, ACT_PLANTING);
   site.add_action(0, 4, ACT_CLEARCUT, 100.0);
-  EXPECT_TRUE(site.run().starts_with("E: cohort 1: the results of year 1 are not finite"));
-  EXPECT_EQ(site.bio(0, 5).v[ST], kUntouched);
+  ASSERT_EQ(site.run(), kSuccess);
+  ASSERT_FALSE(std::isfinite(site.bio(0, 3).v[ST]));
+  for (int y = 5; y <= 10; ++y) {
+    ExpectBiovecEq(site.bio(0, y), BIOVEC{}, "biomass");
+    ExpectBiovecEq(site.litter(0, y), BIOVEC{}, "litterfall");
+    for (int i = 0; i < kNutrientSlots; ++i) {
+      EXPECT_EQ(site.uptake(0, y).v[i], 0.0) << "uptake, year " << y;
+      EXPECT_EQ(site.soil(0, y).v[i], 0.0) << "soil input, year " << y;
+    }
+  }
 }
 
 }  // namespace

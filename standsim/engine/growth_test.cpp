@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "standsim/engine/growth_call.h"
 #include "standsim/engine/growth_fixture.h"
 
 namespace standsim::testing {
@@ -434,57 +433,6 @@ TEST(Growth, NaturalStandsHoldNoPointCountsToTheCapacity) {
 
   beyond.nmact[0] = beyond.npmax + 1;
   EXPECT_EQ(beyond.run(), Padded("E: cohort 1: 9 actions exceed the capacity of 8"));
-}
-
-// Inputs whose results would not be finite are refused, and nothing is
-// written; inputs beyond the bound of sure finite results whose results are
-// finite get the same results as a run that stays within it.
-TEST(Growth, RefusesResultsThatAreNotFinite) {
-  Site even = PlantedSite();
-  even.cpar[1].TurnOver.v[FR] = 1e306;  // the litterfall of fine roots overflows
-  Site natural;
-  natural.mantype = MAN_NATURAL;
-  natural.biom[natural.year(0, 0)].v[ST] = 1e300;
-  natural.baf(0, 0).v[BR] = 1e10;  // the branches overflow
-  for (Site* site : {&even, &natural}) {
-    const std::vector<COHPAR> before = site->cpar;
-    const std::string message = site->run();
-    EXPECT_TRUE(message.starts_with("E: cohort ")) << message;
-    EXPECT_NE(message.find("are not finite"), std::string::npos) << message;
-    EXPECT_EQ(std::memcmp(site->cpar.data(), before.data(), before.size() * sizeof(COHPAR)), 0);
-    site->biom[site->year(0, 0)].v[ST] = kUntouched;  // the natural stand's own input
-    EXPECT_TRUE(ResultsUntouched(*site)) << message;
-  }
-  EXPECT_TRUE(even.run().starts_with("E: cohort 2: the results of year 2 are not finite"));
-}
-
-TEST(Growth, FiniteResultsBeyondTheBoundAreThoseOfAShorterRun) {
-  for (int32_t mantype : {int32_t{MAN_EVEN_AGED}, int32_t{MAN_NATURAL}}) {
-    // A stems factor of 2 doubles the stems every year: over 2000 years the
-    // bound is not finite, but clearcuts every 40 years keep them so.
-    auto site_of = [mantype](int32_t last) {
-      Site site(0, 2100, 1, 110);
-      site.mantype = mantype;
-      site.iyr2 = last;
-      site.baf(0, 0).v[ST] = 2.0;
-      site.baf(0, 1).v[ST] = 2.0;
-      if (mantype == MAN_NATURAL) site.biom[site.year(0, 0)].v[ST] = 50.0;
-      for (int32_t y = 2; y <= 2000; y += 40) {
-        site.add_action(0, y, ACT_PLANTING);
-        site.add_action(0, y + 39, ACT_CLEARCUT, 100.0);
-      }
-      return site;
-    };
-    Site long_run = site_of(2000);
-    Site short_run = site_of(30);
-    EXPECT_EQ(long_run.run(), kSuccess) << mantype;
-    EXPECT_EQ(short_run.run(), kSuccess) << mantype;
-    for (int32_t y = 1; y <= 30; ++y) {
-      EXPECT_EQ(std::memcmp(&long_run.bio(0, y), &short_run.bio(0, y), sizeof(BIOVEC)), 0) << y;
-      EXPECT_EQ(std::memcmp(&long_run.uptake(0, y), &short_run.uptake(0, y), sizeof(NUTVEC)), 0);
-    }
-    EXPECT_GT(long_run.bio(0, 35).v[ST], 0.0);
-  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/value_ranges.h"
 
 namespace tarvex {
 namespace {
@@ -21,28 +22,22 @@ std::string Shown(double value) {
   return std::string(buffer, result.ptr);
 }
 
-// WHAT of KEY lies within LOW..HIGH (HIGH infinite: not negative).
-MaybeProblem Range(std::string_view key, const std::string& what, double value, double low,
-                   double high) {
+// WHAT of KEY lies in RANGE: "the wood density is outside 0..2 g/cm3 (5)".
+MaybeProblem Range(std::string_view key, const std::string& what, double value,
+                   const ValueRange& range) {
   if (!std::isfinite(value))
     return ValueProblem{std::string(key), what + " is not a finite number"};
-  if (value < low) {
-    return ValueProblem{std::string(key), what + " is negative (" + Shown(value) + ")"};
-  }
-  if (value > high) {
-    return ValueProblem{std::string(key),
-                        what + " is above " + Shown(high) + " % (" + Shown(value) + ")"};
-  }
-  return std::nullopt;
+  if (range.Holds(value)) return std::nullopt;
+  return ValueProblem{std::string(key), what + " is outside " + Shown(range.Low) + ".." +
+                                            Shown(range.High) + std::string(range.Unit) + " (" +
+                                            Shown(value) + ")"};
 }
 
-constexpr double kUnbounded = HUGE_VAL;
-
 MaybeProblem FiveInRange(std::string_view key, const std::string& what, const double (&values)[5],
-                         double high) {
+                         const ValueRange& range) {
   for (int k = 0; k < standsim::kCompartments; ++k) {
     const std::string name = what + " of " + std::string(kCompartmentNames[k]);
-    if (auto problem = Range(key, name, values[k], 0.0, high)) return problem;
+    if (auto problem = Range(key, name, values[k], range)) return problem;
   }
   return std::nullopt;
 }
@@ -50,29 +45,34 @@ MaybeProblem FiveInRange(std::string_view key, const std::string& what, const do
 }  // namespace
 
 MaybeProblem StandValueProblem(double maxGrowth, double kgr, double initBiom) {
-  if (auto p = Range("MaxGrowth", "the maximum growth", maxGrowth, 0.0, kUnbounded)) return p;
-  if (auto p = Range("Kgr", "the Kgr value", kgr, 0.0, kUnbounded)) return p;
-  return Range("InitBiom", "the initial biomass", initBiom, 0.0, kUnbounded);
+  if (auto p = Range("MaxGrowth", "the maximum growth", maxGrowth, kStemIncrementRange)) return p;
+  if (auto p = Range("Kgr", "the Kgr value", kgr, kStemVolumeRange)) return p;
+  return Range("InitBiom", "the initial biomass", initBiom, kStemVolumeRange);
 }
 
 MaybeProblem BiomassValueProblem(const BiomassRecord& b) {
-  if (auto p = Range("CarbonContent", "the carbon content", b.CarbonContent, 0.0, 100.0)) return p;
-  if (auto p = Range("WoodDensity", "the wood density", b.WoodDensity, 0.0, kUnbounded)) return p;
-  if (auto p = FiveInRange("TurnOver", "the turnover rate", b.TurnOver, kUnbounded)) return p;
-  if (auto p = Range("Nlfmax", "the maximum leaf N content", b.Nlfmax, 0.0, 100.0)) return p;
-  if (auto p = Range("Nlfmin", "the minimum leaf N content", b.Nlfmin, 0.0, 100.0)) return p;
-  if (auto p = Range("expNlf", "the exponent of the leaf N response", b.expNlf, 0.0, kUnbounded)) {
+  if (auto p = Range("CarbonContent", "the carbon content", b.CarbonContent, kContentRange)) {
     return p;
   }
-  if (auto p = FiveInRange("ctCa", "the Ca content", b.ctCa, 100.0)) return p;
-  if (auto p = FiveInRange("ctMg", "the Mg content", b.ctMg, 100.0)) return p;
-  if (auto p = FiveInRange("ctK", "the K content", b.ctK, 100.0)) return p;
-  if (auto p = FiveInRange("ctN", "the N content", b.ctN, 100.0)) return p;
+  if (auto p = Range("WoodDensity", "the wood density", b.WoodDensity, kWoodDensityRange)) return p;
+  if (auto p = FiveInRange("TurnOver", "the turnover rate", b.TurnOver, kTurnoverRange)) return p;
+  if (auto p = Range("Nlfmax", "the maximum leaf N content", b.Nlfmax, kContentRange)) return p;
+  if (auto p = Range("Nlfmin", "the minimum leaf N content", b.Nlfmin, kContentRange)) return p;
+  if (auto p =
+          Range("expNlf", "the exponent of the leaf N response", b.expNlf, kLeafNExponentRange)) {
+    return p;
+  }
+  if (auto p = FiveInRange("ctCa", "the Ca content", b.ctCa, kContentRange)) return p;
+  if (auto p = FiveInRange("ctMg", "the Mg content", b.ctMg, kContentRange)) return p;
+  if (auto p = FiveInRange("ctK", "the K content", b.ctK, kContentRange)) return p;
+  if (auto p = FiveInRange("ctN", "the N content", b.ctN, kContentRange)) return p;
   for (int row = 0; row < kBafRows; ++row) {
+    const ValueRange& range =
+        row == kBafStemsRow ? kStemsExpansionFactorRange : kExpansionFactorRange;
     for (int k = 0; k < kBafColumns; ++k) {
       const std::string what = "the expansion factor of " + std::string(kCompartmentNames[row]) +
                                " at age " + FormatInt(BafAges[k]);
-      if (auto p = Range(kBafKeys[row], what, b.BAF[row][k], 0.0, kUnbounded)) return p;
+      if (auto p = Range(kBafKeys[row], what, b.BAF[row][k], range)) return p;
       if (row == kBafStemsRow && b.BAF[row][k] == 0.0) {
         return ValueProblem{std::string(kBafKeys[row]), what + " is 0"};
       }
@@ -81,13 +81,17 @@ MaybeProblem BiomassValueProblem(const BiomassRecord& b) {
   return std::nullopt;
 }
 
+MaybeProblem AgeProblem(int age) {
+  return Range("GrowthYears", "the age of a growth point", age, kStandAgeRange);
+}
+
 MaybeProblem IncrementProblem(int age, double increment) {
-  return Range("Increment", "the increment at age " + FormatInt(age), increment, 0.0, kUnbounded);
+  return Range("Increment", "the increment at age " + FormatInt(age), increment,
+               kStemIncrementRange);
 }
 
 MaybeProblem YearProblem(const std::string& what, int year) {
-  if (year >= 0 && year <= kLastYear) return std::nullopt;
-  return ValueProblem{"ForManYears", what + " is outside 0..4999 (" + FormatInt(year) + ")"};
+  return Range("ForManYears", what, year, kYearRange);
 }
 
 MaybeProblem ActionProblem(int number, const standsim::MANACT& action) {
@@ -97,7 +101,7 @@ MaybeProblem ActionProblem(int number, const standsim::MANACT& action) {
     return ValueProblem{"Actions", "the type" + of + " is none of 0, 1, 2 and 3 (" +
                                        FormatInt(action.ACTTYPE) + ")"};
   }
-  if (!std::isfinite(action.PERC) || action.PERC < 0.0 || action.PERC > 100.0) {
+  if (!kPercentageRange.Holds(action.PERC)) {
     return ValueProblem{"PercAmount",
                         "the percentage" + of + " is outside 0..100 (" + Shown(action.PERC) + ")"};
   }
@@ -116,6 +120,7 @@ MaybeProblem CohortValueProblem(const CCohort& cohort) {
   if (auto p = BiomassValueProblem(cohort.BiomassData)) return p;
   for (int k = 0; k < cohort.Cai.NrDataGrowth; ++k) {
     const standsim::CAIPT& point = cohort.Cai.Points[static_cast<std::size_t>(k)];
+    if (auto p = AgeProblem(point.AGE)) return p;
     if (auto p = IncrementProblem(point.AGE, point.INC)) return p;
   }
   for (int k = 0; k < cohort.ForMan.NrForManData; ++k) {

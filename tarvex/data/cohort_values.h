@@ -1,7 +1,8 @@
-// The ranges outside which a cohort's values can only give nonsense (negative
-// biomass or litterfall, infinite uptake). The scenario file, the species
-// data file and the window refuse such values where they come in, and a save
-// refuses them before it writes.
+// The checks of a cohort's values against their ranges (value_ranges.h),
+// outside which they can only give nonsense (negative biomass or litterfall,
+// results of hundreds of digits). The scenario file, the species data file
+// and the window refuse such values where they come in, and a save refuses
+// them before it writes.
 #pragma once
 
 #include <optional>
@@ -14,21 +15,22 @@
 namespace tarvex {
 
 // A value out of its range: the scenario-file key that holds it and what is
-// wrong, such as "the wood density -0.5 is negative".
+// wrong, such as "the wood density is outside 0..2 g/cm3 (5)".
 struct ValueProblem {
   std::string key;
   std::string reason;
 };
 using MaybeProblem = std::optional<ValueProblem>;
 
-// Maximum growth, Kgr and initial biomass: finite and not negative.
+// Maximum growth, Kgr and initial biomass.
 MaybeProblem StandValueProblem(double maxGrowth, double kgr, double initBiom);
 
-// Finite and not negative; carbon and nutrient contents and the leaf N
-// contents at most 100 %; the stems expansion factors above 0.
+// Contents, wood density, turnover rates, the leaf N parameters and the
+// expansion factors; a stems expansion factor of 0 is refused too.
 MaybeProblem BiomassValueProblem(const BiomassRecord& b);
 
-// A growth point's increment: finite and not negative.
+// A growth point's age and its increment.
+MaybeProblem AgeProblem(int age);
 MaybeProblem IncrementProblem(int age, double increment);
 
 // WHAT, the year of a management action: a calendar year 0..4999.

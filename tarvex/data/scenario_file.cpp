@@ -120,16 +120,25 @@ void WriteManagement(ScenarioWriter& out, const CForMan& forMan) {
   out.Line("");
 }
 
-// Refuses a value that the reader would refuse, and a stems expansion factor
-// that six decimals would write as 0.
+// Refuses a value that the reader would refuse: one out of its range, a
+// stems expansion factor that six decimals would write as 0, and a factor
+// that the reader's division by the stems factor of its age, as written,
+// would carry out of its range.
 void CheckCohort(const ScenarioWriter& out, const CCohort& cohort, int number) {
   const std::string of = "cohort " + FormatInt(number) + ": ";
   if (const MaybeProblem problem = CohortValueProblem(cohort)) out.Refuse(of + problem->reason);
+  const auto written = [](double value) { return ParseDouble(FormatFixed6(value)); };
+  BiomassRecord read = cohort.BiomassData;
   for (int k = 0; k < kBafColumns; ++k) {
-    if (ParseDouble(FormatFixed6(cohort.BiomassData.BAF[kBafStemsRow][k])) == 0.0) {
+    const double stems = written(read.BAF[kBafStemsRow][k]);
+    if (stems == 0.0) {
       out.Refuse(of + "the expansion factor of stems at age " + FormatInt(BafAges[k]) +
                  " is too small to be written with six decimals");
     }
+    for (int row = 0; row < kBafRows; ++row) read.BAF[row][k] = written(read.BAF[row][k]) / stems;
+  }
+  if (const MaybeProblem problem = BiomassValueProblem(read)) {
+    out.Refuse(of + problem->reason + " once divided by the stems factor of its age as written");
   }
 }
 

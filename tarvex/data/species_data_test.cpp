@@ -181,15 +181,18 @@ TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
        "no expansion factor of stems is given; the species Broadleaves cannot be used in the "
        "region Alpine"},
       {0, 10, "2 4 -0.5 1 1 1 1 1 1 1 1 1 1 1 1 1 1", Fixture::LineOf(0, 10),
-       "the expansion factor of branches at age 10 is negative"},
+       "the expansion factor of branches at age 10 is outside 0..100 (-0.2"},
       {5, 3, "1 4 1.5", Fixture::LineOf(5, 3),
-       "the carbon content is above 100 % (150); the species Abies cannot be used in the region "
+       "the carbon content is outside 0..100 % (150); the species Abies cannot be used in the "
+       "region "
        "Alpine"},
       {6, 9, "2 3 0.1 0.2 -0.3 0.4 0.5", Fixture::LineOf(6, 9),
-       "the turnover rate of fine roots is negative (-0.3); the species Broadleaves cannot be "
+       "the turnover rate of fine roots is outside 0..10 /yr (-0.3); the species Broadleaves "
+       "cannot be "
        "used in the region Artic"},
       {7, 181, "26 7 -0.4", Fixture::LineOf(7, 181),
-       "the wood density is negative (-0.4); the species Soft broadleaves cannot be used in the "
+       "the wood density is outside 0..2 g/cm3 (-0.4); the species Soft broadleaves cannot be used "
+       "in the "
        "region Mediterranean"},
       {7, 100, "", 0, "the file ends in section 8"},
   };

@@ -124,7 +124,7 @@ class BiomassTest : public QObject, protected WindowTest {
     dialogs_.modal = [](QDialog& dialog) {
       auto& form = static_cast<TFormBiomassData&>(dialog);
       form.EditCarbonContent->setText("48.5");
-      form.StringGridBAF->SetCell(15, 5, "1.25");         // stems at age 1000
+      form.StringGridBAF->SetCell(15, 5, "0.75");         // stems at age 1000
       form.StringGridContents->SetCell(5, 4, "0.125");    // N of stems
       form.StringGridContents->SetCell(4, 4, "f(Ndep)");  // not read back
       return true;
@@ -133,7 +133,7 @@ class BiomassTest : public QObject, protected WindowTest {
     window_->ComboBoxSpeciesChange();
     const BiomassRecord& data = window_->SiteRecord().Cohort(0).BiomassData;
     QCOMPARE(data.CarbonContent, 48.5);
-    QCOMPARE(data.BAF[standsim::ST][14], 1.25);
+    QCOMPARE(data.BAF[standsim::ST][14], 0.75);
     QCOMPARE(data.ctN[standsim::ST], 0.125);
     // The leaves' N content is that of the work record, all zero at first.
     QCOMPARE(data.ctN[standsim::LV], 0.0);
@@ -151,11 +151,11 @@ class BiomassTest : public QObject, protected WindowTest {
                                << "\"abc\" is not a valid number";
     QTest::newRow("negative") << 3 << 2 << "-0.5"
                               << "Error: the expansion factor of coarse roots at age 30 is "
-                                 "negative (-0.5)";
+                                 "outside 0..100 (-0.5)";
     QTest::newRow("stems 0") << 5 << 5 << "0"
                              << "Error: the expansion factor of stems at age 50 is 0";
     QTest::newRow("carbon") << 0 << 0 << "120"
-                            << "Error: the carbon content is above 100 % (120)";
+                            << "Error: the carbon content is outside 0..100 % (120)";
   }
   void aValueThatIsRefusedLeavesTheCohortAsItWas() {
     QFETCH(int, col);

@@ -123,7 +123,8 @@ class CohortInputsTest : public QObject, protected WindowTest {
     // A negative value can only give nonsense, in either mode.
     window_->EditKgr->setText("-150");
     window_->EditMaxGrowth->setText("8");
-    QCOMPARE(Raised(*window_, false), QString("Error: the Kgr value is negative (-150)"));
+    QCOMPARE(Raised(*window_, false),
+             QString("Error: the Kgr value is outside 0..20000 m3/ha (-150)"));
     // The cohort keeps the values it had.
     QCOMPARE(window_->SiteRecord().Cohort(0).Kgr, 150.0);
     QCOMPARE(window_->SiteRecord().Cohort(0).MaxGrowth, 12.5);

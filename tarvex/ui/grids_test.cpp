@@ -71,8 +71,11 @@ class GridsTest : public QObject, protected WindowTest {
     QCOMPARE(curve.Points[1].AGE, 20);
     QCOMPARE(curve.Points[1].INC, 0.0);
     QCOMPARE(window_->LabelDupEntry->text(), QString("Error: Duplicate entry"));
+    // The grid shows what the cohort holds, the refused cell current for the correction.
     QCOMPARE(Row(grid, 2), QStringList({"20", "0"}));
-    QCOMPARE(Row(grid, 3), QStringList({"10", "4"}));  // not shown again
+    QCOMPARE(Row(grid, 3), QStringList({"", ""}));
+    QCOMPARE(grid.currentRow() + 1, 3);
+    QCOMPARE(grid.currentColumn(), 0);
   }
 
   void aTextThatIsNoNumberOrANegativeIncrementIsReported_data() {
@@ -82,9 +85,10 @@ class GridsTest : public QObject, protected WindowTest {
     QTest::newRow("age") << "ten"
                          << ""
                          << "\"ten\" is not a valid integer";
-    QTest::newRow("increment") << "30"
-                               << "-2"
-                               << "Error: the increment at age 30 is negative (-2)";
+    QTest::newRow("negative increment")
+        << "30"
+        << "-2"
+        << "Error: the increment at age 30 is outside 0..500 m3/ha/yr (-2)";
   }
   void aTextThatIsNoNumberOrANegativeIncrementIsReported() {
     QFETCH(QString, age);
@@ -226,7 +230,8 @@ class GridsTest : public QObject, protected WindowTest {
     grid.SetCell(2, 1, "120");
     QVERIFY_THROWS_EXCEPTION(TarvexError, window_->FillManagementArray());
     QCOMPARE(window_->SiteRecord().Cohort(0).ForMan.ManActions[0].PERC, 20.0);
-    QCOMPARE(grid.Cell(2, 1), QString("120"));
+    // The grid shows what the cohort holds.
+    QCOMPARE(grid.Cell(2, 1), QString("20"));
   }
 
   void strictCommitOfAnEvenAgedStandNeedsAnAction() {

@@ -66,7 +66,7 @@ struct MessageSources {
 QList<MessageSources> MessageSourceTable() {
   const QList<QRegularExpression> workbench = {
       QRegularExpression("\\b(TarvexError|ConversionError|AtomicSaveError|ShowMessage|AskYesNo|"
-                         "Refuse|RefuseRecord|refuse|DepositionNotRead)\\s*\\("),
+                         "Refuse|RefusedCell|RefuseRecord|refuse|DepositionNotRead)\\s*\\("),
       // A message kept as a constant, for the places that show it.
       QRegularExpression("\\bkReadDepositionFirst\\s*=")};
   // The tables of names that messages are built from ("branches").

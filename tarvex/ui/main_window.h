@@ -275,6 +275,9 @@ class TForm1 : public QMainWindow {
   // The records the grids show; raise what a commit of the grid raises.
   CCai CurveFromGrid() const;
   CForMan ManagementFromGrid() const;
+  // After a value of GRID was refused: the grid shows the cohort's record
+  // again, with the refused cell (COL, ROW) current and the focus.
+  void ShowRecordAfterRefusal(StringGrid& grid, int col, int row);
   // Each button is enabled when there is a cohort to go to.
   void UpdateCohortButtons();
   std::string ChooseRegionForCountry(const std::string& country);

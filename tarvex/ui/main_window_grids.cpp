@@ -34,13 +34,39 @@ const char* const kLeft = "Left";
 
 int ActionTypeOf(const QString& text) { return ActionOfName(text.toStdString()); }
 
-double NumberOrZero(const QString& text) {
-  return text.isEmpty() ? 0.0 : ParseDouble(text.toStdString());
+// A grid cell whose value cannot be stored: the message, and the cell.
+class RefusedCell : public TarvexError {
+ public:
+  RefusedCell(const std::string& message, int col, int row)
+      : TarvexError(message), Col(col), Row(row) {}
+  int Col;
+  int Row;
+};
+
+// The value READ takes from the cell (COL, ROW) of a grid; what READ raises
+// refuses that cell.
+template <typename Read>
+auto FromCell(int col, int row, Read read) {
+  try {
+    return read();
+  } catch (const TarvexError& e) {
+    throw RefusedCell(e.what(), col, row);
+  }
 }
 
-// Raises "Error: REASON" for a value that can only give nonsense.
-void Refuse(const MaybeProblem& problem) {
-  if (problem) throw TarvexError("Error: " + problem->reason);
+// Refuses the cell (COL, ROW) with "Error: REASON" for a value that can only
+// give nonsense.
+void Refuse(const MaybeProblem& problem, int col, int row) {
+  if (problem) throw RefusedCell("Error: " + problem->reason, col, row);
+}
+
+double NumberOrZero(const StringGrid& grid, int col, int row) {
+  const QString text = grid.Cell(col, row);
+  return text.isEmpty() ? 0.0 : FromCell(col, row, [&] { return ParseDouble(text.toStdString()); });
+}
+
+int IntegerIn(const StringGrid& grid, int col, int row) {
+  return FromCell(col, row, [&] { return ParseInt(grid.Cell(col, row).toStdString()); });
 }
 
 // Opens the drop-down of a list once the mouse button is up. A drop-down
@@ -88,22 +114,44 @@ void OpenCellList(QComboBox& list, const StringGrid& grid, int col, int row) {
 void TForm1::ClearGridRows(StringGrid& grid) { grid.ClearRows(); }
 
 CCai TForm1::CurveFromGrid() const {
+  const StringGrid& grid = *StringGridStemGrowth;
   CCai curve;
   if (NaturalForest()) return curve;
-  for (int r = 1; r < StringGridStemGrowth->RowCount(); ++r) {
-    const QString ageText = StringGridStemGrowth->Cell(0, r);
-    if (ageText.isEmpty()) continue;
-    const double increment = NumberOrZero(StringGridStemGrowth->Cell(1, r));
-    const int age = ParseInt(ageText.toStdString());
-    Refuse(IncrementProblem(age, increment));
-    if (!curve.AddPoint(age, increment)) throw TarvexError("Error: Duplicate entry");
+  for (int r = 1; r < grid.RowCount(); ++r) {
+    if (grid.Cell(0, r).isEmpty()) continue;
+    const double increment = NumberOrZero(grid, 1, r);
+    const int age = IntegerIn(grid, 0, r);
+    Refuse(AgeProblem(age), 0, r);
+    Refuse(IncrementProblem(age, increment), 1, r);
+    if (!curve.AddPoint(age, increment)) throw RefusedCell("Error: Duplicate entry", 0, r);
   }
   return curve;
 }
 
+void TForm1::ShowRecordAfterRefusal(StringGrid& grid, int col, int row) {
+  // The grid shows what the cohort holds, and the refused cell is the one
+  // the user types the correction into.
+  ClearGridRows(grid);
+  if (&grid == StringGridStemGrowth) {
+    ChartStemGrowth->Clear();
+    DisplayGrowth();
+  } else {
+    ChartManagement->Clear();
+    DisplayManActions();
+  }
+  grid.SelectCellQuietly(col, row);
+  grid.setFocus();
+}
+
 void TForm1::SaveGrowth(bool strict) {
   // The cohort gets the grid's curve whole or not at all.
-  const CCai curve = CurveFromGrid();
+  CCai curve;
+  try {
+    curve = CurveFromGrid();
+  } catch (const RefusedCell& refused) {
+    ShowRecordAfterRefusal(*StringGridStemGrowth, refused.Col, refused.Row);
+    throw;
+  }
   if (curve.NrDataGrowth == 0 && strict && !NaturalForest()) {
     throw TarvexError("No growth defined for one of the cohorts!");
   }
@@ -166,15 +214,15 @@ CForMan TForm1::ManagementFromGrid() const {
   for (int r = 1; r < grid.RowCount(); ++r) {
     if (grid.Cell(0, r).isEmpty()) continue;
     const int type = ActionTypeOf(grid.Cell(kActionColumn, r));
-    const double perc = NumberOrZero(grid.Cell(kPercentageColumn, r));
+    const double perc = NumberOrZero(grid, kPercentageColumn, r);
     RemovalFlags flags{};
     for (int j = 0; j < 4; ++j)
       flags[j] = grid.Cell(kFirstRemovalColumn + j, r) == kRemoved ? 1 : 0;
-    const int year = ParseInt(grid.Cell(0, r).toStdString());
-    Refuse(YearProblem("the year of a management action", year));
+    const int year = IntegerIn(grid, 0, r);
+    Refuse(YearProblem("the year of a management action", year), 0, r);
     // Stored as 0 % it would no longer be what the row shows.
     if (!management.SetAction(year, type, perc, flags)) {
-      throw TarvexError("Percentage must be between 0 and 100 %...");
+      throw RefusedCell("Percentage must be between 0 and 100 %...", kPercentageColumn, r);
     }
   }
   return management;
@@ -182,7 +230,13 @@ CForMan TForm1::ManagementFromGrid() const {
 
 void TForm1::SaveManActions(bool strict) {
   // The cohort gets the grid's actions whole or not at all.
-  const CForMan management = ManagementFromGrid();
+  CForMan management;
+  try {
+    management = ManagementFromGrid();
+  } catch (const RefusedCell& refused) {
+    ShowRecordAfterRefusal(*StringGridManagement, refused.Col, refused.Row);
+    throw;
+  }
   if (management.NrForManData == 0 && strict && !NaturalForest()) {
     throw TarvexError("No management defined for one of the cohorts!");
   }

@@ -100,25 +100,41 @@ class UserEditsTest : public QObject, protected WindowTest {
   }
   void cleanup() { window_.reset(); }
 
-  // A cohort of two entered, the first shown; then a grid of the first gets
-  // a row that cannot be stored, and a command needing a commit is given.
-  void aFailedCommitStopsTheCommandAndKeepsTheRows_data() {
+  // A cohort of two entered, the first shown; then a cell of a grid of the
+  // first gets a value that cannot be stored, typed and left open as a user
+  // leaves it, and a command needing a commit is given. The value is refused
+  // once, the grid shows again what the cohort holds, and nothing of the
+  // value reaches the cohort. A command that leaves the grid (the button
+  // "Show next Cohort", the page "Results") finds the grid refused and shown
+  // again already, and goes on with what the cohort holds; the refusal of
+  // the growth grid is then the red text beside it.
+  void aRefusedCellIsShownAsTheCohortHoldsIt_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("ran");
     for (const char* command : {"insert", "next", "run", "save"}) {
-      QTest::addRow("duplicate age, %s", command) << "age" << command << "Error: Duplicate entry";
+      const bool leavesTheGrid = QString(command) == "next" || QString(command) == "run";
+      QTest::addRow("duplicate age, %s", command)
+          << "age" << command
+          << (leavesTheGrid ? QStringList() : QStringList{"Error: Duplicate entry"})
+          << leavesTheGrid;
       QTest::addRow("percentage above 100, %s", command)
-          << "percentage" << command << "Percentage must be between 0 and 100 %...";
+          << "percentage" << command << QStringList{"Percentage must be between 0 and 100 %..."}
+          << leavesTheGrid;
     }
   }
-  void aFailedCommitStopsTheCommandAndKeepsTheRows() {
+  void aRefusedCellIsShownAsTheCohortHoldsIt() {
     QFETCH(QString, fault);
     QFETCH(QString, command);
-    QFETCH(QString, message);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, ran);
     TForm1& w = *window_;
     EnterSite(w, qsm_);
     EnterCohort(w, dialogs_, "Picea abies", {"10,2", "50,12", "120,6"}, "2000");
+    TypeIntoCell(*w.StringGridManagement, 0, 2, "2030");
+    ChooseAction(w, 2, "Thinning");
+    TypeIntoCell(*w.StringGridManagement, 2, 2, "20");
     QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
     EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
     QTest::mouseClick(w.ButtonPreviousCohort, Qt::LeftButton);
@@ -126,20 +142,13 @@ class UserEditsTest : public QObject, protected WindowTest {
 
     StringGrid& growth = *w.StringGridStemGrowth;
     StringGrid& management = *w.StringGridManagement;
-    if (fault == "age") {
-      // The row of age 10 comes second, as in (10,2) (10,4) (50,12) (120,6).
-      TypeIntoCell(growth, 0, 2, "10");
-      TypeIntoCell(growth, 1, 2, "4");
-      TypeIntoCell(growth, 0, 4, "120");
-      TypeIntoCell(growth, 1, 4, "6");
-      TypeIntoCell(growth, 0, 3, "50");
-      TypeIntoCell(growth, 1, 3, "12");
-    } else {
-      TypeIntoCell(management, 0, 2, "2030");
-      TypeIntoCell(management, 2, 2, "120");
-    }
     const QStringList growthRows = GridRows(growth, 5);
     const QStringList managementRows = GridRows(management, 3);
+    if (fault == "age") {
+      TypeIntoCell(growth, 0, 4, "10");
+    } else {
+      TypeIntoCell(management, 2, 2, "120");
+    }
     const std::string before = TextOf(w.SiteRecord());
     dialogs_.Clear();
     dialogs_.files = {ScratchFile("stand.tvx")};
@@ -148,16 +157,49 @@ class UserEditsTest : public QObject, protected WindowTest {
     if (command == "run") ClickTab(*w.PageControl1, w.TabSheetResults);
     if (command == "save") QTest::mouseClick(w.SpeedButtonSaveFile, Qt::LeftButton);
 
-    // Leaving the grid for a button commits it too, so the message may come twice.
-    QVERIFY(!dialogs_.messages.isEmpty());
-    QCOMPARE(dialogs_.messages.count(message), dialogs_.messages.size());
+    QCOMPARE(dialogs_.messages, messages);
     QCOMPARE(w.SiteRecord().NrCohorts(), 2);
-    QCOMPARE(w.CurrentCohortIndex(), 0);
-    QVERIFY(w.PageControl1->currentWidget() != w.TabSheetResults);
+    QCOMPARE(w.CurrentCohortIndex(), ran && command == "next" ? 1 : 0);
+    QCOMPARE(w.PageControl1->currentWidget() == w.TabSheetResults, ran && command == "run");
     QVERIFY(!QFile::exists(ScratchFile("stand.tvx")));
+    QCOMPARE(TextOf(w.SiteRecord()), before);
+    if (ran && command == "next") QTest::mouseClick(w.ButtonPreviousCohort, Qt::LeftButton);
+    if (ran && command == "run") ClickTab(*w.PageControl1, w.TabSheetInputs);
     QCOMPARE(GridRows(growth, 5), growthRows);
     QCOMPARE(GridRows(management, 3), managementRows);
-    QCOMPARE(TextOf(w.SiteRecord()), before);
+  }
+
+  // A percentage of 150 typed and the cell left: refused once, the cell
+  // shows the 20 % the thinning has, and the keys typed next go into it.
+  void aRefusedPercentageIsCorrectedByTyping() {
+    TForm1& w = *window_;
+    EnterEvenAgedCohort(w, dialogs_, qsm_);  // row 2: a thinning of 20 % in 2030
+    StringGrid& management = *w.StringGridManagement;
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    QTest::mouseClick(management.viewport(), Qt::LeftButton, {},
+                      management.CellRect(0, 3).center());
+    QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[1].PERC, 20.0);
+
+    TypeIntoCell(management, 2, 2, "150");
+    QTest::mouseClick(management.viewport(), Qt::LeftButton, {},
+                      management.CellRect(0, 3).center());
+    QCOMPARE(dialogs_.messages, QStringList({"Percentage must be between 0 and 100 %..."}));
+    QCOMPARE(management.Cell(2, 2), QString("20"));
+    QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[1].PERC, 20.0);
+    QCOMPARE(QApplication::focusWidget(), &management);
+    QCOMPARE(management.currentRow() + 1, 2);
+    QCOMPARE(management.currentColumn(), 2);
+    QTest::qWait(20);  // the user looks at the grid
+
+    // The first key opens the cell's editor, which takes the others.
+    QTest::keyClicks(&management, "5");
+    QTest::keyClicks(QApplication::focusWidget(), "0");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::mouseClick(management.viewport(), Qt::LeftButton, {},
+                      management.CellRect(0, 3).center());
+    QCOMPARE(dialogs_.messages.size(), 1);
+    QCOMPARE(management.Cell(2, 2), QString("50"));
+    QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[1].PERC, 50.0);
   }
 
   void everyChangeOfWhatASaveWritesIsOfferedForSaving() {

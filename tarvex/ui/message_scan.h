@@ -133,8 +133,8 @@ inline QStringList FolderSources(const QString& folder, const QStringList& nameF
   QStringList files;
   const QDir dir(folder);
   for (const QString& name : dir.entryList(nameFilters, QDir::Files, QDir::Name)) {
-    if (name.contains(
-            QRegularExpression("(_test\\.cpp|_bench\\.cpp|fixture\\.h|message_scan\\.h)$")))
+    if (name.contains(QRegularExpression("(_test\\.cpp|_bench\\.cpp|fixture\\.h|message_scan\\.h|"
+                                         "help_page_reading\\.h)$")))
       continue;
     files << dir.filePath(name);
   }

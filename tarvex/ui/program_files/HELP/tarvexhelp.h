@@ -3,3 +3,4 @@
 #define ForestInputs 30
 #define Results 40
 #define Messages 50
+#define TarvexFile 60

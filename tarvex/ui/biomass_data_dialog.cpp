@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "tarvex/data/cohort_values.h"
@@ -44,9 +45,13 @@ TFormBiomassData::TFormBiomassData(QWidget* parent) : QDialog(parent) {
   StringGridBAF->SetHeaderRow(ages);
   StringGridBAF->SetFixedColumn(QStringList{"year->"} + kCompartments);
   StringGridBAF->verticalHeader()->setMinimumWidth(64);
-  // Each age column shows a factor of four decimals whole; the columns
-  // share any width beyond that.
-  const int factorWidth = StringGridBAF->fontMetrics().horizontalAdvance("0.0000") + 12;
+  // Each age column shows a factor of four decimals whole, beside the
+  // margins the cell draws its text within and the grid line; the columns
+  // share any width beyond that. So the dialog keeps its width of 784
+  // unless the font needs more.
+  const int cellMargin = StringGridBAF->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+  const int factorWidth =
+      StringGridBAF->fontMetrics().horizontalAdvance("0.0000") + 2 * cellMargin + 1;
   for (int c = 0; c < kBafColumns; ++c) StringGridBAF->setColumnWidth(c, factorWidth);
   StringGridBAF->horizontalHeader()->setMinimumSectionSize(factorWidth);
   StringGridBAF->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -1,5 +1,6 @@
 // The species choice and the biomass parameter dialog run from the main
 // window: which values it shows, and what OK and Cancel keep.
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/biomass_data_dialog.h"
+#include "tarvex/ui/platform/string_grid.h"
 #include "tarvex/ui/window_fixture.h"
 
 using namespace tarvex;
@@ -175,6 +177,37 @@ class BiomassTest : public QObject, protected WindowTest {
     window_->Button1->click();
     QCOMPARE(dialogs_.messages, QStringList({message}));
     QVERIFY(!window_->SiteRecord().Cohort(0).HasBiomassData);
+  }
+
+  // The dialog opens at 784 x 588, wider only where the font needs more to
+  // show every factor whole; the corner of the factors grid reads "year->".
+  void theDialogShowsEveryFactorWholeAtItsSize() {
+    TFormBiomassData& dialog = window_->BiomassDialog();
+    dialog.ShowValues(window_->Defaults()[kPiceaAbies][kBoreal]);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.height(), 588);
+    QCOMPARE(dialog.width(), std::max(784, dialog.minimumSizeHint().width()));
+    const StringGrid& grid = *dialog.StringGridBAF;
+    for (int r = 1; r < grid.RowCount(); ++r) {
+      for (int c = 1; c < grid.ColCount(); ++c) {
+        const QString text = grid.Cell(c, r);
+        QVERIFY2(grid.fontMetrics().horizontalAdvance(text) < grid.CellRect(c, r).width(),
+                 qPrintable(text));
+      }
+    }
+    QCOMPARE(grid.Cell(0, 0), QString("year->"));
+    const auto darkPixels = [](const StringGrid& g) {
+      const QImage corner = g.findChild<QAbstractButton*>()->grab().toImage();
+      int dark = 0;
+      for (int y = 0; y < corner.height(); ++y) {
+        for (int x = 0; x < corner.width(); ++x) dark += qGray(corner.pixel(x, y)) < 100;
+      }
+      return dark;
+    };
+    QVERIFY(darkPixels(grid) > 0);
+    QCOMPARE(darkPixels(*dialog.StringGridContents), 0);  // a blank corner
+    dialog.hide();
   }
 
   void restoreShowsTheDefaultsAgain() {

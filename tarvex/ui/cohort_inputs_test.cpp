@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <filesystem>
 
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/platform/radio_group.h"
@@ -196,6 +197,24 @@ class CohortInputsTest : public QObject, protected WindowTest {
     window_->ButtonPreviousCohortClick();
     QCOMPARE(dialogs_.messages.back(), QString("Error: no species defined for this cohort!"));
     QCOMPARE(window_->CurrentCohortIndex(), 2);
+  }
+
+  // The QSM file gone, a step to another cohort reads it once and says so
+  // once; the result chart, not shown, raises nothing about the cohort left
+  // without planting.
+  void aStepWithTheQsmFileGoneSaysSoOnce() {
+    const std::string qsm = folder_->write("site.qsm", kQsmText);
+    window_->SiteRecord().QSMpInFile = qsm;
+    window_->EditQsmpFileName->setText(QString::fromStdString(qsm));
+    window_->Insertnewcohort1Click();
+    EnterCohort(*window_, "Pinus nigra");
+    window_->StringGridManagement->ClearRows();
+    std::filesystem::remove(qsm);
+    dialogs_.Clear();
+    window_->ButtonPreviousCohortClick();
+    QCOMPARE(dialogs_.messages, QStringList({"Specified QSM+ file specifying N dep not found!"}));
+    QCOMPARE(window_->CurrentCohortIndex(), 0);
+    QCOMPARE(window_->ComboBoxSpecies->currentText(), QString("Picea abies"));
   }
 
   void deletingTheOnlyCohortLeavesAnEmptyOne() {

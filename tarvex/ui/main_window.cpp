@@ -200,7 +200,10 @@ void TForm1::Timer1Timer() {
   ClientArea->setCurrentWidget(PageControl1);
   WebBrowser1->hide();
   Panel6->show();
+  FocusPageShown();
 }
+
+void TForm1::FocusPageShown() { PageControl1->setFocus(); }
 
 void TForm1::LoadFolderOptions() {
   // The options set only the dialogs' starting folders, not the folder fields.

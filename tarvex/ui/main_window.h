@@ -264,13 +264,26 @@ class TForm1 : public QMainWindow {
   std::optional<std::string> ShownScenarioText();
   // What is shown now counts as saved.
   void MarkScenarioSaved();
+  // After New and Open: an input page is shown, not the results of the
+  // scenario replaced, and it has the focus.
+  void ShowInputsOfNewScenario();
+  // The keyboard reaches the pages (Ctrl+Tab, the arrow keys on the tabs).
+  void FocusPageShown();
   // The radio group of the active output page.
   RadioGroup* ActiveOutputGroup() const;
   CCohort& Current() { return Site->Cohort(CurrentCohort); }
   void ClearInputCharts();
   void SetNrCohortsLabel();
-  // Makes cohort C the one shown, with its labels and the cohort buttons.
+  // DisplayCohort; READDEPOSITION false leaves out the reading of the
+  // deposition, for a command whose validation has just read it, so that a
+  // command reads the QSM file once.
+  void DisplayCohortInputs(bool readDeposition);
+  // Makes cohort C the one shown after a validation that read the
+  // deposition: its inputs, labels, cohort buttons and result chart.
   void ShowCohort(int c);
+  // The cohort shown holds the default management of its species over the
+  // deposition period ("Default Management" shows it ticked).
+  bool HoldsDefaultManagement() const;
   void ShowCohortLabels();
   // The records the grids show; raise what a commit of the grid raises.
   CCai CurveFromGrid() const;

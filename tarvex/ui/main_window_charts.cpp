@@ -42,8 +42,10 @@ void TForm1::RadioGroupOutClick(RadioGroup* sender) {
     try {
       start = std::max(Site->FirstPlantingYear(), PeriodFirstYear());
     } catch (const TarvexError& e) {
-      // A cohort without planting has no results to start from.
-      ShowMessage(e.what());
+      // A cohort without planting has no results to start from; that is
+      // said to a user who looks at the chart, not on a step between
+      // cohorts on another page.
+      if (PageControl1->currentWidget() == TabSheetResults) ShowMessage(e.what());
       return;
     }
   }

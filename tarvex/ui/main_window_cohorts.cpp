@@ -17,6 +17,7 @@
 #include "tarvex/ui/platform/combo_box_text.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/platform/string_grid.h"
+#include "tarvex/workbench/default_management.h"
 
 namespace tarvex {
 namespace {
@@ -30,13 +31,15 @@ void TForm1::ClearInputCharts() {
   ChartStemGrowth->Clear();
 }
 
-void TForm1::DisplayCohort() {
+void TForm1::DisplayCohort() { DisplayCohortInputs(true); }
+
+void TForm1::DisplayCohortInputs(bool readDeposition) {
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
   ClearInputCharts();
   EditQsmpFileName->setText(QString::fromStdString(Site->QSMpInFile));
   if (CurrentCohort < 0) return;
-  ReadNdep();
+  if (readDeposition) ReadNdep();
   SetComboBoxText(*ComboBoxRegions, QString::fromStdString(Site->RegionName));
   SetComboBoxText(*ComboBoxSpecies, QString::fromStdString(Current().SpeciesName));
   RadioGroupManType->SetItemIndex(NaturalForest() ? 1 : 0);
@@ -47,6 +50,20 @@ void TForm1::DisplayCohort() {
   }
   DisplayGrowth();
   DisplayManActions();
+  CheckBoxDefManagement->setChecked(HoldsDefaultManagement());
+}
+
+bool TForm1::HoldsDefaultManagement() const {
+  if (!HasDepositionPeriod()) return false;
+  const CCohort& cohort = Site->Cohort(CurrentCohort);
+  int rotation = 0;
+  if (!NaturalForest()) {
+    const int species = Tables->SpeciesIndex(cohort.SpeciesName);
+    if (species < 0) return false;
+    rotation = Tables->Species[static_cast<std::size_t>(species)].Rotation;
+  }
+  return HoldsSchedule(cohort.ForMan, DefaultSchedule(NaturalForest(), PeriodFirstYear(),
+                                                      PeriodLastYear(), rotation));
 }
 
 void TForm1::StoreCohortInputs(bool strict) {
@@ -133,11 +150,7 @@ void TForm1::ButtonPreviousCohortClick() {
     return;
   }
   if (!StoreCohortInputsOrShow(false)) return;
-  --CurrentCohort;
-  DisplayCohort();
-  ShowCohortLabels();
-  UpdateCohortButtons();
-  RadioGroupOutClick(ActiveOutputGroup());
+  ShowCohort(CurrentCohort - 1);
 }
 
 void TForm1::ButtonNextCohortClick() {
@@ -146,19 +159,16 @@ void TForm1::ButtonNextCohortClick() {
     return;
   }
   if (!StoreCohortInputsOrShow(false)) return;
-  ++CurrentCohort;
-  DisplayCohort();
-  ShowCohortLabels();
-  UpdateCohortButtons();
-  RadioGroupOutClick(ActiveOutputGroup());
+  ShowCohort(CurrentCohort + 1);
 }
 
 void TForm1::ShowCohort(int c) {
   CurrentCohort = c;
-  DisplayCohort();
+  // The validation before has read the deposition.
+  DisplayCohortInputs(false);
   ShowCohortLabels();
-  ButtonPreviousCohort->setEnabled(c > 0);
-  ButtonNextCohort->setEnabled(c < Site->NrCohorts() - 1);
+  UpdateCohortButtons();
+  RadioGroupOutClick(ActiveOutputGroup());
 }
 
 void TForm1::Deletecohort1Click() {
@@ -167,20 +177,25 @@ void TForm1::Deletecohort1Click() {
   Site->DeleteCohort(CurrentCohort);
   if (onlyCohort) {
     // The site keeps one empty cohort.
-    ClearGridRows(*StringGridStemGrowth);
-    ClearGridRows(*StringGridManagement);
-    ClearInputCharts();
     Site->AddCohort();
     CurrentCohort = 0;
-  } else {
+  } else if (CurrentCohort > 0) {
     // The cohort before the deleted one is shown; after the first, the one
     // that moved into its place, so that no input shown belongs elsewhere.
-    if (CurrentCohort > 0) --CurrentCohort;
-    DisplayCohort();
-    ShowCohortLabels();
+    --CurrentCohort;
   }
+  DisplayCohort();
+  ShowCohortLabels();
   SetNrCohortsLabel();
   UpdateCohortButtons();
+  if (onlyCohort) {
+    // The new cohort starts from a planting, as an inserted one does, and
+    // has no results.
+    if (!NaturalForest()) SetManPlant();
+    Chart1->Clear();
+  } else {
+    RadioGroupOutClick(ActiveOutputGroup());
+  }
 }
 
 void TForm1::UpdateCohortButtons() {

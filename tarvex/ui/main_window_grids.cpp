@@ -246,6 +246,8 @@ void TForm1::SaveManActions(bool strict) {
 void TForm1::FillManagementArray() {
   SaveManActions(false);
   DisplayManActions();
+  // A default schedule changed by hand is the cohort's own.
+  if (!HoldsDefaultManagement()) CheckBoxDefManagement->setChecked(false);
 }
 
 void TForm1::StringGridManagementSelectCell(int col, int row, bool& canSelect) {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -27,6 +28,13 @@
 
 namespace tarvex {
 namespace {
+
+// The smallest a chart of the window gets, with room for its axis titles
+// and labels and for a plot that can be read; with the rows of the
+// management grid below, it sets the smallest size of the window.
+constexpr int kChartMinimumWidth = 300;
+constexpr int kChartMinimumHeight = 200;
+constexpr int kManagementRowsShown = 5;
 
 QToolButton* ToolButton(QToolBar* bar, const QString& text, const QString& hint) {
   auto* button = new QToolButton(bar);
@@ -83,21 +91,23 @@ QWidget* OutputPage(RadioGroup* group) {
 }  // namespace
 
 void TForm1::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("File");
-  Open1 = file->addAction("Open Tarvex file");
+  // Alt and the underlined letter opens a menu or a page; no two of the
+  // menus and pages shown at a time share a letter.
+  QMenu* file = menuBar()->addMenu("&File");
+  Open1 = file->addAction("&Open Tarvex file");
   Open1->setShortcut(Qt::Key_F2);
-  New1 = file->addAction("New Tarvex file");
+  New1 = file->addAction("&New Tarvex file");
   New1->setShortcut(Qt::Key_F3);
   file->addSeparator();
-  Save1 = file->addAction("Save Tarvex file");
+  Save1 = file->addAction("&Save Tarvex file");
   file->addSeparator();
-  exit1 = file->addAction("Exit");
-  QMenu* cohorts = menuBar()->addMenu("Cohorts");
-  Insertnewcohort1 = cohorts->addAction("Insert new cohort");
-  Deletecohort1 = cohorts->addAction("Delete cohort");
-  QMenu* help = menuBar()->addMenu("Help");
-  About1 = help->addAction("About");
-  Help2 = help->addAction("Help");
+  exit1 = file->addAction("E&xit");
+  QMenu* cohorts = menuBar()->addMenu("&Cohorts");
+  Insertnewcohort1 = cohorts->addAction("&Insert new cohort");
+  Deletecohort1 = cohorts->addAction("&Delete cohort");
+  QMenu* help = menuBar()->addMenu("&Help");
+  About1 = help->addAction("&About");
+  Help2 = help->addAction("&Help");
   Help2->setShortcut(Qt::Key_F1);
 
   QToolBar* panel3 = addToolBar("Tools");
@@ -112,9 +122,9 @@ void TForm1::BuildMenus() {
   TabSheetSiteInputs = new QWidget;
   TabSheetInputs = new QWidget;
   TabSheetResults = new QWidget;
-  PageControl1->addTab(TabSheetSiteInputs, "Site Inputs");
-  PageControl1->addTab(TabSheetInputs, "Forest Inputs");
-  PageControl1->addTab(TabSheetResults, "Results");
+  PageControl1->addTab(TabSheetSiteInputs, "&Site Inputs");
+  PageControl1->addTab(TabSheetInputs, "F&orest Inputs");
+  PageControl1->addTab(TabSheetResults, "&Results");
   WebBrowser1 = new QTextBrowser(ClientArea);
   ClientArea->addWidget(PageControl1);
   ClientArea->addWidget(WebBrowser1);
@@ -140,6 +150,7 @@ void TForm1::BuildSitePage() {
   RadioGroupManType->SetItemIndex(0);
   ChartNdep = new Chart(Chart::Kind::Line, "Year", "N deposition (eq/m2/yr)", TabSheetSiteInputs);
   ChartNdep->Bottom().SetAutomatic(false);
+  ChartNdep->setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
 
   auto* layout = new QGridLayout(TabSheetSiteInputs);
   layout->addWidget(new QLabel("Region", TabSheetSiteInputs), 0, 0);
@@ -176,7 +187,7 @@ void TForm1::BuildForestPage() {
   ChartStemGrowth = new Chart(Chart::Kind::Line, "Age", "Stem Growth (m3/yr)", page);
   ChartStemGrowth->SetColor(Qt::green);
   // Room for the left axis title.
-  ChartStemGrowth->setMinimumHeight(250);
+  ChartStemGrowth->setMinimumSize(kChartMinimumWidth, 250);
 
   StringGridManagement = new StringGrid(7, kMaxManagementActions + 1, 0, page);
   // The removal columns show "Removed" whole.
@@ -192,6 +203,7 @@ void TForm1::BuildForestPage() {
   ChartManagement->SetColor(QColor(128, 0, 0));
   ChartManagement->Left().AutomaticMaximum = false;
   ChartManagement->Left().Maximum = 125;
+  ChartManagement->setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
   CheckBoxDefManagement = new QCheckBox("Default Management", page);
 
   auto* inputs = new QGridLayout;
@@ -215,6 +227,10 @@ void TForm1::BuildForestPage() {
   auto* management = new QHBoxLayout;
   StringGridManagement->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
   StringGridManagement->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGridManagement->setMinimumHeight(
+      2 * StringGridManagement->frameWidth() +
+      StringGridManagement->horizontalHeader()->sizeHint().height() +
+      kManagementRowsShown * StringGridManagement->verticalHeader()->defaultSectionSize());
   management->addWidget(StringGridManagement);
   management->addWidget(ChartManagement, 1);
   auto* layout = new QVBoxLayout(page);
@@ -229,6 +245,7 @@ void TForm1::BuildForestPage() {
 void TForm1::BuildResultsPage() {
   QWidget* page = TabSheetResults;
   Chart1 = new Chart(Chart::Kind::Line, "year", "", page);
+  Chart1->setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
   PageControlOutput = new QTabWidget(page);
   // The four pages' tabs are all in view.
   PageControlOutput->setUsesScrollButtons(false);
@@ -245,10 +262,11 @@ void TForm1::BuildResultsPage() {
       "eq/m2/yr",
       {"N uptake", "Ca uptake-litterfall", "Mg uptake-litterfall", "K uptake-litterfall"}, 1);
   RadioGroupSoilInputs = new RadioGroup("g/m2/yr", {"Carbon input", "Organic N input"}, 1);
-  PageControlOutput->addTab(OutputPage(RadioGroupBiomass), "Biomass");
-  PageControlOutput->addTab(OutputPage(RadioGroupLitterfall), "Litterfall");
-  PageControlOutput->addTab(OutputPage(RadioGroupUptake), "Uptake");
-  PageControlOutput->addTab(OutputPage(RadioGroupSoilInputs), "Soil inputs");
+  // Letters apart from those of the menus and the main pages.
+  PageControlOutput->addTab(OutputPage(RadioGroupBiomass), "&Biomass");
+  PageControlOutput->addTab(OutputPage(RadioGroupLitterfall), "&Litterfall");
+  PageControlOutput->addTab(OutputPage(RadioGroupUptake), "&Uptake");
+  PageControlOutput->addTab(OutputPage(RadioGroupSoilInputs), "Soil &inputs");
   CheckBoxShowAvg = new QCheckBox("Show total of all cohorts", page);
   CheckBoxShowAvg->hide();
   CheckBoxExpAll = new QCheckBox("Export all results to output file", page);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/main_window.h"
@@ -39,6 +40,7 @@ bool TForm1::SaveFile() {
   Site->WriteToFile(name.toStdString());
   statusBar()->showMessage("Using file: " + name);
   ScenarioFolder = FolderPart(name.toStdString());
+  SaveDialog1Folder = QString::fromStdString(ScenarioFolder);
   MarkScenarioSaved();
   return true;
 }
@@ -61,6 +63,8 @@ void TForm1::Open1Click() {
   // The results shown were those of the scenario replaced.
   Chart1->Clear();
   ScenarioFolder = FolderPart(fileName);
+  // It is saved where it came from, unless the user chooses otherwise.
+  SaveDialog1Folder = QString::fromStdString(ScenarioFolder);
   CurrentCohort = 0;
   DisplayCohort();
   ShowCohortLabels();
@@ -72,6 +76,7 @@ void TForm1::Open1Click() {
   MarkScenarioSaved();
   // A region chosen for the file's country is not in the file yet.
   if (Site->RegionFromCountry) SavedScenario.reset();
+  ShowInputsOfNewScenario();
 }
 
 void TForm1::New1Click() {
@@ -100,6 +105,19 @@ void TForm1::New1Click() {
   NdepMessage.clear();
   // An empty scenario holds no work to lose.
   MarkScenarioSaved();
+  // It has no file yet; a save starts in the application-data folder.
+  SaveDialog1Folder = QString::fromStdString(AppDataFolder);
+  ShowInputsOfNewScenario();
+}
+
+void TForm1::ShowInputsOfNewScenario() {
+  // The results shown were those of the scenario replaced; selecting
+  // "Results" runs the new one.
+  if (PageControl1->currentWidget() == TabSheetResults) {
+    const QSignalBlocker quiet(PageControl1);
+    PageControl1->setCurrentWidget(TabSheetInputs);
+  }
+  FocusPageShown();
 }
 
 }  // namespace tarvex

@@ -267,23 +267,32 @@ class MainWindowStartupTest : public QObject {
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
   }
 
-  void theSaveQuestionIsAPlainBox() {
+  // A plain box, without an icon, that only Yes or No answers: Escape and
+  // its close button leave it open; Enter answers Yes, the letter N No.
+  void theSaveQuestionIsAPlainBoxOnlyYesOrNoAnswers_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("N") << int(Qt::Key_N) << false;
+  }
+  void theSaveQuestionIsAPlainBoxOnlyYesOrNoAnswers() {
+    QFETCH(int, key);
+    QFETCH(bool, yes);
     QtUserDialogs dialogs;
     QString shown;
-    // Answers the box once it is shown.
-    QTimer answer;
-    answer.setInterval(10);
-    connect(&answer, &QTimer::timeout, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      answer.stop();
-      shown = box->windowTitle() + ": " + box->text();
-      if (box->icon() != QMessageBox::NoIcon) shown += " (with icon)";
-      box->button(QMessageBox::Yes)->click();
+    bool stayed = false;
+    const QuestionAnswerer answerer([&](QMessageBox& box) {
+      shown = box.windowTitle() + ": " + box.text();
+      if (box.icon() != QMessageBox::NoIcon) shown += " (with icon)";
+      QTest::keyClick(&box, Qt::Key_Escape);
+      box.close();
+      QCoreApplication::processEvents();
+      stayed = box.isVisible() && QApplication::activeModalWidget() == &box;
+      QTest::keyClick(&box, static_cast<Qt::Key>(key));
     });
-    answer.start();
-    QVERIFY(dialogs.AskYesNo(nullptr, "Save the file", "Save Tarvex file ?"));
+    QCOMPARE(dialogs.AskYesNo(nullptr, "Save the file", "Save Tarvex file ?"), yes);
     QCOMPARE(shown, QString("Save the file: Save Tarvex file ?"));
+    QVERIFY(stayed);
   }
 
   void anUnchangedScenarioClosesWithoutAsking() {

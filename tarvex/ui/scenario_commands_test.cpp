@@ -140,6 +140,28 @@ class ScenarioCommandsTest : public QObject, protected WindowTest {
     QCOMPARE(shown.CarbonContent, 47.25);
   }
 
+  // "Save" starts in the folder of the scenario shown: the application-data
+  // folder before one was opened or saved and after New.
+  void saveStartsInTheFolderOfTheScenarioShown() {
+    const auto saveStart = [this] {
+      window_->Save1Click();
+      return dialogs_.fileDialogStarts.last();
+    };
+    const QString appData = QString::fromStdString(window_->AppDataPath());
+    QCOMPARE(saveStart(), appData);  // cancelled
+    dialogs_.files = {ScratchFile("stand.tvx")};
+    saveStart();
+    QCOMPARE(saveStart(), QString::fromStdString(folder_->folder()));
+    QVERIFY(QDir().mkpath(ScratchFile("opened")));
+    QVERIFY(QFile::copy(ScratchFile("stand.tvx"), ScratchFile("opened/stand.tvx")));
+    dialogs_.files = {ScratchFile("opened/stand.tvx")};
+    window_->Open1Click();
+    QCOMPARE(saveStart(), ScratchFile("opened/"));
+    window_->New1Click();
+    EnterEvenAgedCohort(*window_, dialogs_, qsm_);
+    QCOMPARE(saveStart(), appData);
+  }
+
   void aRelativeQsmNameIsReadFromTheScenarioFolder() {
     const QString file = ScratchFile("stand.tvx");
     dialogs_.files = {file};

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QAreaSeries>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
@@ -327,17 +328,25 @@ class UserEditsTest : public QObject, protected WindowTest {
     QVERIFY(w.Chart1->Count() > 0);
   }
 
-  // Opened over shown results, a scenario does not show them as its own.
-  void openingAScenarioClearsTheResultsOfTheOneBefore() {
+  // Opened or started over shown results, a scenario does not show them as
+  // its own: its inputs are shown, and selecting "Results" runs it.
+  void aScenarioReplacingShownResultsShowsItsInputs() {
     TForm1& w = *window_;
-    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "even_aged_stand.tvx"};
+    const QString examples = QString::fromStdString(w.AppDataPath());
+    dialogs_.files = {examples + "even_aged_stand.tvx"};
     w.Open1->trigger();
     ClickTab(*w.PageControl1, w.TabSheetResults);
     QVERIFY(w.Chart1->Count() > 0);
-    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "natural_stand.tvx"};
+    dialogs_.files = {examples + "natural_stand.tvx"};
     w.Open1->trigger();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(w.PageControl1->currentWidget(), w.TabSheetInputs);
+    QCOMPARE(w.Chart1->Count(), 0);
+    ClickTab(*w.PageControl1, w.TabSheetResults);
     QCOMPARE(w.PageControl1->currentWidget(), w.TabSheetResults);
+    QVERIFY(w.Chart1->Count() > 0);
+    w.New1->trigger();
+    QCOMPARE(w.PageControl1->currentWidget(), w.TabSheetInputs);
     QCOMPARE(w.Chart1->Count(), 0);
   }
 
@@ -392,6 +401,61 @@ class UserEditsTest : public QObject, protected WindowTest {
     QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
     QCOMPARE(w.SiteRecord().NrCohorts(), 2);
     QVERIFY(!w.CheckBoxDefManagement->isChecked());
+  }
+
+  // Cohort 1 made by hand, two cohorts inserted and the default management
+  // ticked on the last; then a step back and forth, and deletions down to
+  // one cohort and once more. After each command the cohort area shows the
+  // cohort shown.
+  void theCohortAreaShowsTheCohortShown() {
+    TForm1& w = *window_;
+    EnterSite(w, qsm_);
+    QTest::mouseClick(w.ButtonReadNdep, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Pinus nigra", {"10,2"}, "2000");
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
+    dialogs_.answers = {true};
+    ClickBox(w.CheckBoxDefManagement);
+    QVERIFY(w.CheckBoxDefManagement->isChecked());
+    QCOMPARE(w.SiteRecord().NrCohorts(), 3);
+
+    const auto showsCohort = [&w](int number, const QString& species, bool defaultManagement) {
+      const CSite& site = w.SiteRecord();
+      const CCohort& cohort = site.Cohort(w.CurrentCohortIndex());
+      const QString firstAge =
+          cohort.Cai.NrDataGrowth > 0 ? QString::number(cohort.Cai.Points[0].AGE) : QString();
+      const QString firstYear = cohort.ForMan.NrForManData > 0
+                                    ? QString::number(cohort.ForMan.ManActions[0].YEAR)
+                                    : QString();
+      QCOMPARE(w.CurrentCohortIndex(), number - 1);
+      QCOMPARE(QString::fromStdString(cohort.SpeciesName), species);
+      QCOMPARE(w.ComboBoxSpecies->currentText(), species);
+      QCOMPARE(w.LabelSpecies->text(), species);
+      QCOMPARE(w.CheckBoxDefManagement->isChecked(), defaultManagement);
+      QCOMPARE(w.StringGridStemGrowth->Cell(0, 1), firstAge);
+      QCOMPARE(w.StringGridManagement->Cell(0, 1), firstYear);
+      QCOMPARE(w.LabelCohortNumber->text(), "Cohort " + QString::number(number));
+      QCOMPARE(w.LabelNrCohorts->text(), "Number of cohorts: " + QString::number(site.NrCohorts()));
+      QCOMPARE(w.ButtonPreviousCohort->isEnabled(), number > 1);
+      QCOMPARE(w.ButtonNextCohort->isEnabled(), number < site.NrCohorts());
+    };
+    QTest::mouseClick(w.ButtonPreviousCohort, Qt::LeftButton);
+    showsCohort(2, "Pinus nigra", false);
+    QTest::mouseClick(w.ButtonNextCohort, Qt::LeftButton);
+    showsCohort(3, "Picea abies", true);
+    dialogs_.answers = {true, true, true};
+    w.Deletecohort1->trigger();
+    showsCohort(2, "Pinus nigra", false);
+    w.Deletecohort1->trigger();
+    showsCohort(1, "Pinus sylvestris", false);
+    w.Deletecohort1->trigger();
+    showsCohort(1, "Unknown", false);
+    QCOMPARE(GridRows(*w.StringGridManagement, 2),
+             QStringList({",Planting,100,-,-,-,-", ",,,,,,"}));
+    QCOMPARE(w.StringGridStemGrowth->Cell(1, 1), QString());
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
   }
 
   // The highest point of a curve lies below the top of its plot, and a bar

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the main window's tests: message boxes and dialogs answered by
-// the test and recorded, a window started from the built program's folder,
+// the test and recorded, or questions asked in the program's own box and
+// answered by keys, a window started from the built program's folder,
 // small scenarios in a scratch folder, and the start of each case that the
 // window tests share.
 
@@ -11,16 +12,19 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QtTest>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/string_grid.h"
@@ -38,15 +42,20 @@ struct ProcessEnded {
 class RecordingDialogs final : public UserDialogs {
  public:
   void ShowMessage(QWidget*, const QString& text) override { messages << text; }
-  bool AskYesNo(QWidget*, const QString& caption, const QString& text) override {
+  bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override {
     questions << caption + ": " + text;
+    if (realQuestions) return QtUserDialogs().AskYesNo(parent, caption, text);
     if (answers.empty()) return false;
     const bool answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  QString GetOpenFileName(QWidget*, const FileDialogRequest&) override { return Next(); }
-  QString GetSaveFileName(QWidget*, const FileDialogRequest&, int* filterIndex) override {
+  QString GetOpenFileName(QWidget*, const FileDialogRequest& request) override {
+    fileDialogStarts << request.start;
+    return Next();
+  }
+  QString GetSaveFileName(QWidget*, const FileDialogRequest& request, int* filterIndex) override {
+    fileDialogStarts << request.start;
     if (filterIndex != nullptr) *filterIndex = saveFilterIndex;
     return Next();
   }
@@ -59,9 +68,11 @@ class RecordingDialogs final : public UserDialogs {
   }
 
   QStringList messages;
-  QStringList questions;      // "caption: text"
-  std::deque<bool> answers;   // to the questions, in order; No when empty
-  std::deque<QString> files;  // chosen in the file dialogs, in order; cancel when empty
+  QStringList questions;         // "caption: text"
+  std::deque<bool> answers;      // to the questions, in order; No when empty
+  bool realQuestions = false;    // the questions are asked in the program's own box
+  std::deque<QString> files;     // chosen in the file dialogs, in order; cancel when empty
+  QStringList fileDialogStarts;  // the folder or file each file dialog started in
   int saveFilterIndex = 0;
   std::function<bool(QDialog&)> modal;  // Cancel when empty
 
@@ -72,6 +83,30 @@ class RecordingDialogs final : public UserDialogs {
     files.pop_front();
     return name;
   }
+};
+
+// Answers the next question box shown from within its own event loop, as a
+// user does: ANSWER presses the keys. Nothing is answered once the answerer
+// is gone.
+class QuestionAnswerer : public QObject {
+ public:
+  explicit QuestionAnswerer(std::function<void(QMessageBox&)> answer) : answer_(std::move(answer)) {
+    WaitForBox();
+  }
+
+ private:
+  void WaitForBox() {
+    QTimer::singleShot(10, this, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) {
+        WaitForBox();
+      } else {
+        answer_(*box);
+      }
+    });
+  }
+
+  std::function<void(QMessageBox&)> answer_;
 };
 
 // Options go to the test location of the user's settings, never to the real

@@ -1,5 +1,7 @@
 #include "tarvex/workbench/default_management.h"
 
+#include <algorithm>
+
 #include "standsim/engine/growth_records.h"
 
 namespace tarvex {
@@ -21,6 +23,22 @@ std::vector<PlannedAction> DefaultSchedule(bool naturalForest, int firstYear, in
   }
   schedule.push_back({firstYear + rotation, standsim::ACT_CLEARCUT, 100.0});
   return schedule;
+}
+
+bool HoldsSchedule(const CForMan& management, const std::vector<PlannedAction>& schedule) {
+  if (management.NrForManData != static_cast<int>(schedule.size())) return false;
+  for (std::size_t k = 0; k < schedule.size(); ++k) {
+    const standsim::MANACT& held = management.ManActions[k];
+    const PlannedAction& planned = schedule[k];
+    if (held.YEAR != planned.Year || held.ACTTYPE != planned.ActType || held.PERC != planned.Perc) {
+      return false;
+    }
+    if (planned.ActType != standsim::ACT_PLANTING &&
+        !std::equal(kDefaultRemovalFlags.begin(), kDefaultRemovalFlags.end(), held.REMFLAG)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace tarvex

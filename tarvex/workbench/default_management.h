@@ -26,4 +26,9 @@ inline constexpr RemovalFlags kDefaultRemovalFlags{1, 1, 0, 0};
 std::vector<PlannedAction> DefaultSchedule(bool naturalForest, int firstYear, int lastYear,
                                            int rotation);
 
+// Whether MANAGEMENT holds the actions of SCHEDULE in their order, each but a
+// planting with the default removal flags (those of a planting remove
+// nothing and are not kept by the window's grid).
+bool HoldsSchedule(const CForMan& management, const std::vector<PlannedAction>& schedule);
+
 }  // namespace tarvex

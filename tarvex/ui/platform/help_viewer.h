@@ -2,7 +2,7 @@
 // window of its own. The help is a folder of HTML pages, one per topic of the
 // help header file, named after the topic ("Results.html"); the contents page
 // is "Contents.html". A context number that names no topic shows the
-// contents.
+// contents. Escape and Ctrl+W close the window.
 #pragma once
 
 #include <QString>

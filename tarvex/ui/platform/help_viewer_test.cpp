@@ -38,6 +38,27 @@ class HelpViewerTest : public QObject {
     QCOMPARE(viewer.Browser()->documentTitle(), QString("Tarvex Help"));
   }
 
+  void theKeysOfAViewerWindowCloseIt_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier);
+  }
+  void theKeysOfAViewerWindowCloseIt() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    HelpBrowser topics;
+    topics.LoadTopics(PROGRAM_DIR "/HELP/tarvexhelp.h");
+    HelpViewer viewer(topics);
+    viewer.SetHelpFolder(PROGRAM_DIR "/HELP");
+    QVERIFY(viewer.ShowContext(topics.GetTopicId("Contents")));
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    viewer.Browser()->setFocus();
+    QTest::keyClick(viewer.Browser(), static_cast<Qt::Key>(key),
+                    static_cast<Qt::KeyboardModifiers>(modifiers));
+    QVERIFY(!viewer.isVisible());
+  }
+
   void viewerSaysWhichPageIsMissing() {
     const TestFolder folder;
     HelpBrowser topics;

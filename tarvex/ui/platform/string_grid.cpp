@@ -1,9 +1,12 @@
 #include "tarvex/ui/platform/string_grid.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -34,11 +37,40 @@ class TypedTextDelegate : public QStyledItemDelegate {
   }
 };
 
+// Draws the table's corner button, where the header row meets the fixed
+// column, as a header section holding the button's text (cell (0, 0)); the
+// table itself draws it blank.
+class CornerCaption : public QObject {
+ public:
+  explicit CornerCaption(QAbstractButton& corner) : QObject(&corner) {
+    corner.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    auto* corner = static_cast<QAbstractButton*>(watched);
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    option.rect = corner->rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.text = corner->text();
+    option.textAlignment = Qt::AlignCenter;
+    if (corner->isDown()) option.state |= QStyle::State_Sunken;
+    QStylePainter painter(corner);
+    painter.drawControl(QStyle::CE_Header, option);
+    return true;
+  }
+};
+
 }  // namespace
 
 StringGrid::StringGrid(int columns, int rows, int fixedColumns, QWidget* parent)
-    : QTableWidget(rows - 1, columns - fixedColumns, parent), fixedColumns_(fixedColumns) {
+    : QTableWidget(rows - 1, columns - fixedColumns, parent),
+      fixedColumns_(fixedColumns),
+      corner_(findChild<QAbstractButton*>()) {
   verticalHeader()->setVisible(fixedColumns > 0);
+  new CornerCaption(*corner_);
   // A cell shows its text on one line, as typed.
   setWordWrap(false);
   setItemDelegate(new TypedTextDelegate(this));
@@ -57,7 +89,7 @@ StringGrid::~StringGrid() {
 }
 
 QString StringGrid::Cell(int col, int row) const {
-  if (row == 0 && col < fixedColumns_) return corner_;
+  if (row == 0 && col < fixedColumns_) return corner_->text();
   if (row == 0) return horizontalHeaderItem(col - fixedColumns_)->text();
   if (col < fixedColumns_) return verticalHeaderItem(row - 1)->text();
   const QTableWidgetItem* cell = item(row - 1, col - fixedColumns_);
@@ -66,7 +98,7 @@ QString StringGrid::Cell(int col, int row) const {
 
 void StringGrid::SetCell(int col, int row, const QString& text) {
   if (row == 0 && col < fixedColumns_) {
-    corner_ = text;
+    corner_->setText(text);
   } else if (row == 0) {
     horizontalHeaderItem(col - fixedColumns_)->setText(text);
   } else if (col < fixedColumns_) {

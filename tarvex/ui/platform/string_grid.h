@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTableWidget>
 
+class QAbstractButton;
+
 namespace tarvex {
 
 class StringGrid : public QTableWidget {
@@ -63,7 +65,8 @@ class StringGrid : public QTableWidget {
   void FocusChanged(QWidget* old, QWidget* now);
 
   int fixedColumns_;
-  QString corner_;
+  // The table's corner button, which shows cell (0, 0).
+  QAbstractButton* corner_;
   bool quiet_ = false;
 };
 

@@ -23,7 +23,8 @@ class UserDialogs {
   virtual ~UserDialogs() = default;
   // An information box with an OK button.
   virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
-  // A box with the buttons Yes and No and no icon; true for Yes.
+  // A box with the buttons Yes and No and no icon, answered by one of them
+  // only (not by Escape or by closing it); true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
   // The chosen file, or an empty text when the user cancelled.
   virtual QString GetOpenFileName(QWidget* parent, const FileDialogRequest& request) = 0;

@@ -47,9 +47,14 @@ RadioGroup& OutputGroup(QTabWidget& pages, int i) {
   return *pages.widget(i)->findChild<RadioGroup*>();
 }
 
+// A caption as the user reads it, without the mark of its accelerator key.
+QString WithoutAccelerator(QString caption) {
+  return caption.replace(QRegularExpression("&(.)"), "\\1");
+}
+
 int PageIndex(const QTabWidget& pages, const QString& text) {
   for (int i = 0; i < pages.count(); ++i) {
-    if (pages.tabText(i) == text) return i;
+    if (WithoutAccelerator(pages.tabText(i)) == text) return i;
   }
   return -1;
 }
@@ -70,7 +75,7 @@ class HelpStatementsTest : public QObject, protected WindowTest {
     for (int i = 0; i < pages.count(); ++i) {
       const RadioGroup& group = OutputGroup(pages, i);
       for (int k = 0; k < group.Count(); ++k) {
-        shown << QStringList{pages.tabText(i), group.Item(k), group.title()};
+        shown << QStringList{WithoutAccelerator(pages.tabText(i)), group.Item(k), group.title()};
       }
     }
     PageTable listed;
@@ -183,7 +188,7 @@ class HelpStatementsTest : public QObject, protected WindowTest {
       dialogs_.Clear();
       command->trigger();
       if (dialogs_.questions.contains("Save the file: Save Tarvex file ?")) {
-        asking << "File | " + command->text();
+        asking << "File | " + WithoutAccelerator(command->text());
       }
     }
     QVERIFY(!window_->isVisible());  // "Exit" answered with No closes the window

@@ -344,6 +344,8 @@ std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegio
                                     const SpeciesRegionTable* defaults) {
   auto site = std::make_unique<CSite>();
   const BlockReader siteKeys(file, "");
+  // A "RegionName" line without a value names no region, as no line does.
+  site->RegionName.clear();
   siteKeys.Text("RegionName", site->RegionName);
   if (site->RegionName.empty()) {
     siteKeys.Text("CountryName", site->CountryName);

@@ -330,10 +330,18 @@ TEST(ScenarioFile, AsksForTheRegionOfACountry) {
   EXPECT_EQ(oneChar->RegionName, "Unknown");
   EXPECT_FALSE(oneChar->RegionFromCountry);
 
-  const auto emptyRegion = ReadSite(
-      Replace(golden, "RegionName       Alpine\n", "RegionName\nCountryName      Spain\n"), stub);
-  EXPECT_TRUE(asked.empty());
-  EXPECT_EQ(emptyRegion->RegionName, "Unknown");
+  // An empty "RegionName" line names no region either.
+  for (const char* empty : {"RegionName\n", "RegionName      \t \n"}) {
+    asked.clear();
+    const auto emptyRegion = ReadSite(Replace(golden, "RegionName       Alpine\n",
+                                              std::string(empty) + "CountryName      Spain\n"),
+                                      stub);
+    EXPECT_EQ(asked, std::vector<std::string>{"Spain"});
+    EXPECT_EQ(emptyRegion->RegionName, "Mediterranean");
+    EXPECT_TRUE(emptyRegion->RegionFromCountry);
+    const auto noCountry = ReadSite(Replace(golden, "RegionName       Alpine\n", empty), stub);
+    EXPECT_EQ(noCountry->RegionName, "Unknown");
+  }
 }
 
 // A file without a species, region or forest type reads them as the window

@@ -10,6 +10,7 @@
 #include "tarvex/data/defs.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
+#include "tarvex/data/text_helpers.h"
 
 namespace tarvex {
 namespace {
@@ -33,12 +34,6 @@ ForestKind ForestTypeOfText(std::string_view text) {
   return text == kNaturalRejuvenationText ? ForestKind::NaturalRejuvenation : ForestKind::EvenAged;
 }
 
-// A name left empty is read and written as the default the window shows, so
-// that a file opens, saves and opens again unchanged.
-std::string_view NameOrDefault(std::string_view name, std::string_view fallback) {
-  return name.empty() ? fallback : name;
-}
-
 // Writing -------------------------------------------------------------------
 
 class ScenarioWriter {
@@ -52,10 +47,15 @@ class ScenarioWriter {
     text_ += key;
     text_.append(kKeyWidth - key.size(), ' ');
   }
-  void Text(std::string_view key, std::string_view value, const std::string& what) {
+  // A text as the reader takes it back: without the blanks and TABs at either
+  // end, and FALLBACK, the default the window shows, when nothing is left, so
+  // that a file opens, saves and opens again unchanged.
+  void Text(std::string_view key, std::string_view value, const std::string& what,
+            std::string_view fallback = {}) {
     if (value.find_first_of("\r\n") != std::string_view::npos) Refuse(what + " holds a line end");
+    const std::string_view text = WithoutSurroundingBlanks(value);
     Key(key);
-    Line(value);
+    Line(text.empty() ? fallback : text);
   }
   void Int(std::string_view key, int value) {
     Key(key);
@@ -136,8 +136,8 @@ void CheckCohort(const ScenarioWriter& out, const CCohort& cohort, int number) {
 void WriteCohort(ScenarioWriter& out, const CCohort& cohort, int number) {
   const BiomassRecord& b = cohort.BiomassData;
   out.Line(CohortMarker(number));
-  out.Text("SpeciesName", NameOrDefault(cohort.SpeciesName, kUnknownSpecies),
-           "the species name of cohort " + FormatInt(number));
+  out.Text("SpeciesName", cohort.SpeciesName, "the species name of cohort " + FormatInt(number),
+           kUnknownSpecies);
   out.Real("MaxGrowth", cohort.MaxGrowth);
   out.Real("Kgr", cohort.Kgr);
   out.Real("InitBiom", cohort.InitBiom);
@@ -332,7 +332,7 @@ void ReadCohort(const KeyedLines& file, CCohort& cohort, int number, const std::
 
 std::string ScenarioText(const CSite& site, const std::string& fileName) {
   ScenarioWriter out(fileName);
-  out.Text("RegionName", NameOrDefault(site.RegionName, kUnknownRegion), "the region name");
+  out.Text("RegionName", site.RegionName, "the region name", kUnknownRegion);
   out.Int("NrCohorts", site.NrCohorts());
   out.Text("QSMpInFile", site.QSMpInFile, "the QSM file name");
   out.Text("ForestType", ForestTypeText(site.ForestType), "the forest type");

@@ -224,6 +224,27 @@ TEST(ScenarioFile, TextValuesTakeTheRestOfTheLine) {
   EXPECT_EQ(site->Cohort(1).SpeciesName, "Hard broadleaves");
 }
 
+// The reader takes a text without the blanks and TABs at its ends, so a save
+// writes it without them: the file reads back as written, and a name of
+// blanks only is written as the window shows it.
+TEST(ScenarioFile, TextsAreWrittenWithoutTheBlanksAtTheirEnds) {
+  auto site = TwoCohortSite();
+  site->RegionName = " \tAlpine ";
+  site->QSMpInFile = "  qsm runs/site 1.txt\t";
+  site->Cohort(0).SpeciesName = "\tPicea abies  ";
+  TestFolder folder;
+  const std::string file = folder.file("site.txt");
+  site->WriteToFile(file);
+  EXPECT_EQ(contents(file), contents(kGolden));
+
+  site->Cohort(1).SpeciesName = " \t ";
+  site->WriteToFile(file);
+  const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
+  EXPECT_EQ(read->Cohort(1).SpeciesName, "Unknown");
+  read->WriteToFile(folder.file("again.txt"));
+  EXPECT_EQ(contents(folder.file("again.txt")), contents(file));
+}
+
 TEST(ScenarioFile, KeysOfABlockAreNotTakenFromTheNextBlock) {
   const std::string text = Replace(contents(kGolden), "Kgr              0.000000\n", "");
   const auto site = ReadSite(text);

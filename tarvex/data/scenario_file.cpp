@@ -34,6 +34,10 @@ ForestKind ForestTypeOfText(std::string_view text) {
   return text == kNaturalRejuvenationText ? ForestKind::NaturalRejuvenation : ForestKind::EvenAged;
 }
 
+// The file holds no evergreen flag: a turnover rate of leaves below 1 marks
+// an evergreen species, one of 1 or more a deciduous species.
+bool MarksEvergreen(double leafTurnover) { return leafTurnover < 1.0; }
+
 // Writing -------------------------------------------------------------------
 
 class ScenarioWriter {
@@ -120,11 +124,21 @@ void WriteManagement(ScenarioWriter& out, const CForMan& forMan) {
   out.Line("");
 }
 
-// Refuses a value that the reader would refuse, and a stems expansion factor
-// that six decimals would write as 0.
+// Refuses a value that the reader would refuse, a stems expansion factor
+// that six decimals would write as 0, and a turnover rate of leaves that
+// would read back as the other kind of species.
 void CheckCohort(const ScenarioWriter& out, const CCohort& cohort, int number) {
   const std::string of = "cohort " + FormatInt(number) + ": ";
   if (const MaybeProblem problem = CohortValueProblem(cohort)) out.Refuse(of + problem->reason);
+  const double leaves = cohort.BiomassData.TurnOver[standsim::LV];
+  const std::string written = FormatFixed6(leaves);
+  const bool evergreen = cohort.BiomassData.Evergreen != 0;
+  if (MarksEvergreen(ParseDouble(written)) != evergreen) {
+    out.Refuse(of + "the turnover rate of leaves " + FloatToText(leaves) + " is written as " +
+               written + ", which marks " + (evergreen ? "a deciduous" : "an evergreen") +
+               " species, but the species of the cohort is " +
+               (evergreen ? "evergreen" : "deciduous"));
+  }
   for (int k = 0; k < kBafColumns; ++k) {
     if (ParseDouble(FormatFixed6(cohort.BiomassData.BAF[kBafStemsRow][k])) == 0.0) {
       out.Refuse(of + "the expansion factor of stems at age " + FormatInt(BafAges[k]) +
@@ -303,7 +317,7 @@ void ReadCohort(const KeyedLines& file, CCohort& cohort, int number, const std::
   b.CarbonContent = block.Real("CarbonContent");
   b.WoodDensity = block.Real("WoodDensity");
   block.Five("TurnOver", b.TurnOver);
-  b.Evergreen = b.TurnOver[standsim::LV] < 1.0 ? 1 : 0;
+  b.Evergreen = MarksEvergreen(b.TurnOver[standsim::LV]) ? 1 : 0;
   block.Five("ctCa", b.ctCa);
   block.Five("ctMg", b.ctMg);
   block.Five("ctK", b.ctK);

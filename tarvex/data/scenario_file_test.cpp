@@ -560,6 +560,14 @@ TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
       {[](CSite& s) { s.Cohort(0).BiomassData.BAF[kBafStemsRow][14] = 4e-7; },
        "cohort 1: the expansion factor of stems at age 1000 is too small to be written with six "
        "decimals"},
+      // The reader takes the evergreen flag from the leaves' turnover as
+      // written: below 1 evergreen.
+      {[](CSite& s) { s.Cohort(0).BiomassData.TurnOver[standsim::LV] = 0.9999996; },
+       "cohort 1: the turnover rate of leaves 0.9999996 is written as 1.000000, which marks a "
+       "deciduous species, but the species of the cohort is evergreen"},
+      {[](CSite& s) { s.Cohort(1).BiomassData.TurnOver[standsim::LV] = 0.5; },
+       "cohort 2: the turnover rate of leaves 0.5 is written as 0.500000, which marks an "
+       "evergreen species, but the species of the cohort is deciduous"},
   };
   TestFolder folder;
   const std::string file = folder.file("site.txt");
@@ -575,11 +583,16 @@ TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
     }
     EXPECT_EQ(contents(file), "old contents\n");
   }
-  // A stems factor of 6e-7 is written as 0.000001 and reads back.
+  // A stems factor of 6e-7 is written as 0.000001 and reads back, and so
+  // do the kinds of species of leaves' rates just below and above 1.
   auto site = TwoCohortSite();
   site->Cohort(0).BiomassData.BAF[kBafStemsRow][14] = 6e-7;
+  site->Cohort(0).BiomassData.TurnOver[standsim::LV] = 0.9999994;
+  site->Cohort(1).BiomassData.TurnOver[standsim::LV] = 0.9999996;
   site->WriteToFile(file);
-  EXPECT_NO_THROW(CSite::ReadFromFile(file, nullptr, nullptr));
+  const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
+  EXPECT_EQ(read->Cohort(0).BiomassData.Evergreen, 1);
+  EXPECT_EQ(read->Cohort(1).BiomassData.Evergreen, 0);
 }
 
 // A save that fails leaves the old file as it was and says so.

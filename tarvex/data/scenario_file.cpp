@@ -251,13 +251,12 @@ void ReadExpansionFactors(const BlockReader& block, BiomassRecord& b,
     }
   }
   for (int k = 0; k < kBafColumns; ++k) {
-    const double stems = b.BAF[kBafStemsRow][k];
-    if (!(stems > 0.0)) {
+    if (!(b.BAF[kBafStemsRow][k] > 0.0)) {
       block.Refuse(kBafKeys[kBafStemsRow], "the stems expansion factor at age " +
                                                FormatInt(BafAges[k]) + " is not positive");
     }
-    for (int row = 0; row < kBafRows; ++row) b.BAF[row][k] = b.BAF[row][k] / stems;
   }
+  MakeRelativeToStems(b);
 }
 
 void ReadGrowthCurve(const BlockReader& block, CCai& cai) {

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <random>
+#include <set>
 
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
@@ -144,6 +146,126 @@ TEST(ScenarioFile, ReadsBackWhatItWrote) {
 
   // and the file read from disk is the same too
   ExpectSameSite(*CSite::ReadFromFile(kGolden, nullptr, nullptr), *original);
+}
+
+// Random scenarios of what the window can hold, with values a real stand
+// has: increments up to 300 m3/ha/yr, stem volumes up to 3,000 m3/ha, wood
+// densities up to 2 g/cm3, percentages 0 to 100, expansion factors relative
+// to stems. Every value has six decimals, and about one in three lies at an
+// end of its range or one step inside it.
+class RandomScenario {
+ public:
+  explicit RandomScenario(unsigned seed) : random_(seed) {}
+
+  std::unique_ptr<CSite> Site() {
+    auto site = std::make_unique<CSite>();
+    const Defs tables;
+    site->RegionName =
+        Int(0, 1) ? Name() : std::string(tables.Regions[Int(0, kRegionCount - 1)].Name);
+    site->QSMpInFile = Int(0, 3) ? Name() + "/site 1\\run.qsm" : "";
+    site->ForestType = Int(0, 1) ? ForestKind::EvenAged : ForestKind::NaturalRejuvenation;
+    for (int i = Int(1, kMaxCohorts); i > 0; --i) {
+      CCohort& cohort = site->AddCohort();
+      cohort.SpeciesName =
+          Int(0, 1) ? Name() : std::string(tables.Species[Int(0, kSpeciesCount - 1)].Name);
+      cohort.MaxGrowth = Value(0, 300);
+      cohort.Kgr = Value(0, 3000);
+      cohort.InitBiom = Value(0, 3000);
+      Biomass(cohort.BiomassData);
+      cohort.HasBiomassData = true;
+      std::set<int> ages;
+      for (int k = Int(0, kMaxGrowthPoints); k > 0; --k) ages.insert(Int(0, 1000));
+      for (int age : Shuffled(ages)) cohort.Cai.AddPoint(age, Value(0, 300));
+      std::set<int> years;
+      for (int k = Int(0, kMaxManagementActions); k > 0; --k) years.insert(Int(0, kLastYear));
+      for (int year : Shuffled(years)) {
+        cohort.ForMan.SetAction(year, Int(standsim::ACT_NONE, standsim::ACT_PLANTING),
+                                Value(0, 100), {Int(0, 1), Int(0, 1), Int(0, 1), Int(0, 1)});
+      }
+    }
+    return site;
+  }
+
+ private:
+  int Int(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+  double Value(double low, double high) {
+    const auto first = static_cast<long long>(std::llround(low * 1e6));
+    const auto last = static_cast<long long>(std::llround(high * 1e6));
+    long long micro = std::uniform_int_distribution<long long>(first, last)(random_);
+    switch (Int(0, 11)) {
+      case 0:
+        micro = first;
+        break;
+      case 1:
+        micro = first + 1;
+        break;
+      case 2:
+        micro = last - 1;
+        break;
+      case 3:
+        micro = last;
+        break;
+      default:
+        break;
+    }
+    return static_cast<double>(micro) / 1e6;
+  }
+
+  // A name with blanks and TABs inside, none at its ends.
+  std::string Name() {
+    static constexpr std::string_view kEnds = "AZaz09.-_;!()>/\\";
+    static constexpr std::string_view kInside = "AZaz09.-_;!()>/\\ \t  ";
+    const auto pick = [this](std::string_view from) {
+      return from[static_cast<std::size_t>(Int(0, static_cast<int>(from.size()) - 1))];
+    };
+    std::string name(1, pick(kEnds));
+    if (Int(0, 3) == 0) return name;
+    for (int k = Int(0, 20); k > 0; --k) name += pick(kInside);
+    return name + pick(kEnds);
+  }
+
+  void Biomass(BiomassRecord& b) {
+    for (int row = 0; row < kBafRows; ++row) {
+      for (double& factor : b.BAF[row]) factor = row == kBafStemsRow ? 1.0 : Value(0, 5);
+    }
+    b.CarbonContent = Value(0, 100);
+    b.WoodDensity = Value(0, 2);
+    b.Evergreen = static_cast<unsigned char>(Int(0, 1));
+    for (int k = 0; k < 5; ++k) {
+      b.TurnOver[k] = k != standsim::LV ? Value(0, 1) : b.Evergreen ? Value(0, 0.999999) : 1.0;
+      b.ctCa[k] = Value(0, 5);
+      b.ctK[k] = Value(0, 5);
+      b.ctMg[k] = Value(0, 5);
+      b.ctN[k] = Value(0, 5);
+    }
+    b.Nlfmin = Value(0, 5);
+    b.Nlfmax = Value(b.Nlfmin, 5);
+    b.expNlf = Value(0, 50);
+  }
+
+  std::vector<int> Shuffled(const std::set<int>& values) {
+    std::vector<int> order(values.begin(), values.end());
+    std::shuffle(order.begin(), order.end(), random_);
+    return order;
+  }
+
+  std::mt19937 random_;
+};
+
+// open(save(x)) gives x back, and save(open(save(x))) writes the same bytes.
+TEST(ScenarioFile, RandomScenariosReadBackAsWritten) {
+  TestFolder folder;
+  const std::string once = folder.file("once.txt"), twice = folder.file("twice.txt");
+  for (unsigned seed = 1; seed <= 100 && !HasFailure(); ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    const auto site = RandomScenario(seed).Site();
+    site->WriteToFile(once);
+    const auto read = CSite::ReadFromFile(once, nullptr, nullptr);
+    ExpectSameSite(*read, *site);
+    read->WriteToFile(twice);
+    EXPECT_EQ(contents(twice), contents(once));
+  }
 }
 
 // Only "NatJuvenation" names a natural stand; any other forest type reads as

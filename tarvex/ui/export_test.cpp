@@ -144,6 +144,7 @@ class ExportTest : public QObject, protected WindowTest {
   void referencedValuesBeyondTheLineTheReaderReadsAreRefused() {
     const std::string qsm = folder_->write("site.qsm", kQsmText);
     auto window = StartWindow(dialogs_);
+    QVERIFY(ShowWindow(*window));
     EnterEvenAgedCohort(*window, dialogs_, qsm);
     QVERIFY(window->RunModel());
     window->SiteRecord().SumSoilInputs[2010].v[standsim::NUT_N] = 1e300;
@@ -156,6 +157,7 @@ class ExportTest : public QObject, protected WindowTest {
              QStringList({"Cannot write the reference into the QSM+ input file: The values of "
                           "year 2010 in the results file reach beyond character 256 of their "
                           "line, the last one the column-data reader reads."}));
+    QVERIFY(!Paint(*window).isNull());
     QCOMPARE(contents(qsm), std::string(kQsmText));
   }
 

@@ -54,6 +54,17 @@ static_assert(offsetof(BiomassRecord, ctK) == 98 * 8);
 static_assert(offsetof(BiomassRecord, ctMg) == 103 * 8);
 static_assert(offsetof(BiomassRecord, ctN) == 108 * 8);
 
+// Divides each column of the expansion factors by its stems value, which so
+// becomes 1: the factors relative to stems, as the species data file, a
+// Tarvex file and the biomass parameter dialog give them to a cohort. Every
+// stems value must be above 0.
+inline void MakeRelativeToStems(BiomassRecord& b) {
+  for (int k = 0; k < kBafColumns; ++k) {
+    const double stems = b.BAF[kBafStemsRow][k];
+    for (int row = 0; row < kBafRows; ++row) b.BAF[row][k] /= stems;
+  }
+}
+
 // The species-by-region defaults: entry [s][r] for species number s+1 and
 // region number r+1. About 160 KB; create it on the heap.
 using SpeciesRegionTable = std::array<std::array<BiomassRecord, kRegionCount>, kSpeciesCount>;

@@ -29,12 +29,6 @@ SplitLine FirstWord(std::string_view line) {
 
 bool IsMarkerLine(std::string_view line) { return FirstWord(line).word.starts_with(">>"); }
 
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 template <typename T, typename Parse>
 std::vector<T> ParseItems(const KeyedLines& file, std::string_view key, std::string_view marker,
                           const std::optional<KeyedValue>& found, Parse parse) {
@@ -137,7 +131,7 @@ void ReadKeyString(const KeyedLines& file, std::string_view key, std::string_vie
     value.clear();
     return;
   }
-  const std::string_view text = Trimmed(found->text);
+  const std::string_view text = WithoutSurroundingBlanks(found->text);
   if (!text.empty()) value = text;
 }
 

@@ -9,8 +9,8 @@
 
 namespace tarvex {
 
-void CSite::WriteResults(const std::string& fileName, int n,
-                         std::span<const std::string_view> names, bool all) const {
+std::string CSite::WriteResults(const std::string& fileName, int n,
+                                std::span<const std::string_view> names, bool all) const {
   using namespace standsim;
   if (n < 0 || static_cast<std::size_t>(n) > names.size()) {
     throw TarvexError("Cannot write output file " + fileName + ": " + FormatInt(n) +
@@ -46,6 +46,7 @@ void CSite::WriteResults(const std::string& fileName, int n,
     if (!e.Created()) throw TarvexError("cannot open output file! " + fileName + ": " + e.what());
     throw TarvexError("Cannot write output file " + fileName + ": " + e.what());
   }
+  return text;
 }
 
 }  // namespace tarvex

@@ -10,6 +10,7 @@
 #include "tarvex/data/defs.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
+#include "tarvex/data/text_helpers.h"
 
 namespace tarvex {
 namespace {
@@ -33,11 +34,9 @@ ForestKind ForestTypeOfText(std::string_view text) {
   return text == kNaturalRejuvenationText ? ForestKind::NaturalRejuvenation : ForestKind::EvenAged;
 }
 
-// A name left empty is read and written as the default the window shows, so
-// that a file opens, saves and opens again unchanged.
-std::string_view NameOrDefault(std::string_view name, std::string_view fallback) {
-  return name.empty() ? fallback : name;
-}
+// The file holds no evergreen flag: a turnover rate of leaves below 1 marks
+// an evergreen species, one of 1 or more a deciduous species.
+bool MarksEvergreen(double leafTurnover) { return leafTurnover < 1.0; }
 
 // Writing -------------------------------------------------------------------
 
@@ -52,10 +51,15 @@ class ScenarioWriter {
     text_ += key;
     text_.append(kKeyWidth - key.size(), ' ');
   }
-  void Text(std::string_view key, std::string_view value, const std::string& what) {
+  // A text as the reader takes it back: without the blanks and TABs at either
+  // end, and FALLBACK, the default the window shows, when nothing is left, so
+  // that a file opens, saves and opens again unchanged.
+  void Text(std::string_view key, std::string_view value, const std::string& what,
+            std::string_view fallback = {}) {
     if (value.find_first_of("\r\n") != std::string_view::npos) Refuse(what + " holds a line end");
+    const std::string_view text = WithoutSurroundingBlanks(value);
     Key(key);
-    Line(value);
+    Line(text.empty() ? fallback : text);
   }
   void Int(std::string_view key, int value) {
     Key(key);
@@ -121,12 +125,22 @@ void WriteManagement(ScenarioWriter& out, const CForMan& forMan) {
 }
 
 // Refuses a value that the reader would refuse: one out of its range, a
-// stems expansion factor that six decimals would write as 0, and a factor
+// turnover rate of leaves that would read back as the other kind of species,
+// a stems expansion factor that six decimals would write as 0, and a factor
 // that the reader's division by the stems factor of its age, as written,
 // would carry out of its range.
 void CheckCohort(const ScenarioWriter& out, const CCohort& cohort, int number) {
   const std::string of = "cohort " + FormatInt(number) + ": ";
   if (const MaybeProblem problem = CohortValueProblem(cohort)) out.Refuse(of + problem->reason);
+  const double leaves = cohort.BiomassData.TurnOver[standsim::LV];
+  const std::string leavesText = FormatFixed6(leaves);
+  const bool evergreen = cohort.BiomassData.Evergreen != 0;
+  if (MarksEvergreen(ParseDouble(leavesText)) != evergreen) {
+    out.Refuse(of + "the turnover rate of leaves " + FloatToText(leaves) + " is written as " +
+               leavesText + ", which marks " + (evergreen ? "a deciduous" : "an evergreen") +
+               " species, but the species of the cohort is " +
+               (evergreen ? "evergreen" : "deciduous"));
+  }
   const auto written = [](double value) { return ParseDouble(FormatFixed6(value)); };
   BiomassRecord read = cohort.BiomassData;
   for (int k = 0; k < kBafColumns; ++k) {
@@ -145,8 +159,8 @@ void CheckCohort(const ScenarioWriter& out, const CCohort& cohort, int number) {
 void WriteCohort(ScenarioWriter& out, const CCohort& cohort, int number) {
   const BiomassRecord& b = cohort.BiomassData;
   out.Line(CohortMarker(number));
-  out.Text("SpeciesName", NameOrDefault(cohort.SpeciesName, kUnknownSpecies),
-           "the species name of cohort " + FormatInt(number));
+  out.Text("SpeciesName", cohort.SpeciesName, "the species name of cohort " + FormatInt(number),
+           kUnknownSpecies);
   out.Real("MaxGrowth", cohort.MaxGrowth);
   out.Real("Kgr", cohort.Kgr);
   out.Real("InitBiom", cohort.InitBiom);
@@ -246,13 +260,12 @@ void ReadExpansionFactors(const BlockReader& block, BiomassRecord& b,
     }
   }
   for (int k = 0; k < kBafColumns; ++k) {
-    const double stems = b.BAF[kBafStemsRow][k];
-    if (!(stems > 0.0)) {
+    if (!(b.BAF[kBafStemsRow][k] > 0.0)) {
       block.Refuse(kBafKeys[kBafStemsRow], "the stems expansion factor at age " +
                                                FormatInt(BafAges[k]) + " is not positive");
     }
-    for (int row = 0; row < kBafRows; ++row) b.BAF[row][k] = b.BAF[row][k] / stems;
   }
+  MakeRelativeToStems(b);
 }
 
 void ReadGrowthCurve(const BlockReader& block, CCai& cai) {
@@ -312,7 +325,7 @@ void ReadCohort(const KeyedLines& file, CCohort& cohort, int number, const std::
   b.CarbonContent = block.Real("CarbonContent");
   b.WoodDensity = block.Real("WoodDensity");
   block.Five("TurnOver", b.TurnOver);
-  b.Evergreen = b.TurnOver[standsim::LV] < 1.0 ? 1 : 0;
+  b.Evergreen = MarksEvergreen(b.TurnOver[standsim::LV]) ? 1 : 0;
   block.Five("ctCa", b.ctCa);
   block.Five("ctMg", b.ctMg);
   block.Five("ctK", b.ctK);
@@ -341,7 +354,7 @@ void ReadCohort(const KeyedLines& file, CCohort& cohort, int number, const std::
 
 std::string ScenarioText(const CSite& site, const std::string& fileName) {
   ScenarioWriter out(fileName);
-  out.Text("RegionName", NameOrDefault(site.RegionName, kUnknownRegion), "the region name");
+  out.Text("RegionName", site.RegionName, "the region name", kUnknownRegion);
   out.Int("NrCohorts", site.NrCohorts());
   out.Text("QSMpInFile", site.QSMpInFile, "the QSM file name");
   out.Text("ForestType", ForestTypeText(site.ForestType), "the forest type");
@@ -353,6 +366,8 @@ std::unique_ptr<CSite> ReadScenario(const KeyedLines& file, const CountryToRegio
                                     const SpeciesRegionTable* defaults) {
   auto site = std::make_unique<CSite>();
   const BlockReader siteKeys(file, "");
+  // A "RegionName" line without a value names no region, as no line does.
+  site->RegionName.clear();
   siteKeys.Text("RegionName", site->RegionName);
   if (site->RegionName.empty()) {
     siteKeys.Text("CountryName", site->CountryName);

@@ -14,11 +14,13 @@
 // branches, roots and leaves, right-aligned in 5 characters).
 //
 // Text values are the rest of the line after the key, without surrounding
-// blanks. A region or species that is absent or empty is read and written as
-// the window shows it: "Unknown". The forest type is "NatJuvenation" for a
-// natural stand and "EvenAged" for an even-aged one; any other text, and none,
-// reads as "EvenAged". Keys may stand in any order within the site part and
-// within a block.
+// blanks; a save writes them without the blanks and TABs at either end too.
+// A region or species that is absent or empty is read and written as the
+// window shows it: "Unknown"; a file without a region, or with an empty one,
+// that names a country asks for the region of the country. The forest type
+// is "NatJuvenation" for a natural stand and "EvenAged" for an even-aged one;
+// any other text, and none, reads as "EvenAged". Keys may stand in any order
+// within the site part and within a block.
 #pragma once
 
 #include <memory>

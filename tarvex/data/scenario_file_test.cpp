@@ -12,6 +12,8 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <random>
+#include <set>
 
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
@@ -146,6 +148,126 @@ TEST(ScenarioFile, ReadsBackWhatItWrote) {
   ExpectSameSite(*CSite::ReadFromFile(kGolden, nullptr, nullptr), *original);
 }
 
+// Random scenarios of what the window can hold, with values a real stand
+// has: increments up to 300 m3/ha/yr, stem volumes up to 3,000 m3/ha, wood
+// densities up to 2 g/cm3, percentages 0 to 100, expansion factors relative
+// to stems. Every value has six decimals, and about one in three lies at an
+// end of its range or one step inside it.
+class RandomScenario {
+ public:
+  explicit RandomScenario(unsigned seed) : random_(seed) {}
+
+  std::unique_ptr<CSite> Site() {
+    auto site = std::make_unique<CSite>();
+    const Defs tables;
+    site->RegionName =
+        Int(0, 1) ? Name() : std::string(tables.Regions[Int(0, kRegionCount - 1)].Name);
+    site->QSMpInFile = Int(0, 3) ? Name() + "/site 1\\run.qsm" : "";
+    site->ForestType = Int(0, 1) ? ForestKind::EvenAged : ForestKind::NaturalRejuvenation;
+    for (int i = Int(1, kMaxCohorts); i > 0; --i) {
+      CCohort& cohort = site->AddCohort();
+      cohort.SpeciesName =
+          Int(0, 1) ? Name() : std::string(tables.Species[Int(0, kSpeciesCount - 1)].Name);
+      cohort.MaxGrowth = Value(0, 300);
+      cohort.Kgr = Value(0, 3000);
+      cohort.InitBiom = Value(0, 3000);
+      Biomass(cohort.BiomassData);
+      cohort.HasBiomassData = true;
+      std::set<int> ages;
+      for (int k = Int(0, kMaxGrowthPoints); k > 0; --k) ages.insert(Int(0, 1000));
+      for (int age : Shuffled(ages)) cohort.Cai.AddPoint(age, Value(0, 300));
+      std::set<int> years;
+      for (int k = Int(0, kMaxManagementActions); k > 0; --k) years.insert(Int(0, kLastYear));
+      for (int year : Shuffled(years)) {
+        cohort.ForMan.SetAction(year, Int(standsim::ACT_NONE, standsim::ACT_PLANTING),
+                                Value(0, 100), {Int(0, 1), Int(0, 1), Int(0, 1), Int(0, 1)});
+      }
+    }
+    return site;
+  }
+
+ private:
+  int Int(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+  double Value(double low, double high) {
+    const auto first = static_cast<long long>(std::llround(low * 1e6));
+    const auto last = static_cast<long long>(std::llround(high * 1e6));
+    long long micro = std::uniform_int_distribution<long long>(first, last)(random_);
+    switch (Int(0, 11)) {
+      case 0:
+        micro = first;
+        break;
+      case 1:
+        micro = first + 1;
+        break;
+      case 2:
+        micro = last - 1;
+        break;
+      case 3:
+        micro = last;
+        break;
+      default:
+        break;
+    }
+    return static_cast<double>(micro) / 1e6;
+  }
+
+  // A name with blanks and TABs inside, none at its ends.
+  std::string Name() {
+    static constexpr std::string_view kEnds = "AZaz09.-_;!()>/\\";
+    static constexpr std::string_view kInside = "AZaz09.-_;!()>/\\ \t  ";
+    const auto pick = [this](std::string_view from) {
+      return from[static_cast<std::size_t>(Int(0, static_cast<int>(from.size()) - 1))];
+    };
+    std::string name(1, pick(kEnds));
+    if (Int(0, 3) == 0) return name;
+    for (int k = Int(0, 20); k > 0; --k) name += pick(kInside);
+    return name + pick(kEnds);
+  }
+
+  void Biomass(BiomassRecord& b) {
+    for (int row = 0; row < kBafRows; ++row) {
+      for (double& factor : b.BAF[row]) factor = row == kBafStemsRow ? 1.0 : Value(0, 5);
+    }
+    b.CarbonContent = Value(0, 100);
+    b.WoodDensity = Value(0, 2);
+    b.Evergreen = static_cast<unsigned char>(Int(0, 1));
+    for (int k = 0; k < 5; ++k) {
+      b.TurnOver[k] = k != standsim::LV ? Value(0, 1) : b.Evergreen ? Value(0, 0.999999) : 1.0;
+      b.ctCa[k] = Value(0, 5);
+      b.ctK[k] = Value(0, 5);
+      b.ctMg[k] = Value(0, 5);
+      b.ctN[k] = Value(0, 5);
+    }
+    b.Nlfmin = Value(0, 5);
+    b.Nlfmax = Value(b.Nlfmin, 5);
+    b.expNlf = Value(0, 50);
+  }
+
+  std::vector<int> Shuffled(const std::set<int>& values) {
+    std::vector<int> order(values.begin(), values.end());
+    std::shuffle(order.begin(), order.end(), random_);
+    return order;
+  }
+
+  std::mt19937 random_;
+};
+
+// open(save(x)) gives x back, and save(open(save(x))) writes the same bytes.
+TEST(ScenarioFile, RandomScenariosReadBackAsWritten) {
+  TestFolder folder;
+  const std::string once = folder.file("once.txt"), twice = folder.file("twice.txt");
+  for (unsigned seed = 1; seed <= 100 && !HasFailure(); ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    const auto site = RandomScenario(seed).Site();
+    site->WriteToFile(once);
+    const auto read = CSite::ReadFromFile(once, nullptr, nullptr);
+    ExpectSameSite(*read, *site);
+    read->WriteToFile(twice);
+    EXPECT_EQ(contents(twice), contents(once));
+  }
+}
+
 // Only "NatJuvenation" names a natural stand; any other forest type reads as
 // an even-aged stand, and each is written as its name.
 TEST(ScenarioFile, ForestTypes) {
@@ -222,6 +344,27 @@ TEST(ScenarioFile, TextValuesTakeTheRestOfTheLine) {
   EXPECT_EQ(site->QSMpInFile, "qsm runs/site 1.txt");
   EXPECT_EQ(site->Cohort(0).SpeciesName, "Picea abies");
   EXPECT_EQ(site->Cohort(1).SpeciesName, "Hard broadleaves");
+}
+
+// The reader takes a text without the blanks and TABs at its ends, so a save
+// writes it without them: the file reads back as written, and a name of
+// blanks only is written as the window shows it.
+TEST(ScenarioFile, TextsAreWrittenWithoutTheBlanksAtTheirEnds) {
+  auto site = TwoCohortSite();
+  site->RegionName = " \tAlpine ";
+  site->QSMpInFile = "  qsm runs/site 1.txt\t";
+  site->Cohort(0).SpeciesName = "\tPicea abies  ";
+  TestFolder folder;
+  const std::string file = folder.file("site.txt");
+  site->WriteToFile(file);
+  EXPECT_EQ(contents(file), contents(kGolden));
+
+  site->Cohort(1).SpeciesName = " \t ";
+  site->WriteToFile(file);
+  const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
+  EXPECT_EQ(read->Cohort(1).SpeciesName, "Unknown");
+  read->WriteToFile(folder.file("again.txt"));
+  EXPECT_EQ(contents(folder.file("again.txt")), contents(file));
 }
 
 TEST(ScenarioFile, KeysOfABlockAreNotTakenFromTheNextBlock) {
@@ -330,10 +473,18 @@ TEST(ScenarioFile, AsksForTheRegionOfACountry) {
   EXPECT_EQ(oneChar->RegionName, "Unknown");
   EXPECT_FALSE(oneChar->RegionFromCountry);
 
-  const auto emptyRegion = ReadSite(
-      Replace(golden, "RegionName       Alpine\n", "RegionName\nCountryName      Spain\n"), stub);
-  EXPECT_TRUE(asked.empty());
-  EXPECT_EQ(emptyRegion->RegionName, "Unknown");
+  // An empty "RegionName" line names no region either.
+  for (const char* empty : {"RegionName\n", "RegionName      \t \n"}) {
+    asked.clear();
+    const auto emptyRegion = ReadSite(Replace(golden, "RegionName       Alpine\n",
+                                              std::string(empty) + "CountryName      Spain\n"),
+                                      stub);
+    EXPECT_EQ(asked, std::vector<std::string>{"Spain"});
+    EXPECT_EQ(emptyRegion->RegionName, "Mediterranean");
+    EXPECT_TRUE(emptyRegion->RegionFromCountry);
+    const auto noCountry = ReadSite(Replace(golden, "RegionName       Alpine\n", empty), stub);
+    EXPECT_EQ(noCountry->RegionName, "Unknown");
+  }
 }
 
 // A file without a species, region or forest type reads them as the window
@@ -538,6 +689,14 @@ TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
       {[](CSite& s) { s.Cohort(0).BiomassData.BAF[kBafStemsRow][14] = 4e-7; },
        "cohort 1: the expansion factor of stems at age 1000 is too small to be written with six "
        "decimals"},
+      // The reader takes the evergreen flag from the leaves' turnover as
+      // written: below 1 evergreen.
+      {[](CSite& s) { s.Cohort(0).BiomassData.TurnOver[standsim::LV] = 0.9999996; },
+       "cohort 1: the turnover rate of leaves 0.9999996 is written as 1.000000, which marks a "
+       "deciduous species, but the species of the cohort is evergreen"},
+      {[](CSite& s) { s.Cohort(1).BiomassData.TurnOver[standsim::LV] = 0.5; },
+       "cohort 2: the turnover rate of leaves 0.5 is written as 0.500000, which marks an "
+       "evergreen species, but the species of the cohort is deciduous"},
   };
   TestFolder folder;
   const std::string file = folder.file("site.txt");
@@ -553,12 +712,17 @@ TEST(ScenarioFile, RefusesValuesThatWouldNotReadBack) {
     }
     EXPECT_EQ(contents(file), "old contents\n");
   }
-  // A stems factor of 6e-7 is written as 0.000001 and reads back.
+  // A stems factor of 6e-7 is written as 0.000001 and reads back, and so
+  // do the kinds of species of leaves' rates just below and above 1.
   auto site = TwoCohortSite();
   for (int row = 0; row < kBafStemsRow; ++row) site->Cohort(0).BiomassData.BAF[row][14] = 0.0;
   site->Cohort(0).BiomassData.BAF[kBafStemsRow][14] = 6e-7;
+  site->Cohort(0).BiomassData.TurnOver[standsim::LV] = 0.9999994;
+  site->Cohort(1).BiomassData.TurnOver[standsim::LV] = 0.9999996;
   site->WriteToFile(file);
-  EXPECT_NO_THROW(CSite::ReadFromFile(file, nullptr, nullptr));
+  const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
+  EXPECT_EQ(read->Cohort(0).BiomassData.Evergreen, 1);
+  EXPECT_EQ(read->Cohort(1).BiomassData.Evergreen, 0);
 }
 
 // A save that fails leaves the old file as it was and says so.

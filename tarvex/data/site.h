@@ -73,9 +73,10 @@ class CSite {
                                              const CountryToRegion& chooseRegion,
                                              const SpeciesRegionTable* defaults);
 
-  // Writes the site totals as a results file (see results_file.h).
-  void WriteResults(const std::string& fileName, int n, std::span<const std::string_view> names,
-                    bool all) const;
+  // Writes the site totals as a results file (see results_file.h) and
+  // returns the text written.
+  std::string WriteResults(const std::string& fileName, int n,
+                           std::span<const std::string_view> names, bool all) const;
 
   int FirstYear;  // deposition period, bounds every run
   int LastYear;

@@ -204,15 +204,13 @@ void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
         }
       }
       for (int k = 0; k < kBafColumns; ++k) {
-        const double stems = record.BAF[kBafStemsRow][k];
-        if (!(stems > 0.0)) {
+        if (!(record.BAF[kBafStemsRow][k] > 0.0)) {
           reader.RefuseRecord(
               lineOf[kBafStemsRow][s][r], s, r,
               "the stems expansion factor at age " + FormatInt(BafAges[k]) + " is not positive");
         }
-        for (int row = 0; row < kBafStemsRow; ++row) record.BAF[row][k] /= stems;
-        record.BAF[kBafStemsRow][k] = 1.0;
       }
+      MakeRelativeToStems(record);
     }
   }
 

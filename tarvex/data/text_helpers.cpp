@@ -4,6 +4,13 @@
 
 namespace tarvex {
 
+std::string_view WithoutSurroundingBlanks(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t";
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 std::vector<std::string> SplitString(std::string_view text, std::string_view delimiters) {
   const auto separates = [delimiters](char c) {
     return c == '\n' || c == '\0' || delimiters.find(c) != std::string_view::npos;

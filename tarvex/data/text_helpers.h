@@ -8,6 +8,10 @@
 
 namespace tarvex {
 
+// TEXT without the blanks and TABs at either end: a text value as the
+// Tarvex file's reader takes it.
+std::string_view WithoutSurroundingBlanks(std::string_view text);
+
 // The items of TEXT: maximal runs of characters that are none of DELIMITERS,
 // a line feed or a zero character. Separators never make empty items.
 std::vector<std::string> SplitString(std::string_view text, std::string_view delimiters);

@@ -166,9 +166,16 @@ void TFormBiomassData::GetValues(BiomassRecord& record) const {
     if (c + 1 != kLeavesColumn) record.ctN[c] = ValueOf(StringGridContents->Cell(c + 1, 4));
   }
   record.Evergreen = Evergreen;
-  if (const MaybeProblem problem = BiomassValueProblem(record)) {
-    throw TarvexError("Error: " + problem->reason);
-  }
+  const auto refuseNonsense = [&record] {
+    if (const MaybeProblem problem = BiomassValueProblem(record)) {
+      throw TarvexError("Error: " + problem->reason);
+    }
+  };
+  refuseNonsense();
+  // The factors are taken as a Tarvex file keeps them, so that what runs
+  // after OK is what a save and an open give.
+  MakeRelativeToStems(record);
+  refuseNonsense();  // a factor far larger than its stems factor
 }
 
 void TFormBiomassData::ZeroStemTurnover(bool flag) {

@@ -24,10 +24,12 @@ class TFormBiomassData : public QDialog {
   void SetDefaults(bool show, const BiomassRecord& record);
   void SetValues(bool show, const BiomassRecord& record);
   void ShowValues(const BiomassRecord& record);
-  // Converts every shown value into its slot of RECORD; a text that is not a
-  // number raises ConversionError with the slots converted so far written,
-  // and a value that can only give nonsense (cohort_values.h) raises
-  // TarvexError "Error: REASON" with every slot written.
+  // Converts every shown value into its slot of RECORD and divides each
+  // column of the expansion factors by its stems value (stems become 1, as
+  // a Tarvex file keeps them); a text that is not a number raises
+  // ConversionError with the slots converted so far written, and a value
+  // that can only give nonsense (cohort_values.h), before or after the
+  // division, raises TarvexError "Error: REASON" with every slot written.
   void GetValues(BiomassRecord& record) const;
   // FLAG false writes "0" into the stems turnover cell.
   void ZeroStemTurnover(bool flag);

@@ -126,7 +126,7 @@ class BiomassTest : public QObject, protected WindowTest {
     dialogs_.modal = [](QDialog& dialog) {
       auto& form = static_cast<TFormBiomassData&>(dialog);
       form.EditCarbonContent->setText("48.5");
-      form.StringGridBAF->SetCell(15, 5, "0.75");         // stems at age 1000
+      form.StringGridBAF->SetCell(15, 1, "1.25");         // branches at age 1000
       form.StringGridContents->SetCell(5, 4, "0.125");    // N of stems
       form.StringGridContents->SetCell(4, 4, "f(Ndep)");  // not read back
       return true;
@@ -135,11 +135,52 @@ class BiomassTest : public QObject, protected WindowTest {
     window_->ComboBoxSpeciesChange();
     const BiomassRecord& data = window_->SiteRecord().Cohort(0).BiomassData;
     QCOMPARE(data.CarbonContent, 48.5);
-    QCOMPARE(data.BAF[standsim::ST][14], 0.75);
+    QCOMPARE(data.BAF[standsim::BR][14], 1.25);
     QCOMPARE(data.ctN[standsim::ST], 0.125);
     // The leaves' N content is that of the work record, all zero at first.
     QCOMPARE(data.ctN[standsim::LV], 0.0);
     QCOMPARE(data.Evergreen, window_->Defaults()[kPiceaAbies][kBoreal].Evergreen);
+  }
+
+  // The expansion factors are kept relative to stems, as a Tarvex file keeps
+  // them: OK divides a column by its stems factor, so that the run after OK
+  // is the run after a save and an open.
+  void anEditedStemsFactorIsDividedOutOfItsColumn() {
+    const BiomassRecord& defaults = window_->Defaults()[kPiceaAbies][kBoreal];
+    dialogs_.modal = [](QDialog& dialog) {
+      static_cast<TFormBiomassData&>(dialog).StringGridBAF->SetCell(3, 5, "2");  // stems, age 30
+      return true;
+    };
+    window_->ComboBoxSpecies->setEditText("Picea abies");
+    window_->ComboBoxSpeciesChange();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    const CCohort& cohort = window_->SiteRecord().Cohort(0);
+    for (int row = 0; row < kBafRows; ++row) {
+      QCOMPARE(cohort.BiomassData.BAF[row][2],
+               row == kBafStemsRow ? 1.0 : defaults.BAF[row][2] / 2);
+      QCOMPARE(cohort.BiomassData.BAF[row][3], defaults.BAF[row][3]);
+    }
+
+    // The dialog shows the factors so kept.
+    QStringList shown;
+    bool painted = false;
+    dialogs_.modal = [&](QDialog& dialog) {
+      auto& form = static_cast<TFormBiomassData&>(dialog);
+      painted = !Paint(form).isNull();
+      shown << form.StringGridBAF->Cell(3, 5) << form.StringGridBAF->Cell(3, 1);
+      return false;
+    };
+    window_->Button1Click();
+    QVERIFY(painted);
+    QCOMPARE(shown, QStringList({"1", QString::number(defaults.BAF[standsim::BR][2] / 2)}));
+
+    const std::string file = folder_->file("stems.txt");
+    CSite& site = window_->SiteRecord();
+    site.RegionName = "Boreal";
+    site.WriteToFile(file);
+    const auto opened = CSite::ReadFromFile(file, nullptr, nullptr);
+    QVERIFY(std::memcmp(opened->Cohort(0).BiomassData.BAF, cohort.BiomassData.BAF,
+                        sizeof cohort.BiomassData.BAF) == 0);
   }
 
   // Column 0 stands for the carbon content, the others for cells of the

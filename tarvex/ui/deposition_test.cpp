@@ -20,9 +20,11 @@ class DepositionTest : public QObject, protected WindowTest {
   void aReadingDrawsThePeriod() {
     const std::string qsm =
         folder_->write("site.qsm", "period 1950 2100\nNOx_dep 0.5\nNH3_dep 0.25\n");
-    window_->EditQsmpFileName->setText(QString::fromStdString(qsm));
+    // Blanks typed around the name are not part of it.
+    window_->EditQsmpFileName->setText(" " + QString::fromStdString(qsm) + " \t");
     window_->ButtonReadNdepClick();
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(window_->SiteRecord().QSMpInFile, qsm);
     QVERIFY(!Paint(*window_).isNull());
     const Chart& chart = *window_->ChartNdep;
     QCOMPARE(chart.Count(), 151);
@@ -52,6 +54,8 @@ class DepositionTest : public QObject, protected WindowTest {
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << ""
                            << "No file name given !";
+    QTest::newRow("blanks only") << " \t "
+                                 << "No file name given !";
     QTest::newRow("missing") << "/no/such/site.qsm"
                              << "No such file !";
   }

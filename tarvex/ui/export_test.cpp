@@ -22,12 +22,6 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-QStringList Texts(const std::vector<std::string>& lines) {
-  QStringList texts;
-  for (const std::string& line : lines) texts << QString::fromStdString(line);
-  return texts;
-}
-
 }  // namespace
 
 class ExportTest : public QObject, protected WindowTest {
@@ -50,46 +44,6 @@ class ExportTest : public QObject, protected WindowTest {
  private slots:
   void init() { StartCase(); }
 
-  void referencesReplaceTheUptakeKeys_data() {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("rewritten");
-    const QString ref = "     /out/site1.csv;\\";
-    QTest::newRow("one key given, the others appended")
-        << QStringList({"NOx_dep 0.5", "N_gupt 0.0"})
-        << QStringList({"NOx_dep 0.5", "!N_gupt 0.0", "N_gupt" + ref + "1", "Ca_upt" + ref + "2",
-                        "Mg_upt" + ref + "3", "K_upt" + ref + "4", "Clf" + ref + "5",
-                        "Nlf" + ref + "6"});
-    QTest::newRow("a comma ends the key, case counts")
-        << QStringList({"N_gupt,0.1", "n_gupt 0.2", "Ca_upt", "Mg_upt", "K_upt", "Clf", "Nlf"})
-        << QStringList({"!N_gupt,0.1", "N_gupt" + ref + "1", "n_gupt 0.2", "!Ca_upt",
-                        "Ca_upt" + ref + "2", "!Mg_upt", "Mg_upt" + ref + "3", "!K_upt",
-                        "K_upt" + ref + "4", "!Clf", "Clf" + ref + "5", "!Nlf", "Nlf" + ref + "6"});
-    QTest::newRow("TABs and leading blanks around the key, as the key-file reader takes it")
-        << QStringList({"N_gupt\told.csv;\\1", "  Ca_upt 0.0", "\tMg_upt\t0", "K_upt", "Clf", "Nlf",
-                        "  ! N_gupt 1"})
-        << QStringList({"!N_gupt\told.csv;\\1", "N_gupt" + ref + "1", "!  Ca_upt 0.0",
-                        "Ca_upt" + ref + "2", "!\tMg_upt\t0", "Mg_upt" + ref + "3", "!K_upt",
-                        "K_upt" + ref + "4", "!Clf", "Clf" + ref + "5", "!Nlf", "Nlf" + ref + "6",
-                        "  ! N_gupt 1"});
-  }
-  void referencesReplaceTheUptakeKeys() {
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, rewritten);
-    std::vector<std::string> input;
-    for (const QString& line : lines) input.push_back(line.toStdString());
-    QCOMPARE(Texts(RewriteQsmReferences(input, "/out/site1.csv")), rewritten);
-  }
-
-  void exportingTwiceKeepsTheEarlierReferencesCommentedOut() {
-    const auto once = RewriteQsmReferences({"period 1990 2050"}, "/a.csv");
-    const auto twice = RewriteQsmReferences(once, "/b.csv");
-    const QStringList text = Texts(twice);
-    QCOMPARE(text.filter(QRegularExpression("^!N_gupt")).size(), 1);
-    QCOMPARE(text.filter(QRegularExpression("^N_gupt .*/b.csv;\\\\1$")).size(), 1);
-    const auto third = Texts(RewriteQsmReferences(twice, "/c.csv"));
-    QCOMPARE(third.filter(QRegularExpression("^!+N_gupt")).size(), 2);
-  }
-
   void resultsAreSavedAndReferencedFromTheQsmFile() {
     const std::string qsm = folder_->write("site.qsm", std::string(kQsmText) + "N_gupt 0.0\r\n");
     const QString results = ScratchFile("site1.csv");
@@ -101,10 +55,14 @@ class ExportTest : public QObject, protected WindowTest {
     QCOMPARE(QString::fromStdString(lines.front()),
              QString("! Year,N_gupt,Ca_upt,Mg_upt,K_upt,Clf,Nlf"));
     QCOMPARE(lines.size(), std::size_t{1 + 61});
-    const QStringList qsmLines = Texts(Lines(contents(qsm)));
-    QVERIFY(qsmLines.contains("!N_gupt 0.0"));
-    QVERIFY(qsmLines.contains("N_gupt     " + results + ";\\1"));
-    QVERIFY(qsmLines.contains("Nlf     " + results + ";\\6"));
+    // The other lines, and the commented line, keep their bytes.
+    std::string expected = std::string(kQsmText) + "!N_gupt 0.0\r\n";
+    for (int j = 1; j <= kQsmReferenceColumns; ++j) {
+      expected += QsmReferenceLine(j, results.toStdString()) + "\n";
+    }
+    QCOMPARE(contents(qsm), expected);
+    QVERIFY(expected.find("\nN_gupt     " + results.toStdString() + ";\\1\n") != std::string::npos);
+    const std::string rewritten = contents(qsm);
     // The rewritten file still gives the deposition.
     window->ReadNdep();
     QVERIFY(dialogs_.messages.isEmpty());
@@ -114,7 +72,7 @@ class ExportTest : public QObject, protected WindowTest {
     dialogs_.files = {results};
     window->ButtonSaveResultsClick();
     QCOMPARE(QString::fromStdString(Lines(contents(results.toStdString())).front()).count(','), 16);
-    QCOMPARE(Texts(Lines(contents(qsm))), qsmLines);
+    QCOMPARE(contents(qsm), rewritten);
   }
 
   // The soil model reads each rewritten key through the library's key-file
@@ -178,6 +136,29 @@ class ExportTest : public QObject, protected WindowTest {
       QCOMPARE(dialogs_.messages, QStringList({message + "."}));
       QCOMPARE(contents(qsm), std::string(kQsmText));
     }
+  }
+
+  // The column-data reader reads the first 256 characters of a line; a
+  // results file whose referenced values reach beyond them is not referred
+  // to, and the message names the year.
+  void referencedValuesBeyondTheLineTheReaderReadsAreRefused() {
+    const std::string qsm = folder_->write("site.qsm", kQsmText);
+    auto window = StartWindow(dialogs_);
+    QVERIFY(ShowWindow(*window));
+    EnterEvenAgedCohort(*window, dialogs_, qsm);
+    QVERIFY(window->RunModel());
+    window->SiteRecord().SumSoilInputs[2010].v[standsim::NUT_N] = 1e300;
+    const QString results = ScratchFile("site1.csv");
+    dialogs_.files = {results};
+    dialogs_.answers = {true};
+    window->ButtonSaveResultsClick();
+    QVERIFY(contents(results.toStdString()).find("\n2010,") != std::string::npos);
+    QCOMPARE(dialogs_.messages,
+             QStringList({"Cannot write the reference into the QSM+ input file: The values of "
+                          "year 2010 in the results file reach beyond character 256 of their "
+                          "line, the last one the column-data reader reads."}));
+    QVERIFY(!Paint(*window).isNull());
+    QCOMPARE(contents(qsm), std::string(kQsmText));
   }
 
   void aQsmFileThatCannotBeReadIsReported() {

@@ -192,6 +192,7 @@ class GridsTest : public QObject, protected WindowTest {
     CSite& site = window_->SiteRecord();
     site.Cohort(0).HasBiomassData = true;
     for (double& stems : site.Cohort(0).BiomassData.BAF[standsim::ST]) stems = 1.0;
+    site.Cohort(0).BiomassData.TurnOver[standsim::LV] = 1.0;  // deciduous, as its flag says
     site.WriteToFile(file);
     const auto read = CSite::ReadFromFile(file, nullptr, nullptr);
     const CForMan& written = site.Cohort(0).ForMan;

@@ -95,6 +95,8 @@ QList<MessageSources> MessageSourceTable() {
        {QRegularExpression("\\bset(Plain)?Text\\s*\\(")}},
       // Why a cohort cannot be run, returned to the run that shows it.
       {"tarvex/ui", {"main_window_run.cpp"}, {QRegularExpression("\\breturn\\b")}},
+      // Why the QSM rewrite is refused, returned to the export that shows it.
+      {"tarvex/workbench", {"qsm_reference.cpp"}, {QRegularExpression("\\breturn\\b")}},
   };
 }
 

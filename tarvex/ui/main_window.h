@@ -244,6 +244,9 @@ class TForm1 : public QMainWindow {
   // A deposition reading failed with MESSAGE: shown and kept; the site keeps
   // the period and series of its last reading.
   void DepositionNotRead(const std::string& message);
+  // The QSM file name typed into its box, without blanks and TABs at either
+  // end (they could only make it name no file).
+  std::string TypedQsmFileName() const;
   // Whether a deposition period was read for the site (READ4UP's periods
   // start at year 1 or later; a new site has 0..0).
   bool HasDepositionPeriod() const;

@@ -67,10 +67,10 @@ bool TForm1::HoldsDefaultManagement() const {
 }
 
 void TForm1::StoreCohortInputs(bool strict) {
-  if (strict && EditQsmpFileName->text().isEmpty()) {
+  if (strict && TypedQsmFileName().empty()) {
     throw TarvexError("Error: no QSMP input file for deposition defined!");
   }
-  if (Site->QSMpInFile.empty()) Site->QSMpInFile = EditQsmpFileName->text().toStdString();
+  if (Site->QSMpInFile.empty()) Site->QSMpInFile = TypedQsmFileName();
   ReadNdep();
   // A region the table does not know ("Unknown", "Select Region", a typed
   // name) has no biomass parameters.

@@ -24,7 +24,7 @@ void TForm1::SpeedButtonOpenQSMpFileClick() {
 }
 
 void TForm1::ButtonReadNdepClick() {
-  std::string name = EditQsmpFileName->text().toStdString();
+  std::string name = TypedQsmFileName();
   if (name.empty()) {
     ShowMessage("No file name given !");
     return;
@@ -66,6 +66,10 @@ void TForm1::ReadNdep() {
   NdepMessage.clear();
   ButtonReadNdep->setEnabled(false);
   QSMFolder = FolderPart(Site->QSMpInFile);
+}
+
+std::string TForm1::TypedQsmFileName() const {
+  return std::string(WithoutSurroundingBlanks(EditQsmpFileName->text().toStdString()));
 }
 
 void TForm1::DepositionNotRead(const std::string& message) {

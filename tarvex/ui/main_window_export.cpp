@@ -3,8 +3,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <fstream>
+#include <optional>
 #include <sstream>
-#include <vector>
+#include <string>
 
 #include "tarvex/data/atomic_file.h"
 #include "tarvex/data/results_file.h"
@@ -23,15 +24,13 @@ constexpr int kAllResultColumns = 16;
 constexpr int kUptakeResultColumns = 6;
 const QString kPictureFilter = "Enhanced Windows Metafile(*.emf);;Bitmap(*.bmp)";
 
-// The lines of FILENAME without their line ends; false when it cannot be read.
-bool ReadLines(const std::string& fileName, std::vector<std::string>& lines) {
+// The bytes of FILENAME; false when it cannot be read.
+bool ReadWholeFile(const std::string& fileName, std::string& text) {
   std::ifstream in(NativePath(fileName), std::ios::binary);
   if (!in) return false;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  text = bytes.str();
   return !in.bad();
 }
 
@@ -48,26 +47,28 @@ void TForm1::ButtonSaveResultsClick() {
   const std::string fileName = name.toStdString();
   ResultsFolder = FolderPart(fileName);
   const bool all = CheckBoxExpAll->isChecked();
-  Site->WriteResults(fileName, all ? kAllResultColumns : kUptakeResultColumns, ResultColumnNames,
-                     all);
+  const std::string results = Site->WriteResults(
+      fileName, all ? kAllResultColumns : kUptakeResultColumns, ResultColumnNames, all);
 
   if (!Dialogs.AskYesNo(nullptr, "Save", "Save reference to uptake file in QSM+ input file?"))
     return;
   // A reference the model could not read back is not written at all.
-  if (const auto refusal = QsmReferenceRefusal(fileName)) {
-    ShowMessage("Cannot write the reference into the QSM+ input file: " + *refusal + ".");
-    return;
-  }
-  std::vector<std::string> lines;
-  if (!ReadLines(Site->QSMpInFile, lines)) {
+  const auto refused = [this](const std::optional<std::string>& refusal) {
+    if (refusal)
+      ShowMessage("Cannot write the reference into the QSM+ input file: " + *refusal + ".");
+    return refusal.has_value();
+  };
+  if (refused(QsmReferenceRefusal(fileName)) || refused(QsmResultsRefusal(results))) return;
+  std::string text;
+  if (!ReadWholeFile(Site->QSMpInFile, text)) {
     ShowMessage("Cannot open QSM input file for read!");
     return;
   }
-  std::string text;
-  for (const std::string& line : RewriteQsmReferences(lines, fileName)) text += line + "\n";
+  const std::string rewritten = RewriteQsmReferences(text, fileName);
+  if (refused(QsmKeysRefusal(rewritten))) return;
   // The old file is replaced only by a complete new one.
   try {
-    SaveFileAtomically(Site->QSMpInFile, text);
+    SaveFileAtomically(Site->QSMpInFile, rewritten);
   } catch (const AtomicSaveError& e) {
     ShowMessage(e.Created() ? "Error: Cannot replace the QSM+ file !"
                             : "Cannot open QSM input file for write...");

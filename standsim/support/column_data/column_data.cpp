@@ -18,8 +18,8 @@
 namespace standsim {
 namespace {
 
-constexpr std::size_t line_length = 256;  // characters of a line that are read
-constexpr std::size_t name_length = 32;   // of a column name
+constexpr std::size_t line_length = COLUMN_DATA_LINE_LENGTH;  // characters of a line that are read
+constexpr std::size_t name_length = 32;                       // of a column name
 constexpr std::string_view header_separators(" \0\t,", 4);
 constexpr float unset_reference = -999999.0f;
 // Values of the work table at most (64 MB): data years far apart are a

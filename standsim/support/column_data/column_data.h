@@ -32,11 +32,15 @@
 // keeps what it held. The routines never stop the process on bad input.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 namespace standsim {
+
+// The characters of a data line that the readers read; the rest is not read.
+inline constexpr std::size_t COLUMN_DATA_LINE_LENGTH = 256;
 
 // Parses a column selector (see above). NAME is a text of 32
 // characters. Without a selector: column 1, factor 1.0, offset 0.0. A

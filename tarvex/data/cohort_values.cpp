@@ -67,12 +67,10 @@ MaybeProblem BiomassValueProblem(const BiomassRecord& b) {
   if (auto p = FiveInRange("ctK", "the K content", b.ctK, kContentRange)) return p;
   if (auto p = FiveInRange("ctN", "the N content", b.ctN, kContentRange)) return p;
   for (int row = 0; row < kBafRows; ++row) {
-    const ValueRange& range =
-        row == kBafStemsRow ? kStemsExpansionFactorRange : kExpansionFactorRange;
     for (int k = 0; k < kBafColumns; ++k) {
       const std::string what = "the expansion factor of " + std::string(kCompartmentNames[row]) +
                                " at age " + FormatInt(BafAges[k]);
-      if (auto p = Range(kBafKeys[row], what, b.BAF[row][k], range)) return p;
+      if (auto p = Range(kBafKeys[row], what, b.BAF[row][k], kExpansionFactorRange)) return p;
       if (row == kBafStemsRow && b.BAF[row][k] == 0.0) {
         return ValueProblem{std::string(kBafKeys[row]), what + " is 0"};
       }

@@ -51,13 +51,9 @@ inline constexpr ValueRange kTurnoverRange{0.0, 10.0, " /yr"};
 inline constexpr ValueRange kLeafNExponentRange{0.0, 1000.0, " m2 yr/eq"};
 
 // An expansion factor, the biomass of a compartment as a multiple of the
-// stem biomass: young stands reach about 1.2, no stand a hundred.
+// stem biomass: young stands reach about 1.2, no stand a hundred. A stems
+// factor is refused at 0 too; the cohorts keep the factors relative to
+// stems (each age's column divided by its stems factor), so theirs is 1.
 inline constexpr ValueRange kExpansionFactorRange{0.0, 100.0, ""};
-
-// The stems' own factor is 1 by its meaning (the species data and the
-// scenario file hold the others relative to it). Above 1 the stand's stem
-// biomass would multiply itself every year; 0 is refused on its own, for
-// the other factors of its age are multiples of it.
-inline constexpr ValueRange kStemsExpansionFactorRange{0.0, 1.0, ""};
 
 }  // namespace tarvex

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "standsim/support/fortran_runtime/ascii_case.h"
 #include "standsim/support/fortran_runtime/fortran_decimal.h"
 
 namespace standsim {
@@ -18,8 +19,6 @@ bool is_exponent_letter(char c) {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool only_blanks(std::string_view text) {
   return text.find_first_not_of(' ') == std::string_view::npos;
 }
@@ -29,7 +28,7 @@ bool only_blanks(std::string_view text) {
 template <typename Real>
 bool read_special(std::string_view text, bool negative, Real& value) {
   std::string word;
-  for (const char c : text) word += lower(c);
+  for (const char c : text) word += ascii_lower(c);
   std::string_view rest;
   Real special;
   if (word.starts_with("infinity")) {
@@ -75,7 +74,7 @@ bool read_real_field(std::string_view field, int decimals, int scale, bool blank
       return true;
     }
   }
-  if (i < n && (lower(field[i]) == 'i' || lower(field[i]) == 'n')) {
+  if (i < n && (ascii_lower(field[i]) == 'i' || ascii_lower(field[i]) == 'n')) {
     return read_special(field.substr(i), negative, value);
   }
 
@@ -174,7 +173,7 @@ bool read_logical_field(std::string_view field, std::int32_t& word) {
   std::size_t i = field.find_first_not_of(' ');
   if (i == std::string_view::npos) return false;
   if (field[i] == '.' && ++i == field.size()) return false;
-  const char c = lower(field[i]);
+  const char c = ascii_lower(field[i]);
   if (c != 't' && c != 'f') return false;
   word = c == 't' ? 1 : 0;
   return true;

@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build and the tests need. Idempotent and
-# quiet when everything is already there.
+# Installs the Debian packages a command needs: "run" those that build and
+# start the program, "test" those and the ones of the tests on top (the
+# default). Idempotent and quiet when everything is already there.
 set -euo pipefail
 
-packages=(
-  build-essential clang clang-format cmake ninja-build binutils gfortran
-  libgtest-dev libgmock-dev libbenchmark-dev
+run_packages=(
+  build-essential cmake ninja-build
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
-  libuemf-dev emf2svg
+  libuemf-dev
 )
+test_packages=(
+  clang clang-format binutils gfortran
+  libgtest-dev libgmock-dev libbenchmark-dev
+  emf2svg
+)
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

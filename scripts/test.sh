@@ -7,7 +7,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 
 echo "== format of the code"
 find standsim tarvex testing \( -name '*.cpp' -o -name '*.h' \) -print0 |
@@ -16,7 +16,7 @@ find standsim tarvex testing \( -name '*.cpp' -o -name '*.h' \) -print0 |
 jobs=$(nproc)
 run_suite() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja -DTARVEX_WARNINGS_AS_ERRORS=ON "$@" >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DTARVEX_WARNINGS_AS_ERRORS=ON -DTARVEX_BUILD_TESTS=ON "$@" >/dev/null
   cmake --build "$dir" --parallel "$jobs"
   ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
 }

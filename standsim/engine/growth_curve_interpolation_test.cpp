@@ -64,9 +64,14 @@ TEST(Linint, InterpolatesWithTheWrittenFormula) {
 }
 
 TEST(Linint, NothingWrittenForAnEmptyGrid) {
+  // The empty grid stands at the front of a larger buffer, whose values must
+  // stay; without grid values not even a point is needed.
   const std::vector<int32_t> ages{10};
   const std::vector<double> values{1.0};
-  LININT(ages, values, std::span<double>());
+  std::vector<double> buffer(3, -1.0);
+  LININT(ages, values, std::span<double>(buffer.data(), 0));
+  LININT({}, {}, std::span<double>(buffer.data(), 0));
+  EXPECT_EQ(buffer, std::vector<double>(3, -1.0));
 }
 
 // An independent natural cubic spline: the moment equations solved by dense

@@ -188,6 +188,109 @@ FileReference split_reference(std::string_view string) {
   return {pieces.substr(0, line_length), pieces.substr(line_length)};
 }
 
+// The elements VARIN01 writes: NSUB values per year for IYRB..IYRE, from
+// VEC(IYRB) on.
+struct SubPeriodSeries {
+  std::span<float> vec;
+  int64_t first;  // position of VEC(IYRB) in VEC
+  int32_t iyrb, iyre, nsub;
+
+  int64_t count() const {
+    return std::max<int64_t>(0,
+                             static_cast<int64_t>(nsub) * (static_cast<int64_t>(iyre) - iyrb + 1));
+  }
+  // N elements from VEC(IYRB) lie within VEC; no element always does.
+  bool fits(int64_t n) const { return n <= 0 || first + n <= static_cast<int64_t>(vec.size()); }
+  void fill(float x) const {
+    if (count() > 0) std::fill_n(vec.begin() + first, count(), x);
+  }
+  // The element of YEAR and sub-period ROW + 1.
+  float& at(int64_t year, int64_t row) const {
+    return vec[static_cast<std::size_t>(first + (year - iyrb) * nsub + row)];
+  }
+};
+
+// The valid values of the chosen column in the order of their lines, and
+// the years the work table spans: those requested and those with data.
+struct ColumnValues {
+  struct Valid {
+    int64_t line, row;  // the line of the file; the sub-period less one
+    int32_t year;
+    float value;
+  };
+  std::vector<Valid> valid;
+  int32_t first_year = 0, last_year = 0;
+
+  int64_t years() const { return static_cast<int64_t>(last_year) - first_year + 1; }
+};
+
+// The pass over the data lines: checks that each group of NSUB lines holds
+// one year and keeps the valid values. False, with the message written, on
+// a failure or when the column holds no valid value.
+bool read_column_values(ColumnReader& reader, const SubPeriodSeries& series, float xmiss,
+                        ColumnValues& values) {
+  values.first_year = series.iyrb;
+  values.last_year = series.iyre;
+  int32_t year = 0, group_year = 0;
+  float value = 0.0f;
+  bool end = false;
+  for (int64_t n = 1; reader.next(true, year, value, end); ++n) {
+    const int64_t sub = (n - 1) % series.nsub + 1;
+    if (sub == 1) group_year = year;
+    if (series.nsub >= 2 && sub == series.nsub && year != group_year) {
+      return reader.fail_in_file("Wrong number of data in year" + I_2_C(group_year, 5) + " (?)");
+    }
+    if (value > xmiss) {
+      values.valid.push_back({reader.line_number(), sub - 1, year, value});
+      values.first_year = std::min(values.first_year, year);
+      values.last_year = std::max(values.last_year, year);
+    }
+  }
+  if (!end) return false;
+  if (values.valid.empty()) {
+    return reader.fail_in_file("No data in column" + I_2_C(reader.icol(), 4));
+  }
+  return true;
+}
+
+// The work table: one row per sub-period, one element per year of VALUES;
+// the valid values, scaled, stored in the order of their lines (a later
+// line wins), the other elements missing (2 XMISS). False, with the message
+// written, when the years lie too far apart or a scaled value is not finite.
+bool fill_work_table(ColumnReader& reader, ColumnValues& values, int32_t nsub, float xmiss,
+                     std::vector<float>& table) {
+  const int64_t years = values.years();
+  if (years * nsub > max_table_values) {
+    return reader.fail_in_file("Data years " + std::to_string(values.first_year) + " to " +
+                               std::to_string(values.last_year) + " lie too far apart!");
+  }
+  table.assign(static_cast<std::size_t>(years * nsub), 2.0f * xmiss);
+  for (ColumnValues::Valid& v : values.valid) {
+    if (!reader.scale(v.value, v.line)) return false;
+    table[static_cast<std::size_t>(v.row * years + (v.year - values.first_year))] = v.value;
+  }
+  return true;
+}
+
+// Fills the gaps of each sub-period's row of TABLE and copies its requested
+// years into SERIES, row after row. At a row without a valid value the
+// message is written and the rows before it stay written.
+void fill_gaps_into_series(ColumnReader& reader, std::vector<float>& table,
+                           const ColumnValues& values, float xmiss, const SubPeriodSeries& series) {
+  const int64_t years = values.years();
+  for (int64_t row = 0; row < series.nsub; ++row) {
+    const std::span<float> cells(table.data() + row * years, static_cast<std::size_t>(years));
+    int32_t ierr = 0;
+    vecintp(values.first_year, values.first_year, values.last_year, xmiss, cells, ierr);
+    if (ierr != 0) {
+      reader.fail_vecintp();
+      return;
+    }
+    for (int64_t y = series.iyrb; y <= series.iyre; ++y)
+      series.at(y, row) = cells[static_cast<std::size_t>(y - values.first_year)];
+  }
+}
+
 }  // namespace
 
 void COLSPEC(std::string_view line, float& fact, float& offs, std::span<char> name, bool& byname,
@@ -245,89 +348,30 @@ void VARIN01(std::string_view string, int32_t n0, int32_t iyrb, int32_t iyre, in
     reader.fail("xVARIN01: nsub < 1!");
     return;
   }
-  const int64_t first = static_cast<int64_t>(iyrb) - n0;  // position of VEC(IYRB) in VEC
-  const int64_t count =
-      std::max<int64_t>(0, static_cast<int64_t>(nsub) * (static_cast<int64_t>(iyre) - iyrb + 1));
-  // N elements from VEC(IYRB) lie within VEC; no element always does.
-  const auto fits = [&](int64_t n) {
-    return n <= 0 || first + n <= static_cast<int64_t>(vec.size());
-  };
+  const SubPeriodSeries series{vec, static_cast<int64_t>(iyrb) - n0, iyrb, iyre, nsub};
   const auto beyond_vec = [&] { reader.fail("xVARIN01: iyre beyond the end of vec!"); };
 
   if (is_number_text(string)) {
     float x = 0.0f;
     if (!reader.read_number(string, x)) return;
-    if (!fits(count)) return beyond_vec();
-    if (count > 0) std::fill_n(vec.begin() + first, count, x);
+    if (!series.fits(series.count())) return beyond_vec();
+    series.fill(x);
     return;
   }
   const FileReference ref = split_reference(string);
   if (ONECHAR(ref.file, '=')) {
-    if (!fits(1)) return beyond_vec();
-    vec[static_cast<std::size_t>(first)] = unset_reference;
+    if (!series.fits(1)) return beyond_vec();
+    series.at(iyrb, 0) = unset_reference;
     return;
   }
-  if (!fits(count)) return beyond_vec();
+  if (!series.fits(series.count())) return beyond_vec();
   if (!reader.open(ref.file, ref.spec)) return;
 
-  // One pass over the data lines: check the sub-period groups, keep the
-  // valid values and find the years with data.
-  struct Valid {
-    int64_t line, row;
-    int32_t year;
-    float value;
-  };
-  std::vector<Valid> valid;
-  int32_t iymin = iyrb, iymax = iyre;
-  int32_t year = 0, group_year = 0;
-  float value = 0.0f;
-  bool end = false;
-  for (int64_t n = 1; reader.next(true, year, value, end); ++n) {
-    const int64_t sub = (n - 1) % nsub + 1;
-    if (sub == 1) group_year = year;
-    if (nsub >= 2 && sub == nsub && year != group_year) {
-      reader.fail_in_file("Wrong number of data in year" + I_2_C(group_year, 5) + " (?)");
-      return;
-    }
-    if (value > xmiss) {
-      valid.push_back({reader.line_number(), sub - 1, year, value});
-      iymin = std::min(iymin, year);
-      iymax = std::max(iymax, year);
-    }
-  }
-  if (!end) return;
-  if (valid.empty()) {
-    reader.fail_in_file("No data in column" + I_2_C(reader.icol(), 4));
-    return;
-  }
-  // The work table spans the requested years and the years with data.
-  const int64_t years = static_cast<int64_t>(iymax) - iymin + 1;
-  if (years * nsub > max_table_values) {
-    reader.fail_in_file("Data years " + std::to_string(iymin) + " to " + std::to_string(iymax) +
-                        " lie too far apart!");
-    return;
-  }
-
-  // The valid values, scaled, into the table, in the order of their lines;
-  // one row per sub-period, one element per year from IYMIN.
-  std::vector<float> table(static_cast<std::size_t>(years * nsub), 2.0f * xmiss);
-  for (Valid& v : valid) {
-    if (!reader.scale(v.value, v.line)) return;
-    table[static_cast<std::size_t>(v.row * years + (v.year - iymin))] = v.value;
-  }
-
-  for (int64_t row = 0; row < nsub; ++row) {
-    const std::span<float> series(table.data() + row * years, static_cast<std::size_t>(years));
-    int32_t ierr = 0;
-    vecintp(iymin, iymin, iymax, xmiss, series, ierr);
-    if (ierr != 0) {
-      reader.fail_vecintp();
-      return;
-    }
-    for (int64_t y = iyrb; y <= iyre; ++y)
-      vec[static_cast<std::size_t>(first + (y - iyrb) * nsub + row)] =
-          series[static_cast<std::size_t>(y - iymin)];
-  }
+  ColumnValues values;
+  if (!read_column_values(reader, series, xmiss, values)) return;
+  std::vector<float> table;
+  if (!fill_work_table(reader, values, nsub, xmiss, table)) return;
+  fill_gaps_into_series(reader, table, values, xmiss, series);
 }
 
 void VARIN00(std::string_view string, int32_t n0, int32_t nbeg, int32_t nend, float xmiss,

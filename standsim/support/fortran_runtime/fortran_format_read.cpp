@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "standsim/support/fortran_runtime/ascii_case.h"
 #include "standsim/support/fortran_runtime/fortran_decimal.h"
 
 namespace standsim {
@@ -18,8 +19,6 @@ bool is_exponent_letter(char c) {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool only_blanks(std::string_view text) {
   return text.find_first_not_of(' ') == std::string_view::npos;
 }
@@ -29,7 +28,7 @@ bool only_blanks(std::string_view text) {
 template <typename Real>
 bool read_special(std::string_view text, bool negative, Real& value) {
   std::string word;
-  for (const char c : text) word += lower(c);
+  for (const char c : text) word += ascii_lower(c);
   std::string_view rest;
   Real special;
   if (word.starts_with("infinity")) {
@@ -57,81 +56,116 @@ bool read_special(std::string_view text, bool negative, Real& value) {
 // Largest exponent magnitude a real field may carry.
 constexpr int kFieldExponentLimit = 9999;
 
-template <typename Real>
-bool read_real_field(std::string_view field, int decimals, int scale, bool blanks_zero,
-                     Real& value) {
-  std::size_t i = 0;
-  const std::size_t n = field.size();
-  auto skip_blanks = [&] {
-    while (i < n && field[i] == ' ') ++i;
-  };
-  skip_blanks();
-  bool negative = false;
-  if (i < n && (field[i] == '+' || field[i] == '-')) {
-    negative = field[i++] == '-';
-    skip_blanks();
-    if (i == n) {  // a sign alone reads as an unsigned zero
-      value = Real(0);
-      return true;
-    }
-  }
-  if (i < n && (lower(field[i]) == 'i' || lower(field[i]) == 'n')) {
-    return read_special(field.substr(i), negative, value);
-  }
+// The unread rest of a field.
+struct FieldCursor {
+  std::string_view field;
+  std::size_t at = 0;
 
+  bool done() const { return at == field.size(); }
+  std::string_view rest() const { return field.substr(at); }
+  void skip_blanks() {
+    while (!done() && field[at] == ' ') ++at;
+  }
+  // Passes over a "+" or "-" standing here; NEGATIVE tells which it was.
+  bool take_sign(bool& negative) {
+    if (done() || (field[at] != '+' && field[at] != '-')) return false;
+    negative = field[at++] == '-';
+    return true;
+  }
+  // INF, INFINITY or NAN may start here.
+  bool at_special() const {
+    return !done() && (ascii_lower(field[at]) == 'i' || ascii_lower(field[at]) == 'n');
+  }
+};
+
+// The digits of a real field before its exponent.
+struct Mantissa {
   std::string digits;
   bool point = false;
-  long long fraction = 0;
-  bool exponent = false;
-  for (; i < n; ++i) {
-    const char c = field[i];
+  long long fraction = 0;  // digits after the point
+  bool exponent = false;   // an exponent letter or sign ended the digits
+};
+
+// Reads digits and at most one point up to the end of the field, an
+// exponent letter (passed over) or the sign of an exponent without a letter.
+// Blanks are passed over, or read as zeros under BZ. False on any other
+// character.
+bool read_mantissa(FieldCursor& cursor, bool blanks_zero, Mantissa& mantissa) {
+  for (; !cursor.done(); ++cursor.at) {
+    const char c = cursor.field[cursor.at];
     if (is_digit(c) || (c == ' ' && blanks_zero)) {
-      digits += c == ' ' ? '0' : c;
-      if (point) ++fraction;
+      mantissa.digits += c == ' ' ? '0' : c;
+      if (mantissa.point) ++mantissa.fraction;
     } else if (c == ' ') {
       continue;
     } else if (c == '.') {
-      if (point) return false;
-      point = true;
+      if (mantissa.point) return false;
+      mantissa.point = true;
     } else if (is_exponent_letter(c) || c == '+' || c == '-') {
-      exponent = true;
-      if (is_exponent_letter(c)) ++i;
-      break;
+      mantissa.exponent = true;
+      if (is_exponent_letter(c)) ++cursor.at;
+      return true;
     } else {
       return false;
     }
   }
+  return true;
+}
 
-  long long power = 0;
-  if (exponent) {
-    skip_blanks();
-    bool exponent_negative = false;
-    if (i < n && (field[i] == '+' || field[i] == '-')) {
-      exponent_negative = field[i++] == '-';
-      skip_blanks();
+// Reads the exponent after the mantissa into POWER: an optional sign and at
+// least one digit, blanks as in the mantissa, up to the end of the field and
+// at most kFieldExponentLimit in magnitude.
+bool read_exponent(FieldCursor& cursor, bool blanks_zero, long long& power) {
+  cursor.skip_blanks();
+  bool negative = false;
+  if (cursor.take_sign(negative)) cursor.skip_blanks();
+  bool any_digit = false;
+  long long magnitude = 0;
+  for (; !cursor.done(); ++cursor.at) {
+    const char c = cursor.field[cursor.at];
+    if (is_digit(c) || (c == ' ' && blanks_zero)) {
+      any_digit = true;
+      magnitude = magnitude * 10 + (c == ' ' ? 0 : c - '0');
+      if (magnitude > kFieldExponentLimit) return false;
+    } else if (c != ' ') {
+      return false;
     }
-    bool any_digit = false;
-    for (; i < n; ++i) {
-      const char c = field[i];
-      if (is_digit(c) || (c == ' ' && blanks_zero)) {
-        any_digit = true;
-        power = power * 10 + (c == ' ' ? 0 : c - '0');
-        if (power > kFieldExponentLimit) return false;
-      } else if (c != ' ') {
-        return false;
-      }
-    }
-    if (!any_digit) return false;
-    if (exponent_negative) power = -power;
-  } else {
-    power = -scale;
   }
-  power -= point ? fraction : decimals;
+  if (!any_digit) return false;
+  power = negative ? -magnitude : magnitude;
+  return true;
+}
+
+// A field read under F, E, D or G editing (DECIMALS the descriptor's d,
+// SCALE the scale factor P, BLANKS_ZERO under BZ): an optional sign (alone,
+// a zero), then INF, NAN or a mantissa and an optional exponent.
+template <typename Real>
+bool read_real_field(std::string_view field, int decimals, int scale, bool blanks_zero,
+                     Real& value) {
+  FieldCursor cursor{field};
+  cursor.skip_blanks();
+  bool negative = false;
+  if (cursor.take_sign(negative)) {
+    cursor.skip_blanks();
+    if (cursor.done()) {  // a sign alone reads as an unsigned zero
+      value = Real(0);
+      return true;
+    }
+  }
+  if (cursor.at_special()) return read_special(cursor.rest(), negative, value);
+
+  Mantissa mantissa;
+  if (!read_mantissa(cursor, blanks_zero, mantissa)) return false;
+  // An exponent in the field takes the place of the scale factor; a point in
+  // it, that of the descriptor's decimals.
+  long long power = -scale;
+  if (mantissa.exponent && !read_exponent(cursor, blanks_zero, power)) return false;
+  power -= mantissa.point ? mantissa.fraction : decimals;
 
   if constexpr (std::is_same_v<Real, float>) {
-    value = decimal_to_float(negative, digits, power);
+    value = decimal_to_float(negative, mantissa.digits, power);
   } else {
-    value = decimal_to_double(negative, digits, power);
+    value = decimal_to_double(negative, mantissa.digits, power);
   }
   return true;
 }
@@ -174,7 +208,7 @@ bool read_logical_field(std::string_view field, std::int32_t& word) {
   std::size_t i = field.find_first_not_of(' ');
   if (i == std::string_view::npos) return false;
   if (field[i] == '.' && ++i == field.size()) return false;
-  const char c = lower(field[i]);
+  const char c = ascii_lower(field[i]);
   if (c != 't' && c != 'f') return false;
   word = c == 't' ? 1 : 0;
   return true;

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "testing/reference_output.h"
 
 namespace standsim {
 namespace {
@@ -22,15 +24,12 @@ TEST(FortranFormatWrite, MatchesTheFortranRunTimeOverASweep) {
   int wrong = 0;
   std::vector<std::string> mismatches;
   while (std::getline(in, line)) {
-    const std::size_t a = line.find('|');
-    const std::size_t b = line.find('|', a + 1);
-    const std::size_t c = line.find('|', b + 1);
-    ASSERT_TRUE(a != std::string::npos && b != std::string::npos && c != std::string::npos) << line;
-    const std::string kind = line.substr(0, a);
-    const std::string format = line.substr(b + 1, c - b - 1);
-    const std::string expected = line.substr(c + 1, line.size() - c - 2);
+    const std::vector<std::string_view> fields = bar_fields(line);
     int64_t bits = 0;
-    std::from_chars(line.data() + a + 1, line.data() + b, bits);
+    ASSERT_TRUE(fields.size() == 4 && field_value(fields[1], bits)) << line;
+    const std::string_view kind = fields[0];
+    const std::string_view format = fields[2];
+    const std::string expected(fields[3]);
     std::optional<std::string> written;
     if (kind == "I4") {
       written = write_formatted(format, static_cast<int32_t>(bits));

@@ -5,6 +5,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "standsim/support/fortran_runtime/ascii_case.h"
 #include "standsim/support/fortran_runtime/fortran_decimal.h"
 
 namespace standsim {
@@ -16,12 +17,10 @@ bool ends_item(char c) { return is_blank(c) || c == ',' || c == '/'; }
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (lower(a[i]) != lower(b[i])) return false;
+    if (ascii_lower(a[i]) != ascii_lower(b[i])) return false;
   }
   return true;
 }
@@ -82,7 +81,7 @@ bool parse_real(std::string_view item, T& value) {
   if (point < 0) point = static_cast<long long>(digits.size());
   long long exponent = 0;
   if (i < item.size()) {
-    const char c = lower(item[i]);
+    const char c = ascii_lower(item[i]);
     if (c == 'e' || c == 'd' || c == 'q')
       ++i;
     else if (c != '+' && c != '-')

@@ -4,7 +4,7 @@
 #include <climits>
 #include <optional>
 
-#include "standsim/support/text/letter_case.h"
+#include "standsim/support/fortran_runtime/ascii_case.h"
 
 namespace standsim {
 namespace {
@@ -215,9 +215,8 @@ InputFormat InputFormat::parse(std::string_view text) {
   std::string compact;
   for (const char c : text) {
     if (c == ' ' || c == '\t' || c == '\0') continue;
-    compact += c;
+    compact += ascii_upper(c);
   }
-  compact = LOW2UPP(compact);  // ASCII only, whatever the locale
   InputFormat format;
   FormatParser parser(std::move(compact));
   if (!parser.parse(format.nodes_)) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "standsim/support/fortran_runtime/ascii_case.h"
 #include "standsim/support/fortran_runtime/fortran_free_read.h"
 
 namespace standsim {
@@ -13,8 +14,6 @@ namespace {
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
 bool ends_value(char c) { return is_blank(c) || c == ',' || c == '/'; }
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // A value that would be an integer but for its size.
 bool is_integer_text(std::string_view text) {
@@ -27,7 +26,7 @@ bool parse_logical(std::string_view text, std::int32_t& word) {
   std::size_t i = 0;
   if (i < text.size() && text[i] == '.') ++i;
   if (i == text.size()) return false;
-  const char c = lower(text[i]);
+  const char c = ascii_lower(text[i]);
   if (c != 't' && c != 'f') return false;
   word = c == 't' ? 1 : 0;
   return true;

@@ -1,6 +1,9 @@
-! Prints the table of expected texts of I_2_C in line_items_test.cpp: the
-! value written under the edit descriptor iN (no M) or iN.M.
-! Build and run: gfortran line_items_reference.f90 && ./a.out
+! Reference for standsim's I_2_C: writes each value of the table under the
+! edit descriptors iN (no M) and iN.M as the Fortran run-time does. Each line
+! reads
+!   VALUE|N|M|TEXT|
+! with M -1 for iN.
+! Built and run by the build; line_items_test.cpp compares every line.
 program line_items_reference
   implicit none
   integer, parameter :: values(*) = [1995, -12, 123456, 0, -2147483647 - 1, -9999]
@@ -18,8 +21,8 @@ program line_items_reference
           write(fmt, '(a,i0,a,i0,a)') '(i', widths(j), '.', digits(k), ')'
         end if
         write(text, fmt) values(i)
-        write(*, '(a,i0,a,i0,a,i0,3a)') '{', values(i), ', ', widths(j), ', ', digits(k), ', "', &
-          text(1:widths(j)), '"},'
+        write(*, '(i0,a,i0,a,i0,3a)') values(i), '|', widths(j), '|', digits(k), '|', &
+          text(1:widths(j)), '|'
       end do
     end do
   end do

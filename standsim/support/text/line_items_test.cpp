@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "standsim/support/text/fixed_text.h"
+#include "testing/reference_output.h"
 
 namespace standsim {
 namespace {
@@ -149,87 +152,33 @@ TEST(LineItems, OnecharWantsExactlyOneCharacter) {
 
 struct IntegerText {
   int32_t value, n, m;  // m -1: no M
-  const char* text;
+  std::string text;
 };
 
-// Produced by line_items_reference.f90 (beside this file) with gfortran.
-const IntegerText integer_texts[] = {
-    {1995, 1, -1, "*"},
-    {1995, 1, 0, "*"},
-    {1995, 3, -1, "***"},
-    {1995, 3, 0, "***"},
-    {1995, 3, 3, "***"},
-    {1995, 5, -1, " 1995"},
-    {1995, 5, 0, " 1995"},
-    {1995, 5, 3, " 1995"},
-    {1995, 12, -1, "        1995"},
-    {1995, 12, 0, "        1995"},
-    {1995, 12, 3, "        1995"},
-    {1995, 12, 6, "      001995"},
-    {-12, 1, -1, "*"},
-    {-12, 1, 0, "*"},
-    {-12, 3, -1, "-12"},
-    {-12, 3, 0, "-12"},
-    {-12, 3, 3, "***"},
-    {-12, 5, -1, "  -12"},
-    {-12, 5, 0, "  -12"},
-    {-12, 5, 3, " -012"},
-    {-12, 12, -1, "         -12"},
-    {-12, 12, 0, "         -12"},
-    {-12, 12, 3, "        -012"},
-    {-12, 12, 6, "     -000012"},
-    {123456, 1, -1, "*"},
-    {123456, 1, 0, "*"},
-    {123456, 3, -1, "***"},
-    {123456, 3, 0, "***"},
-    {123456, 3, 3, "***"},
-    {123456, 5, -1, "*****"},
-    {123456, 5, 0, "*****"},
-    {123456, 5, 3, "*****"},
-    {123456, 12, -1, "      123456"},
-    {123456, 12, 0, "      123456"},
-    {123456, 12, 3, "      123456"},
-    {123456, 12, 6, "      123456"},
-    {0, 1, -1, "0"},
-    {0, 1, 0, " "},
-    {0, 3, -1, "  0"},
-    {0, 3, 0, "   "},
-    {0, 3, 3, "000"},
-    {0, 5, -1, "    0"},
-    {0, 5, 0, "     "},
-    {0, 5, 3, "  000"},
-    {0, 12, -1, "           0"},
-    {0, 12, 0, "            "},
-    {0, 12, 3, "         000"},
-    {0, 12, 6, "      000000"},
-    {-2147483648, 1, -1, "*"},
-    {-2147483648, 1, 0, "*"},
-    {-2147483648, 3, -1, "***"},
-    {-2147483648, 3, 0, "***"},
-    {-2147483648, 3, 3, "***"},
-    {-2147483648, 5, -1, "*****"},
-    {-2147483648, 5, 0, "*****"},
-    {-2147483648, 5, 3, "*****"},
-    {-2147483648, 12, -1, " -2147483648"},
-    {-2147483648, 12, 0, " -2147483648"},
-    {-2147483648, 12, 3, " -2147483648"},
-    {-2147483648, 12, 6, " -2147483648"},
-    {-9999, 1, -1, "*"},
-    {-9999, 1, 0, "*"},
-    {-9999, 3, -1, "***"},
-    {-9999, 3, 0, "***"},
-    {-9999, 3, 3, "***"},
-    {-9999, 5, -1, "-9999"},
-    {-9999, 5, 0, "-9999"},
-    {-9999, 5, 3, "-9999"},
-    {-9999, 12, -1, "       -9999"},
-    {-9999, 12, 0, "       -9999"},
-    {-9999, 12, 3, "       -9999"},
-    {-9999, 12, 6, "     -009999"},
-};
+// What the Fortran run-time writes for each value and descriptor, as the
+// build's run of line_items_reference.f90 (beside this file) printed it.
+std::vector<IntegerText> integer_texts() {
+  std::ifstream in(LINE_ITEMS_REFERENCE);
+  std::vector<IntegerText> texts;
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::vector<std::string_view> f = bar_fields(line);
+    IntegerText t;
+    if (f.size() != 4 || !field_value(f[0], t.value) || !field_value(f[1], t.n) ||
+        !field_value(f[2], t.m)) {
+      ADD_FAILURE() << "unreadable reference line: " << line;
+      continue;
+    }
+    t.text = f[3];
+    texts.push_back(t);
+  }
+  return texts;
+}
 
 TEST(LineItems, I2cWritesAsAnIntegerEditDescriptor) {
-  for (const IntegerText& c : integer_texts) {
+  const std::vector<IntegerText> cases = integer_texts();
+  ASSERT_FALSE(cases.empty()) << LINE_ITEMS_REFERENCE;
+  for (const IntegerText& c : cases) {
     SCOPED_TRACE(std::to_string(c.value) + " i" + std::to_string(c.n) + "." + std::to_string(c.m));
     EXPECT_EQ(I_2_C(c.value, c.n, c.m < 0 ? nullptr : &c.m), c.text);
   }

@@ -1,7 +1,11 @@
-! Prints the table of expected results in fortran_free_read_test.cpp: each
-! text read list-directed into two integers, two 4-byte reals and two 8-byte
-! reals (variables preset to -7), with the I/O status and the values (reals
-! as their bit patterns). Build and run: gfortran fortran_free_read_reference.f90 && ./a.out
+! Reference for standsim's free-format reading of a value text: reads each
+! text of the table list-directed into two integers, two 4-byte reals and two
+! 8-byte reals (variables preset to -7) as the Fortran run-time does. Each
+! line reads
+!   TEXT|INT STATUS|A|B|REAL4 STATUS|X|Y|REAL8 STATUS|U|V|
+! the statuses 0 success, -1 end of file, 1 any error, the reals as their bit
+! patterns in hexadecimal. No text holds a "|".
+! Built and run by the build; fortran_free_read_test.cpp compares every line.
 program fortran_free_read_reference
   implicit none
   character(len=40), parameter :: table(*) = [character(len=40) :: &
@@ -23,9 +27,9 @@ program fortran_free_read_reference
     read(texts(k), *, iostat=ios_i) a, b
     read(texts(k), *, iostat=ios_r) x, y
     read(texts(k), *, iostat=ios_d) u, v
-    write(*, '(3a,i0,a,i0,a,i0,a,i0,a,z8.8,a,z8.8,a,i0,a,z16.16,a,z16.16,a)') &
-      '{"', trim(texts(k)), '", ', sign(1, ios_i) * min(abs(ios_i), 1), ', ', a, ', ', b, ', ', &
-      sign(1, ios_r) * min(abs(ios_r), 1), ', 0x', x, ', 0x', y, ', ', &
-      sign(1, ios_d) * min(abs(ios_d), 1), ', 0x', u, ', 0x', v, '},'
+    write(*, '(2a,i0,a,i0,a,i0,a,i0,a,z8.8,a,z8.8,a,i0,a,z16.16,a,z16.16,a)') &
+      trim(texts(k)), '|', sign(1, ios_i) * min(abs(ios_i), 1), '|', a, '|', b, '|', &
+      sign(1, ios_r) * min(abs(ios_r), 1), '|', x, '|', y, '|', &
+      sign(1, ios_d) * min(abs(ios_d), 1), '|', u, '|', v, '|'
   end do
 end program fortran_free_read_reference

@@ -114,15 +114,27 @@ class UserEditsTest : public QObject, protected WindowTest {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("ran");
+    const struct {
+      const char* fault;
+      const char* name;
+      bool growth;
+      QString message;
+    } faults[] = {
+        {"age", "duplicate age", true, "Error: Duplicate entry"},
+        {"increment", "increment 1e6", true,
+         "Error: the increment at age 50 is outside 0..500 m3/ha/yr (1e+06)"},
+        {"percentage", "percentage above 100", false, "Percentage must be between 0 and 100 %..."},
+        {"year", "year 6000", false,
+         "Error: the year of a management action is outside 0..4999 (6000)"},
+    };
     for (const char* command : {"insert", "next", "run", "save"}) {
       const bool leavesTheGrid = QString(command) == "next" || QString(command) == "run";
-      QTest::addRow("duplicate age, %s", command)
-          << "age" << command
-          << (leavesTheGrid ? QStringList() : QStringList{"Error: Duplicate entry"})
-          << leavesTheGrid;
-      QTest::addRow("percentage above 100, %s", command)
-          << "percentage" << command << QStringList{"Percentage must be between 0 and 100 %..."}
-          << leavesTheGrid;
+      for (const auto& f : faults) {
+        QTest::addRow("%s, %s", f.name, command)
+            << f.fault << command
+            << (f.growth && leavesTheGrid ? QStringList() : QStringList{f.message})
+            << leavesTheGrid;
+      }
     }
   }
   void aRefusedCellIsShownAsTheCohortHoldsIt() {
@@ -145,11 +157,10 @@ class UserEditsTest : public QObject, protected WindowTest {
     StringGrid& management = *w.StringGridManagement;
     const QStringList growthRows = GridRows(growth, 5);
     const QStringList managementRows = GridRows(management, 3);
-    if (fault == "age") {
-      TypeIntoCell(growth, 0, 4, "10");
-    } else {
-      TypeIntoCell(management, 2, 2, "120");
-    }
+    if (fault == "age") TypeIntoCell(growth, 0, 4, "10");
+    if (fault == "increment") TypeIntoCell(growth, 1, 2, "1e6");
+    if (fault == "percentage") TypeIntoCell(management, 2, 2, "120");
+    if (fault == "year") TypeIntoCell(management, 0, 2, "6000");
     const std::string before = TextOf(w.SiteRecord());
     dialogs_.Clear();
     dialogs_.files = {ScratchFile("stand.tvx")};

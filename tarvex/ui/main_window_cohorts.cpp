@@ -217,8 +217,10 @@ void TForm1::RadioGroupManTypeClick() {
                                                     EditMaxGrowth, EditInitBiom}) {
     w->setVisible(natural);
   }
-  StringGridStemGrowth->setVisible(!natural);
-  ChartStemGrowth->setVisible(!natural);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{StringGridStemGrowth, ChartStemGrowth, LabelDupEntry}) {
+    w->setVisible(!natural);
+  }
   ComboBox1->clear();
   if (natural) {
     ComboBox1->addItems({ActionName(standsim::ACT_THINNING), ActionName(standsim::ACT_CLEARCUT)});

@@ -201,6 +201,8 @@ class UserEditsTest : public QObject, protected WindowTest {
     QCOMPARE(QApplication::focusWidget(), &management);
     QCOMPARE(management.currentRow() + 1, 2);
     QCOMPARE(management.currentColumn(), 2);
+    // The cell shown selected is the one the keys go to, not the one clicked.
+    QCOMPARE(management.selectedItems(), QList<QTableWidgetItem*>({management.currentItem()}));
     QTest::qWait(20);  // the user looks at the grid
 
     // The first key opens the cell's editor, which takes the others.
@@ -212,6 +214,44 @@ class UserEditsTest : public QObject, protected WindowTest {
     QCOMPARE(dialogs_.messages.size(), 1);
     QCOMPARE(management.Cell(2, 2), QString("50"));
     QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[1].PERC, 50.0);
+  }
+
+  // A refusal of the growth grid is shown below it and its chart, which
+  // keeps its width whatever the message's length; it goes with the grid
+  // when the stand becomes natural, and with the scenario when another one
+  // is opened.
+  void aGrowthRefusalBelongsToTheGridShown() {
+    TForm1& w = *window_;
+    EnterEvenAgedCohort(w, dialogs_, qsm_);
+    StringGrid& growth = *w.StringGridStemGrowth;
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    QVERIFY(!Paint(w).isNull());
+    const int chartWidth = w.ChartStemGrowth->width();
+    TypeIntoCell(growth, 1, 2, "1e6");
+    QTest::mouseClick(growth.viewport(), Qt::LeftButton, {}, growth.CellRect(0, 3).center());
+    QVERIFY(!Paint(w).isNull());
+    QCOMPARE(w.LabelDupEntry->text(),
+             QString("Error: the increment at age 50 is outside 0..500 m3/ha/yr (1e+06)"));
+    QVERIFY(w.LabelDupEntry->isVisible());
+    QCOMPARE(w.ChartStemGrowth->width(), chartWidth);
+    QCOMPARE(growth.Cell(1, 2), QString("12"));
+
+    ClickTab(*w.PageControl1, w.TabSheetSiteInputs);
+    ClickItem(*w.RadioGroupManType, "Natural rejuvination");
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    QVERIFY(!Paint(w).isNull());
+    QVERIFY(!w.LabelDupEntry->isVisible());
+    ClickTab(*w.PageControl1, w.TabSheetSiteInputs);
+    ClickItem(*w.RadioGroupManType, "Uniform age");
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    QVERIFY(w.LabelDupEntry->isVisible());
+
+    dialogs_.answers = {false};
+    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "even_aged_stand.tvx"};
+    w.Open1->trigger();
+    QVERIFY(!Paint(w).isNull());
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(w.LabelDupEntry->text(), QString(" "));
   }
 
   void everyChangeOfWhatASaveWritesIsOfferedForSaving() {

@@ -22,15 +22,29 @@ std::string Shown(double value) {
   return std::string(buffer, result.ptr);
 }
 
-// WHAT of KEY lies in RANGE: "the wood density is outside 0..2 g/cm3 (5)".
+// WHAT of KEY, shown as SHOWN, is outside RANGE: "the wood density is
+// outside 0..2 g/cm3 (5)".
+ValueProblem Outside(std::string_view key, const std::string& what, const std::string& shown,
+                     const ValueRange& range) {
+  return ValueProblem{std::string(key), what + " is outside " + Shown(range.Low) + ".." +
+                                            Shown(range.High) + std::string(range.Unit) + " (" +
+                                            shown + ")"};
+}
+
+// WHAT of KEY lies in RANGE.
 MaybeProblem Range(std::string_view key, const std::string& what, double value,
                    const ValueRange& range) {
   if (!std::isfinite(value))
     return ValueProblem{std::string(key), what + " is not a finite number"};
   if (range.Holds(value)) return std::nullopt;
-  return ValueProblem{std::string(key), what + " is outside " + Shown(range.Low) + ".." +
-                                            Shown(range.High) + std::string(range.Unit) + " (" +
-                                            Shown(value) + ")"};
+  return Outside(key, what, Shown(value), range);
+}
+
+// A whole number, an age or a year, is shown as one: 1000000, not 1e+06.
+MaybeProblem Range(std::string_view key, const std::string& what, int value,
+                   const ValueRange& range) {
+  if (range.Holds(value)) return std::nullopt;
+  return Outside(key, what, FormatInt(value), range);
 }
 
 MaybeProblem FiveInRange(std::string_view key, const std::string& what, const double (&values)[5],

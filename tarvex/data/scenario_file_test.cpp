@@ -524,9 +524,11 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
                     golden.find("BAFst") - golden.find("BAFlv            4.000000") - 25);
   struct Case {
     std::string from, to;
-    std::vector<std::string> message;  // parts the message must hold
+    // Parts the message must hold; a part that starts with the file's name
+    // is the whole message.
+    std::vector<std::string> message;
   };
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {"NrCohorts        2", "NrCohorts        0", {"line 2", "\"NrCohorts\"", "outside 1..20"}},
       {"NrCohorts        2", "NrCohorts        21", {"\"NrCohorts\"", "21"}},
       {"NrCohorts        2", "NrCohorts        two", {"\"NrCohorts\"", "\"two\""}},
@@ -624,6 +626,61 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
        {"\"MaxGrowth\" of cohort 2", "one value"}},
       {"MaxGrowth        12.500000", "MaxGrowth", {"\"MaxGrowth\" of cohort 2", "0 found"}},
   };
+  // Every value a cohort block holds, just above the top of its range and
+  // far beyond it, as the first value of its key of cohort 1; the top
+  // itself is taken.
+  const struct {
+    std::string from, kept;  // the text replaced, and the part of it kept
+    std::string line, key, what, range, above, absurd, absurdShown, top;
+  } ranges[] = {
+      {"MaxGrowth        0.000000", "MaxGrowth        ", "7", "MaxGrowth", "the maximum growth",
+       "0..500 m3/ha/yr", "500.000001", "1e300", "1e+300", "500"},
+      {"Kgr              0.000000", "Kgr              ", "8", "Kgr", "the Kgr value",
+       "0..20000 m3/ha", "20000.000001", "1e30", "1e+30", "20000"},
+      {"InitBiom         0.000000", "InitBiom         ", "9", "InitBiom", "the initial biomass",
+       "0..20000 m3/ha", "20000.000001", "1e300", "1e+300", "20000"},
+      {"CarbonContent    10.500000", "CarbonContent    ", "10", "CarbonContent",
+       "the carbon content", "0..100 %", "100.000001", "150", "150", "100"},
+      {"WoodDensity      0.410000", "WoodDensity      ", "11", "WoodDensity", "the wood density",
+       "0..2 g/cm3", "2.000001", "5", "5", "2"},
+      {"TurnOver         0.011000", "TurnOver         ", "12", "TurnOver",
+       "the turnover rate of branches", "0..10 /yr", "10.000001", "50", "50", "10"},
+      {"Nlfmax           1.510000", "Nlfmax           ", "13", "Nlfmax",
+       "the maximum leaf N content", "0..100 %", "100.000001", "150", "150", "100"},
+      {"Nlfmin           1.070000", "Nlfmin           ", "14", "Nlfmin",
+       "the minimum leaf N content", "0..100 %", "100.000001", "1e300", "1e+300", "100"},
+      {"expNlf           10.800000", "expNlf           ", "15", "expNlf",
+       "the exponent of the leaf N response", "0..1000 m2 yr/eq", "1000.000001", "1e9", "1e+09",
+       "1000"},
+      {"ctCa             0.100000", "ctCa             ", "16", "ctCa", "the Ca content of branches",
+       "0..100 %", "100.000001", "150", "150", "100"},
+      {"ctMg             0.300000", "ctMg             ", "17", "ctMg", "the Mg content of branches",
+       "0..100 %", "100.000001", "1e300", "1e+300", "100"},
+      {"ctK              0.200000", "ctK              ", "18", "ctK", "the K content of branches",
+       "0..100 %", "100.000001", "150", "150", "100"},
+      {"ctN              0.400000", "ctN              ", "19", "ctN", "the N content of branches",
+       "0..100 %", "100.000001", "150", "150", "100"},
+      {"BAFbr            1.000000", "BAFbr            ", "20", "BAFbr",
+       "the expansion factor of branches at age 10", "0..100", "100.000001", "1e30", "1e+30",
+       "100"},
+      {"GrowthYears      10 20 140", "GrowthYears      10 20 ", "26", "GrowthYears",
+       "the age of a growth point", "0..4999 years", "5000", "10000", "10000", "4999"},
+      {"Increment        2.500000 4.250000", "Increment        2.500000 ", "27", "Increment",
+       "the increment at age 20", "0..500 m3/ha/yr", "500.000001", "1e6", "1e+06", "500"},
+      {"ForManYears      2000", "ForManYears      ", "29", "ForManYears", "the year of action 1",
+       "0..4999", "5000", "6000", "6000", "4999"},
+      {"PercAmount       100.000000 25.500000", "PercAmount       100.000000 ", "31", "PercAmount",
+       "the percentage of action 2", "0..100", "100.000001", "1e300", "1e+300", "100"},
+  };
+  for (const auto& r : ranges) {
+    const std::string where = "site.txt, line " + r.line + ", key \"" + r.key + "\" of cohort 1: ";
+    for (const auto& [value, shown] : {std::pair{r.above, r.above}, {r.absurd, r.absurdShown}}) {
+      cases.push_back({r.from,
+                       r.kept + value,
+                       {where + r.what + " is outside " + r.range + " (" + shown + ")"}});
+    }
+    EXPECT_NO_THROW(ReadSite(Replace(golden, r.from, r.kept + r.top))) << r.key << " " << r.top;
+  }
   for (const Case& c : cases) {
     try {
       ReadSite(Replace(golden, c.from, c.to));
@@ -632,7 +689,11 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
       const std::string message = e.what();
       EXPECT_TRUE(message.starts_with("site.txt, ")) << message;
       for (const std::string& part : c.message) {
-        EXPECT_NE(message.find(part), std::string::npos) << message << " lacks " << part;
+        if (part.starts_with("site.txt, ")) {
+          EXPECT_EQ(message, part);
+        } else {
+          EXPECT_NE(message.find(part), std::string::npos) << message << " lacks " << part;
+        }
       }
     }
   }

@@ -194,6 +194,28 @@ TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
        "the wood density is outside 0..2 g/cm3 (-0.4); the species Soft broadleaves cannot be used "
        "in the "
        "region Mediterranean"},
+      // Values beyond their ranges, just and far.
+      {7, 181, "26 7 2.000001", Fixture::LineOf(7, 181),
+       "the wood density is outside 0..2 g/cm3 (2.000001); the species Soft broadleaves cannot be "
+       "used in the region Mediterranean"},
+      {7, 181, "26 7 5", Fixture::LineOf(7, 181),
+       "the wood density is outside 0..2 g/cm3 (5); the species Soft broadleaves cannot be used in "
+       "the region Mediterranean"},
+      {6, 9, "2 3 10.000001 0.2 0.3 0.4 0.5", Fixture::LineOf(6, 9),
+       "the turnover rate of branches is outside 0..10 /yr (10.000001); the species Broadleaves "
+       "cannot be used in the region Artic"},
+      {6, 9, "2 3 50 0.2 0.3 0.4 0.5", Fixture::LineOf(6, 9),
+       "the turnover rate of branches is outside 0..10 /yr (50); the species Broadleaves cannot be "
+       "used in the region Artic"},
+      {5, 3, "1 4 1e300", Fixture::LineOf(5, 3),
+       "the carbon content is outside 0..100 % (1e+302); the species Abies cannot be used in the "
+       "region Alpine"},
+      {0, 10, "2 4 200.05 1 1 1 1 1 1 1 1 1 1 1 1 1 1", Fixture::LineOf(0, 10),
+       "the expansion factor of branches at age 10 is outside 0..100 (100.01479849055397); the "
+       "species Broadleaves cannot be used in the region Alpine"},
+      {0, 10, "2 4 1e30 1 1 1 1 1 1 1 1 1 1 1 1 1 1", Fixture::LineOf(0, 10),
+       "the expansion factor of branches at age 10 is outside 0..100 (4.999490052014694e+29); the "
+       "species Broadleaves cannot be used in the region Alpine"},
       {7, 100, "", 0, "the file ends in section 8"},
   };
   for (const Case& c : cases) {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <map>
 
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/biomass_data_dialog.h"
@@ -21,6 +22,39 @@ constexpr int kBoreal = 4;       // 0-based region index
 
 bool SameRecord(const BiomassRecord& a, const BiomassRecord& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// A box of the dialog ("WoodDensity") or the cell (COLUMN, ROW) of one of
+// its grids ("BAF 3 2").
+struct Field {
+  QLineEdit* edit = nullptr;
+  StringGrid* grid = nullptr;
+  int col = 0, row = 0;
+
+  QString Text() const { return edit != nullptr ? edit->text() : grid->Cell(col, row); }
+  void SetText(const QString& text) const {
+    if (edit != nullptr) {
+      edit->setText(text);
+    } else {
+      grid->SetCell(col, row, text);
+    }
+  }
+};
+
+Field FieldOf(const TFormBiomassData& form, const QString& name) {
+  const QStringList parts = name.split(' ');
+  if (parts.size() == 1) {
+    const std::map<QString, QLineEdit*> edits{{"CarbonContent", form.EditCarbonContent},
+                                              {"WoodDensity", form.EditWoodDensity},
+                                              {"Nlfmin", form.EditNlfmin},
+                                              {"Nlfmax", form.EditNlfmax},
+                                              {"expNlf", form.EditexpNlf}};
+    return {edits.at(name)};
+  }
+  const std::map<QString, StringGrid*> grids{{"BAF", form.StringGridBAF},
+                                             {"TurnOver", form.StringGridTurnOver},
+                                             {"Contents", form.StringGridContents}};
+  return {nullptr, grids.at(parts[0]), parts[1].toInt(), parts[2].toInt()};
 }
 
 }  // namespace
@@ -183,41 +217,101 @@ class BiomassTest : public QObject, protected WindowTest {
                         sizeof cohort.BiomassData.BAF) == 0);
   }
 
-  // Column 0 stands for the carbon content, the others for cells of the
-  // expansion-factor grid.
+  // OK with a text that is no number or a value out of its range, in any
+  // box or cell of the dialog: one message, and the cohort, whose
+  // parameters were not confirmed yet, stays without them. The top of each
+  // range is taken, and the dialog shows it the next time.
   void aValueThatIsRefusedLeavesTheCohortAsItWas_data() {
-    QTest::addColumn<int>("col");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("field");  // a box, or "GRID COLUMN ROW"
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no number") << 3 << 2 << "abc"
+    QTest::addColumn<QString>("message");  // "" when taken
+    const struct {
+      const char* name;
+      const char* field;
+      const char* what;
+      const char* range;
+      const char* above;
+      const char* absurd;
+      const char* shownAbsurd;
+      const char* top;
+    } quantities[] = {
+        {"carbon", "CarbonContent", "the carbon content", "0..100 %", "100.001", "150", "150",
+         "100"},
+        {"wood density", "WoodDensity", "the wood density", "0..2 g/cm3", "2.001", "5", "5", "2"},
+        {"Nlfmin", "Nlfmin", "the minimum leaf N content", "0..100 %", "100.001", "1e300", "1e+300",
+         "100"},
+        {"Nlfmax", "Nlfmax", "the maximum leaf N content", "0..100 %", "100.001", "150", "150",
+         "100"},
+        {"expNlf", "expNlf", "the exponent of the leaf N response", "0..1000 m2 yr/eq", "1000.001",
+         "1e9", "1e+09", "1000"},
+        {"turnover", "TurnOver 0 1", "the turnover rate of branches", "0..10 /yr", "10.001", "50",
+         "50", "10"},
+        {"Ca", "Contents 3 1", "the Ca content of fine roots", "0..100 %", "100.001", "150", "150",
+         "100"},
+        {"K", "Contents 1 2", "the K content of branches", "0..100 %", "100.001", "1e300", "1e+300",
+         "100"},
+        {"Mg", "Contents 4 3", "the Mg content of leaves", "0..100 %", "100.001", "150", "150",
+         "100"},
+        {"N", "Contents 5 4", "the N content of stems", "0..100 %", "100.001", "150", "150", "100"},
+        {"factor", "BAF 3 2", "the expansion factor of coarse roots at age 30", "0..100", "100.001",
+         "1e30", "1e+30", "100"},
+    };
+    for (const auto& q : quantities) {
+      const QString outside = QString("Error: %1 is outside %2 (%3)").arg(q.what, q.range);
+      QTest::addRow("%s just above", q.name) << q.field << q.above << outside.arg(q.above);
+      QTest::addRow("%s %s", q.name, q.absurd) << q.field << q.absurd << outside.arg(q.shownAbsurd);
+      QTest::addRow("%s at the top", q.name) << q.field << q.top << "";
+    }
+    QTest::newRow("no number") << "BAF 3 2"
+                               << "abc"
                                << "\"abc\" is not a valid number";
-    QTest::newRow("negative") << 3 << 2 << "-0.5"
+    QTest::newRow("negative") << "BAF 3 2"
+                              << "-0.5"
                               << "Error: the expansion factor of coarse roots at age 30 is "
                                  "outside 0..100 (-0.5)";
-    QTest::newRow("stems 0") << 5 << 5 << "0"
+    QTest::newRow("stems 0") << "BAF 5 5"
+                             << "0"
                              << "Error: the expansion factor of stems at age 50 is 0";
-    QTest::newRow("carbon") << 0 << 0 << "120"
+    QTest::newRow("stems 1e300") << "BAF 5 5"
+                                 << "1e300"
+                                 << "Error: the expansion factor of stems at age 50 is outside "
+                                    "0..100 (1e+300)";
+    // A stems factor far below 1 makes the other factors of its age too large.
+    QTest::newRow("stems 0.001") << "BAF 1 5"
+                                 << "0.001"
+                                 << "Error: the expansion factor of branches at age 10 is outside "
+                                    "0..100 (1045)";
+    QTest::newRow("carbon") << "CarbonContent"
+                            << "120"
                             << "Error: the carbon content is outside 0..100 % (120)";
   }
   void aValueThatIsRefusedLeavesTheCohortAsItWas() {
-    QFETCH(int, col);
-    QFETCH(int, row);
+    QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
     dialogs_.modal = [&](QDialog& dialog) {
-      auto& form = static_cast<TFormBiomassData&>(dialog);
-      if (col == 0) {
-        form.EditCarbonContent->setText(text);
-      } else {
-        form.StringGridBAF->SetCell(col, row, text);
-      }
+      FieldOf(static_cast<TFormBiomassData&>(dialog), field).SetText(text);
       return true;
     };
     window_->ComboBoxSpecies->setEditText("Picea abies");
+    const BiomassRecord before = window_->SiteRecord().Cohort(0).BiomassData;
     window_->Button1->click();
-    QCOMPARE(dialogs_.messages, QStringList({message}));
-    QVERIFY(!window_->SiteRecord().Cohort(0).HasBiomassData);
+    const CCohort& cohort = window_->SiteRecord().Cohort(0);
+    if (!message.isEmpty()) {
+      QCOMPARE(dialogs_.messages, QStringList({message}));
+      QVERIFY(!cohort.HasBiomassData);
+      QVERIFY(SameRecord(cohort.BiomassData, before));
+      return;
+    }
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QVERIFY(cohort.HasBiomassData);
+    QString shown;
+    dialogs_.modal = [&](QDialog& dialog) {
+      shown = FieldOf(static_cast<TFormBiomassData&>(dialog), field).Text();
+      return false;
+    };
+    window_->Button1->click();
+    QCOMPARE(shown, text);
   }
 
   // The dialog opens at 784 x 588, wider only where the font needs more to

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 #include <filesystem>
 
 #include "tarvex/data/tarvex_error.h"
+#include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
 
@@ -129,6 +131,89 @@ class CohortInputsTest : public QObject, protected WindowTest {
     // The cohort keeps the values it had.
     QCOMPARE(window_->SiteRecord().Cohort(0).Kgr, 150.0);
     QCOMPARE(window_->SiteRecord().Cohort(0).MaxGrowth, 12.5);
+  }
+
+  // A natural stand's box of a value out of its range: inserting a cohort,
+  // or selecting "Results" to run the model, takes the inputs shown, and
+  // refuses with one message before it stores any of the three; nothing is
+  // inserted or run. The top of each range is taken.
+  void aBoxValueOutOfItsRangeIsRefusedBeforeItIsStored_data() {
+    QTest::addColumn<QString>("maxGrowth");
+    QTest::addColumn<QString>("initBiom");
+    QTest::addColumn<QString>("kgr");
+    QTest::addColumn<bool>("run");         // else insert
+    QTest::addColumn<QString>("message");  // "" when taken
+    const QString growthRange = "Error: the maximum growth is outside 0..500 m3/ha/yr (%1)";
+    const QString biomassRange = "Error: the initial biomass is outside 0..20000 m3/ha (%1)";
+    const QString kgrRange = "Error: the Kgr value is outside 0..20000 m3/ha (%1)";
+    QTest::newRow("maximum growth just above") << "500.001"
+                                               << "250"
+                                               << "150" << false << growthRange.arg("500.001");
+    QTest::newRow("maximum growth 1e300") << "1e300"
+                                          << "250"
+                                          << "150" << false << growthRange.arg("1e+300");
+    QTest::newRow("initial biomass just above") << "9"
+                                                << "20000.001"
+                                                << "150" << false << biomassRange.arg("20000.001");
+    QTest::newRow("initial biomass 1e300") << "9"
+                                           << "1e300"
+                                           << "150" << false << biomassRange.arg("1e+300");
+    QTest::newRow("initial biomass 1e300, run") << "9"
+                                                << "1e300"
+                                                << "150" << true << biomassRange.arg("1e+300");
+    QTest::newRow("Kgr just above") << "9"
+                                    << "250"
+                                    << "20000.001" << false << kgrRange.arg("20000.001");
+    QTest::newRow("Kgr 1e30") << "9"
+                              << "250"
+                              << "1e30" << false << kgrRange.arg("1e+30");
+    // The value out of its range is refused before the next box fails to convert.
+    QTest::newRow("1e300 before a text that is no number")
+        << "1e300"
+        << "250"
+        << "abc" << false << growthRange.arg("1e+300");
+    QTest::newRow("the tops") << "500"
+                              << "20000"
+                              << "20000" << false << "";
+    QTest::newRow("the tops, run") << "500"
+                                   << "20000"
+                                   << "20000" << true << "";
+  }
+  void aBoxValueOutOfItsRangeIsRefusedBeforeItIsStored() {
+    QFETCH(QString, maxGrowth);
+    QFETCH(QString, initBiom);
+    QFETCH(QString, kgr);
+    QFETCH(bool, run);
+    QFETCH(QString, message);
+    window_->RadioGroupManType->SetItemIndex(1);
+    CCohort& cohort = window_->SiteRecord().Cohort(0);
+    cohort.MaxGrowth = 9.0;
+    cohort.InitBiom = 250.0;
+    cohort.Kgr = 150.0;
+    window_->EditMaxGrowth->setText(maxGrowth);
+    window_->EditInitBiom->setText(initBiom);
+    window_->EditKgr->setText(kgr);
+    if (run) {
+      window_->PageControl1->setCurrentWidget(window_->TabSheetResults);
+    } else {
+      window_->Insertnewcohort1Click();
+    }
+    const CCohort& first = window_->SiteRecord().Cohort(0);
+    QCOMPARE(window_->SiteRecord().NrCohorts(), message.isEmpty() && !run ? 2 : 1);
+    QCOMPARE(window_->PageControl1->currentWidget() == window_->TabSheetResults,
+             message.isEmpty() && run);
+    QCOMPARE(window_->Chart1->Count() > 0, message.isEmpty() && run);
+    if (message.isEmpty()) {
+      QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+      QCOMPARE(QList<double>({first.MaxGrowth, first.InitBiom, first.Kgr}),
+               QList<double>({500.0, 20000.0, 20000.0}));
+    } else {
+      QCOMPARE(dialogs_.messages, QStringList({message}));
+      QCOMPARE(QList<double>({first.MaxGrowth, first.InitBiom, first.Kgr}),
+               QList<double>({9.0, 250.0, 150.0}));
+      // The box keeps the text typed, for the correction.
+      QCOMPARE(window_->EditKgr->text(), kgr);
+    }
   }
 
   void anEmptyGrowthGridIsRaisedWhenStrict() {

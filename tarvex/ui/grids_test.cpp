@@ -78,27 +78,61 @@ class GridsTest : public QObject, protected WindowTest {
     QCOMPARE(grid.currentColumn(), 0);
   }
 
-  void aTextThatIsNoNumberOrANegativeIncrementIsReported_data() {
+  // A row of the growth grid below a stored point: a text that is no
+  // number, or an age or growth out of its range, is reported in the red
+  // text of the grid, the cohort keeps its curve, and the grid shows it
+  // again with the refused cell current; the top of each range is taken.
+  void aGrowthRowThatCannotBeStoredIsReported_data() {
     QTest::addColumn<QString>("age");
     QTest::addColumn<QString>("increment");
+    QTest::addColumn<int>("refusedCol");  // -1 when taken
     QTest::addColumn<QString>("message");
     QTest::newRow("age") << "ten"
-                         << ""
-                         << "\"ten\" is not a valid integer";
+                         << "" << 0 << "\"ten\" is not a valid integer";
     QTest::newRow("negative increment")
         << "30"
-        << "-2"
-        << "Error: the increment at age 30 is outside 0..500 m3/ha/yr (-2)";
+        << "-2" << 1 << "Error: the increment at age 30 is outside 0..500 m3/ha/yr (-2)";
+    QTest::newRow("increment just above")
+        << "30"
+        << "500.001" << 1 << "Error: the increment at age 30 is outside 0..500 m3/ha/yr (500.001)";
+    QTest::newRow("increment 1e6")
+        << "30"
+        << "1e6" << 1 << "Error: the increment at age 30 is outside 0..500 m3/ha/yr (1e+06)";
+    QTest::newRow("age just above")
+        << "5000"
+        << "3" << 0 << "Error: the age of a growth point is outside 0..4999 years (5000)";
+    QTest::newRow("age 10000")
+        << "10000"
+        << "3" << 0 << "Error: the age of a growth point is outside 0..4999 years (10000)";
+    QTest::newRow("the tops") << "4999"
+                              << "500" << -1 << " ";
   }
-  void aTextThatIsNoNumberOrANegativeIncrementIsReported() {
+  void aGrowthRowThatCannotBeStoredIsReported() {
     QFETCH(QString, age);
     QFETCH(QString, increment);
+    QFETCH(int, refusedCol);
     QFETCH(QString, message);
-    window_->StringGridStemGrowth->SetCell(0, 1, age);
-    window_->StringGridStemGrowth->SetCell(1, 1, increment);
+    StringGrid& grid = *window_->StringGridStemGrowth;
+    grid.SetCell(0, 1, "10");
+    grid.SetCell(1, 1, "2");
+    window_->FillGrowthArray();
+    grid.SetCell(0, 2, age);
+    grid.SetCell(1, 2, increment);
     window_->FillGrowthArray();
     QCOMPARE(window_->LabelDupEntry->text(), message);
-    QCOMPARE(window_->SiteRecord().Cohort(0).Cai.NrDataGrowth, 0);
+    const CCai& curve = window_->SiteRecord().Cohort(0).Cai;
+    if (refusedCol < 0) {
+      QCOMPARE(curve.NrDataGrowth, 2);
+      QCOMPARE(curve.Points[1].AGE, 4999);
+      QCOMPARE(curve.Points[1].INC, 500.0);
+      QCOMPARE(Row(grid, 2), QStringList({"4999", "500"}));
+    } else {
+      QCOMPARE(curve.NrDataGrowth, 1);
+      QCOMPARE(Row(grid, 1), QStringList({"10", "2"}));
+      QCOMPARE(Row(grid, 2), QStringList({"", ""}));
+      QCOMPARE(grid.currentRow() + 1, 2);
+      QCOMPARE(grid.currentColumn(), refusedCol);
+    }
   }
 
   void theCurveChartStartsAtAgeZero() {
@@ -158,21 +192,6 @@ class GridsTest : public QObject, protected WindowTest {
     QCOMPARE(action.PERC, 0.0);
   }
 
-  void aYearOutsideTheYearsOfTheModelIsRefused() {
-    StringGrid& grid = *window_->StringGridManagement;
-    grid.SetCell(0, 1, "2000");
-    grid.SetCell(0, 2, "5000");
-    try {
-      window_->SaveManActions(false);
-      QFAIL("5000 was taken");
-    } catch (const TarvexError& e) {
-      QCOMPARE(QString(e.what()),
-               QString("Error: the year of a management action is outside 0..4999 (5000)"));
-    }
-    // The cohort keeps the actions it had, none.
-    QCOMPARE(window_->SiteRecord().Cohort(0).ForMan.NrForManData, 0);
-  }
-
   // Every kind of row the grid commits is saved and opened again unchanged.
   void everyActionOfTheGridOpensAgainUnchanged() {
     StringGrid& grid = *window_->StringGridManagement;
@@ -222,17 +241,53 @@ class GridsTest : public QObject, protected WindowTest {
     QCOMPARE(window_->ChartManagement->Label(0), QString("Thinning"));
   }
 
-  void aPercentageOutsideTheRangeStopsTheCommit() {
+  // A thinning of 20 % in 2010 stored, then its year or percentage changed
+  // to a value out of its range: the commit is refused, the cohort keeps
+  // the thinning, and the grid shows it again with the refused cell current;
+  // the top of each range is taken.
+  void aManagementCellOutOfItsRangeStopsTheCommit_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");  // "" when taken
+    const QString year = "Error: the year of a management action is outside 0..4999 (%1)";
+    const QString percentage = "Percentage must be between 0 and 100 %...";
+    QTest::newRow("year just above") << 0 << "5000" << year.arg(5000);
+    QTest::newRow("year 6000") << 0 << "6000" << year.arg(6000);
+    QTest::newRow("year 1000000") << 0 << "1000000" << year.arg(1000000);
+    QTest::newRow("year at the top") << 0 << "4999"
+                                     << "";
+    QTest::newRow("percentage just above") << 2 << "100.001" << percentage;
+    QTest::newRow("percentage 120") << 2 << "120" << percentage;
+    QTest::newRow("percentage 1e300") << 2 << "1e300" << percentage;
+    QTest::newRow("percentage at the top") << 2 << "100"
+                                           << "";
+  }
+  void aManagementCellOutOfItsRangeStopsTheCommit() {
+    QFETCH(int, col);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
     StringGrid& grid = *window_->StringGridManagement;
     grid.SetCell(0, 1, "2010");
     grid.SetCell(1, 1, "Thinning");
     grid.SetCell(2, 1, "20");
     window_->FillManagementArray();
-    grid.SetCell(2, 1, "120");
-    QVERIFY_THROWS_EXCEPTION(TarvexError, window_->FillManagementArray());
-    QCOMPARE(window_->SiteRecord().Cohort(0).ForMan.ManActions[0].PERC, 20.0);
-    // The grid shows what the cohort holds.
-    QCOMPARE(grid.Cell(2, 1), QString("20"));
+    grid.SetCell(col, 1, text);
+    QCOMPARE(Refusal([&] { window_->FillManagementArray(); }), message);
+    const standsim::MANACT& action = window_->SiteRecord().Cohort(0).ForMan.ManActions[0];
+    QCOMPARE(window_->SiteRecord().Cohort(0).ForMan.NrForManData, 1);
+    if (message.isEmpty()) {
+      QCOMPARE(col == 0 ? static_cast<double>(action.YEAR) : action.PERC, text.toDouble());
+      QCOMPARE(grid.Cell(col, 1), text);
+    } else {
+      QCOMPARE(action.YEAR, 2010);
+      QCOMPARE(action.PERC, 20.0);
+      QCOMPARE(Row(grid, 1),
+               QStringList({"2010", "Thinning", "20", "Left", "Left", "Left", "Left"}));
+      QCOMPARE(grid.currentRow() + 1, 1);
+      QCOMPARE(grid.currentColumn(), col);
+      QCOMPARE(window_->ChartManagement->Count(), 1);
+      QCOMPARE(window_->ChartManagement->Point(0), QPointF(2010, 20));
+    }
   }
 
   void strictCommitOfAnEvenAgedStandNeedsAnAction() {

@@ -95,14 +95,16 @@ void TForm1::StoreCohortInputs(bool strict) {
     for (const auto& field : fields) {
       if (strict && field.edit->text().isEmpty()) throw TarvexError(field.missing);
       *field.value = ParseDouble(field.edit->text().toStdString());
-    }
-    if (const MaybeProblem problem =
-            StandValueProblem(cohort.MaxGrowth, cohort.Kgr, cohort.InitBiom)) {
-      // A value refused is not kept.
-      cohort.MaxGrowth = maxGrowth;
-      cohort.InitBiom = initBiom;
-      cohort.Kgr = kgr;
-      throw TarvexError("Error: " + problem->reason);
+      // Each value is checked as it is taken, so that a text that is no
+      // number in a later box cannot leave it stored; a value refused is
+      // not kept, nor are the others taken with it.
+      if (const MaybeProblem problem =
+              StandValueProblem(cohort.MaxGrowth, cohort.Kgr, cohort.InitBiom)) {
+        cohort.MaxGrowth = maxGrowth;
+        cohort.InitBiom = initBiom;
+        cohort.Kgr = kgr;
+        throw TarvexError("Error: " + problem->reason);
+      }
     }
   }
   // A grid that cannot be committed stops the command that asked for it;
@@ -215,8 +217,10 @@ void TForm1::RadioGroupManTypeClick() {
                                                     EditMaxGrowth, EditInitBiom}) {
     w->setVisible(natural);
   }
-  StringGridStemGrowth->setVisible(!natural);
-  ChartStemGrowth->setVisible(!natural);
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{StringGridStemGrowth, ChartStemGrowth, LabelDupEntry}) {
+    w->setVisible(!natural);
+  }
   ComboBox1->clear();
   if (natural) {
     ComboBox1->addItems({ActionName(standsim::ACT_THINNING), ActionName(standsim::ACT_CLEARCUT)});

@@ -221,8 +221,10 @@ void TForm1::BuildForestPage() {
   auto* growth = new QGridLayout;
   StringGridStemGrowth->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
   growth->addWidget(StringGridStemGrowth, 0, 0);
-  growth->addWidget(LabelDupEntry, 1, 0);
-  growth->addWidget(ChartStemGrowth, 0, 1, 2, 1);
+  growth->addWidget(ChartStemGrowth, 0, 1);
+  // A refused commit's message runs below the grid and the chart, so that a
+  // long one does not widen the grid's column.
+  growth->addWidget(LabelDupEntry, 1, 0, 1, 2);
   growth->setColumnStretch(1, 1);
   auto* management = new QHBoxLayout;
   StringGridManagement->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);

@@ -8,11 +8,13 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "tarvex/data/defs.h"
+#include "tarvex/ui/biomass_data_dialog.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
@@ -512,6 +514,72 @@ class ModelRunTest : public QObject, protected WindowTest {
     QCOMPARE(window->Chart1->Count(), 1000);
     QVERIFY(!Paint(*window).isNull());
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+  }
+
+  // The tops of the ranges run to finite results: a natural stand of the
+  // largest initial biomass, Kgr and maximum growth, and an even-aged stand
+  // growing by the largest increment at every age, both of the densest wood
+  // and the largest expansion factors the biomass dialog takes.
+  void theTopsOfTheRangesRunToFiniteResults_data() {
+    QTest::addColumn<bool>("natural");
+    QTest::newRow("natural stand") << true;
+    QTest::newRow("even-aged stand") << false;
+  }
+  void theTopsOfTheRangesRunToFiniteResults() {
+    QFETCH(bool, natural);
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    QVERIFY(ShowWindow(*window));
+    EnterEvenAgedCohort(*window, dialogs, qsm_);
+    dialogs.modal = [](QDialog& dialog) {
+      auto& form = static_cast<TFormBiomassData&>(dialog);
+      form.EditWoodDensity->setText("2");
+      for (int row = 1; row < kBafRows; ++row) {
+        for (int col = 1; col <= kBafColumns; ++col) form.StringGridBAF->SetCell(col, row, "100");
+      }
+      return true;
+    };
+    QTest::mouseClick(window->Button1, Qt::LeftButton);
+    if (natural) {
+      window->RadioGroupManType->SetItemIndex(1);
+      window->EditMaxGrowth->setText("500");
+      window->EditInitBiom->setText("20000");
+      window->EditKgr->setText("20000");
+      window->StringGridManagement->ClearRows();
+    } else {
+      for (int row = 1; row <= 3; ++row) window->StringGridStemGrowth->SetCell(1, row, "500");
+    }
+    ClickTab(*window->PageControl1, window->TabSheetResults);
+    QVERIFY(!Paint(*window).isNull());
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join("; ")));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetResults);
+    const CSite& site = window->SiteRecord();
+    const CCohort& cohort = site.Cohort(0);
+    QCOMPARE(cohort.BiomassData.WoodDensity, 2.0);
+    QCOMPARE(cohort.BiomassData.BAF[standsim::LV][0], 100.0);
+    QCOMPARE(natural ? cohort.InitBiom : cohort.Cai.Points[1].INC, natural ? 20000.0 : 500.0);
+
+    QStringList notFinite;
+    const auto check = [&](const char* what, int year, const double* values, int n) {
+      for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(values[i]))
+          notFinite << QString("%1[%2] of %3").arg(what).arg(i).arg(year);
+      }
+    };
+    for (int y = site.FirstYear; y <= site.LastYear; ++y) {
+      check("SumBiomass", y, site.SumBiomass[y].v, standsim::kCompartments);
+      check("SumLitterfall", y, site.SumLitterfall[y].v, standsim::kCompartments);
+      check("SumUptake", y, site.SumUptake[y].v, standsim::kNutrientSlots);
+      check("SumSoilInputs", y, site.SumSoilInputs[y].v, standsim::kNutrientSlots);
+    }
+    const Chart& chart = *window->Chart1;
+    QVERIFY(chart.Count() > 0);
+    for (int i = 0; i < chart.Count(); ++i) {
+      if (!std::isfinite(chart.Point(i).y())) notFinite << QString("chart point %1").arg(i);
+    }
+    QVERIFY2(notFinite.isEmpty(), qPrintable(notFinite.join(", ")));
+    QVERIFY(Stems(site.SumBiomass[2050]) > 1e6);
+    QVERIFY(std::isfinite(chart.Left().Maximum));
   }
 
  private:

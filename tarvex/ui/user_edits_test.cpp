@@ -114,15 +114,27 @@ class UserEditsTest : public QObject, protected WindowTest {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("ran");
+    const struct {
+      const char* fault;
+      const char* name;
+      bool growth;
+      QString message;
+    } faults[] = {
+        {"age", "duplicate age", true, "Error: Duplicate entry"},
+        {"increment", "increment 1e6", true,
+         "Error: the increment at age 50 is outside 0..500 m3/ha/yr (1e+06)"},
+        {"percentage", "percentage above 100", false, "Percentage must be between 0 and 100 %..."},
+        {"year", "year 6000", false,
+         "Error: the year of a management action is outside 0..4999 (6000)"},
+    };
     for (const char* command : {"insert", "next", "run", "save"}) {
       const bool leavesTheGrid = QString(command) == "next" || QString(command) == "run";
-      QTest::addRow("duplicate age, %s", command)
-          << "age" << command
-          << (leavesTheGrid ? QStringList() : QStringList{"Error: Duplicate entry"})
-          << leavesTheGrid;
-      QTest::addRow("percentage above 100, %s", command)
-          << "percentage" << command << QStringList{"Percentage must be between 0 and 100 %..."}
-          << leavesTheGrid;
+      for (const auto& f : faults) {
+        QTest::addRow("%s, %s", f.name, command)
+            << f.fault << command
+            << (f.growth && leavesTheGrid ? QStringList() : QStringList{f.message})
+            << leavesTheGrid;
+      }
     }
   }
   void aRefusedCellIsShownAsTheCohortHoldsIt() {
@@ -145,11 +157,10 @@ class UserEditsTest : public QObject, protected WindowTest {
     StringGrid& management = *w.StringGridManagement;
     const QStringList growthRows = GridRows(growth, 5);
     const QStringList managementRows = GridRows(management, 3);
-    if (fault == "age") {
-      TypeIntoCell(growth, 0, 4, "10");
-    } else {
-      TypeIntoCell(management, 2, 2, "120");
-    }
+    if (fault == "age") TypeIntoCell(growth, 0, 4, "10");
+    if (fault == "increment") TypeIntoCell(growth, 1, 2, "1e6");
+    if (fault == "percentage") TypeIntoCell(management, 2, 2, "120");
+    if (fault == "year") TypeIntoCell(management, 0, 2, "6000");
     const std::string before = TextOf(w.SiteRecord());
     dialogs_.Clear();
     dialogs_.files = {ScratchFile("stand.tvx")};
@@ -190,6 +201,8 @@ class UserEditsTest : public QObject, protected WindowTest {
     QCOMPARE(QApplication::focusWidget(), &management);
     QCOMPARE(management.currentRow() + 1, 2);
     QCOMPARE(management.currentColumn(), 2);
+    // The cell shown selected is the one the keys go to, not the one clicked.
+    QCOMPARE(management.selectedItems(), QList<QTableWidgetItem*>({management.currentItem()}));
     QTest::qWait(20);  // the user looks at the grid
 
     // The first key opens the cell's editor, which takes the others.
@@ -201,6 +214,44 @@ class UserEditsTest : public QObject, protected WindowTest {
     QCOMPARE(dialogs_.messages.size(), 1);
     QCOMPARE(management.Cell(2, 2), QString("50"));
     QCOMPARE(w.SiteRecord().Cohort(0).ForMan.ManActions[1].PERC, 50.0);
+  }
+
+  // A refusal of the growth grid is shown below it and its chart, which
+  // keeps its width whatever the message's length; it goes with the grid
+  // when the stand becomes natural, and with the scenario when another one
+  // is opened.
+  void aGrowthRefusalBelongsToTheGridShown() {
+    TForm1& w = *window_;
+    EnterEvenAgedCohort(w, dialogs_, qsm_);
+    StringGrid& growth = *w.StringGridStemGrowth;
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    QVERIFY(!Paint(w).isNull());
+    const int chartWidth = w.ChartStemGrowth->width();
+    TypeIntoCell(growth, 1, 2, "1e6");
+    QTest::mouseClick(growth.viewport(), Qt::LeftButton, {}, growth.CellRect(0, 3).center());
+    QVERIFY(!Paint(w).isNull());
+    QCOMPARE(w.LabelDupEntry->text(),
+             QString("Error: the increment at age 50 is outside 0..500 m3/ha/yr (1e+06)"));
+    QVERIFY(w.LabelDupEntry->isVisible());
+    QCOMPARE(w.ChartStemGrowth->width(), chartWidth);
+    QCOMPARE(growth.Cell(1, 2), QString("12"));
+
+    ClickTab(*w.PageControl1, w.TabSheetSiteInputs);
+    ClickItem(*w.RadioGroupManType, "Natural rejuvination");
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    QVERIFY(!Paint(w).isNull());
+    QVERIFY(!w.LabelDupEntry->isVisible());
+    ClickTab(*w.PageControl1, w.TabSheetSiteInputs);
+    ClickItem(*w.RadioGroupManType, "Uniform age");
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    QVERIFY(w.LabelDupEntry->isVisible());
+
+    dialogs_.answers = {false};
+    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "even_aged_stand.tvx"};
+    w.Open1->trigger();
+    QVERIFY(!Paint(w).isNull());
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(w.LabelDupEntry->text(), QString(" "));
   }
 
   void everyChangeOfWhatASaveWritesIsOfferedForSaving() {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
@@ -163,6 +164,19 @@ void StringGrid::currentChanged(const QModelIndex& current, const QModelIndex& p
   const int previousCol = previous.isValid() ? previous.column() + fixedColumns_ : -1;
   const int previousRow = previous.isValid() ? previous.row() + 1 : -1;
   emit CellSelected(current.column() + fixedColumns_, current.row() + 1, previousCol, previousRow);
+}
+
+void StringGrid::mousePressEvent(QMouseEvent* event) {
+  QTableWidget::mousePressEvent(event);
+  // The base class reports the cell clicked as the current cell first and
+  // selects it after. When a handler made another cell current meanwhile (a
+  // refused value's cell, or the cell before one that cannot be chosen),
+  // that cell is shown selected instead, as the one the keys go to.
+  const QModelIndex clicked = indexAt(event->position().toPoint());
+  const QModelIndex current = currentIndex();
+  if (clicked.isValid() && current.isValid() && current != clicked) {
+    selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+  }
 }
 
 bool StringGrid::Holds(const QWidget* w) const {

@@ -57,6 +57,7 @@ class StringGrid : public QTableWidget {
 
  protected:
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   // W is the grid or lies on it (a cell editor, a list placed over a cell

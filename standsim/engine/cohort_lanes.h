@@ -195,9 +195,13 @@ template <typename Record, std::size_t N>
   }
 }
 
-// Where the results of a group's cohorts go, year by year. A lane that
-// repeats the group's last cohort computes what that cohort's lane does and
-// stores the same values into the same records.
+// Where the results of a group's cohorts go, year by year, and whether one
+// of them was not finite. A lane that repeats the group's last cohort
+// computes what that cohort's lane does and stores the same values into the
+// same records. Noting values that are not finite as they are stored costs
+// a run of 20 cohorts over 1000 years 3 to 8 % (about 213 against 207 us
+// even-aged, 215 against 201 us natural); a scan of the years written,
+// after the run, cost 19 %.
 class LaneResults {
  public:
   LaneResults() = default;
@@ -213,15 +217,31 @@ class LaneResults {
 
   // Stores the results of year Y, one of the call's years.
   [[gnu::always_inline]] void store(int64_t y, const BioLanes& biom, const BioLanes& litf,
-                                    const NutLanes& upt, const NutLanes& soilin) const {
+                                    const NutLanes& upt, const NutLanes& soilin) {
     const auto row = static_cast<std::size_t>(y - ib_);
     store_lanes(biom.v, of_row(biom_, row));
     store_lanes(litf.v, of_row(litf_, row));
     store_lanes(upt.v, of_row(upt_, row));
     store_lanes(soilin.v, of_row(soilin_, row));
+    note_not_finite(biom.v);
+    note_not_finite(litf.v);
+    note_not_finite(upt.v);
+    note_not_finite(soilin.v);
+  }
+
+  // Whether a value stored so far is infinite or not a number.
+  bool stored_not_finite() const {
+    return (not_finite_[0] | not_finite_[1] | not_finite_[2] | not_finite_[3]) != 0;
   }
 
  private:
+  // ORs the bits of X - X of every component X of V into not_finite_: X - X
+  // is +0 for a finite X and not a number for any other.
+  template <std::size_t N>
+  [[gnu::always_inline]] void note_not_finite(const Lanes (&v)[N]) {
+    for (const Lanes& component : v) not_finite_ |= (LaneIntegers)(component.x - component.x);
+  }
+
   template <typename Record>
   [[gnu::always_inline]] static std::array<Record*, kLanes> of_row(
       const std::array<Record*, kLanes>& blocks, std::size_t row) {
@@ -229,6 +249,7 @@ class LaneResults {
   }
 
   int64_t ib_ = 0;
+  LaneIntegers not_finite_{};
   std::array<BIOVEC*, kLanes> biom_{}, litf_{};
   std::array<NUTVEC*, kLanes> upt_{}, soilin_{};
 };

@@ -10,6 +10,7 @@
 #include "standsim/engine/action_schedule.h"
 #include "standsim/engine/biovec_ops.h"
 #include "standsim/engine/cohort_lanes.h"
+#include "standsim/engine/finite_results.h"
 #include "standsim/engine/growth_constants.h"
 #include "standsim/engine/growth_curve_interpolation.h"
 #include "standsim/engine/leaf_n_responses.h"
@@ -146,7 +147,7 @@ template <typename Vectors>
 
 }  // namespace
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] void even_aged_model(
+[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] std::string even_aged_model(
     const GrowthCall& call, std::span<COHPAR> params, StoredActionOrder order) {
   CohortAgeTables tables;
   CohortSchedules schedules(call.ncoh, order);
@@ -158,6 +159,7 @@ template <typename Vectors>
     if (start <= call.iyr2) first_read = std::min(first_read, std::max<int64_t>(call.iyr1, start));
   }
   LeafNResponses responses(call, first_read, std::max<int64_t>(call.iyr1, call.iyr2));
+  bool not_finite = false;  // whether a result stored is not finite
   for (int first = 0; first < call.ncoh; first += kLanes) {
     const CohortGroup group(first, call.ncoh);
     CohortLanes p(params, group);
@@ -192,7 +194,7 @@ template <typename Vectors>
       lane_responses[i] = responses.series(params[group.cohort[i]].expNlf);
 
     LaneActions actions(group, schedules.all());
-    const LaneResults results(call, group);
+    LaneResults results(call, group);
     LaneIntegers k{};  // age index
     LaneMask present{};
     BioLanes prev{};  // the biomass of the year before, none before a lane's start
@@ -254,8 +256,10 @@ template <typename Vectors>
       k += present.x & ~ended & 1;
       present.x &= ~ended;
     }
+    not_finite |= results.stored_not_finite();
     for (int i = 0; i < group.count; ++i) params[group.cohort[i]].ctN.v[LV] = p.ctN.v[LV].x[i];
   }
+  return not_finite ? refuse_results_not_finite(call) : std::string{};
 }
 
 }  // namespace standsim

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "standsim/engine/action_schedule.h"
 #include "standsim/engine/growth_call.h"
@@ -17,8 +18,12 @@ inline constexpr int kTableAges = 1000;
 
 // Writes the results of the years IYR1..IYR2 of every cohort of CALL (zeros
 // where no stand stands) and each simulated year's leaf N content into the
-// leaves slot of ctN of the cohort's record in PARAMS. The inputs must have
-// passed refuse_growth_input, which found the ORDER of the stored actions.
-void even_aged_model(const GrowthCall& call, std::span<COHPAR> params, StoredActionOrder order);
+// leaves slot of ctN of the cohort's record in PARAMS. Returns an empty
+// text, or the "E:" message of refuse_results_not_finite when a result is
+// not finite; the years IYR1..IYR2 of every cohort are then zero. The inputs
+// must have passed refuse_growth_input, which found the ORDER of the stored
+// actions.
+std::string even_aged_model(const GrowthCall& call, std::span<COHPAR> params,
+                            StoredActionOrder order);
 
 }  // namespace standsim

@@ -387,12 +387,15 @@ TEST(EvenAged, CohortsSideBySideGiveWhatEachGivesAlone) {
 TEST(EvenAged, YearsWithoutAStandAreZeroAfterAStandOfOverflowingBiomass) {
   // Increments beyond the doubles leave a stand that is not finite, and its
   // clear-cut not-a-number: the years after it have no stand all the same.
+  // The stand stood before the period only, so the results are finite.
   Site site;
   for (int i = 0; i < 2; ++i) site.point(0, i).INC = 1e308;
   site.add_action(0, 1, ACT_PLANTING);
   site.add_action(0, 4, ACT_CLEARCUT, 100.0);
+  Site whole = site;
+  ASSERT_EQ(whole.run(), Padded("E: cohort 1: biomass of branches nan of year 1 is not finite"));
+  site.iyr1 = 5;
   ASSERT_EQ(site.run(), kSuccess);
-  ASSERT_FALSE(std::isfinite(site.bio(0, 3).v[ST]));
   for (int y = 5; y <= 10; ++y) {
     ExpectBiovecEq(site.bio(0, y), BIOVEC{}, "biomass");
     ExpectBiovecEq(site.litter(0, y), BIOVEC{}, "litterfall");

@@ -83,6 +83,13 @@ struct GrowthCall {
     return {biom[at], litf[at], upt[at], soilin[at]};
   }
   double ndep_of(int64_t y) const { return ndep[static_cast<std::size_t>(y) - 1]; }
+
+  // Every result slot of the years IYR1..IYR2 of every cohort zero.
+  void zero_period() const {
+    for (int c = 0; c < ncoh; ++c) {
+      for (int64_t y = iyr1; y <= iyr2; ++y) slots(c, y).zero();
+    }
+  }
 };
 
 }  // namespace standsim

@@ -7,15 +7,6 @@
 #include "standsim/engine/natural_model.h"
 
 namespace standsim {
-namespace {
-
-void store_zeros_for_period(const GrowthCall& call) {
-  for (int c = 0; c < call.ncoh; ++c) {
-    for (int64_t y = call.iyr1; y <= call.iyr2; ++y) call.slots(c, y).zero();
-  }
-}
-
-}  // namespace
 
 std::string run_growth(const GrowthCall& call) {
   StoredActionOrder order{};
@@ -27,14 +18,13 @@ std::string run_growth(const GrowthCall& call) {
   std::string message;
   switch (call.mantype) {
     case MAN_EVEN_AGED:
-      even_aged_model(call, params, order);
-      break;
     case MAN_NATURAL:
-      message = natural_model(call, params, order);
+      message = call.mantype == MAN_EVEN_AGED ? even_aged_model(call, params, order)
+                                              : natural_model(call, params, order);
       if (!message.empty()) return message;
       break;
     default:
-      store_zeros_for_period(call);
+      call.zero_period();
       message = "E: unknown management type";
       break;
   }

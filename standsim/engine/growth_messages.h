@@ -1,11 +1,19 @@
 // Pieces of the engine's messages.
 #pragma once
 
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
+#include "standsim/engine/growth_records.h"
+
 namespace standsim {
+
+// The compartments in the order of their slots.
+inline constexpr std::array<const char*, kCompartments> kCompartmentNames = {
+    "branches", "coarse roots", "fine roots", "leaves", "stems"};
 
 // The decimal text of V, independent of any locale.
 inline std::string integer_text(int64_t v) {
@@ -17,9 +25,13 @@ inline std::string integer_text(int64_t v) {
 // The shortest decimal text that reads back as V ("nan", "inf" and "-inf"
 // for the values that are not finite), independent of any locale.
 inline std::string real_text(double v) {
+  if (std::isnan(v)) return "nan";  // whatever its sign bit, which means nothing
   char digits[32];
   const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
   return std::string(digits, end);
 }
+
+// The start of a message about cohort C (0-based): "E: cohort 1: ".
+inline std::string cohort_prefix(int c) { return "E: cohort " + integer_text(c + 1) + ": "; }
 
 }  // namespace standsim

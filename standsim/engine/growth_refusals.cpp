@@ -17,10 +17,6 @@ namespace {
 
 std::string text(int64_t v) { return integer_text(v); }
 
-std::string cohort(int c) { return "E: cohort " + text(c + 1) + ": "; }
-
-constexpr std::array<const char*, kCompartments> kCompartmentNames = {
-    "branches", "coarse roots", "fine roots", "leaves", "stems"};
 constexpr std::array<const char*, 4> kRemovalFlagNames = {"stems", "branches", "roots", "leaves"};
 
 // Amounts, rates and contents are finite and not negative; anything else
@@ -56,7 +52,7 @@ int first_unusable(const BIOVEC& v) {
 // (" of year 3") after the value. The checks run on every call compare
 // values only; a text is made for a value that is refused.
 std::string unusable(int c, std::string_view what, double v, std::string_view where = {}) {
-  return cohort(c) + std::string(what) + " " + real_text(v) + std::string(where) +
+  return cohort_prefix(c) + std::string(what) + " " + real_text(v) + std::string(where) +
          " is negative or not finite";
 }
 
@@ -95,7 +91,8 @@ std::string refuse_scalars(const GrowthCall& call) {
 
 std::string refuse_count(int c, int32_t count, const char* what, const GrowthCall& call) {
   if (count > call.npmax) {
-    return cohort(c) + text(count) + " " + what + " exceed the capacity of " + text(call.npmax);
+    return cohort_prefix(c) + text(count) + " " + what + " exceed the capacity of " +
+           text(call.npmax);
   }
   return {};
 }
@@ -104,7 +101,7 @@ std::string refuse_action_years(const GrowthCall& call, int c) {
   for (int a = 0; a < call.nmact[c]; ++a) {
     const int32_t y = call.mact_at(c, a).YEAR;
     if (!year_inside(call, y)) {
-      return cohort(c) + "action " + text(a + 1) + " in year " + text(y) + " outside " +
+      return cohort_prefix(c) + "action " + text(a + 1) + " in year " + text(y) + " outside " +
              year_range(call);
     }
   }
@@ -116,7 +113,7 @@ std::string refuse_action_years(const GrowthCall& call, int c) {
 std::string refuse_harvest(const MANACT& action, int c, int a) {
   if (harvest_readable(action)) return {};
   const std::string where =
-      cohort(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
+      cohort_prefix(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
   if (!percentage_readable(action.PERC)) {
     return where + "percentage " + real_text(action.PERC) + " outside 0..100";
   }
@@ -226,8 +223,8 @@ std::string refuse_repeated_ages(const GrowthCall& call, int c) {
 std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& deposition) {
   if (auto m = refuse_count(c, call.ncaip[c], "growth points", call); !m.empty()) return m;
   if (auto m = refuse_count(c, call.nbaf[c], "expansion-factor points", call); !m.empty()) return m;
-  if (call.ncaip[c] < 1) return cohort(c) + "no growth-curve point";
-  if (call.nbaf[c] < 2) return cohort(c) + "fewer than two expansion-factor points";
+  if (call.ncaip[c] < 1) return cohort_prefix(c) + "no growth-curve point";
+  if (call.nbaf[c] < 2) return cohort_prefix(c) + "fewer than two expansion-factor points";
   if (auto m = refuse_repeated_ages(call, c); !m.empty()) return m;
   uint64_t maybe = 0;
   for (int i = 0; i < call.ncaip[c]; ++i) maybe |= maybe_unusable(call.caip_at(c, i).INC);
@@ -246,22 +243,22 @@ std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& d
   }
   const int64_t y0 = call.mact_at(c, 0).YEAR;
   if (y0 - 1 < call.ib) {
-    return cohort(c) + "first action in year " + text(y0) + ", the year before it lies below " +
-           text(call.ib);
+    return cohort_prefix(c) + "first action in year " + text(y0) +
+           ", the year before it lies below " + text(call.ib);
   }
   if (y0 <= call.iyr2) {
     // The years y0 - 1..IYR2 are computed, with deposition from max(IYR1, y0) on.
     if (call.iyr2 > call.ie) {
-      return cohort(c) + "years " + text(y0) + ".." + text(call.iyr2) + " outside " +
+      return cohort_prefix(c) + "years " + text(y0) + ".." + text(call.iyr2) + " outside " +
              year_range(call);
     }
     if (std::max<int64_t>(call.iyr1, y0) < 1) {
-      return cohort(c) + "no deposition for year " + text(std::max<int64_t>(call.iyr1, y0)) +
+      return cohort_prefix(c) + "no deposition for year " + text(std::max<int64_t>(call.iyr1, y0)) +
              " (years start at 1)";
     }
     // Before an empty period every year takes the deposition of IYR1.
     if (call.iyr1 > call.ie) {
-      return cohort(c) + "no deposition for year " + text(call.iyr1) + " (years end at " +
+      return cohort_prefix(c) + "no deposition for year " + text(call.iyr1) + " (years end at " +
              text(call.ie) + ")";
     }
     // Year y reads the deposition of max(IYR1, y).
@@ -282,11 +279,11 @@ std::string refuse_natural(const GrowthCall& call) {
   }
   for (int c = 0; c < call.ncoh; ++c) {
     // The stand's stem volume divides by every cohort's wood density.
-    if (call.cpar[c].WoodDensityKg == 0.0) return cohort(c) + "wood density is zero";
+    if (call.cpar[c].WoodDensityKg == 0.0) return cohort_prefix(c) + "wood density is zero";
     const COHPAR& p = call.cpar[c];
     // The stems' turnover is the mortality, a fraction of the biomass that dies.
     if (p.TurnOver.v[ST] > 1.0)
-      return cohort(c) + "mortality rate " + real_text(p.TurnOver.v[ST]) + " above 1";
+      return cohort_prefix(c) + "mortality rate " + real_text(p.TurnOver.v[ST]) + " above 1";
     if (!usable(p.Kgr)) return unusable(c, "Kgr", p.Kgr);
     if (!usable(p.MaxGrowth)) return unusable(c, "MaxGrowth", p.MaxGrowth);
     const double initial = call.biom[call.result(c, start)].v[ST];

@@ -157,20 +157,42 @@ TEST(Growth, YearsAtTheTopOfTheIndexRangeEndTheirLoops) {
   }
 }
 
+// Whether the result arrays of SITE hold zeros in the years IYR1..IYR2 of
+// every cohort and elsewhere what they held BEFORE.
+bool PeriodZeroElseAsBefore(const Site& site, const Site& before) {
+  Site want = before;
+  for (int c = 0; c < want.ncoh; ++c) {
+    for (int32_t y = want.iyr1; y <= want.iyr2; ++y) {
+      const std::size_t at = want.year(c, y);
+      want.biom[at] = want.litf[at] = BIOVEC{};
+      want.upt[at] = want.soilin[at] = NUTVEC{};
+    }
+  }
+  return ResultsAsBefore(site, want);
+}
+
 struct Refusal {
   const char* name;
   std::function<void(Site&)> change;
   std::string message;
+  // What the result arrays hold afterwards: what they held before, or with
+  // PERIOD_ZERO zeros in the years IYR1..IYR2 of every cohort.
+  bool period_zero = false;
 };
 
-// Runs each case on the planted site: the message, and no result or record written.
+// Runs each case on the planted site: the message, the result arrays, and
+// no record written.
 void ExpectRefused(const std::vector<Refusal>& cases) {
   for (const Refusal& c : cases) {
     Site site = PlantedSite();
     c.change(site);
     const Site before = site;
     EXPECT_EQ(site.run(), Padded(c.message)) << c.name;
-    EXPECT_TRUE(ResultsAsBefore(site, before)) << c.name;
+    if (c.period_zero) {
+      EXPECT_TRUE(PeriodZeroElseAsBefore(site, before)) << c.name;
+    } else {
+      EXPECT_TRUE(ResultsAsBefore(site, before)) << c.name;
+    }
     EXPECT_TRUE(RecordsUntouched(site, before)) << c.name;
   }
 }
@@ -337,6 +359,111 @@ TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
        "E: cohort 1: deposition nan of year 1 is negative or not finite"},
   };
   ExpectRefused(cases);
+}
+
+// Six cohorts: a group of four computed side by side and one of two, whose
+// lanes to spare repeat the sixth cohort. Cohort c is planted in year 2 + c.
+Site SixCohorts(int32_t mantype) {
+  Site site(0, 59, 6, 8);
+  site.ncoh = 6;
+  for (int c = 0; c < 6; ++c) site.add_action(c, 2 + c, ACT_PLANTING);
+  if (mantype == 2) MakeNatural(site);
+  return site;
+}
+
+// Finite inputs far beyond any stand whose results overflow: the first
+// result that is not finite is named, and the period of every cohort is zero.
+TEST(Growth, ResultsThatAreNotFiniteAreRefusedAndThePeriodIsZero) {
+  const std::vector<Refusal> cases = {
+      {"even-aged increment of 1e307 m3/ha/yr",
+       [](Site& s) {
+         for (int i = 0; i < 2; ++i) s.point(1, i).INC = 1e307;
+       },
+       "E: cohort 2: biomass of branches nan of year 2 is not finite", true},
+      {"even-aged expansion factor overflowing in its product with the stems",
+       [](Site& s) {
+         for (int j = 0; j < 2; ++j) s.baf(0, j).v[CR] = 1e307;
+       },
+       "E: cohort 1: biomass of coarse roots nan of year 2 is not finite", true},
+      {"even-aged K content overflowing in the uptake only",
+       [](Site& s) { s.cpar[1].ctK.v[ST] = 1e307; },
+       "E: cohort 2: uptake of K inf of year 2 is not finite", true},
+      {"even-aged carbon content overflowing in the soil input only",
+       [](Site& s) { s.cpar[0].CarbonContent.v[FR] = 1e308; },
+       "E: cohort 1: soil input of carbon inf of year 2 is not finite", true},
+      {"even-aged turnover rate overflowing in the litterfall",
+       [](Site& s) { s.cpar[1].TurnOver.v[FR] = 1e308; },
+       "E: cohort 2: litterfall of fine roots inf of year 2 is not finite", true},
+      {"even-aged fourth cohort of six, the last lane of a full group",
+       [](Site& s) {
+         s = SixCohorts(1);
+         s.cpar[3].ctMg.v[LV] = 1e308;
+       },
+       "E: cohort 4: uptake of Mg inf of year 5 is not finite", true},
+      {"even-aged sixth cohort of six, in a group with lanes to spare",
+       [](Site& s) {
+         s = SixCohorts(1);
+         s.cpar[5].ctMg.v[LV] = 1e308;
+       },
+       "E: cohort 6: uptake of Mg inf of year 7 is not finite", true},
+      {"natural initial biomass of 1e308",
+       [](Site& s) {
+         MakeNatural(s);
+         s.biom[s.year(1, 0)].v[ST] = 1e308;
+       },
+       "E: cohort 2: soil input of carbon inf of year 1 is not finite", true},
+      {"natural maximum growth of 1e306 m3/ha/yr",
+       [](Site& s) {
+         MakeNatural(s);
+         s.cpar[0].MaxGrowth = 1e306;
+       },
+       "E: cohort 1: soil input of carbon inf of year 3 is not finite", true},
+      {"natural Kgr so small that the growth rate of a stand without stems overflows",
+       [](Site& s) {
+         MakeNatural(s);
+         for (int c = 0; c < s.ncmax; ++c) s.biom[s.year(c, 0)].v[ST] = 0.0;
+         s.cpar[1].Kgr = 1e-320;
+       },
+       "E: cohort 2: biomass of branches nan of year 1 is not finite", true},
+      {"natural expansion factor overflowing in its product with the stems",
+       [](Site& s) {
+         MakeNatural(s);
+         s.baf(1, 0).v[LV] = 1e306;
+       },
+       "E: cohort 2: biomass of leaves nan of year 1 is not finite", true},
+      {"natural N content overflowing in the uptake only",
+       [](Site& s) {
+         MakeNatural(s);
+         s.cpar[0].ctN.v[CR] = 1e308;
+       },
+       "E: cohort 1: uptake of N inf of year 1 is not finite", true},
+      {"natural sixth cohort of six, in a group with lanes to spare",
+       [](Site& s) {
+         s = SixCohorts(2);
+         s.cpar[5].ctN.v[BR] = 1e308;
+       },
+       "E: cohort 6: uptake of N inf of year 1 is not finite", true},
+  };
+  ExpectRefused(cases);
+}
+
+// A stems factor far above 1 multiplies the stems every year: the results
+// of every year are finite up to year 9 and overflow in year 10 only.
+TEST(Growth, ResultsThatOverflowInTheLastYearOnlyAreRefused) {
+  for (const int mantype : {1, 2}) {
+    Site site = PlantedSite();
+    if (mantype == 2) MakeNatural(site);
+    const double factor = mantype == 1 ? 1e35 : 1e29;
+    for (int j = 0; j < 2; ++j) site.baf(1, j).v[ST] = factor;
+    Site early = site;
+    early.iyr2 = 9;
+    EXPECT_EQ(early.run(), kSuccess) << "management type " << mantype;
+    const Site before = site;
+    EXPECT_EQ(site.run(), Padded("E: cohort 2: biomass of stems nan of year 10 is not finite"))
+        << "management type " << mantype;
+    EXPECT_TRUE(PeriodZeroElseAsBefore(site, before)) << "management type " << mantype;
+    EXPECT_TRUE(RecordsUntouched(site, before)) << "management type " << mantype;
+  }
 }
 
 TEST(Growth, OfSeveralFaultsTheFirstCheckedIsReported) {

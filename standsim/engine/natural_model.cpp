@@ -8,6 +8,7 @@
 #include "standsim/engine/action_schedule.h"
 #include "standsim/engine/biovec_ops.h"
 #include "standsim/engine/cohort_lanes.h"
+#include "standsim/engine/finite_results.h"
 #include "standsim/engine/growth_constants.h"
 #include "standsim/engine/growth_messages.h"
 #include "standsim/engine/leaf_n_responses.h"
@@ -150,6 +151,9 @@ template <bool kStore>
   }
   const std::unique_ptr<StandGroup[]> groups = groups_of();
   run_years<true>(call, std::span(groups.get(), count));
+  for (std::size_t g = 0; g < count; ++g) {
+    if (groups[g].results.stored_not_finite()) return refuse_results_not_finite(call);
+  }
   for (std::size_t g = 0; g < count; ++g) {
     const StandGroup& group = groups[g];
     for (int i = 0; i < group.group.count; ++i)

@@ -16,7 +16,9 @@ namespace standsim {
 // each year's leaf N content into the leaves slot of ctN of the cohort's
 // record in PARAMS. Returns an empty text, or an "E:" message when a growth
 // rate would divide by zero (the stand's stem volume plus a cohort's Kgr
-// being zero); nothing is then written. The inputs must have passed
+// being zero; nothing is then written), or the message of
+// refuse_results_not_finite when a result is not finite (the years
+// IYR1..IYR2 of every cohort are then zero). The inputs must have passed
 // refuse_growth_input, which found the ORDER of the stored actions.
 std::string natural_model(const GrowthCall& call, std::span<COHPAR> params,
                           StoredActionOrder order);

@@ -455,6 +455,36 @@ class ModelRunTest : public QObject, protected WindowTest {
     QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetInputs);
   }
 
+  // No stems at all and a Kgr within its range but so small that the growth
+  // rate overflows: GROWTH refuses results that are not finite, and the
+  // run shows its message and keeps the last results.
+  void aResultThatIsNotFiniteIsShownAndTheLastResultsStay() {
+    RecordingDialogs dialogs;
+    auto window = StartWindow(dialogs);
+    window->EditQsmpFileName->setText(QString::fromStdString(qsm_));
+    window->ComboBoxRegions->setEditText("Boreal");
+    window->RadioGroupManType->SetItemIndex(1);
+    window->ComboBoxSpecies->setEditText("Picea abies");
+    window->ComboBoxSpeciesChange();
+    window->EditMaxGrowth->setText("100");
+    window->EditInitBiom->setText("50");
+    window->EditKgr->setText("200");
+    window->StringGridManagement->ClearRows();
+    QVERIFY(window->RunModel());
+    const standsim::BIOVEC before = window->SiteRecord().Cohort(0).Biomass[2000];
+    QVERIFY(Stems(before) > 0.0);
+
+    window->EditInitBiom->setText("0");
+    window->EditKgr->setText("1e-307");
+    dialogs.Clear();
+    window->PageControl1->setCurrentWidget(window->TabSheetResults);
+    QCOMPARE(dialogs.messages,
+             QStringList({" cohort 1: biomass of branches nan of year 1990 is not finite"}));
+    QCOMPARE(window->PageControl1->currentWidget(), window->TabSheetInputs);
+    const standsim::BIOVEC& after = window->SiteRecord().Cohort(0).Biomass[2000];
+    for (int i = 0; i < standsim::kCompartments; ++i) QCOMPARE(after.v[i], before.v[i]);
+  }
+
   void validationMessagesStopTheRun() {
     RecordingDialogs dialogs;
     auto window = StartWindow(dialogs);

@@ -147,8 +147,9 @@ template <typename Vectors>
 
 }  // namespace
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] std::string even_aged_model(
-    const GrowthCall& call, std::span<COHPAR> params, StoredActionOrder order) {
+[[STANDSIM_LANE_TARGETS]] std::string even_aged_model(const GrowthCall& call,
+                                                      std::span<COHPAR> params,
+                                                      StoredActionOrder order) {
   CohortAgeTables tables;
   CohortSchedules schedules(call.ncoh, order);
   // Year y reads the deposition of max(IYR1, y), every year from a cohort's

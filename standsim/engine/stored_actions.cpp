@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "standsim/engine/cohort_lanes.h"
+
 namespace standsim {
 namespace {
 
@@ -37,8 +39,8 @@ void look_one_by_one(const GrowthCall& call, bool harvests, int most, bool& soun
 
 }  // namespace
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] StoredActions survey_stored_actions(
-    const GrowthCall& call, bool harvests) {
+[[STANDSIM_LANE_TARGETS]] StoredActions survey_stored_actions(const GrowthCall& call,
+                                                              bool harvests) {
   int fewest = INT_MAX;
   int most = 0;
   for (int c = 0; c < call.ncoh; ++c) {

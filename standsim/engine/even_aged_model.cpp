@@ -148,10 +148,9 @@ template <typename Vectors>
 }  // namespace
 
 [[STANDSIM_LANE_TARGETS]] std::string even_aged_model(const GrowthCall& call,
-                                                      std::span<COHPAR> params,
-                                                      StoredActionOrder order) {
+                                                      std::span<COHPAR> params) {
   CohortAgeTables tables;
-  CohortSchedules schedules(call.ncoh, order);
+  CohortSchedules schedules(call.ncoh);
   // Year y reads the deposition of max(IYR1, y), every year from a cohort's
   // first action on.
   int64_t first_read = INT64_MAX;

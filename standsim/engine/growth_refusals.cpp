@@ -1,7 +1,6 @@
 #include "standsim/engine/growth_refusals.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -16,8 +15,6 @@ namespace standsim {
 namespace {
 
 std::string text(int64_t v) { return integer_text(v); }
-
-constexpr std::array<const char*, 4> kRemovalFlagNames = {"stems", "branches", "roots", "leaves"};
 
 // Amounts, rates and contents are finite and not negative; anything else
 // can only give nonsense (negative biomass or litterfall, NaN uptake).
@@ -70,8 +67,6 @@ std::string at_point(int j, int32_t age) {
 // " of year 3"
 std::string of_year(int64_t y) { return " of year " + text(y); }
 
-std::string year_range(const GrowthCall& call) { return text(call.ib) + ".." + text(call.ie); }
-
 std::string refuse_scalars(const GrowthCall& call) {
   if (call.ncoh < 0 || call.ncoh > call.ncmax) {
     return "E: number of cohorts " + text(call.ncoh) + " outside 0.." + text(call.ncmax);
@@ -90,50 +85,7 @@ std::string refuse_scalars(const GrowthCall& call) {
 }
 
 std::string refuse_count(int c, int32_t count, const char* what, const GrowthCall& call) {
-  if (count > call.npmax) {
-    return cohort_prefix(c) + text(count) + " " + what + " exceed the capacity of " +
-           text(call.npmax);
-  }
-  return {};
-}
-
-std::string refuse_action_years(const GrowthCall& call, int c) {
-  for (int a = 0; a < call.nmact[c]; ++a) {
-    const int32_t y = call.mact_at(c, a).YEAR;
-    if (!year_inside(call, y)) {
-      return cohort_prefix(c) + "action " + text(a + 1) + " in year " + text(y) + " outside " +
-             year_range(call);
-    }
-  }
-  return {};
-}
-
-// The message for the first fault of the harvest of ACTION, action A of
-// cohort C; empty when the harvest is readable.
-std::string refuse_harvest(const MANACT& action, int c, int a) {
-  if (harvest_readable(action)) return {};
-  const std::string where =
-      cohort_prefix(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
-  if (!percentage_readable(action.PERC)) {
-    return where + "percentage " + real_text(action.PERC) + " outside 0..100";
-  }
-  for (std::size_t f = 0; f < kRemovalFlagNames.size(); ++f) {
-    if (!flag_readable(action.REMFLAG[f])) {
-      return where + "removal flag of " + kRemovalFlagNames[f] + " " + text(action.REMFLAG[f]) +
-             " is neither 0 nor 1";
-    }
-  }
-  return {};
-}
-
-// The actions of cohort C: their count, then the years of all, then, when
-// HARVESTS, what the models read of each.
-std::string refuse_actions(const GrowthCall& call, int c, bool harvests) {
-  if (auto m = refuse_count(c, call.nmact[c], "actions", call); !m.empty()) return m;
-  if (auto m = refuse_action_years(call, c); !m.empty()) return m;
-  for (int a = 0; harvests && a < call.nmact[c]; ++a) {
-    if (auto m = refuse_harvest(call.mact_at(c, a), c, a); !m.empty()) return m;
-  }
+  if (count > call.npmax) return capacity_exceeded(c, count, what, call.npmax);
   return {};
 }
 
@@ -301,21 +253,17 @@ std::string refuse_natural(const GrowthCall& call) {
 
 }  // namespace
 
-std::string refuse_growth_input(const GrowthCall& call, StoredActionOrder& order) {
-  order = StoredActionOrder::any;
+std::string refuse_growth_input(const GrowthCall& call) {
   if (auto m = refuse_scalars(call); !m.empty()) return m;
   CheckedDeposition deposition;
   // An unknown management type reads no value: it returns zeros.
   const bool modelled = call.mantype == MAN_EVEN_AGED || call.mantype == MAN_NATURAL;
-  const StoredActions actions = survey_stored_actions(call, modelled);
   for (int c = 0; c < call.ncoh; ++c) {
     // Action 1 is the first stored action, whatever its year and the count.
     if (call.mantype == MAN_EVEN_AGED && call.mact_at(c, 0).ACTTYPE != ACT_PLANTING) {
       return "E:first management action should be planting";
     }
-    if (!actions.sound) {
-      if (auto m = refuse_actions(call, c, modelled); !m.empty()) return m;
-    }
+    if (auto m = refuse_stored_actions(call, c, modelled); !m.empty()) return m;
     if (modelled) {
       if (auto m = refuse_parameters(call, c); !m.empty()) return m;
     }
@@ -326,7 +274,6 @@ std::string refuse_growth_input(const GrowthCall& call, StoredActionOrder& order
   if (call.mantype == MAN_NATURAL && call.ncoh > 0) {
     if (auto m = refuse_natural(call); !m.empty()) return m;
   }
-  order = actions.order;
   return {};
 }
 

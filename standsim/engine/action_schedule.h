@@ -57,16 +57,9 @@ class ActionSchedule {
   }
 
  private:
-  // Adds ACTION of a year not below the last one's; of two actions of one
-  // year the later counts.
-  void append(const MANACT& action);
-
-  // BUILD for actions stored out of the order of their years.
-  void build_unordered(const GrowthCall& call, int c, int64_t first, int64_t last);
-
   static constexpr YearAction kNoAction{};
   std::pmr::vector<YearAction> by_year_;
-  std::pmr::vector<const MANACT*> stored_;
+  std::pmr::vector<const MANACT*> stored_;  // the actions of the years built, sorted by year
   std::size_t next_ = 0;
 };
 

@@ -59,12 +59,12 @@ TEST(EvenAged, PlantingAloneGrowsAlongTheCurveFromAgeIndexTwo) {
     carbon += turnover.v[i] * 50.0;
     soil_n += turnover.v[i] * ctn[i];
   }
-  EXPECT_DOUBLE_EQ(site.uptake(0, 3).v[NUT_N], n * 0.0007140000234358013);
-  EXPECT_DOUBLE_EQ(site.uptake(0, 3).v[NUT_CA], ca * 0.0005000000237487257);
+  EXPECT_DOUBLE_EQ(site.uptake(0, 3).v[NUT_N], n * double{0.000714f});
+  EXPECT_DOUBLE_EQ(site.uptake(0, 3).v[NUT_CA], ca * double{0.0005f});
   EXPECT_EQ(site.uptake(0, 3).v[NUT_C], 0.0);
   EXPECT_EQ(site.uptake(0, 3).v[NUT_SIXTH], 0.0);
-  EXPECT_DOUBLE_EQ(site.soil(0, 3).v[NUT_C], carbon * 0.009999999776482582);
-  EXPECT_DOUBLE_EQ(site.soil(0, 3).v[NUT_N], soil_n * 0.009999999776482582);
+  EXPECT_DOUBLE_EQ(site.soil(0, 3).v[NUT_C], carbon * double{0.01f});
+  EXPECT_DOUBLE_EQ(site.soil(0, 3).v[NUT_N], soil_n * double{0.01f});
   EXPECT_EQ(site.soil(0, 3).v[NUT_CA], 0.0);
   // The record keeps the leaf N content of the last simulated year.
   EXPECT_EQ(site.cpar[0].ctN.v[LV], 1.0 + (1.0 - std::exp(-0.7 * site.ndep[9])) * (2.0 - 1.0));
@@ -129,17 +129,17 @@ TEST(EvenAged, EveryResultFollowsTheWrittenOrderOfOperations) {
       carbon += litter[i] * start.CarbonContent.v[i];
       soil_n += litter[i] * ctn[i];
     }
-    n = n * 0.0007140000234358013 - leaf_n * 0.0007140000234358013 * (turnover[LV] - prev[LV]);
+    n = n * double{0.000714f} - leaf_n * double{0.000714f} * (turnover[LV] - prev[LV]);
     for (int i = 0; i < kCompartments; ++i) {
       EXPECT_EQ(site.bio(0, y).v[i], now[i]) << "year " << y;
       EXPECT_EQ(site.litter(0, y).v[i], litter[i]) << "year " << y;
     }
     EXPECT_EQ(site.uptake(0, y).v[NUT_N], n) << "year " << y;
-    EXPECT_EQ(site.uptake(0, y).v[NUT_CA], ca * 0.0005000000237487257) << "year " << y;
-    EXPECT_EQ(site.uptake(0, y).v[NUT_MG], mg * 0.0008229999803006649) << "year " << y;
-    EXPECT_EQ(site.uptake(0, y).v[NUT_K], kk * 0.00025599999935366213) << "year " << y;
-    EXPECT_EQ(site.soil(0, y).v[NUT_C], carbon * 0.009999999776482582) << "year " << y;
-    EXPECT_EQ(site.soil(0, y).v[NUT_N], soil_n * 0.009999999776482582) << "year " << y;
+    EXPECT_EQ(site.uptake(0, y).v[NUT_CA], ca * double{0.0005f}) << "year " << y;
+    EXPECT_EQ(site.uptake(0, y).v[NUT_MG], mg * double{0.000823f}) << "year " << y;
+    EXPECT_EQ(site.uptake(0, y).v[NUT_K], kk * double{0.000256f}) << "year " << y;
+    EXPECT_EQ(site.soil(0, y).v[NUT_C], carbon * double{0.01f}) << "year " << y;
+    EXPECT_EQ(site.soil(0, y).v[NUT_N], soil_n * double{0.01f}) << "year " << y;
     prev = now;
   }
 }
@@ -241,7 +241,7 @@ TEST(EvenAged, RemovalFlagsScaleTheExportedPart) {
       ca += (now - prev.v[i] + removed * flag) * p.ctCa.v[i];
     }
     ExpectBiovecEq(site.litter(0, 2), litter, "litterfall");
-    EXPECT_DOUBLE_EQ(site.uptake(0, 2).v[NUT_CA], ca * 0.0005000000237487257) << "flag " << flag;
+    EXPECT_DOUBLE_EQ(site.uptake(0, 2).v[NUT_CA], ca * double{0.0005f}) << "flag " << flag;
   }
 }
 
@@ -261,7 +261,7 @@ TEST(EvenAged, DeciduousCohortsDifferOnlyInNUptake) {
     const double leaf_n = 1.0 + (1.0 - std::exp(-0.7 * evergreen.ndep[y - 1])) * (2.0 - 1.0);
     EXPECT_EQ(deciduous.uptake(0, y).v[NUT_N],
               evergreen.uptake(0, y).v[NUT_N] -
-                  leaf_n * 0.0007140000234358013 * (turnover_leaves - prev_leaves))
+                  leaf_n * double{0.000714f} * (turnover_leaves - prev_leaves))
         << "year " << y;
     for (int i = 0; i < kCompartments; ++i)
       EXPECT_EQ(deciduous.bio(0, y).v[i], evergreen.bio(0, y).v[i]);

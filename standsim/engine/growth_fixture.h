@@ -14,7 +14,7 @@
 namespace standsim::testing {
 
 // The value of the single-precision literal 0.1 as the models use it.
-inline constexpr double kTenth = 0.10000000149011612;
+inline constexpr double kTenth = double{0.1f};
 // What result elements hold before a call.
 inline constexpr double kUntouched = -7.25;
 

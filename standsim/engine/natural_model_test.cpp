@@ -104,15 +104,15 @@ std::vector<std::vector<YearResults>> WorkedOut(const Site& site, std::vector<do
         organic_n += r.litter.v[i] * ctn[i];
         r.bio.v[i] = now[i];
       }
-      un = un * 0.0007140000234358013;
+      un = un * double{0.000714f};
       if ((p.Evergreen & 1) == 0)
-        un = un - (turnover[LV] - last_year[c][LV]) * 0.0007140000234358013 * leaf_n;
+        un = un - (turnover[LV] - last_year[c][LV]) * double{0.000714f} * leaf_n;
       r.uptake.v[NUT_N] = un;
-      r.uptake.v[NUT_CA] = ca * 0.0005000000237487257;
-      r.uptake.v[NUT_MG] = mg * 0.0008229999803006649;
-      r.uptake.v[NUT_K] = k * 0.00025599999935366213;
-      r.soil.v[NUT_C] = carbon * 0.009999999776482582;
-      r.soil.v[NUT_N] = organic_n * 0.009999999776482582;
+      r.uptake.v[NUT_CA] = ca * double{0.0005f};
+      r.uptake.v[NUT_MG] = mg * double{0.000823f};
+      r.uptake.v[NUT_K] = k * double{0.000256f};
+      r.soil.v[NUT_C] = carbon * double{0.01f};
+      r.soil.v[NUT_N] = organic_n * double{0.01f};
       results[c].push_back(r);
       prev[c] = now;
     }

@@ -249,6 +249,8 @@ class BiomassTest : public QObject, protected WindowTest {
          "1e9", "1e+09", "1000"},
         {"turnover", "TurnOver 0 1", "the turnover rate of branches", "0..10 /yr", "10.001", "50",
          "50", "10"},
+        {"stems turnover", "TurnOver 4 1", "the turnover rate of stems", "0..1 /yr", "1.001", "50",
+         "50", "1"},
         {"Ca", "Contents 3 1", "the Ca content of fine roots", "0..100 %", "100.001", "150", "150",
          "100"},
         {"K", "Contents 1 2", "the K content of branches", "0..100 %", "100.001", "1e300", "1e+300",

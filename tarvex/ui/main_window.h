@@ -296,6 +296,10 @@ class TForm1 : public QMainWindow {
   void ShowRecordAfterRefusal(StringGrid& grid, int col, int row);
   // Each button is enabled when there is a cohort to go to.
   void UpdateCohortButtons();
+  // Shows the biomass dialog until an OK whose values are all taken, into
+  // BiomassWork (true), or a Cancel (false). After an OK that refuses a
+  // value the message is shown and the dialog again with what was typed.
+  bool RunBiomassDialog();
   std::string ChooseRegionForCountry(const std::string& country);
   // The row of the management grid that shows, after a commit, the action
   // of YEAR that stood in ROW before it; for a row without year the first

@@ -2,6 +2,7 @@
 // parameter dialog.
 #include <QComboBox>
 
+#include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/biomass_data_dialog.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/combo_box_text.h"
@@ -51,9 +52,7 @@ void TForm1::Button1Click() {
     FormBiomassData->SetDefaults(false, defaults);
     FormBiomassData->SetValues(true, cohort.BiomassData);
   }
-  if (Dialogs.RunModal(*FormBiomassData)) {
-    // A text that is not a number leaves the cohort as it was.
-    FormBiomassData->GetValues(BiomassWork);
+  if (RunBiomassDialog()) {
     cohort.BiomassData = BiomassWork;
     cohort.HasBiomassData = true;
   } else if (!cohort.HasBiomassData) {
@@ -63,6 +62,19 @@ void TForm1::Button1Click() {
     ShowMessage("Using defaults values for biomass parameters !");
   }
   RegionChanged = false;
+}
+
+bool TForm1::RunBiomassDialog() {
+  while (Dialogs.RunModal(*FormBiomassData)) {
+    try {
+      FormBiomassData->GetValues(BiomassWork);
+      return true;
+    } catch (const TarvexError& e) {
+      // The cohort keeps its values; the user corrects the value or cancels.
+      ShowMessage(e.what());
+    }
+  }
+  return false;
 }
 
 }  // namespace tarvex

@@ -34,6 +34,8 @@ void TForm1::ClearInputCharts() {
 void TForm1::DisplayCohort() { DisplayCohortInputs(true); }
 
 void TForm1::DisplayCohortInputs(bool readDeposition) {
+  // A refusal beside the growth grid was one of the cohort shown before.
+  LabelDupEntry->setText(" ");
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
   ClearInputCharts();
@@ -129,6 +131,8 @@ void TForm1::Insertnewcohort1Click() {
     ShowMessage("A site holds at most " + QString::number(kMaxCohorts) + " cohorts!");
     return;
   }
+  // The new cohort's grid holds nothing refused.
+  LabelDupEntry->setText(" ");
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
   if (!NaturalForest()) SetManPlant();

@@ -218,8 +218,7 @@ class UserEditsTest : public QObject, protected WindowTest {
 
   // A refusal of the growth grid is shown below it and its chart, which
   // keeps its width whatever the message's length; it goes with the grid
-  // when the stand becomes natural, and with the scenario when another one
-  // is opened.
+  // when the stand becomes natural.
   void aGrowthRefusalBelongsToTheGridShown() {
     TForm1& w = *window_;
     EnterEvenAgedCohort(w, dialogs_, qsm_);
@@ -245,13 +244,63 @@ class UserEditsTest : public QObject, protected WindowTest {
     ClickItem(*w.RadioGroupManType, "Uniform age");
     ClickTab(*w.PageControl1, w.TabSheetInputs);
     QVERIFY(w.LabelDupEntry->isVisible());
+  }
 
-    dialogs_.answers = {false};
-    dialogs_.files = {QString::fromStdString(w.AppDataPath()) + "even_aged_stand.tvx"};
+  // The example of two cohorts opened; a growth of 1e6 typed into a cohort
+  // and the grid left, by a click on another cell or by the command itself.
+  // The red text below the grid belongs to that cohort: it stays while the
+  // cohort is shown (a save, which leaves the cell open, takes the grid
+  // without a commit of its own), and goes when another cohort is shown, or
+  // a new scenario.
+  void aGrowthRefusalGoesWithItsCohort_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("cohortShown");  // 0-based, after the command
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("next") << "next" << 1 << false;
+    QTest::newRow("previous") << "previous" << 0 << false;
+    QTest::newRow("insert") << "insert" << 2 << false;
+    QTest::newRow("delete") << "delete" << 0 << false;
+    QTest::newRow("open") << "open" << 0 << false;
+    QTest::newRow("new") << "new" << 0 << false;
+    QTest::newRow("save") << "save" << 0 << true;
+  }
+  void aGrowthRefusalGoesWithItsCohort() {
+    QFETCH(QString, command);
+    QFETCH(int, cohortShown);
+    QFETCH(bool, kept);
+    TForm1& w = *window_;
+    const QString example = QString::fromStdString(w.AppDataPath()) + "even_aged_stand.tvx";
+    dialogs_.files = {example};
     w.Open1->trigger();
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    if (command == "previous") QTest::mouseClick(w.ButtonNextCohort, Qt::LeftButton);
+    StringGrid& growth = *w.StringGridStemGrowth;
+    TypeIntoCell(growth, 1, 2, "1e6");
+    const QString refusal("Error: the increment at age 20 is outside 0..500 m3/ha/yr (1e+06)");
+    // A command that takes the focus leaves the grid itself.
+    const bool leavesTheGrid = command == "next" || command == "previous";
+    if (!leavesTheGrid) {
+      QTest::mouseClick(growth.viewport(), Qt::LeftButton, {}, growth.CellRect(0, 3).center());
+      QVERIFY(!Paint(w).isNull());
+      QCOMPARE(w.LabelDupEntry->text(), refusal);
+    }
+    dialogs_.Clear();
+    dialogs_.answers = {command == "delete"};  // "Delete current cohort ?", or no save
+    dialogs_.files = {command == "save" ? ScratchFile("saved.tvx") : example};
+    if (command == "next") QTest::mouseClick(w.ButtonNextCohort, Qt::LeftButton);
+    if (command == "previous") QTest::mouseClick(w.ButtonPreviousCohort, Qt::LeftButton);
+    if (command == "insert") QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    if (command == "delete") w.Deletecohort1->trigger();
+    if (command == "open") w.Open1->trigger();
+    if (command == "new") w.New1->trigger();
+    if (command == "save") QTest::mouseClick(w.SpeedButtonSaveFile, Qt::LeftButton);
     QVERIFY(!Paint(w).isNull());
+
     QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
-    QCOMPARE(w.LabelDupEntry->text(), QString(" "));
+    QCOMPARE(w.CurrentCohortIndex(), cohortShown);
+    if (command == "save") QVERIFY(QFile::exists(ScratchFile("saved.tvx")));
+    QVERIFY(w.LabelDupEntry->isVisible());
+    QCOMPARE(w.LabelDupEntry->text(), kept ? refusal : QString(" "));
   }
 
   void everyChangeOfWhatASaveWritesIsOfferedForSaving() {

@@ -294,6 +294,11 @@ class TForm1 : public QMainWindow {
   // After a value of GRID was refused: the grid shows the cohort's record
   // again, with the refused cell (COL, ROW) current and the focus.
   void ShowRecordAfterRefusal(StringGrid& grid, int col, int row);
+  // The growth grid left: FillGrowthArray, and a refusal it shows in red is
+  // one the command that took the focus has not shown yet.
+  void StringGridStemGrowthExit();
+  // The red refusal below the growth grid goes, with the cohort it was of.
+  void ClearGrowthRefusal();
   // Each button is enabled when there is a cohort to go to.
   void UpdateCohortButtons();
   // Shows the biomass dialog until an OK whose values are all taken, into
@@ -315,6 +320,11 @@ class TForm1 : public QMainWindow {
   // none when it differs from its file from the start.
   std::optional<std::string> SavedScenario;
   bool RegionChanged = false;
+  // The refusal the growth grid showed in red when the click or key being
+  // handled took the focus from it; the command that click or key gives
+  // shows it and stops, so that a move away from the cohort does not hide
+  // it. Empty when there is none.
+  std::string UnseenGrowthRefusal;
   standsim::Read4upEntry Read4upEntry = nullptr;
   // Whether the last ReadNdep read the deposition; a run needs it.
   bool NdepRead = false;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <utility>
 
 #include "tarvex/data/action_names.h"
 #include "tarvex/data/cohort_values.h"
@@ -35,7 +36,7 @@ void TForm1::DisplayCohort() { DisplayCohortInputs(true); }
 
 void TForm1::DisplayCohortInputs(bool readDeposition) {
   // A refusal beside the growth grid was one of the cohort shown before.
-  LabelDupEntry->setText(" ");
+  ClearGrowthRefusal();
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
   ClearInputCharts();
@@ -110,7 +111,10 @@ void TForm1::StoreCohortInputs(bool strict) {
     }
   }
   // A grid that cannot be committed stops the command that asked for it;
-  // empty grids are refused only where the model needs them.
+  // empty grids are refused only where the model needs them. So does a
+  // growth grid that this command's click took the focus from with a value
+  // refused: the red text alone would go with the cohort or the page.
+  if (!UnseenGrowthRefusal.empty()) throw TarvexError(std::exchange(UnseenGrowthRefusal, {}));
   SaveGrowth(strict);
   SaveManActions(strict);
 }
@@ -132,7 +136,7 @@ void TForm1::Insertnewcohort1Click() {
     return;
   }
   // The new cohort's grid holds nothing refused.
-  LabelDupEntry->setText(" ");
+  ClearGrowthRefusal();
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
   if (!NaturalForest()) SetManPlant();

@@ -338,7 +338,8 @@ void TForm1::ConnectEvents() {
   connect(Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
   connect(StringGridStemGrowth, &StringGrid::CellSelected, this,
           [this](int col, int row) { Guard([&] { StringGridStemGrowthSelectCell(col, row); }); });
-  connect(StringGridStemGrowth, &StringGrid::Exited, this, guarded(&TForm1::FillGrowthArray));
+  connect(StringGridStemGrowth, &StringGrid::Exited, this,
+          guarded(&TForm1::StringGridStemGrowthExit));
   connect(StringGridManagement, &StringGrid::CellSelected, this,
           [this](int col, int row, int previousCol, int previousRow) {
             bool canSelect = true;

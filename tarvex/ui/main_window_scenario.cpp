@@ -112,7 +112,7 @@ void TForm1::New1Click() {
 
 void TForm1::ShowInputsOfNewScenario() {
   // A refusal beside the growth grid was one of the scenario replaced.
-  LabelDupEntry->setText(" ");
+  ClearGrowthRefusal();
   // The results shown were those of the scenario replaced; selecting
   // "Results" runs the new one.
   if (PageControl1->currentWidget() == TabSheetResults) {

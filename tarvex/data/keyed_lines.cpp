@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
 

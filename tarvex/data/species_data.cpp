@@ -9,6 +9,7 @@
 
 #include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
 

@@ -8,7 +8,7 @@
 #include "standsim/support/text/fixed_text.h"
 #include "tarvex/data/results_file.h"
 #include "tarvex/ui/window_fixture.h"
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

@@ -22,7 +22,7 @@
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/window_fixture.h"
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

@@ -34,8 +34,8 @@
 #include "tarvex/ui/platform/help_viewer.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/workbench/help_topics.h"
-#include "tarvex/workbench/standsim_library.h"
+#include "tarvex/window_logic/help_topics.h"
+#include "tarvex/window_logic/standsim_library.h"
 
 namespace tarvex {
 namespace {

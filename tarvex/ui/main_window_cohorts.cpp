@@ -18,7 +18,7 @@
 #include "tarvex/ui/platform/combo_box_text.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/workbench/default_management.h"
+#include "tarvex/window_logic/default_management.h"
 
 namespace tarvex {
 namespace {

@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
-#include "tarvex/workbench/deposition_reading.h"
-#include "tarvex/workbench/path_parts.h"
+#include "tarvex/window_logic/deposition_reading.h"
 
 namespace tarvex {
 

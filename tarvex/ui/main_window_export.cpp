@@ -8,14 +8,13 @@
 #include <string>
 
 #include "tarvex/data/atomic_file.h"
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/results_file.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/text_helpers.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/chart_picture.h"
-#include "tarvex/workbench/path_parts.h"
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 namespace tarvex {
 namespace {

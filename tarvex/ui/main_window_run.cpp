@@ -6,7 +6,7 @@
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/workbench/growth_arguments.h"
+#include "tarvex/window_logic/growth_arguments.h"
 
 namespace tarvex {
 namespace {

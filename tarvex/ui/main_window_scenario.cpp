@@ -7,12 +7,12 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/combo_box_text.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/workbench/path_parts.h"
 
 namespace tarvex {
 

@@ -134,8 +134,7 @@ class UserEditsTest : public QObject, protected WindowTest {
       const bool leavesTheGrid = QString(command) == "next" || QString(command) == "run";
       for (const auto& f : faults) {
         QTest::addRow("%s, %s", f.name, command)
-            << f.fault << command
-            << QStringList{f.message} << (leavesTheGrid && !f.growth);
+            << f.fault << command << QStringList{f.message} << (leavesTheGrid && !f.growth);
       }
     }
   }

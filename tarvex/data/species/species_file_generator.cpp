@@ -14,8 +14,8 @@
 #include "tarvex/data/biomass_record.h"
 #include "tarvex/data/defs.h"
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/text_helpers.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "tarvex/workbench/help_topics.h"
+#include "tarvex/window_logic/help_topics.h"
 
 #include <algorithm>
 #include <charconv>
 #include <fstream>
 
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/text_helpers.h"
 
 namespace tarvex {
 namespace {

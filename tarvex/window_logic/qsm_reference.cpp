@@ -1,4 +1,4 @@
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 #include <algorithm>
 #include <array>

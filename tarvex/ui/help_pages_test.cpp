@@ -7,9 +7,9 @@
 #include <QSet>
 #include <QtTest>
 
-#include "tarvex/ui/help_page_reading.h"
-#include "tarvex/ui/message_scan.h"
 #include "tarvex/ui/platform/help_viewer.h"
+#include "tarvex/ui/testing/help_page_reading.h"
+#include "tarvex/ui/testing/message_scan.h"
 #include "tarvex/window_logic/help_topics.h"
 
 using namespace tarvex;

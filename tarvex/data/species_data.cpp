@@ -12,6 +12,7 @@
 #include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
+#include "tarvex/data/text_lines.h"
 
 namespace tarvex {
 namespace {
@@ -30,10 +31,7 @@ class TreeDataReader {
     if (!in) {
       throw TarvexError("Cannot open species data file " + fileName + ": " + std::strerror(errno));
     }
-    for (std::string line; std::getline(in, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines_.push_back(std::move(line));
-    }
+    for (std::string line; ReadTextLine(in, line);) lines_.push_back(std::move(line));
     if (in.bad()) {
       throw TarvexError("Cannot read species data file " + fileName + ": " + std::strerror(errno));
     }

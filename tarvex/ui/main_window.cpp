@@ -174,7 +174,7 @@ void TForm1::BindStandsimLibrary(const std::function<void(int)>& endProcess) {
 }
 
 void TForm1::FillSpeciesAndRegions() {
-  ComboBoxSpecies->addItem("Unknown");
+  ComboBoxSpecies->addItem(kUnknownSpecies);
   for (const SpeciesRow& row : Tables->Species) ComboBoxSpecies->addItem(TextOf(row.Name));
   ComboBoxSpecies->setCurrentIndex(0);
   // Every region but the first row, "All".

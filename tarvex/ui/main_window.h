@@ -306,6 +306,17 @@ class TForm1 : public QMainWindow {
   // value the message is shown and the dialog again with what was typed.
   bool RunBiomassDialog();
   std::string ChooseRegionForCountry(const std::string& country);
+  // Where the species and the region shown stand in the tables; -1 for a
+  // text that names none of their rows.
+  struct SpeciesRegionIndex {
+    int Species;
+    int Region;
+  };
+  SpeciesRegionIndex ShownSpeciesRegion() const;
+  // The species-by-region defaults of SHOWN, whose region is one of the
+  // table's; none, after "No species defined", when its species is none.
+  // (Each caller refuses a region in its own words.)
+  const BiomassRecord* SpeciesDefaultsOrRefuse(SpeciesRegionIndex shown);
   // The row of the management grid that shows, after a commit, the action
   // of YEAR that stood in ROW before it; for a row without year the first
   // free row from ROW on.

@@ -21,12 +21,6 @@
 #include "tarvex/window_logic/default_management.h"
 
 namespace tarvex {
-namespace {
-
-const char* const kUnknown = "Unknown";
-
-}  // namespace
-
 void TForm1::ClearInputCharts() {
   ChartManagement->Clear();
   ChartStemGrowth->Clear();
@@ -81,7 +75,7 @@ void TForm1::StoreCohortInputs(bool strict) {
     throw TarvexError("Error: no region defined for this site!");
   }
   Site->RegionName = ComboBoxRegions->currentText().toStdString();
-  if (ComboBoxSpecies->currentText() == kUnknown) {
+  if (ComboBoxSpecies->currentText() == kUnknownSpecies) {
     throw TarvexError("Error: no species defined for this cohort!");
   }
   CCohort& cohort = Current();
@@ -141,7 +135,7 @@ void TForm1::Insertnewcohort1Click() {
   ClearGridRows(*StringGridManagement);
   if (!NaturalForest()) SetManPlant();
   ClearInputCharts();
-  SetComboBoxText(*ComboBoxSpecies, kUnknown);
+  SetComboBoxText(*ComboBoxSpecies, kUnknownSpecies);
   // The new cohort has no management yet, default or other.
   CheckBoxDefManagement->setChecked(false);
   Site->AddCohort();

@@ -388,7 +388,7 @@ void TForm1::DisplayManActions() {
 }
 
 void TForm1::CheckBoxDefManagementClick() {
-  if (ComboBoxSpecies->currentText() == "Unknown") {
+  if (ComboBoxSpecies->currentText() == kUnknownSpecies) {
     throw TarvexError("Error: first define a species for this cohort!");
   }
   if (!CheckBoxDefManagement->isChecked()) return;

@@ -14,7 +14,7 @@ namespace {
 // Why COHORT, the C-th (0-based), cannot be run, or empty: the checks of the
 // inputs shown, made on what every cohort holds.
 std::string CohortRefusal(const CCohort& cohort, int c, bool natural) {
-  if (cohort.SpeciesName == "Unknown") return "Error: no species defined for this cohort!";
+  if (cohort.SpeciesName == kUnknownSpecies) return "Error: no species defined for this cohort!";
   if (!cohort.HasBiomassData) return NoBiomassDataMessage(c + 1);
   if (natural) return {};
   if (cohort.Cai.NrDataGrowth == 0) return "No growth defined for one of the cohorts!";

@@ -38,10 +38,10 @@ bool ReadWholeFile(const std::string& fileName, std::string& text) {
 void TForm1::ButtonSaveResultsClick() {
   // Results are written over the site's deposition period.
   if (!HasDepositionPeriod()) {
-    ShowMessage(DepositionMissingMessage());
+    ShowMessage(Deposition.MissingMessage());
     return;
   }
-  const QString name = Dialogs.GetSaveFileName(this, {"Save results", SaveDialog2Folder, {}, {}});
+  const QString name = Dialogs.GetSaveFileName(this, {"Save results", Folders.SaveResults, {}, {}});
   if (name.isEmpty()) return;
   const std::string fileName = name.toStdString();
   ResultsFolder = FolderPart(fileName);

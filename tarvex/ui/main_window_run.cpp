@@ -41,19 +41,22 @@ void TForm1::PageControl1Change() {
 }
 
 bool TForm1::RunModel() {
-  SetNrCohortsLabel();
   if (Site->NrCohorts() == 0) return false;
   // The inputs shown go into their cohort, and the deposition is read again.
   if (!StoreCohortInputsOrShow(true)) return false;
   // The validation has shown why the deposition could not be read; a run
   // on a period and series that were not read would be wrong.
-  if (!NdepRead) return false;
+  if (!Deposition.LastReadingRead()) return false;
   auto arguments = std::make_unique<GrowthArguments>(NaturalForest());
   for (int c = 0; c < Site->NrCohorts(); ++c) {
     const std::string refusal = CohortRefusal(Site->Cohort(c), c, NaturalForest());
     if (!refusal.empty()) {
       // The user sees the cohort to mend.
-      if (c != CurrentCohort) ShowCohort(c);
+      if (c != CurrentCohort) {
+        // The validation has read the deposition.
+        ShowCohort(c, false);
+        ShowCohortResults();
+      }
       ShowMessage(refusal);
       return false;
     }

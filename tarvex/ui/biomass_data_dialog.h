@@ -48,6 +48,12 @@ class TFormBiomassData : public QDialog {
   QPushButton* ButtonGetDefaults;
 
  private:
+  // The constructor's steps: the three grids with their headers and sizes,
+  // the three buttons and their events, and the layout with the labels.
+  void BuildGrids();
+  void BuildButtons();
+  void LayOutControls();
+
   BiomassRecord CurrentValues{};
   BiomassRecord DefaultValues{};
   unsigned char Evergreen = 0;

@@ -232,7 +232,19 @@ class TForm1 : public QMainWindow {
   void BuildForestPage();
   void BuildResultsPage();
   void BuildCohortBar();
+  // The forest page's parts: the species and a natural stand's values, the
+  // growth grid and chart, the management grid, chart and tick, the layout.
+  void BuildSpeciesInputs();
+  void BuildGrowthInputs();
+  void BuildManagementInputs();
+  void LayOutForestPage();
   void ConnectEvents();
+  void ConnectMenusAndCohortBar();
+  void ConnectSitePage();
+  void ConnectForestPage();
+  void ConnectResultsPage();
+  // HANDLER run through Guard, for a connection.
+  std::function<void()> Guarded(void (TForm1::*handler)());
 
   // The start-up steps of the constructor, in their order.
   void BuildWindow();

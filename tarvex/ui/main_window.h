@@ -157,69 +157,69 @@ class TForm1 : public QMainWindow {
   standsim::GrowthEntry GrowthEntry = nullptr;
 
   // Components.
-  QAction* Open1;
-  QAction* New1;
-  QAction* Save1;
-  QAction* exit1;
-  QAction* Insertnewcohort1;
-  QAction* Deletecohort1;
-  QAction* About1;
-  QAction* Help2;
-  QToolButton* SpeedButtonOpenFile;
-  QToolButton* SpeedButtonSaveFile;
-  QToolButton* SpeedButtonInsertCohort;
-  QToolButton* SpeedButton1;
-  QStackedWidget* ClientArea;
-  QTabWidget* PageControl1;
-  QWidget* TabSheetSiteInputs;
-  QWidget* TabSheetInputs;
-  QWidget* TabSheetResults;
-  QWidget* Panel6;
-  QLabel* LabelCohortNumber;
-  QLabel* LabelNrCohorts;
-  QPushButton* ButtonPreviousCohort;
-  QPushButton* ButtonNextCohort;
-  QTextBrowser* WebBrowser1;
-  QTimer Timer1;
+  QAction* Open1;                        // File > "Open Tarvex file" (F2)
+  QAction* New1;                         // File > "New Tarvex file" (F3)
+  QAction* Save1;                        // File > "Save Tarvex file"
+  QAction* exit1;                        // File > "Exit"
+  QAction* Insertnewcohort1;             // Cohorts > "Insert new cohort"
+  QAction* Deletecohort1;                // Cohorts > "Delete cohort"
+  QAction* About1;                       // Help > "About"
+  QAction* Help2;                        // Help > "Help" (F1)
+  QToolButton* SpeedButtonOpenFile;      // tool bar "Open"
+  QToolButton* SpeedButtonSaveFile;      // tool bar "Save"
+  QToolButton* SpeedButtonInsertCohort;  // tool bar "Insert"
+  QToolButton* SpeedButton1;             // tool bar "Help": the help of the page shown
+  QStackedWidget* ClientArea;            // the start page, then the pages
+  QTabWidget* PageControl1;              // the pages "Site Inputs", "Forest Inputs", "Results"
+  QWidget* TabSheetSiteInputs;           // page "Site Inputs"
+  QWidget* TabSheetInputs;               // page "Forest Inputs"
+  QWidget* TabSheetResults;              // page "Results"
+  QWidget* Panel6;                       // the cohort bar below the pages
+  QLabel* LabelCohortNumber;             // cohort bar: "Cohort N" of the cohort shown
+  QLabel* LabelNrCohorts;                // cohort bar: "Number of cohorts: N"
+  QPushButton* ButtonPreviousCohort;     // cohort bar: "<< Show previous Cohort"
+  QPushButton* ButtonNextCohort;         // cohort bar: "Show next Cohort >>"
+  QTextBrowser* WebBrowser1;             // the start page of the first seconds
+  QTimer Timer1;                         // ends the start page
 
   // Site inputs.
-  QComboBox* ComboBoxRegions;
-  QLineEdit* EditQsmpFileName;
-  QToolButton* SpeedButtonOpenQSMpFile;
-  QPushButton* ButtonReadNdep;
-  RadioGroup* RadioGroupManType;
-  Chart* ChartNdep;
+  QComboBox* ComboBoxRegions;            // "Region" list of the site
+  QLineEdit* EditQsmpFileName;           // "QSM+ input file" box
+  QToolButton* SpeedButtonOpenQSMpFile;  // "..." beside it: the file dialog
+  QPushButton* ButtonReadNdep;           // "Read N depostion"
+  RadioGroup* RadioGroupManType;         // "Forest type": "Uniform age" or "Natural rejuvination"
+  Chart* ChartNdep;                      // the N deposition over the years
 
   // Forest inputs.
-  QComboBox* ComboBoxSpecies;
-  QPushButton* Button1;
-  QLabel* Label9;
-  QLabel* Label10;
-  QLabel* Label14;
-  QLineEdit* EditKgr;
-  QLineEdit* EditMaxGrowth;
-  QLineEdit* EditInitBiom;
-  StringGrid* StringGridStemGrowth;
-  QLabel* LabelDupEntry;
-  Chart* ChartStemGrowth;
-  StringGrid* StringGridManagement;
-  QComboBox* ComboBox1;
-  QComboBox* ComboBox2;
-  Chart* ChartManagement;
-  QCheckBox* CheckBoxDefManagement;
+  QComboBox* ComboBoxSpecies;        // "Species" list of the cohort shown
+  QPushButton* Button1;              // "Biomass Data": the biomass parameter dialog
+  QLabel* Label9;                    // "Kgr (m3/ha)", natural stands only
+  QLabel* Label10;                   // "Maximum growth (m3/ha/y)", natural stands only
+  QLabel* Label14;                   // "Initial Biomass (m3/ha)", natural stands only
+  QLineEdit* EditKgr;                // the box beside "Kgr (m3/ha)"
+  QLineEdit* EditMaxGrowth;          // the box beside "Maximum growth (m3/ha/y)"
+  QLineEdit* EditInitBiom;           // the box beside "Initial Biomass (m3/ha)"
+  StringGrid* StringGridStemGrowth;  // growth grid: "Age", "Growth (m3/ha/yr)"; even-aged only
+  QLabel* LabelDupEntry;             // red refusal below the growth grid and its chart
+  Chart* ChartStemGrowth;            // the growth curve beside the growth grid
+  StringGrid* StringGridManagement;  // management grid: year, action, percentage, removals
+  QComboBox* ComboBox1;              // drop-down over a "Management" cell: the action
+  QComboBox* ComboBox2;              // drop-down over a removal cell: "Removed" or "Left"
+  Chart* ChartManagement;            // the percentages of the actions as bars, beside the grid
+  QCheckBox* CheckBoxDefManagement;  // "Default Management" tick below the management grid
 
   // Results.
-  Chart* Chart1;
-  QTabWidget* PageControlOutput;
-  RadioGroup* RadioGroupBiomass;
-  RadioGroup* RadioGroupLitterfall;
-  RadioGroup* RadioGroupUptake;
-  RadioGroup* RadioGroupSoilInputs;
-  QCheckBox* CheckBoxShowAvg;
-  QCheckBox* CheckBoxExpAll;
-  QPushButton* ButtonSaveResults;
-  QPushButton* ButtonSaveGraph;
-  QLabel* LabelSpecies;
+  Chart* Chart1;                     // the result chart
+  QTabWidget* PageControlOutput;     // the output pages "Biomass" to "Soil inputs"
+  RadioGroup* RadioGroupBiomass;     // page "Biomass": the compartment shown
+  RadioGroup* RadioGroupLitterfall;  // page "Litterfall": the compartment shown
+  RadioGroup* RadioGroupUptake;      // page "Uptake": the nutrient shown
+  RadioGroup* RadioGroupSoilInputs;  // page "Soil inputs": carbon or organic N
+  QCheckBox* CheckBoxShowAvg;        // "Show total of all cohorts"
+  QCheckBox* CheckBoxExpAll;         // "Export all results to output file"
+  QPushButton* ButtonSaveResults;    // "Save results to Tarvex output file"
+  QPushButton* ButtonSaveGraph;      // "Save Graph": the result chart as a picture
+  QLabel* LabelSpecies;              // the species of the cohort shown, above the output pages
 
  protected:
   void closeEvent(QCloseEvent* event) override;

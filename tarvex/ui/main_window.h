@@ -44,7 +44,6 @@ class TFormAbout;
 class TFormBiomassData;
 class TFormCntry2Region;
 struct CohortEdits;
-struct OptItem;
 
 // Shown where a cohort (1-based NUMBER) has biomass parameters that were
 // neither confirmed nor read from a file.

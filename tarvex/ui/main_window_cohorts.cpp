@@ -23,6 +23,7 @@
 #include "tarvex/window_logic/default_management.h"
 
 namespace tarvex {
+
 void TForm1::ClearInputCharts() {
   ChartManagement->Clear();
   ChartStemGrowth->Clear();

@@ -10,7 +10,7 @@
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/biomass_data_dialog.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/ui/window_fixture.h"
+#include "tarvex/ui/testing/window_fixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

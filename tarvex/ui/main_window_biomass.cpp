@@ -9,10 +9,22 @@
 
 namespace tarvex {
 
+TForm1::SpeciesRegionIndex TForm1::ShownSpeciesRegion() const {
+  return {Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString()),
+          Tables->RegionIndex(ComboBoxRegions->currentText().toStdString())};
+}
+
+const BiomassRecord* TForm1::SpeciesDefaultsOrRefuse(SpeciesRegionIndex shown) {
+  if (shown.Species == -1) {
+    ShowMessage("No species defined");
+    return nullptr;
+  }
+  return &(*SpeciesRegionDefaults)[shown.Species][shown.Region];
+}
+
 void TForm1::ComboBoxSpeciesChange() {
-  const int s = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
-  const int g = Tables->RegionIndex(ComboBoxRegions->currentText().toStdString());
-  if (g == -1) {
+  const SpeciesRegionIndex shown = ShownSpeciesRegion();
+  if (shown.Region == -1) {
     // Without a region there are no biomass parameters for the species: the
     // cohort keeps the species it had.
     SetComboBoxText(*ComboBoxSpecies, QString::fromStdString(Current().SpeciesName));
@@ -20,29 +32,23 @@ void TForm1::ComboBoxSpeciesChange() {
     return;
   }
   Current().SpeciesName = ComboBoxSpecies->currentText().toStdString();
-  if (s == -1) {
-    ShowMessage("No species defined");
-    return;
-  }
-  const BiomassRecord& defaults = (*SpeciesRegionDefaults)[s][g];
-  FormBiomassData->SetDefaults(true, defaults);
-  Current().BiomassData = defaults;
+  const BiomassRecord* defaults = SpeciesDefaultsOrRefuse(shown);
+  if (defaults == nullptr) return;
+  FormBiomassData->SetDefaults(true, *defaults);
+  Current().BiomassData = *defaults;
   Current().HasBiomassData = false;
   Button1Click();
 }
 
 void TForm1::Button1Click() {
-  const int s = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
-  const int g = Tables->RegionIndex(ComboBoxRegions->currentText().toStdString());
-  if (g == -1) {
+  const SpeciesRegionIndex shown = ShownSpeciesRegion();
+  if (shown.Region == -1) {
     ShowMessage("No region defined");
     return;
   }
-  if (s == -1) {
-    ShowMessage("No species defined");
-    return;
-  }
-  const BiomassRecord& defaults = (*SpeciesRegionDefaults)[s][g];
+  const BiomassRecord* found = SpeciesDefaultsOrRefuse(shown);
+  if (found == nullptr) return;
+  const BiomassRecord& defaults = *found;
   CCohort& cohort = Current();
   if (RegionChanged || !cohort.HasBiomassData) {
     FormBiomassData->SetDefaults(true, defaults);

@@ -17,12 +17,12 @@
 #include "tarvex/data/action_names.h"
 #include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/shell_sort.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/text_helpers.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/workbench/default_management.h"
+#include "tarvex/window_logic/default_management.h"
 
 namespace tarvex {
 namespace {
@@ -388,7 +388,7 @@ void TForm1::DisplayManActions() {
 }
 
 void TForm1::CheckBoxDefManagementClick() {
-  if (ComboBoxSpecies->currentText() == "Unknown") {
+  if (ComboBoxSpecies->currentText() == kUnknownSpecies) {
     throw TarvexError("Error: first define a species for this cohort!");
   }
   if (!CheckBoxDefManagement->isChecked()) return;

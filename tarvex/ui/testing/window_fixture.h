@@ -28,8 +28,8 @@
 
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/string_grid.h"
+#include "tarvex/ui/platform/testing/widget_painting.h"
 #include "tarvex/ui/platform/user_dialogs.h"
-#include "tarvex/ui/platform/widget_painting.h"
 #include "testing/test_folder.h"
 
 namespace tarvex::testing {

@@ -323,6 +323,8 @@ class TForm1 : public QMainWindow {
   // The cohort bar: the number of the cohort shown and of the site's
   // cohorts, and each button enabled when there is a cohort to go to.
   void ShowCohortBar();
+  // LabelSpecies names the species of the cohort shown.
+  void ShowSpeciesLabel();
   // The result chart of the cohort shown, from the output chosen.
   void ShowCohortResults();
   // The edited parts of the cohort shown as its inputs describe them: the

@@ -193,15 +193,19 @@ void TForm1::ButtonNextCohortClick() {
 void TForm1::ShowCohort(int c, bool readDeposition) {
   CurrentCohort = c;
   DisplayCohortInputs(readDeposition);
-  LabelSpecies->setText(QString::fromStdString(Current().SpeciesName));
   ShowCohortBar();
 }
 
 void TForm1::ShowCohortBar() {
+  ShowSpeciesLabel();
   LabelCohortNumber->setText("Cohort " + QString::number(CurrentCohort + 1));
   LabelNrCohorts->setText("Number of cohorts: " + QString::number(Site->NrCohorts()));
   ButtonPreviousCohort->setEnabled(CurrentCohort > 0);
   ButtonNextCohort->setEnabled(CurrentCohort < Site->NrCohorts() - 1);
+}
+
+void TForm1::ShowSpeciesLabel() {
+  LabelSpecies->setText(QString::fromStdString(Current().SpeciesName));
 }
 
 void TForm1::ShowCohortResults() { RadioGroupOutClick(ActiveOutputGroup()); }

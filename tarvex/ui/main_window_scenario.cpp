@@ -66,7 +66,6 @@ void TForm1::Open1Click() {
   // It is saved where it came from, unless the user chooses otherwise.
   Folders.SaveScenario = QString::fromStdString(ScenarioFolder);
   ShowCohort(0, true);
-  CheckBoxDefManagement->setChecked(false);
   statusBar()->showMessage("Using file: " + name);
   ButtonReadNdep->setEnabled(false);
   MarkScenarioSaved();

@@ -509,29 +509,26 @@ class UserEditsTest : public QObject, protected WindowTest {
     ClickBox(w.CheckBoxDefManagement);
     QVERIFY(w.CheckBoxDefManagement->isChecked());
     QCOMPARE(w.StringGridManagement->Cell(1, 1), QString("Planting"));
+    // Saved and opened again, the cohort still holds its default schedule.
+    dialogs_.files = {ScratchFile("default.tvx")};
+    w.Save1->trigger();
+    dialogs_.files = {ScratchFile("default.tvx")};
+    w.Open1->trigger();
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QVERIFY(w.CheckBoxDefManagement->isChecked());
     QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
     QCOMPARE(w.SiteRecord().NrCohorts(), 2);
     QVERIFY(!w.CheckBoxDefManagement->isChecked());
   }
 
   // Cohort 1 made by hand, two cohorts inserted and the default management
-  // ticked on the last; then a step back and forth, and deletions down to
+  // ticked on the last, and a run; then a step back and forth, and deletions down to
   // one cohort and once more. After each command the cohort area shows the
   // cohort shown.
   void theCohortAreaShowsTheCohortShown() {
     TForm1& w = *window_;
     EnterSite(w, qsm_);
     QTest::mouseClick(w.ButtonReadNdep, Qt::LeftButton);
-    EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
-    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
-    EnterCohort(w, dialogs_, "Pinus nigra", {"10,2"}, "2000");
-    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
-    EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
-    dialogs_.answers = {true};
-    ClickBox(w.CheckBoxDefManagement);
-    QVERIFY(w.CheckBoxDefManagement->isChecked());
-    QCOMPARE(w.SiteRecord().NrCohorts(), 3);
-
     const auto showsCohort = [&w](int number, const QString& species, bool defaultManagement) {
       const CSite& site = w.SiteRecord();
       const CCohort& cohort = site.Cohort(w.CurrentCohortIndex());
@@ -552,6 +549,23 @@ class UserEditsTest : public QObject, protected WindowTest {
       QCOMPARE(w.ButtonPreviousCohort->isEnabled(), number > 1);
       QCOMPARE(w.ButtonNextCohort->isEnabled(), number < site.NrCohorts());
     };
+    EnterCohort(w, dialogs_, "Pinus sylvestris", {"20,4"}, "2005");
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    showsCohort(2, "Unknown", false);
+    EnterCohort(w, dialogs_, "Pinus nigra", {"10,2"}, "2000");
+    QTest::mouseClick(w.SpeedButtonInsertCohort, Qt::LeftButton);
+    EnterCohort(w, dialogs_, "Picea abies", {"10,2"}, "2000");
+    dialogs_.answers = {true};
+    ClickBox(w.CheckBoxDefManagement);
+    QVERIFY(w.CheckBoxDefManagement->isChecked());
+    QCOMPARE(w.SiteRecord().NrCohorts(), 3);
+    // The results of the cohort shown are named by the species chosen for it.
+    ClickTab(*w.PageControl1, w.TabSheetResults);
+    QCOMPARE(w.PageControl1->currentWidget(), w.TabSheetResults);
+    QVERIFY(!Paint(w).isNull());
+    QCOMPARE(w.LabelSpecies->text(), QString("Picea abies"));
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+
     QTest::mouseClick(w.ButtonPreviousCohort, Qt::LeftButton);
     showsCohort(2, "Pinus nigra", false);
     QTest::mouseClick(w.ButtonNextCohort, Qt::LeftButton);

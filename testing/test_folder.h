@@ -1,6 +1,6 @@
 // For tests: a fresh folder for the files of one test, removed with its
 // contents afterwards, and the small jobs on whole files the tests share.
-// The tests of standsim, tarvex/data, tarvex/workbench and the windows all
+// The tests of standsim, tarvex/data, tarvex/window_logic and the windows all
 // use it; no program code includes it.
 #pragma once
 

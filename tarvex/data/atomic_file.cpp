@@ -1,4 +1,5 @@
 #include "tarvex/data/atomic_file.h"
+#include "tarvex/data/path_parts.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,8 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-
-#include "tarvex/data/text_helpers.h"
 
 namespace tarvex {
 namespace {

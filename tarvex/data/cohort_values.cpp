@@ -47,13 +47,21 @@ MaybeProblem Range(std::string_view key, const std::string& what, int value,
   return Outside(key, what, FormatInt(value), range);
 }
 
+// WHAT of each compartment lies in RANGE, that of stems in STEMS.
 MaybeProblem FiveInRange(std::string_view key, const std::string& what, const double (&values)[5],
-                         const ValueRange& range) {
+                         const ValueRange& range, const ValueRange& stems) {
   for (int k = 0; k < standsim::kCompartments; ++k) {
     const std::string name = what + " of " + std::string(kCompartmentNames[k]);
-    if (auto problem = Range(key, name, values[k], range)) return problem;
+    if (auto problem = Range(key, name, values[k], k == standsim::ST ? stems : range)) {
+      return problem;
+    }
   }
   return std::nullopt;
+}
+
+MaybeProblem FiveInRange(std::string_view key, const std::string& what, const double (&values)[5],
+                         const ValueRange& range) {
+  return FiveInRange(key, what, values, range, range);
 }
 
 }  // namespace
@@ -69,7 +77,10 @@ MaybeProblem BiomassValueProblem(const BiomassRecord& b) {
     return p;
   }
   if (auto p = Range("WoodDensity", "the wood density", b.WoodDensity, kWoodDensityRange)) return p;
-  if (auto p = FiveInRange("TurnOver", "the turnover rate", b.TurnOver, kTurnoverRange)) return p;
+  if (auto p = FiveInRange("TurnOver", "the turnover rate", b.TurnOver, kTurnoverRange,
+                           kStemsTurnoverRange)) {
+    return p;
+  }
   if (auto p = Range("Nlfmax", "the maximum leaf N content", b.Nlfmax, kContentRange)) return p;
   if (auto p = Range("Nlfmin", "the minimum leaf N content", b.Nlfmin, kContentRange)) return p;
   if (auto p =

@@ -5,8 +5,10 @@
 #include <fstream>
 
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
+#include "tarvex/data/text_lines.h"
 
 namespace tarvex {
 namespace {
@@ -60,9 +62,7 @@ T ParseSingle(const KeyedLines& file, std::string_view key, std::string_view mar
 
 KeyedLines::KeyedLines(std::string fileName, std::vector<std::string> lines)
     : fileName_(std::move(fileName)), lines_(std::move(lines)) {
-  for (std::string& line : lines_) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-  }
+  for (std::string& line : lines_) line.erase(WithoutCarriageReturn(line).size());
 }
 
 KeyedLines KeyedLines::FromFile(const std::string& fileName) {

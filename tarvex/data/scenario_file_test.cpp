@@ -627,8 +627,9 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
       {"MaxGrowth        12.500000", "MaxGrowth", {"\"MaxGrowth\" of cohort 2", "0 found"}},
   };
   // Every value a cohort block holds, just above the top of its range and
-  // far beyond it, as the first value of its key of cohort 1; the top
-  // itself is taken.
+  // far beyond it, as the first value of its key of cohort 1 (the stems
+  // turnover, with a range of its own, as the last); the top itself is
+  // taken.
   const struct {
     std::string from, kept;  // the text replaced, and the part of it kept
     std::string line, key, what, range, above, absurd, absurdShown, top;
@@ -645,6 +646,8 @@ TEST(ScenarioFile, RefusesBadCountsListsAndValues) {
        "0..2 g/cm3", "2.000001", "5", "5", "2"},
       {"TurnOver         0.011000", "TurnOver         ", "12", "TurnOver",
        "the turnover rate of branches", "0..10 /yr", "10.000001", "50", "50", "10"},
+      {"0.250000 0.051000", "0.250000 ", "12", "TurnOver", "the turnover rate of stems", "0..1 /yr",
+       "1.000001", "50", "50", "1"},
       {"Nlfmax           1.510000", "Nlfmax           ", "13", "Nlfmax",
        "the maximum leaf N content", "0..100 %", "100.000001", "150", "150", "100"},
       {"Nlfmin           1.070000", "Nlfmin           ", "14", "Nlfmin",

@@ -9,8 +9,10 @@
 
 #include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
+#include "tarvex/data/text_lines.h"
 
 namespace tarvex {
 namespace {
@@ -29,10 +31,7 @@ class TreeDataReader {
     if (!in) {
       throw TarvexError("Cannot open species data file " + fileName + ": " + std::strerror(errno));
     }
-    for (std::string line; std::getline(in, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines_.push_back(std::move(line));
-    }
+    for (std::string line; ReadTextLine(in, line);) lines_.push_back(std::move(line));
     if (in.bad()) {
       throw TarvexError("Cannot read species data file " + fileName + ": " + std::strerror(errno));
     }
@@ -141,6 +140,84 @@ int SectionOfKey(const std::string& key) {
   return static_cast<int>(std::find(std::begin(kKeys), std::end(kKeys), key) - std::begin(kKeys));
 }
 
+// The line of each section that gave each species and region.
+using SectionLines =
+    std::array<std::array<std::array<std::size_t, kRegionCount>, kSpeciesCount>, kSections>;
+
+// Sections 1-5: the expansion-factor rows.
+void ReadExpansionFactors(TreeDataReader& reader, SpeciesRegionTable& table, SectionLines& lineOf) {
+  for (int row = 0; row < kBafRows; ++row) {
+    reader.StartSection(row);
+    for (int j = 0; j < kDataLines; ++j) {
+      const auto data = reader.Next(row);
+      std::copy(data.values.begin(), data.values.end(), table[data.s][data.r].BAF[row]);
+      lineOf[row][data.s][data.r] = reader.LineOf(data.s, data.r);
+    }
+  }
+}
+
+// The gaps of every expansion-factor row filled, and the rows made relative
+// to the stems value of their age.
+void FillAndRelateExpansionFactors(const TreeDataReader& reader, SpeciesRegionTable& table,
+                                   const SectionLines& lineOf) {
+  for (int s = 0; s < kSpeciesCount; ++s) {
+    for (int r = 0; r < kRegionCount; ++r) {
+      BiomassRecord& record = table[s][r];
+      for (int row = 0; row < kBafRows; ++row) {
+        int status = 0;
+        FillGaps(0, 0, kBafColumns, -1.0f, record.BAF[row], status);
+        if (status == 2) {
+          reader.RefuseRecord(
+              lineOf[row][s][r], s, r,
+              "no expansion factor of " + std::string(kRowNames[row]) + " is given");
+        }
+      }
+      for (int k = 0; k < kBafColumns; ++k) {
+        if (!(record.BAF[kBafStemsRow][k] > 0.0)) {
+          reader.RefuseRecord(
+              lineOf[kBafStemsRow][s][r], s, r,
+              "the stems expansion factor at age " + FormatInt(BafAges[k]) + " is not positive");
+        }
+      }
+      MakeRelativeToStems(record);
+    }
+  }
+}
+
+// Sections 6-8: carbon content, turnover rates, wood density.
+void ReadCarbonTurnoverAndDensity(TreeDataReader& reader, SpeciesRegionTable& table,
+                                  SectionLines& lineOf) {
+  for (int section = 5; section < kSections; ++section) {
+    reader.StartSection(section);
+    for (int j = 0; j < kDataLines; ++j) {
+      const auto data = reader.Next(section);
+      BiomassRecord& record = table[data.s][data.r];
+      if (section == 5) record.CarbonContent = data.values[0] * 100.0;
+      if (section == 6) std::copy(data.values.begin(), data.values.end(), record.TurnOver);
+      if (section == 7) record.WoodDensity = data.values[0];
+      lineOf[section][data.s][data.r] = reader.LineOf(data.s, data.r);
+    }
+  }
+}
+
+// Values that would give a cohort of that species and region nonsense.
+void CheckFileValues(const TreeDataReader& reader, const SpeciesRegionTable& table,
+                     const SectionLines& lineOf) {
+  for (int s = 0; s < kSpeciesCount; ++s) {
+    for (int r = 0; r < kRegionCount; ++r) {
+      const BiomassRecord& record = table[s][r];
+      BiomassRecord fromFile{};
+      std::copy(&record.BAF[0][0], &record.BAF[0][0] + kBafRows * kBafColumns, &fromFile.BAF[0][0]);
+      fromFile.CarbonContent = record.CarbonContent;
+      std::copy(std::begin(record.TurnOver), std::end(record.TurnOver), fromFile.TurnOver);
+      fromFile.WoodDensity = record.WoodDensity;
+      if (const MaybeProblem problem = BiomassValueProblem(fromFile)) {
+        reader.RefuseRecord(lineOf[SectionOfKey(problem->key)][s][r], s, r, problem->reason);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void FillGaps(int lowerBound, int first, int end, float missing, std::span<double> values,
@@ -178,69 +255,11 @@ std::array<int, 100> RegionMapOf(const Defs& defs) {
 void ReadTreeData(const std::string& fileName, std::span<const int> regionMap,
                   SpeciesRegionTable& table) {
   TreeDataReader reader(fileName, regionMap);
-
-  // The line of each section that gave each species and region.
-  std::array<std::array<std::size_t, kRegionCount>, kSpeciesCount> lineOf[kSections];
-
-  // Sections 1-5: the expansion-factor rows.
-  for (int row = 0; row < kBafRows; ++row) {
-    reader.StartSection(row);
-    for (int j = 0; j < kDataLines; ++j) {
-      const auto data = reader.Next(row);
-      std::copy(data.values.begin(), data.values.end(), table[data.s][data.r].BAF[row]);
-      lineOf[row][data.s][data.r] = reader.LineOf(data.s, data.r);
-    }
-  }
-  for (int s = 0; s < kSpeciesCount; ++s) {
-    for (int r = 0; r < kRegionCount; ++r) {
-      BiomassRecord& record = table[s][r];
-      for (int row = 0; row < kBafRows; ++row) {
-        int status = 0;
-        FillGaps(0, 0, kBafColumns, -1.0f, record.BAF[row], status);
-        if (status == 2) {
-          reader.RefuseRecord(
-              lineOf[row][s][r], s, r,
-              "no expansion factor of " + std::string(kRowNames[row]) + " is given");
-        }
-      }
-      for (int k = 0; k < kBafColumns; ++k) {
-        if (!(record.BAF[kBafStemsRow][k] > 0.0)) {
-          reader.RefuseRecord(
-              lineOf[kBafStemsRow][s][r], s, r,
-              "the stems expansion factor at age " + FormatInt(BafAges[k]) + " is not positive");
-        }
-      }
-      MakeRelativeToStems(record);
-    }
-  }
-
-  // Sections 6-8: carbon content, turnover rates, wood density.
-  for (int section = 5; section < kSections; ++section) {
-    reader.StartSection(section);
-    for (int j = 0; j < kDataLines; ++j) {
-      const auto data = reader.Next(section);
-      BiomassRecord& record = table[data.s][data.r];
-      if (section == 5) record.CarbonContent = data.values[0] * 100.0;
-      if (section == 6) std::copy(data.values.begin(), data.values.end(), record.TurnOver);
-      if (section == 7) record.WoodDensity = data.values[0];
-      lineOf[section][data.s][data.r] = reader.LineOf(data.s, data.r);
-    }
-  }
-
-  // Values that would give a cohort of that species and region nonsense.
-  for (int s = 0; s < kSpeciesCount; ++s) {
-    for (int r = 0; r < kRegionCount; ++r) {
-      const BiomassRecord& record = table[s][r];
-      BiomassRecord fromFile{};
-      std::copy(&record.BAF[0][0], &record.BAF[0][0] + kBafRows * kBafColumns, &fromFile.BAF[0][0]);
-      fromFile.CarbonContent = record.CarbonContent;
-      std::copy(std::begin(record.TurnOver), std::end(record.TurnOver), fromFile.TurnOver);
-      fromFile.WoodDensity = record.WoodDensity;
-      if (const MaybeProblem problem = BiomassValueProblem(fromFile)) {
-        reader.RefuseRecord(lineOf[SectionOfKey(problem->key)][s][r], s, r, problem->reason);
-      }
-    }
-  }
+  SectionLines lineOf;
+  ReadExpansionFactors(reader, table, lineOf);
+  FillAndRelateExpansionFactors(reader, table, lineOf);
+  ReadCarbonTurnoverAndDensity(reader, table, lineOf);
+  CheckFileValues(reader, table, lineOf);
 }
 
 std::unique_ptr<SpeciesRegionTable> BuildSpeciesRegionDefaults(const std::string& fileName,

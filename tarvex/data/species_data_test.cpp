@@ -207,6 +207,13 @@ TEST(ReadTreeData, RefusesFilesThatAreNotComplete) {
       {6, 9, "2 3 50 0.2 0.3 0.4 0.5", Fixture::LineOf(6, 9),
        "the turnover rate of branches is outside 0..10 /yr (50); the species Broadleaves cannot be "
        "used in the region Artic"},
+      // The stems' rate is the part that dies in a year.
+      {6, 9, "2 3 0.1 0.2 0.3 0.4 1.000001", Fixture::LineOf(6, 9),
+       "the turnover rate of stems is outside 0..1 /yr (1.000001); the species Broadleaves cannot "
+       "be used in the region Artic"},
+      {6, 9, "2 3 0.1 0.2 0.3 0.4 50", Fixture::LineOf(6, 9),
+       "the turnover rate of stems is outside 0..1 /yr (50); the species Broadleaves cannot be "
+       "used in the region Artic"},
       {5, 3, "1 4 1e300", Fixture::LineOf(5, 3),
        "the carbon content is outside 0..100 % (1e+302); the species Abies cannot be used in the "
        "region Alpine"},

@@ -46,6 +46,11 @@ inline constexpr ValueRange kWoodDensityRange{0.0, 2.0, " g/cm3"};
 // of deciduous trees 1, the fastest fine roots renew a few times a year.
 inline constexpr ValueRange kTurnoverRange{0.0, 10.0, " /yr"};
 
+// The turnover rate of stems: in a natural stand the part of the stems (and
+// of every other compartment with them) that dies in a year, which cannot
+// exceed the whole.
+inline constexpr ValueRange kStemsTurnoverRange{0.0, 1.0, " /yr"};
+
 // The exponent of the leaf N response: the species use about 10 m2 yr/eq;
 // at 1,000 the leaves would reach their maximum at the smallest deposition.
 inline constexpr ValueRange kLeafNExponentRange{0.0, 1000.0, " m2 yr/eq"};

@@ -16,9 +16,9 @@ class TFormAbout : public QDialog {
  public:
   explicit TFormAbout(QWidget* parent = nullptr);
 
-  PictureLabel* Image1;
-  QPlainTextEdit* Memo1;
-  QPushButton* Button1;
+  PictureLabel* Image1;   // the picture of the program
+  QPlainTextEdit* Memo1;  // the name, version and maker
+  QPushButton* Button1;   // "OK"
 };
 
 }  // namespace tarvex

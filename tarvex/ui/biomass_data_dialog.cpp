@@ -38,7 +38,12 @@ TFormBiomassData::TFormBiomassData(QWidget* parent) : QDialog(parent) {
   EditNlfmin = new QLineEdit(this);
   EditNlfmax = new QLineEdit(this);
   EditexpNlf = new QLineEdit(this);
+  BuildGrids();
+  BuildButtons();
+  LayOutControls();
+}
 
+void TFormBiomassData::BuildGrids() {
   StringGridBAF = new StringGrid(16, 6, 1, this);
   QStringList ages{"year->"};
   for (int age : BafAges) ages << QString::number(age);
@@ -74,7 +79,9 @@ TFormBiomassData::TFormBiomassData(QWidget* parent) : QDialog(parent) {
   StringGridBAF->setMinimumWidth(StringGridBAF->FullWidth());
   StringGridTurnOver->setFixedWidth(StringGridTurnOver->FullWidth());
   StringGridContents->setFixedWidth(StringGridContents->FullWidth());
+}
 
+void TFormBiomassData::BuildButtons() {
   Button1 = new QPushButton("OK", this);
   Button2 = new QPushButton("Cancel", this);
   ButtonGetDefaults = new QPushButton("Restore default values", this);
@@ -82,7 +89,9 @@ TFormBiomassData::TFormBiomassData(QWidget* parent) : QDialog(parent) {
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   connect(ButtonGetDefaults, &QPushButton::clicked, this,
           &TFormBiomassData::ButtonGetDefaultsClick);
+}
 
+void TFormBiomassData::LayOutControls() {
   auto* top = new QHBoxLayout;
   top->addWidget(new QLabel("Carbon content (%)", this));
   top->addWidget(EditCarbonContent);

@@ -35,19 +35,25 @@ class TFormBiomassData : public QDialog {
   void ZeroStemTurnover(bool flag);
   void ButtonGetDefaultsClick();
 
-  QLineEdit* EditCarbonContent;
-  QLineEdit* EditWoodDensity;
-  QLineEdit* EditNlfmin;
-  QLineEdit* EditNlfmax;
-  QLineEdit* EditexpNlf;
-  StringGrid* StringGridBAF;
-  StringGrid* StringGridTurnOver;
-  StringGrid* StringGridContents;
-  QPushButton* Button1;
-  QPushButton* Button2;
-  QPushButton* ButtonGetDefaults;
+  QLineEdit* EditCarbonContent;    // "Carbon content (%)"
+  QLineEdit* EditWoodDensity;      // "Wood density (g/cm3)"
+  QLineEdit* EditNlfmin;           // "Nlfmin (%)"
+  QLineEdit* EditNlfmax;           // "Nlfmax (%)"
+  QLineEdit* EditexpNlf;           // "expNlf ( (m2yr/eq)"
+  StringGrid* StringGridBAF;       // "Biomass expansion factors": compartments by age
+  StringGrid* StringGridTurnOver;  // "Turnover rates (1/yr)" of the five compartments
+  StringGrid* StringGridContents;  // "Nutrient contents (%)": Ca, K, Mg, N by compartment
+  QPushButton* Button1;            // "OK"
+  QPushButton* Button2;            // "Cancel"
+  QPushButton* ButtonGetDefaults;  // "Restore default values"
 
  private:
+  // The constructor's steps: the three grids with their headers and sizes,
+  // the three buttons and their events, and the layout with the labels.
+  void BuildGrids();
+  void BuildButtons();
+  void LayOutControls();
+
   BiomassRecord CurrentValues{};
   BiomassRecord DefaultValues{};
   unsigned char Evergreen = 0;

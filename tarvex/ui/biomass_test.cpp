@@ -10,7 +10,7 @@
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/biomass_data_dialog.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/ui/window_fixture.h"
+#include "tarvex/ui/testing/window_fixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
@@ -218,13 +218,16 @@ class BiomassTest : public QObject, protected WindowTest {
   }
 
   // OK with a text that is no number or a value out of its range, in any
-  // box or cell of the dialog: one message, and the cohort, whose
-  // parameters were not confirmed yet, stays without them. The top of each
-  // range is taken, and the dialog shows it the next time.
-  void aValueThatIsRefusedLeavesTheCohortAsItWas_data() {
+  // box or cell of the dialog: one message, and the dialog shows again with
+  // the text typed, while the cohort, whose parameters were not confirmed
+  // yet, stays without them. Then the correction is taken by OK, or Cancel
+  // takes the defaults. The top of each range is taken; the dialog shows
+  // what was taken the next time.
+  void aRefusedValueIsShownAgainForItsCorrection_data() {
     QTest::addColumn<QString>("field");  // a box, or "GRID COLUMN ROW"
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");  // "" when taken
+    QTest::addColumn<QString>("message");     // "" when taken
+    QTest::addColumn<QString>("correction");  // typed after the refusal; "" for Cancel
     const struct {
       const char* name;
       const char* field;
@@ -246,6 +249,8 @@ class BiomassTest : public QObject, protected WindowTest {
          "1e9", "1e+09", "1000"},
         {"turnover", "TurnOver 0 1", "the turnover rate of branches", "0..10 /yr", "10.001", "50",
          "50", "10"},
+        {"stems turnover", "TurnOver 4 1", "the turnover rate of stems", "0..1 /yr", "1.001", "50",
+         "50", "1"},
         {"Ca", "Contents 3 1", "the Ca content of fine roots", "0..100 %", "100.001", "150", "150",
          "100"},
         {"K", "Contents 1 2", "the K content of branches", "0..100 %", "100.001", "1e300", "1e+300",
@@ -258,60 +263,186 @@ class BiomassTest : public QObject, protected WindowTest {
     };
     for (const auto& q : quantities) {
       const QString outside = QString("Error: %1 is outside %2 (%3)").arg(q.what, q.range);
-      QTest::addRow("%s just above", q.name) << q.field << q.above << outside.arg(q.above);
-      QTest::addRow("%s %s", q.name, q.absurd) << q.field << q.absurd << outside.arg(q.shownAbsurd);
-      QTest::addRow("%s at the top", q.name) << q.field << q.top << "";
+      QTest::addRow("%s just above, corrected", q.name)
+          << q.field << q.above << outside.arg(q.above) << q.top;
+      QTest::addRow("%s %s, cancelled", q.name, q.absurd)
+          << q.field << q.absurd << outside.arg(q.shownAbsurd) << "";
+      QTest::addRow("%s at the top", q.name) << q.field << q.top << ""
+                                             << "";
     }
-    QTest::newRow("no number") << "BAF 3 2"
-                               << "abc"
-                               << "\"abc\" is not a valid number";
-    QTest::newRow("negative") << "BAF 3 2"
-                              << "-0.5"
-                              << "Error: the expansion factor of coarse roots at age 30 is "
-                                 "outside 0..100 (-0.5)";
-    QTest::newRow("stems 0") << "BAF 5 5"
-                             << "0"
-                             << "Error: the expansion factor of stems at age 50 is 0";
-    QTest::newRow("stems 1e300") << "BAF 5 5"
-                                 << "1e300"
-                                 << "Error: the expansion factor of stems at age 50 is outside "
-                                    "0..100 (1e+300)";
+    QTest::newRow("no number, corrected") << "BAF 3 2"
+                                          << "abc"
+                                          << "\"abc\" is not a valid number"
+                                          << "0.5";
+    QTest::newRow("negative, cancelled")
+        << "BAF 3 2"
+        << "-0.5"
+        << "Error: the expansion factor of coarse roots at age 30 is outside 0..100 (-0.5)"
+        << "";
+    QTest::newRow("stems 0, corrected") << "BAF 5 5"
+                                        << "0"
+                                        << "Error: the expansion factor of stems at age 50 is 0"
+                                        << "1";
+    QTest::newRow("stems 1e300, cancelled") << "BAF 5 5"
+                                            << "1e300"
+                                            << "Error: the expansion factor of stems at age 50 is "
+                                               "outside 0..100 (1e+300)"
+                                            << "";
     // A stems factor far below 1 makes the other factors of its age too large.
-    QTest::newRow("stems 0.001") << "BAF 1 5"
-                                 << "0.001"
-                                 << "Error: the expansion factor of branches at age 10 is outside "
-                                    "0..100 (1045)";
-    QTest::newRow("carbon") << "CarbonContent"
-                            << "120"
-                            << "Error: the carbon content is outside 0..100 % (120)";
+    QTest::newRow("stems 0.001, corrected")
+        << "BAF 1 5"
+        << "0.001"
+        << "Error: the expansion factor of branches at age 10 is outside 0..100 (1045)"
+        << "1";
   }
-  void aValueThatIsRefusedLeavesTheCohortAsItWas() {
+  void aRefusedValueIsShownAgainForItsCorrection() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    dialogs_.modal = [&](QDialog& dialog) {
-      FieldOf(static_cast<TFormBiomassData&>(dialog), field).SetText(text);
-      return true;
-    };
+    QFETCH(QString, correction);
+    QVERIFY(ShowWindow(*window_));
     window_->ComboBoxSpecies->setEditText("Picea abies");
     const BiomassRecord before = window_->SiteRecord().Cohort(0).BiomassData;
+    int shown = 0;
+    QString shownAgain;
+    bool painted = false, keptMeanwhile = false;
+    dialogs_.modal = [&](QDialog& dialog) {
+      auto& form = static_cast<TFormBiomassData&>(dialog);
+      const Field typed = FieldOf(form, field);
+      if (++shown == 1) {
+        typed.SetText(text);
+        return true;
+      }
+      // Back after the refusal, as the user sees it.
+      painted = !Paint(form).isNull();
+      form.hide();
+      shownAgain = typed.Text();
+      const CCohort& cohort = window_->SiteRecord().Cohort(0);
+      keptMeanwhile = !cohort.HasBiomassData && SameRecord(cohort.BiomassData, before);
+      typed.SetText(correction);
+      return !correction.isEmpty();
+    };
     window_->Button1->click();
     const CCohort& cohort = window_->SiteRecord().Cohort(0);
     if (!message.isEmpty()) {
-      QCOMPARE(dialogs_.messages, QStringList({message}));
-      QVERIFY(!cohort.HasBiomassData);
-      QVERIFY(SameRecord(cohort.BiomassData, before));
+      QCOMPARE(shown, 2);
+      QVERIFY(painted);
+      QCOMPARE(shownAgain, text);
+      QVERIFY(keptMeanwhile);
+    } else {
+      QCOMPARE(shown, 1);
+    }
+    if (correction.isEmpty() && !message.isEmpty()) {
+      QCOMPARE(dialogs_.messages,
+               QStringList({message, "Using defaults values for biomass parameters !"}));
+      QVERIFY(SameRecord(cohort.BiomassData, window_->Defaults()[kPiceaAbies][kBoreal]));
       return;
     }
-    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    QCOMPARE(dialogs_.messages, message.isEmpty() ? QStringList() : QStringList({message}));
     QVERIFY(cohort.HasBiomassData);
-    QString shown;
+    QString shownNext;
     dialogs_.modal = [&](QDialog& dialog) {
-      shown = FieldOf(static_cast<TFormBiomassData&>(dialog), field).Text();
+      shownNext = FieldOf(static_cast<TFormBiomassData&>(dialog), field).Text();
       return false;
     };
     window_->Button1->click();
-    QCOMPARE(shown, text);
+    QCOMPARE(shownNext, message.isEmpty() ? text : correction);
+  }
+
+  // A cohort with confirmed parameters: a refused OK and then Cancel keep
+  // them, without a word of the defaults.
+  void aRefusedOkThenCancelKeepsTheConfirmedValues() {
+    QVERIFY(ShowWindow(*window_));
+    dialogs_.modal = [](QDialog&) { return true; };
+    window_->ComboBoxSpecies->setEditText("Picea abies");
+    window_->ComboBoxSpeciesChange();
+    const BiomassRecord confirmed = window_->SiteRecord().Cohort(0).BiomassData;
+    int shown = 0;
+    dialogs_.modal = [&](QDialog& dialog) {
+      if (++shown > 1) return false;
+      static_cast<TFormBiomassData&>(dialog).EditWoodDensity->setText("5");
+      return true;
+    };
+    dialogs_.Clear();
+    window_->Button1->click();
+    QCOMPARE(shown, 2);
+    QCOMPARE(dialogs_.messages, QStringList({"Error: the wood density is outside 0..2 g/cm3 (5)"}));
+    QVERIFY(window_->SiteRecord().Cohort(0).HasBiomassData);
+    QVERIFY(SameRecord(window_->SiteRecord().Cohort(0).BiomassData, confirmed));
+  }
+
+  // The real dialog of a shown window, by keyboard: a text that is no
+  // number typed into a cell and Enter on OK; the message box answered by
+  // Enter; the dialog back with the text. Corrected and Enter on OK, the
+  // correction is taken; Escape, or the close of the title bar, cancels, and
+  // the cohort takes the defaults.
+  void theRealDialogComesBackWithTheRefusedText_data() {
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("corrected") << "corrected";
+    QTest::newRow("escaped") << "escaped";
+    QTest::newRow("closed") << "closed";
+  }
+  void theRealDialogComesBackWithTheRefusedText() {
+    QFETCH(QString, ending);
+    const bool corrected = ending == "corrected";
+    TForm1& w = *window_;
+    QVERIFY(ShowWindow(w));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    dialogs_.modal = [](QDialog& dialog) { return QtUserDialogs().RunModal(dialog); };
+    dialogs_.realMessages = true;
+    const auto pressOk = [](TFormBiomassData& form) {
+      form.Button1->setFocus();
+      QTest::keyClick(form.Button1, Qt::Key_Return);
+    };
+    QStringList boxes;
+    QString shownAgain;
+    std::unique_ptr<QuestionAnswerer> refusal, defaults;
+    std::unique_ptr<ModalAnswerer<TFormBiomassData>> again;
+    const ModalAnswerer<TFormBiomassData> first([&](TFormBiomassData& form) {
+      QVERIFY(!Paint(form).isNull());
+      TypeIntoCell(*form.StringGridBAF, 3, 2, "abc");
+      refusal = std::make_unique<QuestionAnswerer>([&](QMessageBox& box) {
+        boxes << box.text();
+        again = std::make_unique<ModalAnswerer<TFormBiomassData>>([&](TFormBiomassData& form) {
+          QVERIFY(!Paint(form).isNull());
+          shownAgain = form.StringGridBAF->Cell(3, 2);
+          if (corrected) {
+            TypeIntoCell(*form.StringGridBAF, 3, 2, "0.5");
+            pressOk(form);
+            return;
+          }
+          defaults = std::make_unique<QuestionAnswerer>([&](QMessageBox& box) {
+            boxes << box.text();
+            QTest::keyClick(&box, Qt::Key_Return);
+          });
+          if (ending == "escaped") {
+            QTest::keyClick(&form, Qt::Key_Escape);
+          } else {
+            form.close();  // as the title bar's close does
+          }
+        });
+        QTest::keyClick(&box, Qt::Key_Return);
+      });
+      pressOk(form);
+    });
+    ClickTab(*w.PageControl1, w.TabSheetInputs);
+    w.ComboBoxSpecies->setEditText("Picea abies");
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+
+    QVERIFY(!w.BiomassDialog().isVisible());
+    QCOMPARE(shownAgain, QString("abc"));
+    const CCohort& cohort = w.SiteRecord().Cohort(0);
+    QVERIFY(cohort.HasBiomassData);
+    if (corrected) {
+      QCOMPARE(boxes, QStringList({"\"abc\" is not a valid number"}));
+      QCOMPARE(cohort.BiomassData.BAF[standsim::CR][2], 0.5);
+    } else {
+      QCOMPARE(boxes, QStringList({"\"abc\" is not a valid number",
+                                   "Using defaults values for biomass parameters !"}));
+      QVERIFY(SameRecord(cohort.BiomassData, w.Defaults()[kPiceaAbies][kBoreal]));
+    }
+    QCOMPARE(dialogs_.messages, boxes);
   }
 
   // The dialog opens at 784 x 588, wider only where the font needs more to

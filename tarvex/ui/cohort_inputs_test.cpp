@@ -11,7 +11,7 @@
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/radio_group.h"
-#include "tarvex/ui/window_fixture.h"
+#include "tarvex/ui/testing/window_fixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

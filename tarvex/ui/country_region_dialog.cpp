@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "tarvex/data/defs.h"
+#include "tarvex/data/site.h"
 #include "tarvex/ui/platform/picture_label.h"
 #include "tarvex/ui/platform/user_dialogs.h"
 
@@ -26,7 +27,7 @@ TFormCntry2Region::TFormCntry2Region(QWidget* parent)
 
   ComboBoxRegions->setEditable(true);
   ComboBoxRegions->setInsertPolicy(QComboBox::NoInsert);
-  ComboBoxRegions->addItem("Unknown");
+  ComboBoxRegions->addItem(kUnknownRegion);
   const Defs tables;
   for (const RegionRow& region : tables.Regions) {
     ComboBoxRegions->addItem(

@@ -32,11 +32,11 @@ class TFormCntry2Region : public QDialog {
   std::string Country;  // the country read from the scenario file
   std::string Region;   // the region last chosen in the list
 
-  QLabel* LabelCntry;
-  QLabel* Label1;
-  QComboBox* ComboBoxRegions;
-  PictureLabel* Image1;
-  QPushButton* Button1;
+  QLabel* LabelCntry;          // the country read from the file
+  QLabel* Label1;              // "Conversion needed: please select the proper REGION ..."
+  QComboBox* ComboBoxRegions;  // the list of the regions to choose from
+  PictureLabel* Image1;        // the map of the regions
+  QPushButton* Button1;        // "OK"
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "tarvex/ui/platform/chart.h"
-#include "tarvex/ui/window_fixture.h"
+#include "tarvex/ui/testing/window_fixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

@@ -7,8 +7,8 @@
 #include "standsim/support/keyed_lists/keyed_list_series.h"
 #include "standsim/support/text/fixed_text.h"
 #include "tarvex/data/results_file.h"
-#include "tarvex/ui/window_fixture.h"
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/ui/testing/window_fixture.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

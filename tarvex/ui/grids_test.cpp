@@ -9,8 +9,8 @@
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/radio_group.h"
-#include "tarvex/ui/window_fixture.h"
-#include "tarvex/workbench/default_management.h"
+#include "tarvex/ui/testing/window_fixture.h"
+#include "tarvex/window_logic/default_management.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

@@ -7,10 +7,10 @@
 #include <QSet>
 #include <QtTest>
 
-#include "tarvex/ui/help_page_reading.h"
-#include "tarvex/ui/message_scan.h"
 #include "tarvex/ui/platform/help_viewer.h"
-#include "tarvex/workbench/help_topics.h"
+#include "tarvex/ui/testing/help_page_reading.h"
+#include "tarvex/ui/testing/message_scan.h"
+#include "tarvex/window_logic/help_topics.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
@@ -86,7 +86,7 @@ QList<MessageSources> MessageSourceTable() {
        {"cohort_values.cpp"},
        {QRegularExpression("\\b(ValueProblem|Range|FiveInRange|YearProblem)\\s*[({]"),
         QRegularExpression("\\bconst std::string \\w+\\s*=")}},
-      {"tarvex/workbench", {"*.cpp", "*.h"}, workbench},
+      {"tarvex/window_logic", {"*.cpp", "*.h"}, workbench},
       {"tarvex/ui", {"*.cpp", "*.h"}, workbench},
       {"tarvex/ui/platform", {"*.cpp", "*.h"}, workbench},
       // Shown in place of a help page or a picture that cannot be shown.
@@ -96,7 +96,7 @@ QList<MessageSources> MessageSourceTable() {
       // Why a cohort cannot be run, returned to the run that shows it.
       {"tarvex/ui", {"main_window_run.cpp"}, {QRegularExpression("\\breturn\\b")}},
       // Why the QSM rewrite is refused, returned to the export that shows it.
-      {"tarvex/workbench", {"qsm_reference.cpp"}, {QRegularExpression("\\breturn\\b")}},
+      {"tarvex/window_logic", {"qsm_reference.cpp"}, {QRegularExpression("\\breturn\\b")}},
   };
 }
 

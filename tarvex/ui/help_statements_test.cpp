@@ -18,11 +18,11 @@
 #include "tarvex/data/keyed_lines.h"
 #include "tarvex/data/results_file.h"
 #include "tarvex/data/scenario_file.h"
-#include "tarvex/ui/help_page_reading.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/radio_group.h"
-#include "tarvex/ui/window_fixture.h"
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/ui/testing/help_page_reading.h"
+#include "tarvex/ui/testing/window_fixture.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

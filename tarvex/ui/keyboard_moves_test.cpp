@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "tarvex/ui/platform/chart.h"
-#include "tarvex/ui/window_fixture.h"
+#include "tarvex/ui/testing/window_fixture.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;

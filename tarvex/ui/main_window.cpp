@@ -20,7 +20,6 @@
 #include <cstdlib>
 #include <utility>
 
-#include "tarvex/data/number_text.h"
 #include "tarvex/data/scenario_file.h"
 #include "tarvex/data/species_data.h"
 #include "tarvex/data/tarvex_error.h"
@@ -34,8 +33,9 @@
 #include "tarvex/ui/platform/help_viewer.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/workbench/help_topics.h"
-#include "tarvex/workbench/standsim_library.h"
+#include "tarvex/window_logic/cohort_edits.h"
+#include "tarvex/window_logic/help_topics.h"
+#include "tarvex/window_logic/standsim_library.h"
 
 namespace tarvex {
 namespace {
@@ -48,14 +48,6 @@ QString TextOf(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The three folder options, in the order they are read and written.
-std::array<OptItem, 3> FolderOptions(const std::string& scenario, const std::string& qsm,
-                                     const std::string& results) {
-  return {{{"LastPath", "string", scenario},
-           {"QSMpFilePath", "string", qsm},
-           {"OutFilePath", "string", results}}};
-}
-
 }  // namespace
 
 TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
@@ -64,8 +56,34 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
       FormAbout(new TFormAbout(this)),
       FormBiomassData(new TFormBiomassData(this)),
       FormCntry2Region(new TFormCntry2Region(this)) {
+  // Without the species data or the model library the program cannot work:
+  // the process ends after the message.
   const std::function<void(int)> endProcess =
       setup.EndProcess ? setup.EndProcess : [](int code) { std::exit(code); };
+  BuildWindow();
+  ShowStartingControls();
+  SetUpFolders(setup.ProgramFolder);
+  ShowStartPage();
+  HelpTopics = std::make_unique<HelpBrowser>();
+  HelpWindow = new HelpViewer(*HelpTopics, this);
+  HelpWindow->setWindowFlag(Qt::Window);
+  LoadTables(endProcess);
+  SetUpGrids();
+  StartEmptySite(ForestKind::EvenAged);
+  ShowCohortBar();
+  ChartManagement->SetBarWidth(20);
+  for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->SetPenWidth(2);
+  BindStandsimLibrary(endProcess);
+  LoadFolderOptions();
+  MarkScenarioSaved();
+  ConnectEvents();
+  Timer1.setInterval(kStartPageMilliseconds);
+  connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  Timer1.start();
+  FormCreate();
+}
+
+void TForm1::BuildWindow() {
   setWindowTitle("Tarvex!");
   resize(933, 700);
   CentreOnScreen();
@@ -74,13 +92,9 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   BuildForestPage();
   BuildResultsPage();
   BuildCohortBar();
+}
 
-  AppDataFolder = AppDataFolderPath();
-  const QString appDataFolder = QString::fromStdString(AppDataFolder);
-  OpenDialog1Folder = OpenDialog2Folder = SaveDialog1Folder = SaveDialog2Folder = appDataFolder;
-
-  RegionChanged = false;
-
+void TForm1::ShowStartingControls() {
   PageControl1->setCurrentWidget(TabSheetSiteInputs);
   PageControlOutput->setCurrentIndex(0);
   Panel6->hide();
@@ -90,20 +104,26 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
                                                     EditMaxGrowth, EditInitBiom}) {
     w->hide();
   }
+}
 
-  InitExeFolder(setup.ProgramFolder);
+void TForm1::SetUpFolders(const QString& programFolder) {
+  AppDataFolder = AppDataFolderPath();
+  const QString appDataFolder = QString::fromStdString(AppDataFolder);
+  Folders = {appDataFolder, appDataFolder, appDataFolder, appDataFolder};
+  InitExeFolder(programFolder);
   ScenarioFolder = ExeFolder;
   // "Open" starts where the examples are.
   ProvideAppDataFolder(AppDataFolder, ExeFolder + "examples/");
+}
 
+void TForm1::ShowStartPage() {
   // The start page covers the pages until the timer fires.
   WebBrowser1->setSource(
       QUrl::fromLocalFile(QString::fromStdString(ExeFolder + "html/standsim_text.html")));
   ClientArea->setCurrentWidget(WebBrowser1);
+}
 
-  HelpTopics = std::make_unique<HelpBrowser>();
-  HelpWindow = new HelpViewer(*HelpTopics, this);
-  HelpWindow->setWindowFlag(Qt::Window);
+void TForm1::LoadTables(const std::function<void(int)>& endProcess) {
   Tables = std::make_unique<Defs>();
   FillSpeciesAndRegions();
   try {
@@ -114,7 +134,9 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
     SpeciesRegionDefaults = std::make_unique<SpeciesRegionTable>();
     endProcess(1);
   }
+}
 
+void TForm1::SetUpGrids() {
   StringGridStemGrowth->SetHeaderRow({"Age", "Growth (m3/ha/yr)"});
   StringGridManagement->SetHeaderRow(
       {"Year", "Management", "Percentage", "Stems", "Branches", "Roots", "Leaves"});
@@ -124,24 +146,13 @@ TForm1::TForm1(const WorkbenchSetup& setup, QWidget* parent)
   management.setMinimumWidth(management.horizontalHeader()->length() +
                              management.verticalScrollBar()->sizeHint().width() +
                              2 * management.frameWidth());
+}
 
+void TForm1::StartEmptySite(ForestKind forestType) {
   Site = std::make_unique<CSite>();
+  Site->ForestType = forestType;
   Site->AddCohort();
-  SetNrCohortsLabel();
   CurrentCohort = 0;
-  LabelCohortNumber->setText("Cohort 1");
-
-  ChartManagement->SetBarWidth(20);
-  BindStandsimLibrary(endProcess);
-  for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->SetPenWidth(2);
-  LoadFolderOptions();
-  MarkScenarioSaved();
-
-  ConnectEvents();
-  Timer1.setInterval(kStartPageMilliseconds);
-  connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-  Timer1.start();
-  FormCreate();
 }
 
 TForm1::~TForm1() = default;
@@ -174,7 +185,7 @@ void TForm1::BindStandsimLibrary(const std::function<void(int)>& endProcess) {
 }
 
 void TForm1::FillSpeciesAndRegions() {
-  ComboBoxSpecies->addItem("Unknown");
+  ComboBoxSpecies->addItem(kUnknownSpecies);
   for (const SpeciesRow& row : Tables->Species) ComboBoxSpecies->addItem(TextOf(row.Name));
   ComboBoxSpecies->setCurrentIndex(0);
   // Every region but the first row, "All".
@@ -205,25 +216,37 @@ void TForm1::Timer1Timer() {
 
 void TForm1::FocusPageShown() { PageControl1->setFocus(); }
 
+std::array<TForm1::FolderOption, 3> TForm1::FolderOptionTable() {
+  // The folders of the last session are where the dialogs start; what this
+  // session opened, read or wrote is kept for the next one.
+  return {{{"LastPath", ScenarioFolder, Folders.OpenScenario},
+           {"QSMpFilePath", QSMFolder, Folders.OpenQsm},
+           {"OutFilePath", ResultsFolder, Folders.SaveResults}}};
+}
+
 void TForm1::LoadFolderOptions() {
-  // The options set only the dialogs' starting folders, not the folder fields.
-  std::array<OptItem, 3> options = FolderOptions({}, {}, {});
+  const std::array<FolderOption, 3> table = FolderOptionTable();
+  std::array<OptItem, 3> options;
+  for (std::size_t k = 0; k < options.size(); ++k) options[k] = {table[k].Name, "string", {}};
   try {
     if (LoadOptions({kOptionsKey, options})) {
       // A folder never chosen yet keeps the application-data folder.
-      for (auto [folder, option] :
-           {std::pair{&OpenDialog1Folder, &options[0]}, std::pair{&OpenDialog2Folder, &options[1]},
-            std::pair{&SaveDialog2Folder, &options[2]}}) {
-        if (!option->Value.empty()) *folder = QString::fromStdString(option->Value);
+      for (std::size_t k = 0; k < options.size(); ++k) {
+        if (!options[k].Value.empty())
+          table[k].StartsDialog = QString::fromStdString(options[k].Value);
       }
     }
   } catch (const std::exception&) {
-    OpenDialog1Folder = QString::fromStdString(AppDataFolder);
+    Folders.OpenScenario = QString::fromStdString(AppDataFolder);
   }
 }
 
 void TForm1::SaveFolderOptions() {
-  std::array<OptItem, 3> options = FolderOptions(ScenarioFolder, QSMFolder, ResultsFolder);
+  const std::array<FolderOption, 3> table = FolderOptionTable();
+  std::array<OptItem, 3> options;
+  for (std::size_t k = 0; k < options.size(); ++k) {
+    options[k] = {table[k].Name, "string", table[k].WrittenFrom};
+  }
   bool saved = false;
   try {
     saved = SaveOptions({kOptionsKey, options});
@@ -288,33 +311,15 @@ bool TForm1::OfferToSave() {
 std::optional<std::string> TForm1::ShownScenarioText() {
   // The shown inputs are put into the cohort for the moment of writing the
   // text, and the cohort is given back as it was.
-  CCohort& cohort = Current();
-  const std::string species = cohort.SpeciesName;
-  const double maxGrowth = cohort.MaxGrowth, initBiom = cohort.InitBiom, kgr = cohort.Kgr;
-  const CCai curve = cohort.Cai;
-  const CForMan management = cohort.ForMan;
+  const CohortEdits stored = CohortEdits::Of(Current());
   std::optional<std::string> text;
   try {
-    cohort.SpeciesName = ComboBoxSpecies->currentText().toStdString();
-    if (NaturalForest()) {
-      for (auto [edit, value] :
-           {std::pair{EditMaxGrowth, &cohort.MaxGrowth}, std::pair{EditInitBiom, &cohort.InitBiom},
-            std::pair{EditKgr, &cohort.Kgr}}) {
-        if (!edit->text().isEmpty()) *value = ParseDouble(edit->text().toStdString());
-      }
-    }
-    cohort.Cai = CurveFromGrid();
-    cohort.ForMan = ManagementFromGrid();
+    ShownCohortEdits().PutInto(Current());
     text = ScenarioText(*Site, {});
   } catch (const std::exception&) {
     // An input that cannot be stored is an edit a save would not keep.
   }
-  cohort.SpeciesName = species;
-  cohort.MaxGrowth = maxGrowth;
-  cohort.InitBiom = initBiom;
-  cohort.Kgr = kgr;
-  cohort.Cai = curve;
-  cohort.ForMan = management;
+  stored.PutInto(Current());
   return text;
 }
 
@@ -343,15 +348,6 @@ void TForm1::Guard(const std::function<void()>& handler) {
   } catch (const std::exception& e) {
     ShowMessage(e.what());
   }
-}
-
-void TForm1::SetNrCohortsLabel() {
-  LabelNrCohorts->setText("Number of cohorts: " + QString::number(Site->NrCohorts()));
-}
-
-void TForm1::ShowCohortLabels() {
-  LabelCohortNumber->setText("Cohort " + QString::number(CurrentCohort + 1));
-  LabelSpecies->setText(QString::fromStdString(Current().SpeciesName));
 }
 
 }  // namespace tarvex

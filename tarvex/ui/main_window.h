@@ -19,6 +19,7 @@
 #include "tarvex/data/defs.h"
 #include "tarvex/data/site.h"
 #include "tarvex/ui/platform/user_dialogs.h"
+#include "tarvex/window_logic/deposition_state.h"
 
 class QAction;
 class QCheckBox;
@@ -42,10 +43,7 @@ class StringGrid;
 class TFormAbout;
 class TFormBiomassData;
 class TFormCntry2Region;
-
-// Shown where a deposition period is needed and none was read for the site.
-inline constexpr const char* kReadDepositionFirst =
-    "Error: first read the N deposition of this site!";
+struct CohortEdits;
 
 // Shown where a cohort (1-based NUMBER) has biomass parameters that were
 // neither confirmed nor read from a file.
@@ -158,69 +156,69 @@ class TForm1 : public QMainWindow {
   standsim::GrowthEntry GrowthEntry = nullptr;
 
   // Components.
-  QAction* Open1;
-  QAction* New1;
-  QAction* Save1;
-  QAction* exit1;
-  QAction* Insertnewcohort1;
-  QAction* Deletecohort1;
-  QAction* About1;
-  QAction* Help2;
-  QToolButton* SpeedButtonOpenFile;
-  QToolButton* SpeedButtonSaveFile;
-  QToolButton* SpeedButtonInsertCohort;
-  QToolButton* SpeedButton1;
-  QStackedWidget* ClientArea;
-  QTabWidget* PageControl1;
-  QWidget* TabSheetSiteInputs;
-  QWidget* TabSheetInputs;
-  QWidget* TabSheetResults;
-  QWidget* Panel6;
-  QLabel* LabelCohortNumber;
-  QLabel* LabelNrCohorts;
-  QPushButton* ButtonPreviousCohort;
-  QPushButton* ButtonNextCohort;
-  QTextBrowser* WebBrowser1;
-  QTimer Timer1;
+  QAction* Open1;                        // File > "Open Tarvex file" (F2)
+  QAction* New1;                         // File > "New Tarvex file" (F3)
+  QAction* Save1;                        // File > "Save Tarvex file"
+  QAction* exit1;                        // File > "Exit"
+  QAction* Insertnewcohort1;             // Cohorts > "Insert new cohort"
+  QAction* Deletecohort1;                // Cohorts > "Delete cohort"
+  QAction* About1;                       // Help > "About"
+  QAction* Help2;                        // Help > "Help" (F1)
+  QToolButton* SpeedButtonOpenFile;      // tool bar "Open"
+  QToolButton* SpeedButtonSaveFile;      // tool bar "Save"
+  QToolButton* SpeedButtonInsertCohort;  // tool bar "Insert"
+  QToolButton* SpeedButton1;             // tool bar "Help": the help of the page shown
+  QStackedWidget* ClientArea;            // the start page, then the pages
+  QTabWidget* PageControl1;              // the pages "Site Inputs", "Forest Inputs", "Results"
+  QWidget* TabSheetSiteInputs;           // page "Site Inputs"
+  QWidget* TabSheetInputs;               // page "Forest Inputs"
+  QWidget* TabSheetResults;              // page "Results"
+  QWidget* Panel6;                       // the cohort bar below the pages
+  QLabel* LabelCohortNumber;             // cohort bar: "Cohort N" of the cohort shown
+  QLabel* LabelNrCohorts;                // cohort bar: "Number of cohorts: N"
+  QPushButton* ButtonPreviousCohort;     // cohort bar: "<< Show previous Cohort"
+  QPushButton* ButtonNextCohort;         // cohort bar: "Show next Cohort >>"
+  QTextBrowser* WebBrowser1;             // the start page of the first seconds
+  QTimer Timer1;                         // ends the start page
 
   // Site inputs.
-  QComboBox* ComboBoxRegions;
-  QLineEdit* EditQsmpFileName;
-  QToolButton* SpeedButtonOpenQSMpFile;
-  QPushButton* ButtonReadNdep;
-  RadioGroup* RadioGroupManType;
-  Chart* ChartNdep;
+  QComboBox* ComboBoxRegions;            // "Region" list of the site
+  QLineEdit* EditQsmpFileName;           // "QSM+ input file" box
+  QToolButton* SpeedButtonOpenQSMpFile;  // "..." beside it: the file dialog
+  QPushButton* ButtonReadNdep;           // "Read N depostion"
+  RadioGroup* RadioGroupManType;         // "Forest type": "Uniform age" or "Natural rejuvination"
+  Chart* ChartNdep;                      // the N deposition over the years
 
   // Forest inputs.
-  QComboBox* ComboBoxSpecies;
-  QPushButton* Button1;
-  QLabel* Label9;
-  QLabel* Label10;
-  QLabel* Label14;
-  QLineEdit* EditKgr;
-  QLineEdit* EditMaxGrowth;
-  QLineEdit* EditInitBiom;
-  StringGrid* StringGridStemGrowth;
-  QLabel* LabelDupEntry;
-  Chart* ChartStemGrowth;
-  StringGrid* StringGridManagement;
-  QComboBox* ComboBox1;
-  QComboBox* ComboBox2;
-  Chart* ChartManagement;
-  QCheckBox* CheckBoxDefManagement;
+  QComboBox* ComboBoxSpecies;        // "Species" list of the cohort shown
+  QPushButton* Button1;              // "Biomass Data": the biomass parameter dialog
+  QLabel* Label9;                    // "Kgr (m3/ha)", natural stands only
+  QLabel* Label10;                   // "Maximum growth (m3/ha/y)", natural stands only
+  QLabel* Label14;                   // "Initial Biomass (m3/ha)", natural stands only
+  QLineEdit* EditKgr;                // the box beside "Kgr (m3/ha)"
+  QLineEdit* EditMaxGrowth;          // the box beside "Maximum growth (m3/ha/y)"
+  QLineEdit* EditInitBiom;           // the box beside "Initial Biomass (m3/ha)"
+  StringGrid* StringGridStemGrowth;  // growth grid: "Age", "Growth (m3/ha/yr)"; even-aged only
+  QLabel* LabelDupEntry;             // red refusal below the growth grid and its chart
+  Chart* ChartStemGrowth;            // the growth curve beside the growth grid
+  StringGrid* StringGridManagement;  // management grid: year, action, percentage, removals
+  QComboBox* ComboBox1;              // drop-down over a "Management" cell: the action
+  QComboBox* ComboBox2;              // drop-down over a removal cell: "Removed" or "Left"
+  Chart* ChartManagement;            // the percentages of the actions as bars, beside the grid
+  QCheckBox* CheckBoxDefManagement;  // "Default Management" tick below the management grid
 
   // Results.
-  Chart* Chart1;
-  QTabWidget* PageControlOutput;
-  RadioGroup* RadioGroupBiomass;
-  RadioGroup* RadioGroupLitterfall;
-  RadioGroup* RadioGroupUptake;
-  RadioGroup* RadioGroupSoilInputs;
-  QCheckBox* CheckBoxShowAvg;
-  QCheckBox* CheckBoxExpAll;
-  QPushButton* ButtonSaveResults;
-  QPushButton* ButtonSaveGraph;
-  QLabel* LabelSpecies;
+  Chart* Chart1;                     // the result chart
+  QTabWidget* PageControlOutput;     // the output pages "Biomass" to "Soil inputs"
+  RadioGroup* RadioGroupBiomass;     // page "Biomass": the compartment shown
+  RadioGroup* RadioGroupLitterfall;  // page "Litterfall": the compartment shown
+  RadioGroup* RadioGroupUptake;      // page "Uptake": the nutrient shown
+  RadioGroup* RadioGroupSoilInputs;  // page "Soil inputs": carbon or organic N
+  QCheckBox* CheckBoxShowAvg;        // "Show total of all cohorts"
+  QCheckBox* CheckBoxExpAll;         // "Export all results to output file"
+  QPushButton* ButtonSaveResults;    // "Save results to Tarvex output file"
+  QPushButton* ButtonSaveGraph;      // "Save Graph": the result chart as a picture
+  QLabel* LabelSpecies;              // the species of the cohort shown, above the output pages
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -233,12 +231,46 @@ class TForm1 : public QMainWindow {
   void BuildForestPage();
   void BuildResultsPage();
   void BuildCohortBar();
+  // The forest page's parts: the species and a natural stand's values, the
+  // growth grid and chart, the management grid, chart and tick, the layout.
+  void BuildSpeciesInputs();
+  void BuildGrowthInputs();
+  void BuildManagementInputs();
+  void LayOutForestPage();
   void ConnectEvents();
+  void ConnectMenusAndCohortBar();
+  void ConnectSitePage();
+  void ConnectForestPage();
+  void ConnectResultsPage();
+  // HANDLER run through Guard, for a connection.
+  std::function<void()> Guarded(void (TForm1::*handler)());
 
+  // The start-up steps of the constructor, in their order.
+  void BuildWindow();
+  // The site page shown, the cohort bar hidden behind the start page, the
+  // cohort buttons disabled and a natural stand's boxes hidden.
+  void ShowStartingControls();
+  // The application-data folder, the dialogs' starting folders, the
+  // program's folder (made the current one) and the examples.
+  void SetUpFolders(const QString& programFolder);
+  void ShowStartPage();
+  // The built-in tables, the species and region lists and the species
+  // defaults of the species data file; ends the process when that file
+  // cannot be used.
+  void LoadTables(const std::function<void(int)>& endProcess);
+  void SetUpGrids();
   void CentreOnScreen();
   void InitExeFolder(const QString& programFolder);
   void BindStandsimLibrary(const std::function<void(int)>& endProcess);
   void FillSpeciesAndRegions();
+  // A folder option: the name it is kept under, the folder of this session
+  // it is written from and the dialog folder it sets at start-up.
+  struct FolderOption {
+    const char* Name;
+    const std::string& WrittenFrom;
+    QString& StartsDialog;
+  };
+  std::array<FolderOption, 3> FolderOptionTable();
   void LoadFolderOptions();
   void SaveFolderOptions();
   // A deposition reading failed with MESSAGE: shown and kept; the site keeps
@@ -247,12 +279,8 @@ class TForm1 : public QMainWindow {
   // The QSM file name typed into its box, without blanks and TABs at either
   // end (they could only make it name no file).
   std::string TypedQsmFileName() const;
-  // Whether a deposition period was read for the site (READ4UP's periods
-  // start at year 1 or later; a new site has 0..0).
-  bool HasDepositionPeriod() const;
-  // Why the site has no deposition period: the message of the failed
-  // reading, or a request to read it.
-  std::string DepositionMissingMessage() const;
+  // Whether a deposition period was read for the site.
+  bool HasDepositionPeriod() const { return DepositionState::HasPeriod(*Site); }
   void ShowMessage(const QString& text);
   void ShowMessage(const std::string& text) { ShowMessage(QString::fromStdString(text)); }
   void ShowMessage(const char* text) { ShowMessage(QString::fromUtf8(text)); }
@@ -275,28 +303,72 @@ class TForm1 : public QMainWindow {
   // The radio group of the active output page.
   RadioGroup* ActiveOutputGroup() const;
   CCohort& Current() { return Site->Cohort(CurrentCohort); }
+  const CCohort& Current() const { return Site->Cohort(CurrentCohort); }
+  // The site is replaced by an empty one of FORESTTYPE with one cohort, the
+  // one shown.
+  void StartEmptySite(ForestKind forestType);
   void ClearInputCharts();
-  void SetNrCohortsLabel();
   // DisplayCohort; READDEPOSITION false leaves out the reading of the
   // deposition, for a command whose validation has just read it, so that a
   // command reads the QSM file once.
   void DisplayCohortInputs(bool readDeposition);
-  // Makes cohort C the one shown after a validation that read the
-  // deposition: its inputs, labels, cohort buttons and result chart.
-  void ShowCohort(int c);
+  // The forest inputs of a cohort just made: empty grids and charts (an
+  // even-aged stand's with its planting row), species "Unknown", no default
+  // management. The site's inputs and a natural stand's three values stay
+  // as they are shown, for the cohort to take them.
+  void ShowEmptyCohortInputs();
+  // Makes cohort C the one shown: its inputs (DisplayCohortInputs with
+  // READDEPOSITION), its species above the result chart and the cohort bar.
+  void ShowCohort(int c, bool readDeposition);
+  // The cohort bar: the number of the cohort shown and of the site's
+  // cohorts, and each button enabled when there is a cohort to go to.
+  void ShowCohortBar();
+  // LabelSpecies names the species of the cohort shown.
+  void ShowSpeciesLabel();
+  // The result chart of the cohort shown, from the output chosen.
+  void ShowCohortResults();
+  // The edited parts of the cohort shown as its inputs describe them: the
+  // species, the values of a natural stand that are filled in and the
+  // grids; raises what an input that cannot be stored raises.
+  CohortEdits ShownCohortEdits() const;
+  // The boxes of a natural stand's values, each with the value it edits and
+  // the message of a strict validation that finds it empty.
+  struct NaturalInput {
+    QLineEdit* Edit;
+    double CohortEdits::*Value;
+    const char* Missing;
+  };
+  std::array<NaturalInput, 3> NaturalInputs() const;
   // The cohort shown holds the default management of its species over the
   // deposition period ("Default Management" shows it ticked).
   bool HoldsDefaultManagement() const;
-  void ShowCohortLabels();
   // The records the grids show; raise what a commit of the grid raises.
   CCai CurveFromGrid() const;
   CForMan ManagementFromGrid() const;
   // After a value of GRID was refused: the grid shows the cohort's record
   // again, with the refused cell (COL, ROW) current and the focus.
   void ShowRecordAfterRefusal(StringGrid& grid, int col, int row);
-  // Each button is enabled when there is a cohort to go to.
-  void UpdateCohortButtons();
+  // The growth grid left: FillGrowthArray, and a refusal it shows in red is
+  // one the command that took the focus has not shown yet.
+  void StringGridStemGrowthExit();
+  // The red refusal below the growth grid goes, with the cohort it was of.
+  void ClearGrowthRefusal();
+  // Shows the biomass dialog until an OK whose values are all taken, into
+  // BiomassWork (true), or a Cancel (false). After an OK that refuses a
+  // value the message is shown and the dialog again with what was typed.
+  bool RunBiomassDialog();
   std::string ChooseRegionForCountry(const std::string& country);
+  // Where the species and the region shown stand in the tables; -1 for a
+  // text that names none of their rows.
+  struct SpeciesRegionIndex {
+    int Species;
+    int Region;
+  };
+  SpeciesRegionIndex ShownSpeciesRegion() const;
+  // The species-by-region defaults of SHOWN, whose region is one of the
+  // table's; none, after "No species defined", when its species is none.
+  // (Each caller refuses a region in its own words.)
+  const BiomassRecord* SpeciesDefaultsOrRefuse(SpeciesRegionIndex shown);
   // The row of the management grid that shows, after a commit, the action
   // of YEAR that stood in ROW before it; for a row without year the first
   // free row from ROW on.
@@ -311,11 +383,13 @@ class TForm1 : public QMainWindow {
   // none when it differs from its file from the start.
   std::optional<std::string> SavedScenario;
   bool RegionChanged = false;
+  // The refusal the growth grid showed in red when the click or key being
+  // handled took the focus from it; the command that click or key gives
+  // shows it and stops, so that a move away from the cohort does not hide
+  // it. Empty when there is none.
+  std::string UnseenGrowthRefusal;
   standsim::Read4upEntry Read4upEntry = nullptr;
-  // Whether the last ReadNdep read the deposition; a run needs it.
-  bool NdepRead = false;
-  // The message of the last ReadNdep when it failed, else empty.
-  std::string NdepMessage;
+  DepositionState Deposition;
   std::unique_ptr<SpeciesRegionTable> SpeciesRegionDefaults;
   BiomassRecord BiomassWork{};
   std::unique_ptr<CSite> Site;
@@ -331,7 +405,17 @@ class TForm1 : public QMainWindow {
   std::string HelpHeaderPath;
   std::unique_ptr<HelpBrowser> HelpTopics;
   HelpViewer* HelpWindow;
-  QString OpenDialog1Folder, OpenDialog2Folder, SaveDialog1Folder, SaveDialog2Folder;
+  // The folders the file dialogs start in. At start-up the folder options of
+  // the last session set three of them; the options are written back from
+  // the folders this session used (ScenarioFolder, QSMFolder,
+  // ResultsFolder), which they never set: FolderOptionTable pairs them.
+  struct DialogFolders {
+    QString OpenScenario;  // "Open Tarvex file"
+    QString OpenQsm;       // "Open QSM+ input file"
+    QString SaveScenario;  // "Save Tarvex file": the folder of the scenario shown
+    QString SaveResults;   // "Save results"
+  };
+  DialogFolders Folders;
 };
 
 }  // namespace tarvex

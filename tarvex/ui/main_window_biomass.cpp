@@ -2,16 +2,29 @@
 // parameter dialog.
 #include <QComboBox>
 
+#include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/biomass_data_dialog.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/combo_box_text.h"
 
 namespace tarvex {
 
+TForm1::SpeciesRegionIndex TForm1::ShownSpeciesRegion() const {
+  return {Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString()),
+          Tables->RegionIndex(ComboBoxRegions->currentText().toStdString())};
+}
+
+const BiomassRecord* TForm1::SpeciesDefaultsOrRefuse(SpeciesRegionIndex shown) {
+  if (shown.Species == -1) {
+    ShowMessage("No species defined");
+    return nullptr;
+  }
+  return &(*SpeciesRegionDefaults)[shown.Species][shown.Region];
+}
+
 void TForm1::ComboBoxSpeciesChange() {
-  const int s = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
-  const int g = Tables->RegionIndex(ComboBoxRegions->currentText().toStdString());
-  if (g == -1) {
+  const SpeciesRegionIndex shown = ShownSpeciesRegion();
+  if (shown.Region == -1) {
     // Without a region there are no biomass parameters for the species: the
     // cohort keeps the species it had.
     SetComboBoxText(*ComboBoxSpecies, QString::fromStdString(Current().SpeciesName));
@@ -19,29 +32,23 @@ void TForm1::ComboBoxSpeciesChange() {
     return;
   }
   Current().SpeciesName = ComboBoxSpecies->currentText().toStdString();
-  if (s == -1) {
-    ShowMessage("No species defined");
-    return;
-  }
-  const BiomassRecord& defaults = (*SpeciesRegionDefaults)[s][g];
-  FormBiomassData->SetDefaults(true, defaults);
-  Current().BiomassData = defaults;
+  const BiomassRecord* defaults = SpeciesDefaultsOrRefuse(shown);
+  if (defaults == nullptr) return;
+  FormBiomassData->SetDefaults(true, *defaults);
+  Current().BiomassData = *defaults;
   Current().HasBiomassData = false;
   Button1Click();
 }
 
 void TForm1::Button1Click() {
-  const int s = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
-  const int g = Tables->RegionIndex(ComboBoxRegions->currentText().toStdString());
-  if (g == -1) {
+  const SpeciesRegionIndex shown = ShownSpeciesRegion();
+  if (shown.Region == -1) {
     ShowMessage("No region defined");
     return;
   }
-  if (s == -1) {
-    ShowMessage("No species defined");
-    return;
-  }
-  const BiomassRecord& defaults = (*SpeciesRegionDefaults)[s][g];
+  const BiomassRecord* found = SpeciesDefaultsOrRefuse(shown);
+  if (found == nullptr) return;
+  const BiomassRecord& defaults = *found;
   CCohort& cohort = Current();
   if (RegionChanged || !cohort.HasBiomassData) {
     FormBiomassData->SetDefaults(true, defaults);
@@ -51,9 +58,7 @@ void TForm1::Button1Click() {
     FormBiomassData->SetDefaults(false, defaults);
     FormBiomassData->SetValues(true, cohort.BiomassData);
   }
-  if (Dialogs.RunModal(*FormBiomassData)) {
-    // A text that is not a number leaves the cohort as it was.
-    FormBiomassData->GetValues(BiomassWork);
+  if (RunBiomassDialog()) {
     cohort.BiomassData = BiomassWork;
     cohort.HasBiomassData = true;
   } else if (!cohort.HasBiomassData) {
@@ -63,6 +68,19 @@ void TForm1::Button1Click() {
     ShowMessage("Using defaults values for biomass parameters !");
   }
   RegionChanged = false;
+}
+
+bool TForm1::RunBiomassDialog() {
+  while (Dialogs.RunModal(*FormBiomassData)) {
+    try {
+      FormBiomassData->GetValues(BiomassWork);
+      return true;
+    } catch (const TarvexError& e) {
+      // The cohort keeps its values; the user corrects the value or cancels.
+      ShowMessage(e.what());
+    }
+  }
+  return false;
 }
 
 }  // namespace tarvex

@@ -29,6 +29,8 @@ RadioGroup* TForm1::ActiveOutputGroup() const {
 void TForm1::RadioGroupOutClick(RadioGroup* sender) {
   if (sender == nullptr) return;
   const int k = sender->ItemIndex();
+  // The species chosen since the cohort was shown names the results too.
+  ShowSpeciesLabel();
   CheckBoxShowAvg->show();
   const bool total = CheckBoxShowAvg->isChecked();
 

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
+#include <utility>
 
 #include "tarvex/data/action_names.h"
 #include "tarvex/data/cohort_values.h"
@@ -17,14 +19,10 @@
 #include "tarvex/ui/platform/combo_box_text.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/workbench/default_management.h"
+#include "tarvex/window_logic/cohort_edits.h"
+#include "tarvex/window_logic/default_management.h"
 
 namespace tarvex {
-namespace {
-
-const char* const kUnknown = "Unknown";
-
-}  // namespace
 
 void TForm1::ClearInputCharts() {
   ChartManagement->Clear();
@@ -34,6 +32,8 @@ void TForm1::ClearInputCharts() {
 void TForm1::DisplayCohort() { DisplayCohortInputs(true); }
 
 void TForm1::DisplayCohortInputs(bool readDeposition) {
+  // A refusal beside the growth grid was one of the cohort shown before.
+  ClearGrowthRefusal();
   ClearGridRows(*StringGridStemGrowth);
   ClearGridRows(*StringGridManagement);
   ClearInputCharts();
@@ -44,13 +44,46 @@ void TForm1::DisplayCohortInputs(bool readDeposition) {
   SetComboBoxText(*ComboBoxSpecies, QString::fromStdString(Current().SpeciesName));
   RadioGroupManType->SetItemIndex(NaturalForest() ? 1 : 0);
   if (NaturalForest()) {
-    EditKgr->setText(QString::fromStdString(FloatToText(Current().Kgr)));
-    EditInitBiom->setText(QString::fromStdString(FloatToText(Current().InitBiom)));
-    EditMaxGrowth->setText(QString::fromStdString(FloatToText(Current().MaxGrowth)));
+    const CohortEdits stored = CohortEdits::Of(Current());
+    for (const NaturalInput& input : NaturalInputs()) {
+      input.Edit->setText(QString::fromStdString(FloatToText(stored.*input.Value)));
+    }
   }
   DisplayGrowth();
   DisplayManActions();
   CheckBoxDefManagement->setChecked(HoldsDefaultManagement());
+}
+
+void TForm1::ShowEmptyCohortInputs() {
+  ClearGrowthRefusal();
+  ClearGridRows(*StringGridStemGrowth);
+  ClearGridRows(*StringGridManagement);
+  ClearInputCharts();
+  SetComboBoxText(*ComboBoxSpecies, kUnknownSpecies);
+  CheckBoxDefManagement->setChecked(false);
+  if (!NaturalForest()) SetManPlant();
+}
+
+std::array<TForm1::NaturalInput, 3> TForm1::NaturalInputs() const {
+  return {{{EditMaxGrowth, &CohortEdits::MaxGrowth, "No maximum growth defined"},
+           {EditInitBiom, &CohortEdits::InitBiom, "No initial biomass defined"},
+           {EditKgr, &CohortEdits::Kgr, "No Kgr value defined"}}};
+}
+
+CohortEdits TForm1::ShownCohortEdits() const {
+  CohortEdits shown = CohortEdits::Of(Current());
+  shown.SpeciesName = ComboBoxSpecies->currentText().toStdString();
+  if (NaturalForest()) {
+    // An empty box leaves the value the cohort holds.
+    for (const NaturalInput& input : NaturalInputs()) {
+      if (!input.Edit->text().isEmpty()) {
+        shown.*input.Value = ParseDouble(input.Edit->text().toStdString());
+      }
+    }
+  }
+  shown.Cai = CurveFromGrid();
+  shown.ForMan = ManagementFromGrid();
+  return shown;
 }
 
 bool TForm1::HoldsDefaultManagement() const {
@@ -78,37 +111,33 @@ void TForm1::StoreCohortInputs(bool strict) {
     throw TarvexError("Error: no region defined for this site!");
   }
   Site->RegionName = ComboBoxRegions->currentText().toStdString();
-  if (ComboBoxSpecies->currentText() == kUnknown) {
+  if (ComboBoxSpecies->currentText() == kUnknownSpecies) {
     throw TarvexError("Error: no species defined for this cohort!");
   }
   CCohort& cohort = Current();
   cohort.SpeciesName = ComboBoxSpecies->currentText().toStdString();
   if (NaturalForest()) {
-    const struct {
-      QLineEdit* edit;
-      double* value;
-      const char* missing;
-    } fields[] = {{EditMaxGrowth, &cohort.MaxGrowth, "No maximum growth defined"},
-                  {EditInitBiom, &cohort.InitBiom, "No initial biomass defined"},
-                  {EditKgr, &cohort.Kgr, "No Kgr value defined"}};
-    const double maxGrowth = cohort.MaxGrowth, initBiom = cohort.InitBiom, kgr = cohort.Kgr;
-    for (const auto& field : fields) {
-      if (strict && field.edit->text().isEmpty()) throw TarvexError(field.missing);
-      *field.value = ParseDouble(field.edit->text().toStdString());
-      // Each value is checked as it is taken, so that a text that is no
-      // number in a later box cannot leave it stored; a value refused is
-      // not kept, nor are the others taken with it.
+    // Each value is stored as it is taken and checked, so that a text that
+    // is no number in a later box cannot leave a value out of range stored;
+    // a value refused is not kept, nor are the others taken with it.
+    const CohortEdits before = CohortEdits::Of(cohort);
+    CohortEdits taken = before;
+    for (const NaturalInput& input : NaturalInputs()) {
+      if (strict && input.Edit->text().isEmpty()) throw TarvexError(input.Missing);
+      taken.*input.Value = ParseDouble(input.Edit->text().toStdString());
       if (const MaybeProblem problem =
-              StandValueProblem(cohort.MaxGrowth, cohort.Kgr, cohort.InitBiom)) {
-        cohort.MaxGrowth = maxGrowth;
-        cohort.InitBiom = initBiom;
-        cohort.Kgr = kgr;
+              StandValueProblem(taken.MaxGrowth, taken.Kgr, taken.InitBiom)) {
+        before.PutInto(cohort);
         throw TarvexError("Error: " + problem->reason);
       }
+      taken.PutInto(cohort);
     }
   }
   // A grid that cannot be committed stops the command that asked for it;
-  // empty grids are refused only where the model needs them.
+  // empty grids are refused only where the model needs them. So does a
+  // growth grid that this command's click took the focus from with a value
+  // refused: the red text alone would go with the cohort or the page.
+  if (!UnseenGrowthRefusal.empty()) throw TarvexError(std::exchange(UnseenGrowthRefusal, {}));
   SaveGrowth(strict);
   SaveManActions(strict);
 }
@@ -129,18 +158,12 @@ void TForm1::Insertnewcohort1Click() {
     ShowMessage("A site holds at most " + QString::number(kMaxCohorts) + " cohorts!");
     return;
   }
-  ClearGridRows(*StringGridStemGrowth);
-  ClearGridRows(*StringGridManagement);
-  if (!NaturalForest()) SetManPlant();
-  ClearInputCharts();
-  SetComboBoxText(*ComboBoxSpecies, kUnknown);
-  // The new cohort has no management yet, default or other.
-  CheckBoxDefManagement->setChecked(false);
+  // The new cohort's grids hold nothing refused, and it has no management
+  // yet, default or other.
+  ShowEmptyCohortInputs();
   Site->AddCohort();
-  LabelCohortNumber->setText("Cohort " + QString::number(Site->NrCohorts()));
   CurrentCohort = Site->NrCohorts() - 1;
-  SetNrCohortsLabel();
-  UpdateCohortButtons();
+  ShowCohortBar();
   PageControl1->blockSignals(true);
   PageControl1->setCurrentWidget(TabSheetInputs);
   PageControl1->blockSignals(false);
@@ -152,7 +175,9 @@ void TForm1::ButtonPreviousCohortClick() {
     return;
   }
   if (!StoreCohortInputsOrShow(false)) return;
-  ShowCohort(CurrentCohort - 1);
+  // The validation has read the deposition.
+  ShowCohort(CurrentCohort - 1, false);
+  ShowCohortResults();
 }
 
 void TForm1::ButtonNextCohortClick() {
@@ -161,48 +186,51 @@ void TForm1::ButtonNextCohortClick() {
     return;
   }
   if (!StoreCohortInputsOrShow(false)) return;
-  ShowCohort(CurrentCohort + 1);
+  ShowCohort(CurrentCohort + 1, false);
+  ShowCohortResults();
 }
 
-void TForm1::ShowCohort(int c) {
+void TForm1::ShowCohort(int c, bool readDeposition) {
   CurrentCohort = c;
-  // The validation before has read the deposition.
-  DisplayCohortInputs(false);
-  ShowCohortLabels();
-  UpdateCohortButtons();
-  RadioGroupOutClick(ActiveOutputGroup());
+  DisplayCohortInputs(readDeposition);
+  ShowCohortBar();
 }
+
+void TForm1::ShowCohortBar() {
+  ShowSpeciesLabel();
+  LabelCohortNumber->setText("Cohort " + QString::number(CurrentCohort + 1));
+  LabelNrCohorts->setText("Number of cohorts: " + QString::number(Site->NrCohorts()));
+  ButtonPreviousCohort->setEnabled(CurrentCohort > 0);
+  ButtonNextCohort->setEnabled(CurrentCohort < Site->NrCohorts() - 1);
+}
+
+void TForm1::ShowSpeciesLabel() {
+  LabelSpecies->setText(QString::fromStdString(Current().SpeciesName));
+}
+
+void TForm1::ShowCohortResults() { RadioGroupOutClick(ActiveOutputGroup()); }
 
 void TForm1::Deletecohort1Click() {
   if (!Dialogs.AskYesNo(this, "Please confirm", "Delete current cohort ?")) return;
   const bool onlyCohort = Site->NrCohorts() == 1;
   Site->DeleteCohort(CurrentCohort);
+  // The cohort before the deleted one is shown; after the first, the one
+  // that moved into its place, so that no input shown belongs elsewhere.
+  int shown = std::max(CurrentCohort - 1, 0);
   if (onlyCohort) {
     // The site keeps one empty cohort.
     Site->AddCohort();
-    CurrentCohort = 0;
-  } else if (CurrentCohort > 0) {
-    // The cohort before the deleted one is shown; after the first, the one
-    // that moved into its place, so that no input shown belongs elsewhere.
-    --CurrentCohort;
+    shown = 0;
   }
-  DisplayCohort();
-  ShowCohortLabels();
-  SetNrCohortsLabel();
-  UpdateCohortButtons();
+  ShowCohort(shown, true);
   if (onlyCohort) {
     // The new cohort starts from a planting, as an inserted one does, and
     // has no results.
     if (!NaturalForest()) SetManPlant();
     Chart1->Clear();
   } else {
-    RadioGroupOutClick(ActiveOutputGroup());
+    ShowCohortResults();
   }
-}
-
-void TForm1::UpdateCohortButtons() {
-  ButtonPreviousCohort->setEnabled(CurrentCohort > 0);
-  ButtonNextCohort->setEnabled(CurrentCohort < Site->NrCohorts() - 1);
 }
 
 void TForm1::ComboBoxRegionsChange() {

@@ -5,18 +5,18 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/data/text_helpers.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
-#include "tarvex/workbench/deposition_reading.h"
-#include "tarvex/workbench/path_parts.h"
+#include "tarvex/window_logic/deposition_reading.h"
 
 namespace tarvex {
 
 void TForm1::SpeedButtonOpenQSMpFileClick() {
   const QString name =
-      Dialogs.GetOpenFileName(this, {"Open QSM+ input file", OpenDialog2Folder, {}, {}});
+      Dialogs.GetOpenFileName(this, {"Open QSM+ input file", Folders.OpenQsm, {}, {}});
   if (name.isEmpty()) return;
   EditQsmpFileName->setText(name);
   Site->QSMpInFile = name.toStdString();
@@ -41,7 +41,7 @@ void TForm1::ButtonReadNdepClick() {
 }
 
 void TForm1::ReadNdep() {
-  NdepRead = false;
+  Deposition.Start();
   ChartNdep->Clear();
   MakeFullPath(Site->QSMpInFile, ScenarioFolder);
   if (!FileExists(Site->QSMpInFile)) {
@@ -62,8 +62,7 @@ void TForm1::ReadNdep() {
   for (int y = std::max(PeriodFirstYear(), 0); y <= std::min(PeriodLastYear(), kLastYear); ++y) {
     ChartNdep->AddPoint(y, Site->Ndep[static_cast<std::size_t>(y)]);
   }
-  NdepRead = true;
-  NdepMessage.clear();
+  Deposition.Succeed();
   ButtonReadNdep->setEnabled(false);
   QSMFolder = FolderPart(Site->QSMpInFile);
 }
@@ -74,13 +73,7 @@ std::string TForm1::TypedQsmFileName() const {
 
 void TForm1::DepositionNotRead(const std::string& message) {
   ShowMessage(message);
-  NdepMessage = message;
-}
-
-bool TForm1::HasDepositionPeriod() const { return PeriodFirstYear() >= 1; }
-
-std::string TForm1::DepositionMissingMessage() const {
-  return NdepMessage.empty() ? kReadDepositionFirst : NdepMessage;
+  Deposition.Fail(message);
 }
 
 }  // namespace tarvex

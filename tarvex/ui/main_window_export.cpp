@@ -8,14 +8,13 @@
 #include <string>
 
 #include "tarvex/data/atomic_file.h"
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/results_file.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/text_helpers.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/chart_picture.h"
-#include "tarvex/workbench/path_parts.h"
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 namespace tarvex {
 namespace {
@@ -39,10 +38,10 @@ bool ReadWholeFile(const std::string& fileName, std::string& text) {
 void TForm1::ButtonSaveResultsClick() {
   // Results are written over the site's deposition period.
   if (!HasDepositionPeriod()) {
-    ShowMessage(DepositionMissingMessage());
+    ShowMessage(Deposition.MissingMessage());
     return;
   }
-  const QString name = Dialogs.GetSaveFileName(this, {"Save results", SaveDialog2Folder, {}, {}});
+  const QString name = Dialogs.GetSaveFileName(this, {"Save results", Folders.SaveResults, {}, {}});
   if (name.isEmpty()) return;
   const std::string fileName = name.toStdString();
   ResultsFolder = FolderPart(fileName);

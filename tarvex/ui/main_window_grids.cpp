@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <numeric>
 #include <vector>
 
@@ -16,12 +17,12 @@
 #include "tarvex/data/action_names.h"
 #include "tarvex/data/cohort_values.h"
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/shell_sort.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/text_helpers.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/workbench/default_management.h"
+#include "tarvex/window_logic/default_management.h"
 
 namespace tarvex {
 namespace {
@@ -69,29 +70,29 @@ int IntegerIn(const StringGrid& grid, int col, int row) {
   return FromCell(col, row, [&] { return ParseInt(grid.Cell(col, row).toStdString()); });
 }
 
-// Opens the drop-down of a list once the mouse button is up. A drop-down
-// opened while the button that chose the cell is still down takes its
-// release as the choice of the item under the pointer, and closes at once.
-class DropDownAfterRelease : public QObject {
+// Runs ACTION once the mouse button being pressed (with KEYS, also the key)
+// is up again and what its release does has been done.
+class WhenInputIsUp : public QObject {
  public:
-  explicit DropDownAfterRelease(QComboBox& list) : QObject(&list), list_(list) {
+  WhenInputIsUp(QObject& context, bool keys, std::function<void()> action)
+      : QObject(&context), keys_(keys), action_(std::move(action)) {
     qApp->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    if (event->type() == QEvent::MouseButtonRelease ||
+        (keys_ && event->type() == QEvent::KeyRelease)) {
       qApp->removeEventFilter(this);
-      QTimer::singleShot(0, &list_, [list = &list_] {
-        if (list->isVisible()) list->showPopup();
-      });
+      QTimer::singleShot(0, parent(), action_);
       deleteLater();
     }
     return false;
   }
 
  private:
-  QComboBox& list_;
+  bool keys_;
+  std::function<void()> action_;
 };
 
 // Places LIST over the data cell (COL, ROW) of GRID and opens it.
@@ -105,7 +106,12 @@ void OpenCellList(QComboBox& list, const StringGrid& grid, int col, int row) {
   if (QGuiApplication::mouseButtons() == Qt::NoButton) {
     list.showPopup();
   } else {
-    new DropDownAfterRelease(list);
+    // A drop-down opened while the button that chose the cell is still down
+    // takes its release as the choice of the item under the pointer, and
+    // closes at once.
+    new WhenInputIsUp(list, false, [list = &list] {
+      if (list->isVisible()) list->showPopup();
+    });
   }
 }
 
@@ -158,6 +164,11 @@ void TForm1::SaveGrowth(bool strict) {
   Current().Cai = curve;
 }
 
+void TForm1::ClearGrowthRefusal() {
+  LabelDupEntry->setText(" ");
+  UnseenGrowthRefusal.clear();
+}
+
 void TForm1::FillGrowthArray() {
   LabelDupEntry->setText(" ");
   try {
@@ -167,6 +178,16 @@ void TForm1::FillGrowthArray() {
     return;
   }
   DisplayGrowth();
+}
+
+void TForm1::StringGridStemGrowthExit() {
+  FillGrowthArray();
+  const std::string refusal = LabelDupEntry->text().trimmed().toStdString();
+  if (refusal.empty()) return;
+  // The click or key that took the focus may give a command, which then
+  // stops and shows the refusal; once it is done the red text says it.
+  UnseenGrowthRefusal = refusal;
+  new WhenInputIsUp(*this, true, [this] { UnseenGrowthRefusal.clear(); });
 }
 
 void TForm1::StringGridStemGrowthSelectCell(int /*col*/, int row) {
@@ -367,7 +388,7 @@ void TForm1::DisplayManActions() {
 }
 
 void TForm1::CheckBoxDefManagementClick() {
-  if (ComboBoxSpecies->currentText() == "Unknown") {
+  if (ComboBoxSpecies->currentText() == kUnknownSpecies) {
     throw TarvexError("Error: first define a species for this cohort!");
   }
   if (!CheckBoxDefManagement->isChecked()) return;

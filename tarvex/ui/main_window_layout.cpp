@@ -167,6 +167,13 @@ void TForm1::BuildSitePage() {
 }
 
 void TForm1::BuildForestPage() {
+  BuildSpeciesInputs();
+  BuildGrowthInputs();
+  BuildManagementInputs();
+  LayOutForestPage();
+}
+
+void TForm1::BuildSpeciesInputs() {
   QWidget* page = TabSheetInputs;
   ComboBoxSpecies = EditableList(page);
   Button1 = new QPushButton("Biomass Data", page);
@@ -176,9 +183,12 @@ void TForm1::BuildForestPage() {
   EditKgr = new QLineEdit(page);
   EditMaxGrowth = new QLineEdit(page);
   EditInitBiom = new QLineEdit(page);
+}
 
-  // A data row for every point and action the records hold, so a curve or
-  // management read from a file is shown whole and kept by the next commit.
+void TForm1::BuildGrowthInputs() {
+  QWidget* page = TabSheetInputs;
+  // A data row for every point the record holds, so a curve read from a
+  // file is shown whole and kept by the next commit.
   StringGridStemGrowth = new StringGrid(2, kMaxGrowthPoints + 1, 0, page);
   StringGridStemGrowth->setColumnWidth(0, 64);
   StringGridStemGrowth->setColumnWidth(1, 91);
@@ -188,7 +198,12 @@ void TForm1::BuildForestPage() {
   ChartStemGrowth->SetColor(Qt::green);
   // Room for the left axis title.
   ChartStemGrowth->setMinimumSize(kChartMinimumWidth, 250);
+}
 
+void TForm1::BuildManagementInputs() {
+  QWidget* page = TabSheetInputs;
+  // A data row for every action the record holds, so a management read
+  // from a file is shown whole and kept by the next commit.
   StringGridManagement = new StringGrid(7, kMaxManagementActions + 1, 0, page);
   // The removal columns show "Removed" whole.
   const int removalWidth =
@@ -205,7 +220,10 @@ void TForm1::BuildForestPage() {
   ChartManagement->Left().Maximum = 125;
   ChartManagement->setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
   CheckBoxDefManagement = new QCheckBox("Default Management", page);
+}
 
+void TForm1::LayOutForestPage() {
+  QWidget* page = TabSheetInputs;
   auto* inputs = new QGridLayout;
   inputs->addWidget(new QLabel("Species", page), 0, 0);
   inputs->addWidget(ComboBoxSpecies, 0, 1);
@@ -302,43 +320,56 @@ void TForm1::BuildCohortBar() {
   layout->addWidget(ButtonNextCohort);
 }
 
+std::function<void()> TForm1::Guarded(void (TForm1::*handler)()) {
+  return [this, handler] { Guard([this, handler] { (this->*handler)(); }); };
+}
+
 void TForm1::ConnectEvents() {
-  auto guarded = [this](void (TForm1::*handler)()) {
-    return [this, handler] { Guard([this, handler] { (this->*handler)(); }); };
-  };
-  connect(Open1, &QAction::triggered, this, guarded(&TForm1::Open1Click));
-  connect(New1, &QAction::triggered, this, guarded(&TForm1::New1Click));
-  connect(Save1, &QAction::triggered, this, guarded(&TForm1::Save1Click));
-  connect(exit1, &QAction::triggered, this, guarded(&TForm1::exit1Click));
-  connect(Insertnewcohort1, &QAction::triggered, this, guarded(&TForm1::Insertnewcohort1Click));
-  connect(Deletecohort1, &QAction::triggered, this, guarded(&TForm1::Deletecohort1Click));
-  connect(About1, &QAction::triggered, this, guarded(&TForm1::About1Click));
-  connect(Help2, &QAction::triggered, this, guarded(&TForm1::Help2Click));
-  connect(SpeedButtonOpenFile, &QToolButton::clicked, this, guarded(&TForm1::Open1Click));
-  connect(SpeedButtonSaveFile, &QToolButton::clicked, this, guarded(&TForm1::Save1Click));
+  ConnectMenusAndCohortBar();
+  ConnectSitePage();
+  ConnectForestPage();
+  ConnectResultsPage();
+}
+
+void TForm1::ConnectMenusAndCohortBar() {
+  connect(Open1, &QAction::triggered, this, Guarded(&TForm1::Open1Click));
+  connect(New1, &QAction::triggered, this, Guarded(&TForm1::New1Click));
+  connect(Save1, &QAction::triggered, this, Guarded(&TForm1::Save1Click));
+  connect(exit1, &QAction::triggered, this, Guarded(&TForm1::exit1Click));
+  connect(Insertnewcohort1, &QAction::triggered, this, Guarded(&TForm1::Insertnewcohort1Click));
+  connect(Deletecohort1, &QAction::triggered, this, Guarded(&TForm1::Deletecohort1Click));
+  connect(About1, &QAction::triggered, this, Guarded(&TForm1::About1Click));
+  connect(Help2, &QAction::triggered, this, Guarded(&TForm1::Help2Click));
+  connect(SpeedButtonOpenFile, &QToolButton::clicked, this, Guarded(&TForm1::Open1Click));
+  connect(SpeedButtonSaveFile, &QToolButton::clicked, this, Guarded(&TForm1::Save1Click));
   connect(SpeedButtonInsertCohort, &QToolButton::clicked, this,
-          guarded(&TForm1::Insertnewcohort1Click));
-  connect(SpeedButton1, &QToolButton::clicked, this, guarded(&TForm1::SpeedButton1Click));
-  connect(PageControl1, &QTabWidget::currentChanged, this, guarded(&TForm1::PageControl1Change));
+          Guarded(&TForm1::Insertnewcohort1Click));
+  connect(SpeedButton1, &QToolButton::clicked, this, Guarded(&TForm1::SpeedButton1Click));
+  connect(PageControl1, &QTabWidget::currentChanged, this, Guarded(&TForm1::PageControl1Change));
   connect(ButtonPreviousCohort, &QPushButton::clicked, this,
-          guarded(&TForm1::ButtonPreviousCohortClick));
-  connect(ButtonNextCohort, &QPushButton::clicked, this, guarded(&TForm1::ButtonNextCohortClick));
+          Guarded(&TForm1::ButtonPreviousCohortClick));
+  connect(ButtonNextCohort, &QPushButton::clicked, this, Guarded(&TForm1::ButtonNextCohortClick));
+}
 
+void TForm1::ConnectSitePage() {
   connect(ComboBoxRegions, &QComboBox::textActivated, this,
-          guarded(&TForm1::ComboBoxRegionsChange));
+          Guarded(&TForm1::ComboBoxRegionsChange));
   connect(ComboBoxRegions->lineEdit(), &QLineEdit::textEdited, this,
-          guarded(&TForm1::ComboBoxRegionsChange));
+          Guarded(&TForm1::ComboBoxRegionsChange));
   connect(SpeedButtonOpenQSMpFile, &QToolButton::clicked, this,
-          guarded(&TForm1::SpeedButtonOpenQSMpFileClick));
-  connect(ButtonReadNdep, &QPushButton::clicked, this, guarded(&TForm1::ButtonReadNdepClick));
-  connect(RadioGroupManType, &RadioGroup::Clicked, this, guarded(&TForm1::RadioGroupManTypeClick));
+          Guarded(&TForm1::SpeedButtonOpenQSMpFileClick));
+  connect(ButtonReadNdep, &QPushButton::clicked, this, Guarded(&TForm1::ButtonReadNdepClick));
+  connect(RadioGroupManType, &RadioGroup::Clicked, this, Guarded(&TForm1::RadioGroupManTypeClick));
+}
 
+void TForm1::ConnectForestPage() {
   connect(ComboBoxSpecies, &QComboBox::textActivated, this,
-          guarded(&TForm1::ComboBoxSpeciesChange));
-  connect(Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
+          Guarded(&TForm1::ComboBoxSpeciesChange));
+  connect(Button1, &QPushButton::clicked, this, Guarded(&TForm1::Button1Click));
   connect(StringGridStemGrowth, &StringGrid::CellSelected, this,
           [this](int col, int row) { Guard([&] { StringGridStemGrowthSelectCell(col, row); }); });
-  connect(StringGridStemGrowth, &StringGrid::Exited, this, guarded(&TForm1::FillGrowthArray));
+  connect(StringGridStemGrowth, &StringGrid::Exited, this,
+          Guarded(&TForm1::StringGridStemGrowthExit));
   connect(StringGridManagement, &StringGrid::CellSelected, this,
           [this](int col, int row, int previousCol, int previousRow) {
             bool canSelect = true;
@@ -347,27 +378,29 @@ void TForm1::ConnectEvents() {
               StringGridManagement->SelectCellQuietly(previousCol, previousRow);
             }
           });
-  connect(StringGridManagement, &StringGrid::Exited, this, guarded(&TForm1::FillManagementArray));
+  connect(StringGridManagement, &StringGrid::Exited, this, Guarded(&TForm1::FillManagementArray));
   connect(StringGridManagement->verticalScrollBar(), &QScrollBar::valueChanged, this,
-          guarded(&TForm1::StringGridManagementTopLeftChanged));
+          Guarded(&TForm1::StringGridManagementTopLeftChanged));
   connect(StringGridManagement->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-          guarded(&TForm1::StringGridManagementTopLeftChanged));
-  connect(ComboBox1, &QComboBox::textActivated, this, guarded(&TForm1::ComboBox1Change));
-  connect(ComboBox2, &QComboBox::textActivated, this, guarded(&TForm1::ComboBox2Change));
+          Guarded(&TForm1::StringGridManagementTopLeftChanged));
+  connect(ComboBox1, &QComboBox::textActivated, this, Guarded(&TForm1::ComboBox1Change));
+  connect(ComboBox2, &QComboBox::textActivated, this, Guarded(&TForm1::ComboBox2Change));
   connect(CheckBoxDefManagement, &QCheckBox::clicked, this,
-          guarded(&TForm1::CheckBoxDefManagementClick));
+          Guarded(&TForm1::CheckBoxDefManagementClick));
+}
 
+void TForm1::ConnectResultsPage() {
   for (RadioGroup* group :
        {RadioGroupBiomass, RadioGroupLitterfall, RadioGroupUptake, RadioGroupSoilInputs}) {
     connect(group, &RadioGroup::Clicked, this,
             [this, group] { Guard([&] { RadioGroupOutClick(group); }); });
   }
   connect(PageControlOutput, &QTabWidget::currentChanged, this,
-          guarded(&TForm1::PageControlOutputChange));
-  connect(CheckBoxShowAvg, &QCheckBox::clicked, this, guarded(&TForm1::CheckBoxShowAvgClick));
-  connect(CheckBoxExpAll, &QCheckBox::clicked, this, guarded(&TForm1::CheckBoxShowAvgClick));
-  connect(ButtonSaveResults, &QPushButton::clicked, this, guarded(&TForm1::ButtonSaveResultsClick));
-  connect(ButtonSaveGraph, &QPushButton::clicked, this, guarded(&TForm1::ButtonSaveGraphClick));
+          Guarded(&TForm1::PageControlOutputChange));
+  connect(CheckBoxShowAvg, &QCheckBox::clicked, this, Guarded(&TForm1::CheckBoxShowAvgClick));
+  connect(CheckBoxExpAll, &QCheckBox::clicked, this, Guarded(&TForm1::CheckBoxShowAvgClick));
+  connect(ButtonSaveResults, &QPushButton::clicked, this, Guarded(&TForm1::ButtonSaveResultsClick));
+  connect(ButtonSaveGraph, &QPushButton::clicked, this, Guarded(&TForm1::ButtonSaveGraphClick));
 }
 
 }  // namespace tarvex

@@ -6,7 +6,7 @@
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/main_window.h"
-#include "tarvex/workbench/growth_arguments.h"
+#include "tarvex/window_logic/growth_arguments.h"
 
 namespace tarvex {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // Why COHORT, the C-th (0-based), cannot be run, or empty: the checks of the
 // inputs shown, made on what every cohort holds.
 std::string CohortRefusal(const CCohort& cohort, int c, bool natural) {
-  if (cohort.SpeciesName == "Unknown") return "Error: no species defined for this cohort!";
+  if (cohort.SpeciesName == kUnknownSpecies) return "Error: no species defined for this cohort!";
   if (!cohort.HasBiomassData) return NoBiomassDataMessage(c + 1);
   if (natural) return {};
   if (cohort.Cai.NrDataGrowth == 0) return "No growth defined for one of the cohorts!";
@@ -41,19 +41,22 @@ void TForm1::PageControl1Change() {
 }
 
 bool TForm1::RunModel() {
-  SetNrCohortsLabel();
   if (Site->NrCohorts() == 0) return false;
   // The inputs shown go into their cohort, and the deposition is read again.
   if (!StoreCohortInputsOrShow(true)) return false;
   // The validation has shown why the deposition could not be read; a run
   // on a period and series that were not read would be wrong.
-  if (!NdepRead) return false;
+  if (!Deposition.LastReadingRead()) return false;
   auto arguments = std::make_unique<GrowthArguments>(NaturalForest());
   for (int c = 0; c < Site->NrCohorts(); ++c) {
     const std::string refusal = CohortRefusal(Site->Cohort(c), c, NaturalForest());
     if (!refusal.empty()) {
       // The user sees the cohort to mend.
-      if (c != CurrentCohort) ShowCohort(c);
+      if (c != CurrentCohort) {
+        // The validation has read the deposition.
+        ShowCohort(c, false);
+        ShowCohortResults();
+      }
       ShowMessage(refusal);
       return false;
     }

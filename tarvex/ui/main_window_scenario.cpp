@@ -7,12 +7,12 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/combo_box_text.h"
 #include "tarvex/ui/platform/string_grid.h"
-#include "tarvex/workbench/path_parts.h"
 
 namespace tarvex {
 
@@ -34,13 +34,13 @@ bool TForm1::SaveFile() {
   DisplayGrowth();
   FillManagementArray();
   const QString name =
-      Dialogs.GetSaveFileName(this, {"Save Tarvex file", SaveDialog1Folder, {}, {}});
+      Dialogs.GetSaveFileName(this, {"Save Tarvex file", Folders.SaveScenario, {}, {}});
   if (name.isEmpty()) return false;
   // Raises, with the old file untouched, when the file cannot be written.
   Site->WriteToFile(name.toStdString());
   statusBar()->showMessage("Using file: " + name);
   ScenarioFolder = FolderPart(name.toStdString());
-  SaveDialog1Folder = QString::fromStdString(ScenarioFolder);
+  Folders.SaveScenario = QString::fromStdString(ScenarioFolder);
   MarkScenarioSaved();
   return true;
 }
@@ -48,7 +48,7 @@ bool TForm1::SaveFile() {
 void TForm1::Open1Click() {
   if (!OfferToSave()) return;
   const QString name =
-      Dialogs.GetOpenFileName(this, {"Open Tarvex file", OpenDialog1Folder, {}, {}});
+      Dialogs.GetOpenFileName(this, {"Open Tarvex file", Folders.OpenScenario, {}, {}});
   if (name.isEmpty()) return;
   const std::string fileName = name.toStdString();
   if (!FileExists(fileName)) {
@@ -64,13 +64,8 @@ void TForm1::Open1Click() {
   Chart1->Clear();
   ScenarioFolder = FolderPart(fileName);
   // It is saved where it came from, unless the user chooses otherwise.
-  SaveDialog1Folder = QString::fromStdString(ScenarioFolder);
-  CurrentCohort = 0;
-  DisplayCohort();
-  ShowCohortLabels();
-  SetNrCohortsLabel();
-  UpdateCohortButtons();
-  CheckBoxDefManagement->setChecked(false);
+  Folders.SaveScenario = QString::fromStdString(ScenarioFolder);
+  ShowCohort(0, true);
   statusBar()->showMessage("Using file: " + name);
   ButtonReadNdep->setEnabled(false);
   MarkScenarioSaved();
@@ -82,37 +77,26 @@ void TForm1::Open1Click() {
 void TForm1::New1Click() {
   // A save that fails or is cancelled keeps the scenario.
   if (!OfferToSave()) return;
-  ClearGridRows(*StringGridStemGrowth);
-  ClearGridRows(*StringGridManagement);
-  for (Chart* chart : {ChartStemGrowth, ChartManagement, ChartNdep, Chart1}) chart->Clear();
-  for (QComboBox* box : {ComboBoxRegions, ComboBoxSpecies}) SetComboBoxText(*box, box->itemText(0));
+  // The new site keeps the forest type the window shows.
+  StartEmptySite(Site->ForestType);
+  ShowEmptyCohortInputs();
+  for (Chart* chart : {ChartNdep, Chart1}) chart->Clear();
+  SetComboBoxText(*ComboBoxRegions, ComboBoxRegions->itemText(0));
   // Cleared as text set by the program, not as an edit of the user.
   EditQsmpFileName->setText(QString());
-  // The new site keeps the forest type the window shows.
-  const ForestKind forestType = Site->ForestType;
-  Site = std::make_unique<CSite>();
-  Site->ForestType = forestType;
-  Site->AddCohort();
-  SetNrCohortsLabel();
-  CurrentCohort = 0;
-  LabelCohortNumber->setText("Cohort 1");
-  UpdateCohortButtons();
-  CheckBoxDefManagement->setChecked(false);
-  if (!NaturalForest()) SetManPlant();
+  ShowCohortBar();
   ButtonReadNdep->setEnabled(true);
-  // The new site has read no deposition, nor failed to.
-  NdepRead = false;
-  NdepMessage.clear();
+  Deposition.Forget();
   // An empty scenario holds no work to lose.
   MarkScenarioSaved();
   // It has no file yet; a save starts in the application-data folder.
-  SaveDialog1Folder = QString::fromStdString(AppDataFolder);
+  Folders.SaveScenario = QString::fromStdString(AppDataFolder);
   ShowInputsOfNewScenario();
 }
 
 void TForm1::ShowInputsOfNewScenario() {
   // A refusal beside the growth grid was one of the scenario replaced.
-  LabelDupEntry->setText(" ");
+  ClearGrowthRefusal();
   // The results shown were those of the scenario replaced; selecting
   // "Results" runs the new one.
   if (PageControl1->currentWidget() == TabSheetResults) {

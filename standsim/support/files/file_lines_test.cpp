@@ -10,7 +10,7 @@
 namespace standsim {
 namespace {
 
-std::vector<std::string> AllLines(FileLines& lines) {
+std::vector<std::string> all_lines(FileLines& lines) {
   std::vector<std::string> all;
   std::string_view line;
   while (lines.next(line)) all.emplace_back(line);
@@ -35,7 +35,7 @@ TEST(FileLines, SplitsAsTheFileUnitsDo) {
   for (const Case& c : cases) {
     FileLines lines;
     ASSERT_TRUE(lines.read(folder.write("case.txt", c.content)));
-    EXPECT_EQ(AllLines(lines), c.lines) << c.content;
+    EXPECT_EQ(all_lines(lines), c.lines) << c.content;
   }
 }
 
@@ -48,9 +48,9 @@ TEST(FileLines, GoesBackToALineAndOpensNamesAsUnitsDo) {
   std::string_view line;
   lines.next(line);
   const std::size_t second = lines.position();
-  EXPECT_EQ(AllLines(lines), std::vector<std::string>{"two"});
+  EXPECT_EQ(all_lines(lines), std::vector<std::string>{"two"});
   lines.seek(second);
-  EXPECT_EQ(AllLines(lines), std::vector<std::string>{"two"});
+  EXPECT_EQ(all_lines(lines), std::vector<std::string>{"two"});
 
   std::string backslashed = folder.folder() + "two.txt";
   backslashed[backslashed.rfind('/')] = '\\';

@@ -7,15 +7,15 @@
 
 #include "standsim/support/fortran_runtime/fortran_units.h"
 #include "standsim/support/key_files/keyword_pairs.h"
-#include "standsim/support/keyed_lists/keyed_list_testing.h"
+#include "standsim/support/keyed_lists/testing/hand_made_lists.h"
 #include "standsim/support/text/fixed_text.h"
 #include "testing/test_folder.h"
 
 namespace standsim {
 namespace {
 
-using testing::KeyText;
-using testing::LineText;
+using testing::key_text;
+using testing::line_text;
 
 constexpr std::string_view KEY_FILE =
     "! deposition of the site\n"
@@ -39,17 +39,17 @@ struct AllowedKeys {
 TEST(KeyFiles, ReadkeysTakesEveryKeyWithoutAList) {
   TestFolder folder;
   const std::string path = folder.write("site.key", KEY_FILE);
-  auto par = testing::EmptyList();
-  testing::AddEntry(*par, "earlier", "kept");
+  auto par = testing::empty_list();
+  testing::add_entry(*par, "earlier", "kept");
   par->GOT[1] = 5;  // flags of the new entries are not touched
   AllowedKeys none({});
   EXPECT_EQ(READKEYS(path, "!", 0, none.list, *par), 3);
   EXPECT_EQ(par->NKEY, 3);
-  EXPECT_EQ(KeyText(*par, 1), padded("earlier", 16));
-  EXPECT_EQ(KeyText(*par, 2), padded("period", 16));
-  EXPECT_EQ(LineText(*par, 2), padded("1900 2100", 256));
-  EXPECT_EQ(KeyText(*par, 3), padded("NOx_dep", 16));
-  EXPECT_EQ(LineText(*par, 3), padded("0.5", 256));
+  EXPECT_EQ(key_text(*par, 1), padded("earlier", 16));
+  EXPECT_EQ(key_text(*par, 2), padded("period", 16));
+  EXPECT_EQ(line_text(*par, 2), padded("1900 2100", 256));
+  EXPECT_EQ(key_text(*par, 3), padded("NOx_dep", 16));
+  EXPECT_EQ(line_text(*par, 3), padded("0.5", 256));
   EXPECT_EQ(par->GOT[1], 5);
   EXPECT_EQ(none.last(), padded("", 16));
   EXPECT_EQ(std::string(par->LISTFILE, LINE_LENGTH), padded(path, 256));
@@ -58,10 +58,10 @@ TEST(KeyFiles, ReadkeysTakesEveryKeyWithoutAList) {
 TEST(KeyFiles, ReadkeysStopsAtTheFirstKeyNotAllowed) {
   TestFolder folder;
   const std::string path = folder.write("site.key", KEY_FILE);
-  auto par = testing::EmptyList();
+  auto par = testing::empty_list();
   AllowedKeys allowed({"period"});
   EXPECT_EQ(READKEYS(path, "!", 1, allowed.list, *par), 1);
-  EXPECT_EQ(KeyText(*par, 1), padded("period", 16));
+  EXPECT_EQ(key_text(*par, 1), padded("period", 16));
   EXPECT_EQ(allowed.last(), padded("NOx_dep", 16));
 
   // An indented key keeps its leading blanks when it is checked.
@@ -74,7 +74,7 @@ TEST(KeyFiles, ReadkeysRecordsEveryFileRead) {
   TestFolder folder;
   const std::string first = folder.write("a.key", "a 1\n");
   const std::string second = folder.write("b.key", "b 2\n");
-  auto par = testing::EmptyList();
+  auto par = testing::empty_list();
   AllowedKeys none({});
   READKEYS(first, "!", 0, none.list, *par);
   EXPECT_EQ(READKEYS(second, "!", 0, none.list, *par), 2);
@@ -93,19 +93,19 @@ TEST(KeyFiles, ReadkeysCutsLinesAtTheFirstBlankOutsideQuotes) {
                                         "a_key_longer_than_sixteen x\n"
                                         " ! not a comment\n"
                                         "tab\tseparated\n");
-  auto par = testing::EmptyList();
+  auto par = testing::empty_list();
   AllowedKeys none({});
   ASSERT_EQ(READKEYS(path, "!", 0, none.list, *par), 6);
-  EXPECT_EQ(KeyText(*par, 1), padded("'two words'", 16));
-  EXPECT_EQ(LineText(*par, 1), padded("value", 256));
-  EXPECT_EQ(KeyText(*par, 2), padded("", 16));  // a line of TABs only
-  EXPECT_EQ(LineText(*par, 2), padded("", 256));
-  EXPECT_EQ(KeyText(*par, 3), padded("indented", 16));
-  EXPECT_EQ(LineText(*par, 3), padded("spaced value", 256));
-  EXPECT_EQ(KeyText(*par, 4), "a_key_longer_tha");
-  EXPECT_EQ(KeyText(*par, 5), padded("!", 16));
-  EXPECT_EQ(KeyText(*par, 6), padded("tab", 16));
-  EXPECT_EQ(LineText(*par, 6), padded("separated", 256));
+  EXPECT_EQ(key_text(*par, 1), padded("'two words'", 16));
+  EXPECT_EQ(line_text(*par, 1), padded("value", 256));
+  EXPECT_EQ(key_text(*par, 2), padded("", 16));  // a line of TABs only
+  EXPECT_EQ(line_text(*par, 2), padded("", 256));
+  EXPECT_EQ(key_text(*par, 3), padded("indented", 16));
+  EXPECT_EQ(line_text(*par, 3), padded("spaced value", 256));
+  EXPECT_EQ(key_text(*par, 4), "a_key_longer_tha");
+  EXPECT_EQ(key_text(*par, 5), padded("!", 16));
+  EXPECT_EQ(key_text(*par, 6), padded("tab", 16));
+  EXPECT_EQ(line_text(*par, 6), padded("separated", 256));
 }
 
 TEST(KeyFiles, ReadkeysStopsWhenTheListIsFull) {
@@ -113,11 +113,11 @@ TEST(KeyFiles, ReadkeysStopsWhenTheListIsFull) {
   std::string many;
   for (int i = 1; i <= 300; ++i) many += "key" + std::to_string(i) + " " + std::to_string(i) + "\n";
   const std::string path = folder.write("many.key", many);
-  auto par = testing::EmptyList();
-  for (int i = 1; i <= 250; ++i) testing::AddEntry(*par, "old", "x");
+  auto par = testing::empty_list();
+  for (int i = 1; i <= 250; ++i) testing::add_entry(*par, "old", "x");
   AllowedKeys none({});
   EXPECT_EQ(READKEYS(path, "!", 0, none.list, *par), 256);
-  EXPECT_EQ(KeyText(*par, 256), padded("key6", 16));
+  EXPECT_EQ(key_text(*par, 256), padded("key6", 16));
   EXPECT_EQ(none.last(), padded("key7", 16));  // the first key not taken
 
   // A full list takes nothing more.
@@ -128,7 +128,7 @@ TEST(KeyFiles, ReadkeysStopsWhenTheListIsFull) {
 TEST(KeyFiles, ReadkeysTakesANegativeCountForZero) {
   TestFolder folder;
   const std::string path = folder.write("site.key", KEY_FILE);
-  auto par = testing::EmptyList();
+  auto par = testing::empty_list();
   std::string bytes(16, '#');  // room for LIST(1) only
   const TextArray list(bytes, 16);
   EXPECT_EQ(READKEYS(path, "!", -3, list, *par), 2);
@@ -160,9 +160,9 @@ TEST(KeyFiles, KeysToPairsAndBackRoundTrip) {
   unit_close(PAIR_FILE_UNIT);
   EXPECT_EQ(contents(back), "period 1900 2100\nNOx_dep 0.5\n");
 
-  auto par = testing::EmptyList();
+  auto par = testing::empty_list();
   EXPECT_EQ(READKEYS(back, "!", 0, none.list, *par), 2);
-  EXPECT_EQ(LineText(*par, 1), padded("1900 2100", 256));
+  EXPECT_EQ(line_text(*par, 1), padded("1900 2100", 256));
 }
 
 }  // namespace

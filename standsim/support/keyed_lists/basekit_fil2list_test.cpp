@@ -6,15 +6,15 @@
 #include <string>
 
 #include "standsim/support/fortran_runtime/fortran_units.h"
-#include "standsim/support/keyed_lists/keyed_list_testing.h"
+#include "standsim/support/keyed_lists/testing/hand_made_lists.h"
 #include "standsim/support/text/fixed_text.h"
 #include "testing/test_folder.h"
 
 namespace standsim {
 namespace {
 
-using testing::KeyText;
-using testing::LineText;
+using testing::key_text;
+using testing::line_text;
 
 class Fil2list : public ::testing::Test {
  protected:
@@ -24,7 +24,7 @@ class Fil2list : public ::testing::Test {
   }
 
   Fil2listOverflow FillFrom(const std::string& path) {
-    list_ = testing::EmptyList();
+    list_ = testing::empty_list();
     assign_text(list_->LISTNAME, "QSM");
     assign_text(list_->LISTFILE, path);
     const Fil2listOverflow overflow = FIL2LIST(*list_);
@@ -56,8 +56,8 @@ TEST_F(Fil2list, ReadsKeysAndLeftAdjustedValues) {
       {"period", "second"},    {"last", "1"},
   };
   for (int32_t i = 1; i <= 6; ++i) {
-    EXPECT_EQ(KeyText(*list_, i), padded(expected[i - 1].first, KEY_LENGTH)) << i;
-    EXPECT_EQ(LineText(*list_, i), padded(expected[i - 1].second, LINE_LENGTH)) << i;
+    EXPECT_EQ(key_text(*list_, i), padded(expected[i - 1].first, KEY_LENGTH)) << i;
+    EXPECT_EQ(line_text(*list_, i), padded(expected[i - 1].second, LINE_LENGTH)) << i;
     EXPECT_EQ(list_->GOT[i - 1], 0);
     EXPECT_EQ(list_->DEF[i - 1], 0);
   }
@@ -86,8 +86,8 @@ TEST_F(Fil2list, FieldsFilledToTheirBoundsAreNoOverflow) {
   const std::string key(16, 'k'), value(256, 'v');
   EXPECT_EQ(Fill(key + " " + value + "   \n").kind, Fil2listOverflow::NONE);
   ASSERT_EQ(list_->NKEY, 1);
-  EXPECT_EQ(KeyText(*list_, 1), key);
-  EXPECT_EQ(LineText(*list_, 1), value);
+  EXPECT_EQ(key_text(*list_, 1), key);
+  EXPECT_EQ(line_text(*list_, 1), value);
 }
 
 TEST_F(Fil2list, ReportsTheFirstLineThatDoesNotFit) {
@@ -114,8 +114,8 @@ TEST_F(Fil2list, ReportsTheFirstLineThatDoesNotFit) {
   }
   // Over-long texts are kept up to their fields' bounds.
   Fill(std::string(20, 'k') + " " + std::string(300, 'v') + "\n");
-  EXPECT_EQ(KeyText(*list_, 1), std::string(16, 'k'));
-  EXPECT_EQ(LineText(*list_, 1), std::string(256, 'v'));
+  EXPECT_EQ(key_text(*list_, 1), std::string(16, 'k'));
+  EXPECT_EQ(line_text(*list_, 1), std::string(256, 'v'));
 }
 
 }  // namespace

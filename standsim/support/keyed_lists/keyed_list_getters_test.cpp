@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "standsim/support/keyed_lists/keyed_list_testing.h"
+#include "standsim/support/keyed_lists/testing/hand_made_lists.h"
 
 namespace standsim {
 namespace {
 
-using testing::AddEntry;
-using testing::KeyText;
+using testing::add_entry;
+using testing::key_text;
 
 TEST(KeyedListGetters, ScalarsReadTheFirstValueAndMarkTheKeyTaken) {
-  auto list = testing::EmptyList();
-  AddEntry(*list, "years", "42 rest of the line");
-  AddEntry(*list, "rate", "2.5, 7");
+  auto list = testing::empty_list();
+  add_entry(*list, "years", "42 rest of the line");
+  add_entry(*list, "rate", "2.5, 7");
   int32_t ival = 0;
   float val = 0.0f;
   GETKEYI(*list, "years", ival, nullptr);
@@ -31,8 +31,8 @@ TEST(KeyedListGetters, ScalarsReadTheFirstValueAndMarkTheKeyTaken) {
 }
 
 TEST(KeyedListGetters, AnAbsentKeyTakesItsDefaultAndIsAppended) {
-  auto list = testing::EmptyList();
-  AddEntry(*list, "years", "1");
+  auto list = testing::empty_list();
+  add_entry(*list, "years", "1");
   int32_t ival = 5;
   GETKEYI(*list, "missing", ival, nullptr);  // no default: nothing changes
   EXPECT_EQ(ival, 5);
@@ -42,7 +42,7 @@ TEST(KeyedListGetters, AnAbsentKeyTakesItsDefaultAndIsAppended) {
   GETKEYI(*list, "missing", ival, &idflt);
   EXPECT_EQ(ival, 9);
   ASSERT_EQ(list->NKEY, 2);
-  EXPECT_EQ(KeyText(*list, 2), padded("missing", KEY_LENGTH));
+  EXPECT_EQ(key_text(*list, 2), padded("missing", KEY_LENGTH));
   EXPECT_EQ(KEYDEF("missing", *list), 1);
   EXPECT_EQ(KEYGOT("missing", *list), 1);
 
@@ -53,16 +53,16 @@ TEST(KeyedListGetters, AnAbsentKeyTakesItsDefaultAndIsAppended) {
   GETKEYR(*list, "a_keyword_of_seventeen", val, &dflt);
   EXPECT_EQ(val, 1.5f);
   ASSERT_EQ(list->NKEY, 4);
-  EXPECT_EQ(KeyText(*list, 3), padded(" lead", KEY_LENGTH));
-  EXPECT_EQ(KeyText(*list, 4), "a_keyword_of_sev");
+  EXPECT_EQ(key_text(*list, 3), padded(" lead", KEY_LENGTH));
+  EXPECT_EQ(key_text(*list, 4), "a_keyword_of_sev");
   EXPECT_EQ(KEYDEF("lead", *list), 0);  // no lookup finds the blank-led key
 }
 
 TEST(KeyedListGetters, AFullListTakesTheDefaultWithoutAppending) {
-  auto list = testing::EmptyList();
+  auto list = testing::empty_list();
   assign_text(list->LISTFILE, "/data/site.qsm");
   for (int i = 0; i < KEYLIST_MAXKEY; ++i)
-    AddEntry(*list, std::string("k").append(std::to_string(i)), "1");
+    add_entry(*list, std::string("k").append(std::to_string(i)), "1");
   const auto before = std::make_unique<KEYLIST>(*list);
 
   const int32_t idflt = 3;
@@ -76,14 +76,14 @@ TEST(KeyedListGetters, AFullListTakesTheDefaultWithoutAppending) {
 }
 
 TEST(KeyedListGetters, AListWithANegativeCountTakesTheKeyAsItsFirstEntry) {
-  auto list = testing::EmptyList();
+  auto list = testing::empty_list();
   list->NKEY = -3;
   const int32_t idflt = 3;
   int32_t ival = 0;
   GETKEYI(*list, "absent", ival, &idflt);
   EXPECT_EQ(ival, 3);
   ASSERT_EQ(list->NKEY, 1);
-  EXPECT_EQ(KeyText(*list, 1), padded("absent", KEY_LENGTH));
+  EXPECT_EQ(key_text(*list, 1), padded("absent", KEY_LENGTH));
   EXPECT_EQ(list->DEF[0], 1);
 }
 
@@ -101,8 +101,8 @@ TEST(KeyedListGetters, VectorsReadAtMostNValuesAndRepeatTheLast) {
       {"", {-1, -1, -1, -1, -1}},
   };
   for (const Case& c : cases) {
-    auto list = testing::EmptyList();
-    AddEntry(*list, "v", c.value);
+    auto list = testing::empty_list();
+    add_entry(*list, "v", c.value);
     std::vector<int32_t> ivec(5, -1);
     GETKEYIV(4, *list, "v", ivec, nullptr);
     EXPECT_EQ(ivec, c.expected) << '"' << c.value << '"';
@@ -116,7 +116,7 @@ TEST(KeyedListGetters, VectorsReadAtMostNValuesAndRepeatTheLast) {
 }
 
 TEST(KeyedListGetters, VectorDefaults) {
-  auto list = testing::EmptyList();
+  auto list = testing::empty_list();
   std::array<int32_t, 4> ivec{0, 0, 0, -1};
   GETKEYIS(3, *list, "n", ivec, 7);
   EXPECT_EQ(ivec, (std::array<int32_t, 4>{7, 7, 7, -1}));
@@ -134,8 +134,8 @@ TEST(KeyedListGetters, VectorDefaults) {
 }
 
 TEST(KeyedListGettersDeathTest, AVectorShorterThanNStops) {
-  auto list = testing::EmptyList();
-  AddEntry(*list, "v", "1 2 3");
+  auto list = testing::empty_list();
+  add_entry(*list, "v", "1 2 3");
   std::array<int32_t, 2> ivec{};
   EXPECT_DEATH(GETKEYIV(3, *list, "v", ivec, nullptr), "GETKEYIV: vector shorter than N");
 }

@@ -5,24 +5,24 @@
 #include <string>
 #include <vector>
 
-#include "standsim/support/keyed_lists/keyed_list_testing.h"
+#include "standsim/support/keyed_lists/testing/hand_made_lists.h"
 #include "testing/test_folder.h"
 
 namespace standsim {
 namespace {
 
-using testing::AddEntry;
-using testing::LineText;
+using testing::add_entry;
+using testing::line_text;
 
 constexpr float UNTOUCHED = -7.0f;
 
-std::string KeymsgText() { return std::string(KEYMSG.data(), KEYMSG.size()); }
+std::string keymsg_text() { return std::string(KEYMSG.data(), KEYMSG.size()); }
 
 class KeyedListSeries : public ::testing::Test {
  protected:
   void SetUp() override {
     KEYMSG.fill(' ');
-    list_ = testing::EmptyList();
+    list_ = testing::empty_list();
     assign_text(list_->LISTDIR, folder_.folder());
   }
 
@@ -32,38 +32,38 @@ class KeyedListSeries : public ::testing::Test {
 };
 
 TEST_F(KeyedListSeries, ANumberFillsTheYears) {
-  AddEntry(*list_, "NOx_dep", " 15");
+  add_entry(*list_, "NOx_dep", " 15");
   GETKEYTS(*list_, "NOx_dep", 1990, 1992, 2000, 1, vec_, nullptr);
   for (int y = 1990; y < 2020; ++y)
     EXPECT_EQ(vec_[y - 1990], y >= 1992 && y <= 2000 ? 15.0f : UNTOUCHED) << y;
   EXPECT_EQ(list_->GOT[0], 1);
-  EXPECT_EQ(LineText(*list_, 1), padded(" 15", LINE_LENGTH));  // a number is not joined
-  EXPECT_EQ(KeymsgText(), std::string(128, ' '));
+  EXPECT_EQ(line_text(*list_, 1), padded(" 15", LINE_LENGTH));  // a number is not joined
+  EXPECT_EQ(keymsg_text(), std::string(128, ' '));
 }
 
 TEST_F(KeyedListSeries, AFileReferenceIsJoinedToTheListFolder) {
   folder_.write("dep.dat", "!Year NOx\n1990 1.0\n2000 2.0\n");
-  AddEntry(*list_, "NOx_dep", "dep.dat;NOx");
+  add_entry(*list_, "NOx_dep", "dep.dat;NOx");
   GETKEYTS(*list_, "NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
-  EXPECT_EQ(KeymsgText(), std::string(128, ' '));
+  EXPECT_EQ(keymsg_text(), std::string(128, ' '));
   EXPECT_FLOAT_EQ(vec_[5], 1.5f);
-  EXPECT_EQ(LineText(*list_, 1), padded(folder_.folder() + "dep.dat;NOx", LINE_LENGTH));
+  EXPECT_EQ(line_text(*list_, 1), padded(folder_.folder() + "dep.dat;NOx", LINE_LENGTH));
 
   // A name that is rooted, explicitly relative or has a drive is kept.
   for (const std::string& kept :
        {folder_.file("dep.dat") + ";NOx", std::string(".\\x.dat;1"), std::string("c:x.dat")}) {
-    auto list = testing::EmptyList();
+    auto list = testing::empty_list();
     assign_text(list->LISTDIR, "/elsewhere/");
-    AddEntry(*list, "k", kept);
+    add_entry(*list, "k", kept);
     GETKEYTS(*list, "k", 1990, 1990, 1991, 1, vec_, nullptr);
-    EXPECT_EQ(LineText(*list, 1), padded(kept, LINE_LENGTH));
+    EXPECT_EQ(line_text(*list, 1), padded(kept, LINE_LENGTH));
   }
 }
 
 TEST_F(KeyedListSeries, AFailedReadLeavesItsMessageInKeymsg) {
-  AddEntry(*list_, "NOx_dep", "missing.dat;NOx");
+  add_entry(*list_, "NOx_dep", "missing.dat;NOx");
   GETKEYTS(*list_, "NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
-  EXPECT_EQ(KeymsgText().substr(0, 16), "xVARIN01: File  ");
+  EXPECT_EQ(keymsg_text().substr(0, 16), "xVARIN01: File  ");
   EXPECT_EQ(list_->GOT[0], 1);
   for (float v : vec_) EXPECT_EQ(v, UNTOUCHED);
 }
@@ -102,33 +102,33 @@ struct Columns {
 TEST_F(KeyedListSeries, TwoDimensionalSeriesOneColumnPerItem) {
   // The data years reach beyond the elements of ARR.
   folder_.write("dep.dat", "!Year a b\n1980 1.0 4.0\n2020 1.0 4.0\n");
-  AddEntry(*list_, "upt", "1.5|dep.dat;b");
+  add_entry(*list_, "upt", "1.5|dep.dat;b");
   Columns cols;
   GETKEYTS2(3, 3, *list_, "upt", 1990, 1991, 1993, 1, cols.arr, nullptr);
-  EXPECT_EQ(KeymsgText(), std::string(128, ' '));
+  EXPECT_EQ(keymsg_text(), std::string(128, ' '));
   for (int t = 1990; t < 2000; ++t) {
     const bool filled = t >= 1991 && t <= 1993;
     EXPECT_EQ(cols.at(1, t), filled ? 1.5f : UNTOUCHED) << t;
     EXPECT_EQ(cols.at(2, t), filled ? 4.0f : UNTOUCHED) << t;
     EXPECT_EQ(cols.at(3, t), filled ? 4.0f : UNTOUCHED) << t;  // repeats the last item
   }
-  EXPECT_EQ(LineText(*list_, 1), padded("1.5|dep.dat;b", LINE_LENGTH));
+  EXPECT_EQ(line_text(*list_, 1), padded("1.5|dep.dat;b", LINE_LENGTH));
   EXPECT_EQ(list_->GOT[0], 1);
 }
 
 TEST_F(KeyedListSeries, TwoDimensionalSeriesKeepFailedColumns) {
-  AddEntry(*list_, "upt", "missing.dat|=|2");
+  add_entry(*list_, "upt", "missing.dat|=|2");
   Columns cols;
   GETKEYTS2(3, 3, *list_, "upt", 1990, 1991, 1992, 1, cols.arr, nullptr);
-  EXPECT_EQ(KeymsgText().substr(0, 16), "xVARIN01: File  ");
+  EXPECT_EQ(keymsg_text().substr(0, 16), "xVARIN01: File  ");
   EXPECT_EQ(cols.at(1, 1991), UNTOUCHED);  // the failed item's column as it was
   EXPECT_EQ(cols.at(1, 1992), UNTOUCHED);
   EXPECT_EQ(cols.at(2, 1991), -999999.0f);  // "=" writes its first year only
   EXPECT_EQ(cols.at(2, 1992), UNTOUCHED);
   EXPECT_EQ(cols.at(3, 1992), 2.0f);
 
-  auto blank = testing::EmptyList();
-  AddEntry(*blank, "upt", "");
+  auto blank = testing::empty_list();
+  add_entry(*blank, "upt", "");
   Columns untouched;
   GETKEYTS2(3, 3, *blank, "upt", 1990, 1991, 1992, 1, untouched.arr, nullptr);
   EXPECT_EQ(untouched.arr, Columns().arr);
@@ -156,20 +156,20 @@ TEST_F(KeyedListSeries, AReferenceTooLongWithItsFolderIsRefused) {
   const std::string folder = "/" + std::string(200, 'f') + "/";
   const std::string reference = std::string(50, 'd') + ".dat;\\12";
   assign_text(list_->LISTDIR, folder);
-  AddEntry(*list_, "NOx_dep", reference);
-  AddEntry(*list_, "upt", "1|" + reference);
+  add_entry(*list_, "NOx_dep", reference);
+  add_entry(*list_, "upt", "1|" + reference);
   GETKEYTS(*list_, " NOx_dep", 1990, 1990, 2000, 1, vec_, nullptr);
   EXPECT_EQ(
-      KeymsgText(),
+      keymsg_text(),
       padded("xGETKEYTS: Reference of  NOx_dep  is longer than 256 characters with its folder!",
              128));
-  EXPECT_EQ(LineText(*list_, 1), padded(reference, LINE_LENGTH));
+  EXPECT_EQ(line_text(*list_, 1), padded(reference, LINE_LENGTH));
   EXPECT_EQ(list_->GOT[0], 1);
   for (float v : vec_) EXPECT_EQ(v, UNTOUCHED);
 
   Columns cols;
   GETKEYTS2(3, 2, *list_, "upt", 1990, 1990, 1990, 1, cols.arr, nullptr);
-  EXPECT_EQ(KeymsgText().substr(0, 38), "xGETKEYTS2: Reference of  upt  is long");
+  EXPECT_EQ(keymsg_text().substr(0, 38), "xGETKEYTS2: Reference of  upt  is long");
   EXPECT_EQ(cols.at(1, 1990), 1.0f);
   EXPECT_EQ(cols.at(2, 1990), UNTOUCHED);
 }

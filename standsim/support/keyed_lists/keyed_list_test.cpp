@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "standsim/support/keyed_lists/keyed_list_testing.h"
+#include "standsim/support/keyed_lists/testing/hand_made_lists.h"
 
 namespace standsim {
 namespace {
 
 using namespace std::string_literals;
-using testing::AddEntry;
+using testing::add_entry;
 
 // KEYMSG as the program loaded it, copied before main and so before any
 // test can write it (its zero bytes are there before any initialiser runs).
@@ -23,14 +23,14 @@ TEST(KeyedList, KeymsgStartsAsZeroBytes) {
 }
 
 TEST(KeyedList, FindkeyMatchesTheTrimmedKeywordCaseSensitively) {
-  auto list = testing::EmptyList();
-  AddEntry(*list, "period", "1990 2050");       // 1: blank padded
-  AddEntry(*list, "NOx_dep", "0.5", true);      // 2: zero padded
-  AddEntry(*list, "period1", "x");              // 3
-  AddEntry(*list, "NH3_dep\t", "0.2");          // 4: TAB after the key
-  AddEntry(*list, "period", "second");          // 5: duplicate
-  AddEntry(*list, "a b", "inner blank");        // 6
-  AddEntry(*list, "sixteen_chars_ab", "full");  // 7
+  auto list = testing::empty_list();
+  add_entry(*list, "period", "1990 2050");       // 1: blank padded
+  add_entry(*list, "NOx_dep", "0.5", true);      // 2: zero padded
+  add_entry(*list, "period1", "x");              // 3
+  add_entry(*list, "NH3_dep\t", "0.2");          // 4: TAB after the key
+  add_entry(*list, "period", "second");          // 5: duplicate
+  add_entry(*list, "a b", "inner blank");        // 6
+  add_entry(*list, "sixteen_chars_ab", "full");  // 7
 
   struct Case {
     std::string keyword;
@@ -61,20 +61,20 @@ TEST(KeyedList, FindkeyMatchesTheTrimmedKeywordCaseSensitively) {
 }
 
 TEST(KeyedList, FindkeyKeepsTabsInsideTheKeyword) {
-  auto list = testing::EmptyList();
-  AddEntry(*list, "a b", "");
-  AddEntry(*list, "a\tb", "");
+  auto list = testing::empty_list();
+  add_entry(*list, "a b", "");
+  add_entry(*list, "a\tb", "");
   int32_t ind = 0;
   EXPECT_TRUE(FINDKEY(*list, " a\tb ", ind));
   EXPECT_EQ(ind, 2);
 }
 
 TEST(KeyedList, FindkeysListsEveryEntryWithBlanksAfterTheKey) {
-  auto list = testing::EmptyList();
-  AddEntry(*list, "period", "1");
-  AddEntry(*list, "other", "2");
-  AddEntry(*list, "period", "3", true);  // zero bytes stop the match
-  AddEntry(*list, "period", "4");
+  auto list = testing::empty_list();
+  add_entry(*list, "period", "1");
+  add_entry(*list, "other", "2");
+  add_entry(*list, "period", "3", true);  // zero bytes stop the match
+  add_entry(*list, "period", "4");
   std::array<int32_t, 4> indv{};
   int32_t n = -1;
   EXPECT_TRUE(FINDKEYS(*list, " period", n, indv));
@@ -91,7 +91,7 @@ TEST(KeyedList, FindkeysListsEveryEntryWithBlanksAfterTheKey) {
 }
 
 TEST(KeyedList, EmptyListFindsNothing) {
-  auto list = testing::EmptyList();
+  auto list = testing::empty_list();
   int32_t ind = -1, n = -1;
   std::array<int32_t, 1> indv{};
   EXPECT_FALSE(FINDKEY(*list, "period", ind));
@@ -103,9 +103,9 @@ TEST(KeyedList, EmptyListFindsNothing) {
 }
 
 TEST(KeyedList, FlagQueriesReturnTheWordsAsStored) {
-  auto list = testing::EmptyList();
-  const int32_t read = AddEntry(*list, "period", "1990 2000");
-  const int32_t appended = AddEntry(*list, "NH3_dep", "");
+  auto list = testing::empty_list();
+  const int32_t read = add_entry(*list, "period", "1990 2000");
+  const int32_t appended = add_entry(*list, "NH3_dep", "");
   list->GOT[read - 1] = -1;  // as READ4UP stores true
   list->GOT[appended - 1] = 1;
   list->DEF[appended - 1] = 1;
@@ -120,7 +120,7 @@ TEST(KeyedList, FlagQueriesReturnTheWordsAsStored) {
 }
 
 TEST(KeyedListDeathTest, ARecordClaimingMoreThan256KeysStops) {
-  auto list = testing::EmptyList();
+  auto list = testing::empty_list();
   list->NKEY = 257;
   int32_t ind = 0;
   EXPECT_DEATH(FINDKEY(*list, "period", ind), "NKEY above 256");

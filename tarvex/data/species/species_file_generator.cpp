@@ -14,8 +14,9 @@
 #include "tarvex/data/biomass_record.h"
 #include "tarvex/data/defs.h"
 #include "tarvex/data/number_text.h"
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/text_helpers.h"
+#include "tarvex/data/text_lines.h"
 
 namespace {
 
@@ -63,8 +64,7 @@ std::vector<std::vector<std::string>> ReadTable(const std::string& fileName) {
   std::vector<std::vector<std::string>> rows;
   std::string line;
   std::getline(in, line);  // column names
-  for (int number = 2; std::getline(in, line); ++number) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (int number = 2; tarvex::ReadTextLine(in, line); ++number) {
     if (line.empty()) continue;
     const std::string where = fileName + ", line " + tarvex::FormatInt(number) + ": ";
     std::vector<std::string> fields;

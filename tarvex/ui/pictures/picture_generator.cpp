@@ -16,24 +16,20 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <cstdio>
-#include <initializer_list>
+#include <vector>
 
 namespace {
 
 struct Region {
   const char* name;
   QColor colour;
-  std::initializer_list<QPointF> outline;
+  std::vector<QPointF> outline;
   QPointF label;
 };
 
-QImage RegionsMap() {
-  QImage image(400, 520, QImage::Format_RGB32);
-  image.fill(QColor(196, 222, 240));  // the sea
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-
-  const Region regions[] = {
+// The six regions of the map, west to east and north to south.
+std::vector<Region> MapRegions() {
+  return {
       {"Artic",
        QColor(232, 236, 244),
        {{222, 62}, {250, 30}, {300, 20}, {352, 28}, {382, 58}, {360, 92}, {300, 102}, {250, 96}},
@@ -90,6 +86,14 @@ QImage RegionsMap() {
         {48, 440}},
        {204, 416}},
   };
+}
+
+QImage RegionsMap() {
+  QImage image(400, 520, QImage::Format_RGB32);
+  image.fill(QColor(196, 222, 240));  // the sea
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const std::vector<Region> regions = MapRegions();
   // Two islands of the west.
   p.setPen(QPen(QColor(70, 70, 70), 1.2));
   p.setBrush(QColor(150, 200, 220));
@@ -99,7 +103,7 @@ QImage RegionsMap() {
   QFont font("DejaVu Sans", 10, QFont::Bold);
   for (const Region& region : regions) {
     p.setBrush(region.colour);
-    p.drawPolygon(QPolygonF(QList<QPointF>(region.outline)));
+    p.drawPolygon(QPolygonF(QList<QPointF>(region.outline.begin(), region.outline.end())));
   }
   p.setFont(font);
   p.setPen(QColor(30, 30, 30));

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "tarvex/ui/platform/chart.h"
-#include "tarvex/ui/platform/widget_painting.h"
+#include "tarvex/ui/platform/testing/widget_painting.h"
 
 using namespace tarvex;
 

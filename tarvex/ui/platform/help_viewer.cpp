@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "tarvex/workbench/help_topics.h"
+#include "tarvex/window_logic/help_topics.h"
 
 namespace tarvex {
 namespace {

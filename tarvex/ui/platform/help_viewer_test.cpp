@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tarvex/ui/platform/help_viewer.h"
-#include "tarvex/workbench/help_topics.h"
+#include "tarvex/window_logic/help_topics.h"
 #include "testing/test_folder.h"
 
 using namespace tarvex;

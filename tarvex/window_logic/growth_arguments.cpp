@@ -1,9 +1,9 @@
-#include "tarvex/workbench/growth_arguments.h"
+#include "tarvex/window_logic/growth_arguments.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "tarvex/workbench/routine_message.h"
+#include "tarvex/window_logic/routine_message.h"
 
 namespace tarvex {
 namespace {

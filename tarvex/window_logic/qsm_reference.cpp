@@ -1,4 +1,4 @@
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 #include <algorithm>
 #include <array>
@@ -9,6 +9,7 @@
 #include "standsim/support/keyed_lists/keyed_list.h"
 #include "tarvex/data/number_text.h"
 #include "tarvex/data/results_file.h"
+#include "tarvex/data/text_lines.h"
 
 namespace tarvex {
 namespace {
@@ -25,10 +26,9 @@ std::vector<FileLine> LinesOf(std::string_view text) {
     const std::size_t feed = text.find('\n', begin);
     const std::size_t end = feed == std::string_view::npos ? text.size() : feed + 1;
     const std::string_view whole = text.substr(begin, end - begin);
-    std::string_view read = whole;
-    if (read.ends_with('\n')) read.remove_suffix(1);
-    if (read.ends_with('\r')) read.remove_suffix(1);
-    lines.push_back({whole, read});
+    const std::string_view withoutFeed =
+        whole.ends_with('\n') ? whole.substr(0, whole.size() - 1) : whole;
+    lines.push_back({whole, WithoutCarriageReturn(withoutFeed)});
     begin = end;
   }
   return lines;

@@ -1,6 +1,6 @@
 // The rewrite of a QSM input file's uptake references, read back through
 // the model library's own readers as the soil model reads the file.
-#include "tarvex/workbench/qsm_reference.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include "standsim/support/text/fixed_text.h"
 #include "tarvex/data/results_file.h"
 #include "tarvex/data/site.h"
-#include "tarvex/workbench/deposition_reading.h"
+#include "tarvex/window_logic/deposition_reading.h"
 #include "testing/test_folder.h"
 
 namespace tarvex {

@@ -28,8 +28,8 @@
 
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/string_grid.h"
+#include "tarvex/ui/platform/testing/widget_painting.h"
 #include "tarvex/ui/platform/user_dialogs.h"
-#include "tarvex/ui/platform/widget_painting.h"
 #include "testing/test_folder.h"
 
 namespace tarvex::testing {
@@ -41,7 +41,10 @@ struct ProcessEnded {
 
 class RecordingDialogs final : public UserDialogs {
  public:
-  void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+  void ShowMessage(QWidget* parent, const QString& text) override {
+    messages << text;
+    if (realMessages) QtUserDialogs().ShowMessage(parent, text);
+  }
   bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override {
     questions << caption + ": " + text;
     if (realQuestions) return QtUserDialogs().AskYesNo(parent, caption, text);
@@ -71,6 +74,7 @@ class RecordingDialogs final : public UserDialogs {
   QStringList questions;         // "caption: text"
   std::deque<bool> answers;      // to the questions, in order; No when empty
   bool realQuestions = false;    // the questions are asked in the program's own box
+  bool realMessages = false;     // the messages are shown in the program's own box
   std::deque<QString> files;     // chosen in the file dialogs, in order; cancel when empty
   QStringList fileDialogStarts;  // the folder or file each file dialog started in
   int saveFilterIndex = 0;
@@ -85,19 +89,20 @@ class RecordingDialogs final : public UserDialogs {
   }
 };
 
-// Answers the next question box shown from within its own event loop, as a
-// user does: ANSWER presses the keys. Nothing is answered once the answerer
-// is gone.
-class QuestionAnswerer : public QObject {
+// Answers the next modal window of type BOX (a message box, a dialog) shown,
+// from within its own event loop, as a user does: ANSWER presses the keys.
+// Nothing is answered once the answerer is gone.
+template <typename Box>
+class ModalAnswerer : public QObject {
  public:
-  explicit QuestionAnswerer(std::function<void(QMessageBox&)> answer) : answer_(std::move(answer)) {
+  explicit ModalAnswerer(std::function<void(Box&)> answer) : answer_(std::move(answer)) {
     WaitForBox();
   }
 
  private:
   void WaitForBox() {
     QTimer::singleShot(10, this, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
       if (box == nullptr) {
         WaitForBox();
       } else {
@@ -106,8 +111,9 @@ class QuestionAnswerer : public QObject {
     });
   }
 
-  std::function<void(QMessageBox&)> answer_;
+  std::function<void(Box&)> answer_;
 };
+using QuestionAnswerer = ModalAnswerer<QMessageBox>;
 
 // Options go to the test location of the user's settings, never to the real
 // one, and the application-data folder lies in a scratch folder of the test.
@@ -197,10 +203,17 @@ inline bool ShowWindow(TForm1& window) {
 inline void TypeIntoCell(StringGrid& grid, int col, int row, const QString& text) {
   grid.scrollTo(grid.model()->index(row - 1, col));
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(col, row).center());
-  // The first key opens the cell editor, which takes the others.
+  // The first key opens the cell editor, which takes the others. They go to
+  // it, not to the focus widget: the offscreen platform may have made
+  // another window active meanwhile, as a window manager would not.
   QTest::keyClicks(&grid, text.left(1));
-  QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QLineEdit* editor = nullptr;
+  for (QLineEdit* open : grid.viewport()->findChildren<QLineEdit*>()) {
+    if (open->isVisible()) editor = open;
+  }
+  QVERIFY(editor != nullptr);
+  QTest::keyClicks(editor, text.mid(1));
+  QTest::keyClick(editor, Qt::Key_Return);
 }
 
 // Chooses TEXT in the open list of BOX, as a click on the item does.

@@ -1,5 +1,5 @@
 // One READ4UP call through the model library, as the window makes it.
-#include "tarvex/workbench/deposition_reading.h"
+#include "tarvex/window_logic/deposition_reading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tarvex/workbench/default_management.h"
+#include "tarvex/window_logic/default_management.h"
 
 #include <algorithm>
 

@@ -1,11 +1,12 @@
-#include "tarvex/workbench/help_topics.h"
+#include "tarvex/window_logic/help_topics.h"
 
 #include <algorithm>
 #include <charconv>
 #include <fstream>
 
+#include "tarvex/data/path_parts.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/data/text_helpers.h"
+#include "tarvex/data/text_lines.h"
 
 namespace tarvex {
 namespace {
@@ -50,8 +51,7 @@ void HelpBrowser::LoadTopics(const std::string& fileName) {
   std::ifstream in(NativePath(fileName), std::ios::binary);
   int n = 0;
   std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  while (ReadTextLine(in, line)) {
     if (!in.eof()) line += '\n';
     for (std::size_t at = 0; at < line.size(); at += kPieceLength) {
       if (n == kMaxHelpTopics) {

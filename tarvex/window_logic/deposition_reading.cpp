@@ -1,12 +1,12 @@
-#include "tarvex/workbench/deposition_reading.h"
+#include "tarvex/window_logic/deposition_reading.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "tarvex/data/read4up_file_name.h"
 #include "tarvex/data/tarvex_error.h"
-#include "tarvex/workbench/growth_arguments.h"
-#include "tarvex/workbench/routine_message.h"
+#include "tarvex/window_logic/growth_arguments.h"
+#include "tarvex/window_logic/routine_message.h"
 
 namespace tarvex {
 

@@ -1,4 +1,4 @@
-#include "tarvex/workbench/routine_message.h"
+#include "tarvex/window_logic/routine_message.h"
 
 #include <algorithm>
 

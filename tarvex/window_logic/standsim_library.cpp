@@ -1,4 +1,4 @@
-#include "tarvex/workbench/standsim_library.h"
+#include "tarvex/window_logic/standsim_library.h"
 
 #include <dlfcn.h>
 

@@ -12,13 +12,13 @@
 namespace standsim::testing {
 
 // An all-zero list, as a filler receives it.
-inline std::unique_ptr<KEYLIST> EmptyList() { return std::make_unique<KEYLIST>(); }
+inline std::unique_ptr<KEYLIST> empty_list() { return std::make_unique<KEYLIST>(); }
 
 // Appends an entry the way a filler leaves it: the key blank padded (or, with
 // ZERO_PADDED, followed by the zero bytes of the untouched record) and the
 // value blank padded. Returns its 1-based index.
-inline int32_t AddEntry(KEYLIST& list, std::string_view key, std::string_view value,
-                        bool zero_padded = false) {
+inline int32_t add_entry(KEYLIST& list, std::string_view key, std::string_view value,
+                         bool zero_padded = false) {
   const int32_t i = ++list.NKEY;
   char(&field)[KEY_LENGTH] = list.KEY[i - 1];
   if (zero_padded) {
@@ -31,8 +31,10 @@ inline int32_t AddEntry(KEYLIST& list, std::string_view key, std::string_view va
   return i;
 }
 
-inline std::string KeyText(const KEYLIST& list, int32_t i) { return {list.KEY[i - 1], KEY_LENGTH}; }
-inline std::string LineText(const KEYLIST& list, int32_t i) {
+inline std::string key_text(const KEYLIST& list, int32_t i) {
+  return {list.KEY[i - 1], KEY_LENGTH};
+}
+inline std::string line_text(const KEYLIST& list, int32_t i) {
   return {list.LINE[i - 1], LINE_LENGTH};
 }
 

@@ -1,5 +1,5 @@
 // The help topic table read from the help header file.
-#include "tarvex/workbench/help_topics.h"
+#include "tarvex/window_logic/help_topics.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "standsim/engine/growth_fixture.h"
+#include "standsim/engine/testing/growth_fixture.h"
 
 namespace standsim::testing {
 namespace {
@@ -15,7 +15,7 @@ struct StoredAction {
 };
 
 // The type and percentage that each of the years 1..8 takes, walked in order.
-std::vector<std::pair<int32_t, double>> Walk(const std::vector<StoredAction>& stored) {
+std::vector<std::pair<int32_t, double>> walk(const std::vector<StoredAction>& stored) {
   Site site;
   for (const StoredAction& a : stored) site.add_action(0, a.year, a.type, a.perc);
   GrowthCall call;
@@ -84,7 +84,7 @@ TEST(ActionSchedule, TakesEachYearsLastStoredActionInTheOrderOfYears) {
        first_and_last},
       {"none", {}, none},
   };
-  for (const Case& c : cases) EXPECT_EQ(Walk(c.stored), c.expected) << c.what;
+  for (const Case& c : cases) EXPECT_EQ(walk(c.stored), c.expected) << c.what;
 }
 
 }  // namespace

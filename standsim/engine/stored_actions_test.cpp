@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "standsim/engine/action_schedule.h"
-#include "standsim/engine/growth_fixture.h"
+#include "standsim/engine/testing/growth_fixture.h"
 
 namespace standsim::testing {
 namespace {

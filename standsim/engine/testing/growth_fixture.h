@@ -121,7 +121,7 @@ struct Site {
 };
 
 // The 127 characters of a message, blank padded.
-inline std::string Padded(const std::string& text) {
+inline std::string padded(const std::string& text) {
   return text + std::string(127 - text.size(), ' ');
 }
 

@@ -23,48 +23,6 @@ YearAction action_of_year(const MANACT& action) {
 
 void ActionSchedule::build(const GrowthCall& call, int c, int64_t first, int64_t last) {
   next_ = 0;
-  by_year_.clear();
-  const int count = call.nmact[c];
-  if (order_ == StoredActionOrder::by_year) {
-    // The actions of FIRST..LAST follow each other from the first one not
-    // below FIRST on, which a binary search finds.
-    int from = 0;
-    for (int below = count; below > 0;) {  // FROM lies in from..from + below
-      const int half = below / 2;
-      if (call.mact_at(c, from + half).YEAR < first) {
-        from += half + 1;
-        below -= half + 1;
-      } else {
-        below = half;
-      }
-    }
-    for (int a = from; a < count && call.mact_at(c, a).YEAR <= last; ++a) {
-      append(call.mact_at(c, a));
-    }
-    return;
-  }
-  // Actions are mostly stored in the order of their years: they are taken
-  // as they come until one comes out of order.
-  for (int a = 0; a < count; ++a) {
-    const MANACT& action = call.mact_at(c, a);
-    if (action.YEAR < first || action.YEAR > last) continue;
-    if (!by_year_.empty() && action.YEAR < by_year_.back().year) {
-      build_unordered(call, c, first, last);
-      return;
-    }
-    append(action);
-  }
-}
-
-void ActionSchedule::append(const MANACT& action) {
-  if (!by_year_.empty() && action.YEAR == by_year_.back().year) {
-    by_year_.back() = action_of_year(action);
-  } else {
-    by_year_.push_back(action_of_year(action));
-  }
-}
-
-void ActionSchedule::build_unordered(const GrowthCall& call, int c, int64_t first, int64_t last) {
   stored_.clear();
   for (int a = 0; a < call.nmact[c]; ++a) {
     const MANACT& action = call.mact_at(c, a);

@@ -24,16 +24,11 @@ struct YearAction {
   BIOVEC rem{};
 };
 
-// How the actions of a call's cohorts are stored: each cohort's in the order
-// of their years (no year below the one stored before it), or in any order.
-enum class StoredActionOrder { any, by_year };
-
 class ActionSchedule {
  public:
-  // The actions, stored in ORDER, are kept in MEMORY.
-  explicit ActionSchedule(StoredActionOrder order = StoredActionOrder::any,
-                          std::pmr::memory_resource* memory = std::pmr::get_default_resource())
-      : order_(order), by_year_(memory), stored_(memory) {}
+  // The actions are kept in MEMORY.
+  explicit ActionSchedule(std::pmr::memory_resource* memory = std::pmr::get_default_resource())
+      : by_year_(memory), stored_(memory) {}
 
   // Takes the actions 1..NMACT of cohort C in the years FIRST..LAST; of two
   // actions of one year the later in stored order counts. Reuses the
@@ -62,17 +57,9 @@ class ActionSchedule {
   }
 
  private:
-  // Adds ACTION of a year not below the last one's; of two actions of one
-  // year the later counts.
-  void append(const MANACT& action);
-
-  // BUILD for actions stored out of the order of their years.
-  void build_unordered(const GrowthCall& call, int c, int64_t first, int64_t last);
-
   static constexpr YearAction kNoAction{};
-  StoredActionOrder order_;
   std::pmr::vector<YearAction> by_year_;
-  std::pmr::vector<const MANACT*> stored_;
+  std::pmr::vector<const MANACT*> stored_;  // the actions of the years built, sorted by year
   std::size_t next_ = 0;
 };
 
@@ -80,10 +67,10 @@ class ActionSchedule {
 // that are given back all at once, with the schedules.
 class CohortSchedules {
  public:
-  // The schedules of NCOH cohorts whose actions are stored in ORDER.
-  CohortSchedules(int ncoh, StoredActionOrder order) {
+  // The schedules of NCOH cohorts.
+  explicit CohortSchedules(int ncoh) {
     schedules_.reserve(static_cast<std::size_t>(ncoh));
-    for (int c = 0; c < ncoh; ++c) schedules_.emplace_back(order, &memory_);
+    for (int c = 0; c < ncoh; ++c) schedules_.emplace_back(&memory_);
   }
   CohortSchedules(const CohortSchedules&) = delete;
   CohortSchedules& operator=(const CohortSchedules&) = delete;

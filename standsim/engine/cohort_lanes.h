@@ -19,10 +19,18 @@ namespace standsim {
 // The doubles of a 256-bit vector; the helpers below are written for four.
 inline constexpr int kLanes = 4;
 
+// The processors a function that computes with lanes is built for: one
+// build for AVX-512 processors, one for AVX2 and one for any x86-64; the
+// loader picks the one the processor can run. Written before the function
+// as [[STANDSIM_LANE_TARGETS]]. On an AVX-512 processor a full-capacity
+// run (20 cohorts over 4999 years) takes about a third of the time of the
+// build for any x86-64: 1.06 against 3.08 ms even-aged, 2.3 against 6.0 ms
+// natural.
+#define STANDSIM_LANE_TARGETS gnu::target_clones("arch=x86-64-v4", "avx2", "default")
+
 // A double per lane. The operators are the vector instructions of the
 // target where it has them, lane by lane; a function that computes with
-// lanes is inlined into one whose target is chosen when the library loads
-// (one built for AVX-512 processors, one for AVX2, one for the rest).
+// lanes is inlined into one built for STANDSIM_LANE_TARGETS.
 struct Lanes {
   using Vector = double __attribute__((vector_size(kLanes * sizeof(double))));
   Vector x;

@@ -7,7 +7,6 @@
 #include <span>
 #include <string>
 
-#include "standsim/engine/action_schedule.h"
 #include "standsim/engine/growth_call.h"
 
 namespace standsim {
@@ -21,9 +20,7 @@ inline constexpr int kTableAges = 1000;
 // leaves slot of ctN of the cohort's record in PARAMS. Returns an empty
 // text, or the "E:" message of refuse_results_not_finite when a result is
 // not finite; the years IYR1..IYR2 of every cohort are then zero. The inputs
-// must have passed refuse_growth_input, which found the ORDER of the stored
-// actions.
-std::string even_aged_model(const GrowthCall& call, std::span<COHPAR> params,
-                            StoredActionOrder order);
+// must have passed refuse_growth_input.
+std::string even_aged_model(const GrowthCall& call, std::span<COHPAR> params);
 
 }  // namespace standsim

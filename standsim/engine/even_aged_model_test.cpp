@@ -1,5 +1,5 @@
 // GROWTH with even-aged cohorts, against values worked out by hand from the
-// model's formulas on the small site of growth_fixture.h.
+// model's formulas on the small site of testing/growth_fixture.h.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,46 +9,46 @@
 
 #include "standsim/engine/even_aged_model.h"
 #include "standsim/engine/growth_curve_interpolation.h"
-#include "standsim/engine/growth_fixture.h"
+#include "standsim/engine/testing/growth_fixture.h"
 
 namespace standsim::testing {
 namespace {
 
 // Stem increment (g/m2/yr) at age index k: k m3/ha/yr times 500 kg/m3 x 0.1.
-double Increment(int k) { return k * (500.0 * kTenth); }
+double increment(int k) { return k * (500.0 * kTenth); }
 
 constexpr BIOVEC kFactors{{0.25, 0.125, 0.0625, 0.0625, 1.0}};
 
-BIOVEC Scaled(double stems) {
+BIOVEC scaled(double stems) {
   BIOVEC b;
   for (int i = 0; i < kCompartments; ++i) b.v[i] = stems * kFactors.v[i];
   return b;
 }
 
-void ExpectBiovecEq(const BIOVEC& got, const BIOVEC& want, const char* what) {
+void expect_biovec_eq(const BIOVEC& got, const BIOVEC& want, const char* what) {
   for (int i = 0; i < kCompartments; ++i)
     EXPECT_DOUBLE_EQ(got.v[i], want.v[i]) << what << " [" << i << "]";
 }
 
-const std::string kSuccess = Padded("");
+const std::string kSuccess = padded("");
 
 TEST(EvenAged, PlantingAloneGrowsAlongTheCurveFromAgeIndexTwo) {
   Site site;
   site.add_action(0, 3, ACT_PLANTING);
   ASSERT_EQ(site.run(), kSuccess);
-  for (int y = 1; y <= 2; ++y) ExpectBiovecEq(site.bio(0, y), BIOVEC{}, "before the planting");
+  for (int y = 1; y <= 2; ++y) expect_biovec_eq(site.bio(0, y), BIOVEC{}, "before the planting");
   // Planting year: index 2; then 3, 4, ...
-  double stems = Increment(2);
+  double stems = increment(2);
   for (int y = 3; y <= 10; ++y) {
-    ExpectBiovecEq(site.bio(0, y), Scaled(stems), "biomass");
-    stems += Increment(y);
+    expect_biovec_eq(site.bio(0, y), scaled(stems), "biomass");
+    stems += increment(y);
   }
   // The planting removes nothing, so litterfall is the turnover.
-  const BIOVEC planted = Scaled(Increment(2));
+  const BIOVEC planted = scaled(increment(2));
   const COHPAR& p = site.cpar[0];
   BIOVEC turnover;
   for (int i = 0; i < kCompartments; ++i) turnover.v[i] = planted.v[i] * p.TurnOver.v[i];
-  ExpectBiovecEq(site.litter(0, 3), turnover, "litterfall");
+  expect_biovec_eq(site.litter(0, 3), turnover, "litterfall");
 
   const double leaf_n = 1.0 + (1.0 - std::exp(-0.7 * site.ndep[2])) * (2.0 - 1.0);
   const std::array<double, 5> ctn{0.5, 0.3, 0.6, leaf_n, 0.1};
@@ -59,12 +59,12 @@ TEST(EvenAged, PlantingAloneGrowsAlongTheCurveFromAgeIndexTwo) {
     carbon += turnover.v[i] * 50.0;
     soil_n += turnover.v[i] * ctn[i];
   }
-  EXPECT_DOUBLE_EQ(site.uptake(0, 3).v[NUT_N], n * 0.0007140000234358013);
-  EXPECT_DOUBLE_EQ(site.uptake(0, 3).v[NUT_CA], ca * 0.0005000000237487257);
+  EXPECT_DOUBLE_EQ(site.uptake(0, 3).v[NUT_N], n * double{0.000714f});
+  EXPECT_DOUBLE_EQ(site.uptake(0, 3).v[NUT_CA], ca * double{0.0005f});
   EXPECT_EQ(site.uptake(0, 3).v[NUT_C], 0.0);
   EXPECT_EQ(site.uptake(0, 3).v[NUT_SIXTH], 0.0);
-  EXPECT_DOUBLE_EQ(site.soil(0, 3).v[NUT_C], carbon * 0.009999999776482582);
-  EXPECT_DOUBLE_EQ(site.soil(0, 3).v[NUT_N], soil_n * 0.009999999776482582);
+  EXPECT_DOUBLE_EQ(site.soil(0, 3).v[NUT_C], carbon * double{0.01f});
+  EXPECT_DOUBLE_EQ(site.soil(0, 3).v[NUT_N], soil_n * double{0.01f});
   EXPECT_EQ(site.soil(0, 3).v[NUT_CA], 0.0);
   // The record keeps the leaf N content of the last simulated year.
   EXPECT_EQ(site.cpar[0].ctN.v[LV], 1.0 + (1.0 - std::exp(-0.7 * site.ndep[9])) * (2.0 - 1.0));
@@ -129,17 +129,17 @@ TEST(EvenAged, EveryResultFollowsTheWrittenOrderOfOperations) {
       carbon += litter[i] * start.CarbonContent.v[i];
       soil_n += litter[i] * ctn[i];
     }
-    n = n * 0.0007140000234358013 - leaf_n * 0.0007140000234358013 * (turnover[LV] - prev[LV]);
+    n = n * double{0.000714f} - leaf_n * double{0.000714f} * (turnover[LV] - prev[LV]);
     for (int i = 0; i < kCompartments; ++i) {
       EXPECT_EQ(site.bio(0, y).v[i], now[i]) << "year " << y;
       EXPECT_EQ(site.litter(0, y).v[i], litter[i]) << "year " << y;
     }
     EXPECT_EQ(site.uptake(0, y).v[NUT_N], n) << "year " << y;
-    EXPECT_EQ(site.uptake(0, y).v[NUT_CA], ca * 0.0005000000237487257) << "year " << y;
-    EXPECT_EQ(site.uptake(0, y).v[NUT_MG], mg * 0.0008229999803006649) << "year " << y;
-    EXPECT_EQ(site.uptake(0, y).v[NUT_K], kk * 0.00025599999935366213) << "year " << y;
-    EXPECT_EQ(site.soil(0, y).v[NUT_C], carbon * 0.009999999776482582) << "year " << y;
-    EXPECT_EQ(site.soil(0, y).v[NUT_N], soil_n * 0.009999999776482582) << "year " << y;
+    EXPECT_EQ(site.uptake(0, y).v[NUT_CA], ca * double{0.0005f}) << "year " << y;
+    EXPECT_EQ(site.uptake(0, y).v[NUT_MG], mg * double{0.000823f}) << "year " << y;
+    EXPECT_EQ(site.uptake(0, y).v[NUT_K], kk * double{0.000256f}) << "year " << y;
+    EXPECT_EQ(site.soil(0, y).v[NUT_C], carbon * double{0.01f}) << "year " << y;
+    EXPECT_EQ(site.soil(0, y).v[NUT_N], soil_n * double{0.01f}) << "year " << y;
     prev = now;
   }
 }
@@ -151,8 +151,9 @@ TEST(EvenAged, PlantingBeforeThePeriodUsesTheFirstYearsDeposition) {
   site.iyr2 = 7;
   ASSERT_EQ(site.run(), kSuccess);
   EXPECT_EQ(site.bio(0, 4).v[ST], kUntouched);
-  ExpectBiovecEq(site.bio(0, 5), Scaled(Increment(2) + Increment(3) + Increment(4) + Increment(5)),
-                 "first year of the period");
+  expect_biovec_eq(site.bio(0, 5),
+                   scaled(increment(2) + increment(3) + increment(4) + increment(5)),
+                   "first year of the period");
 
   // IYR2 < IYR1: nothing returned, yet the years up to IYR2 are simulated
   // with the deposition of IYR1, and their leaf N reaches the record.
@@ -184,13 +185,13 @@ TEST(EvenAged, HarvestsEndTheStandOnlyByClearcutOrAFullThinning) {
     site.add_action(0, 1, ACT_PLANTING);
     site.add_action(0, 3, c.type, c.perc);
     ASSERT_EQ(site.run(), kSuccess) << c.name;
-    const double bio3 = Increment(2) + Increment(3) + Increment(4);
+    const double bio3 = increment(2) + increment(3) + increment(4);
     const double left = bio3 - bio3 * (c.perc / 100.0);
-    ExpectBiovecEq(site.bio(0, 3), Scaled(left), c.name);
+    expect_biovec_eq(site.bio(0, 3), scaled(left), c.name);
     if (c.stand_ends) {
-      for (int y = 4; y <= 10; ++y) ExpectBiovecEq(site.bio(0, y), BIOVEC{}, c.name);
+      for (int y = 4; y <= 10; ++y) expect_biovec_eq(site.bio(0, y), BIOVEC{}, c.name);
     } else {
-      ExpectBiovecEq(site.bio(0, 4), Scaled(left + Increment(5)), c.name);
+      expect_biovec_eq(site.bio(0, 4), scaled(left + increment(5)), c.name);
     }
   }
 }
@@ -201,11 +202,11 @@ TEST(EvenAged, ReplantingResetsTheAgeAndKeepsWhatStands) {
     int32_t first_harvest_type;  // in year 3, 40 percent
     double year4_stems;
   };
-  const double bio3 = Increment(2) + Increment(3) + Increment(4);
+  const double bio3 = increment(2) + increment(3) + increment(4);
   const Case cases[] = {
       // A clearcut below 100 leaves its rest, which a planting next year grows on.
-      {"replanted after a clearcut", ACT_CLEARCUT, 0.6 * bio3 + Increment(2)},
-      {"replanted after a thinning", ACT_THINNING, 0.6 * bio3 + Increment(2)},
+      {"replanted after a clearcut", ACT_CLEARCUT, 0.6 * bio3 + increment(2)},
+      {"replanted after a thinning", ACT_THINNING, 0.6 * bio3 + increment(2)},
   };
   for (const Case& c : cases) {
     Site site;
@@ -213,15 +214,15 @@ TEST(EvenAged, ReplantingResetsTheAgeAndKeepsWhatStands) {
     site.add_action(0, 3, c.first_harvest_type, 40.0);
     site.add_action(0, 4, ACT_PLANTING);
     ASSERT_EQ(site.run(), kSuccess) << c.name;
-    ExpectBiovecEq(site.bio(0, 4), Scaled(c.year4_stems), c.name);
-    ExpectBiovecEq(site.bio(0, 5), Scaled(c.year4_stems + Increment(3)), c.name);
+    expect_biovec_eq(site.bio(0, 4), scaled(c.year4_stems), c.name);
+    expect_biovec_eq(site.bio(0, 5), scaled(c.year4_stems + increment(3)), c.name);
   }
   // A planting while the stand exists sets the age index back to 2.
   Site site;
   site.add_action(0, 1, ACT_PLANTING);
   site.add_action(0, 3, ACT_PLANTING);
   ASSERT_EQ(site.run(), kSuccess);
-  ExpectBiovecEq(site.bio(0, 3), Scaled(Increment(2) + Increment(3) + Increment(2)), "replanted");
+  expect_biovec_eq(site.bio(0, 3), scaled(increment(2) + increment(3) + increment(2)), "replanted");
 }
 
 TEST(EvenAged, RemovalFlagsScaleTheExportedPart) {
@@ -230,18 +231,18 @@ TEST(EvenAged, RemovalFlagsScaleTheExportedPart) {
     site.add_action(0, 1, ACT_PLANTING);
     site.add_action(0, 2, ACT_THINNING, 50.0, {flag, flag, flag, flag});
     ASSERT_EQ(site.run(), kSuccess) << "flag " << flag;
-    const BIOVEC bio = Scaled(Increment(2) + Increment(3));
+    const BIOVEC bio = scaled(increment(2) + increment(3));
     const COHPAR& p = site.cpar[0];
     BIOVEC litter;
     double ca = 0.0;
-    const BIOVEC prev = Scaled(Increment(2));
+    const BIOVEC prev = scaled(increment(2));
     for (int i = 0; i < kCompartments; ++i) {
       const double removed = bio.v[i] * 0.5, now = bio.v[i] - removed;
       litter.v[i] = (removed - removed * flag) + now * p.TurnOver.v[i];
       ca += (now - prev.v[i] + removed * flag) * p.ctCa.v[i];
     }
-    ExpectBiovecEq(site.litter(0, 2), litter, "litterfall");
-    EXPECT_DOUBLE_EQ(site.uptake(0, 2).v[NUT_CA], ca * 0.0005000000237487257) << "flag " << flag;
+    expect_biovec_eq(site.litter(0, 2), litter, "litterfall");
+    EXPECT_DOUBLE_EQ(site.uptake(0, 2).v[NUT_CA], ca * double{0.0005f}) << "flag " << flag;
   }
 }
 
@@ -261,7 +262,7 @@ TEST(EvenAged, DeciduousCohortsDifferOnlyInNUptake) {
     const double leaf_n = 1.0 + (1.0 - std::exp(-0.7 * evergreen.ndep[y - 1])) * (2.0 - 1.0);
     EXPECT_EQ(deciduous.uptake(0, y).v[NUT_N],
               evergreen.uptake(0, y).v[NUT_N] -
-                  leaf_n * 0.0007140000234358013 * (turnover_leaves - prev_leaves))
+                  leaf_n * double{0.000714f} * (turnover_leaves - prev_leaves))
         << "year " << y;
     for (int i = 0; i < kCompartments; ++i)
       EXPECT_EQ(deciduous.bio(0, y).v[i], evergreen.bio(0, y).v[i]);
@@ -278,15 +279,15 @@ TEST(EvenAged, ActionsOfOneYearLaterInStorageWin) {
   site.add_action(0, 2, ACT_THINNING, 20.0);
   site.add_action(0, 5, ACT_PLANTING);
   ASSERT_EQ(site.run(), kSuccess);
-  for (int y = 2; y <= 4; ++y) ExpectBiovecEq(site.bio(0, y), BIOVEC{}, "planting lost");
-  ExpectBiovecEq(site.bio(0, 5), Scaled(Increment(2)), "next planting");
+  for (int y = 2; y <= 4; ++y) expect_biovec_eq(site.bio(0, y), BIOVEC{}, "planting lost");
+  expect_biovec_eq(site.bio(0, 5), scaled(increment(2)), "next planting");
 
   // With no counted action nothing is ever planted.
   Site uncounted;
   uncounted.add_action(0, 2, ACT_PLANTING);
   uncounted.nmact[0] = 0;
   ASSERT_EQ(uncounted.run(), kSuccess);
-  for (int y = 1; y <= 10; ++y) ExpectBiovecEq(uncounted.bio(0, y), BIOVEC{}, "no planting");
+  for (int y = 1; y <= 10; ++y) expect_biovec_eq(uncounted.bio(0, y), BIOVEC{}, "no planting");
 }
 
 TEST(EvenAged, AStandOlderThanTheTablesKeepsTheirLastAge) {
@@ -295,8 +296,8 @@ TEST(EvenAged, AStandOlderThanTheTablesKeepsTheirLastAge) {
   site.iyr2 = 1200;
   ASSERT_EQ(site.run(), kSuccess);
   // Year y uses age index y + 1: from year 999 on, index 1000 is held.
-  EXPECT_DOUBLE_EQ(site.bio(0, 998).v[ST] - site.bio(0, 997).v[ST], Increment(999));
-  EXPECT_DOUBLE_EQ(site.bio(0, 1200).v[ST] - site.bio(0, 1199).v[ST], Increment(1000));
+  EXPECT_DOUBLE_EQ(site.bio(0, 998).v[ST] - site.bio(0, 997).v[ST], increment(999));
+  EXPECT_DOUBLE_EQ(site.bio(0, 1200).v[ST] - site.bio(0, 1199).v[ST], increment(1000));
 }
 
 TEST(EvenAged, EachCohortGetsTablesOfItsOwnPointsAsFarAsItReaches) {
@@ -393,12 +394,12 @@ TEST(EvenAged, YearsWithoutAStandAreZeroAfterAStandOfOverflowingBiomass) {
   site.add_action(0, 1, ACT_PLANTING);
   site.add_action(0, 4, ACT_CLEARCUT, 100.0);
   Site whole = site;
-  ASSERT_EQ(whole.run(), Padded("E: cohort 1: biomass of branches nan of year 1 is not finite"));
+  ASSERT_EQ(whole.run(), padded("E: cohort 1: biomass of branches nan of year 1 is not finite"));
   site.iyr1 = 5;
   ASSERT_EQ(site.run(), kSuccess);
   for (int y = 5; y <= 10; ++y) {
-    ExpectBiovecEq(site.bio(0, y), BIOVEC{}, "biomass");
-    ExpectBiovecEq(site.litter(0, y), BIOVEC{}, "litterfall");
+    expect_biovec_eq(site.bio(0, y), BIOVEC{}, "biomass");
+    expect_biovec_eq(site.litter(0, y), BIOVEC{}, "litterfall");
     for (int i = 0; i < kNutrientSlots; ++i) {
       EXPECT_EQ(site.uptake(0, y).v[i], 0.0) << "uptake, year " << y;
       EXPECT_EQ(site.soil(0, y).v[i], 0.0) << "soil input, year " << y;

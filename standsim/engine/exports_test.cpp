@@ -13,7 +13,7 @@ namespace {
 // The complete list of symbols the library exports.
 const std::set<std::string> kExportedSymbols = {"GROWTH", "READ4UP"};
 
-std::set<std::string> DefinedDynamicSymbols(const std::string& library) {
+std::set<std::string> defined_dynamic_symbols(const std::string& library) {
   const std::string command = "nm -D --defined-only '" + library + "'";
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   std::set<std::string> names;
@@ -29,7 +29,7 @@ std::set<std::string> DefinedDynamicSymbols(const std::string& library) {
 }
 
 TEST(LibraryExports, ExactlyTheEntryPoints) {
-  EXPECT_EQ(DefinedDynamicSymbols(STANDSIM_LIBRARY_PATH), kExportedSymbols);
+  EXPECT_EQ(defined_dynamic_symbols(STANDSIM_LIBRARY_PATH), kExportedSymbols);
 }
 
 }  // namespace

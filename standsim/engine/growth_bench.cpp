@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "standsim/engine/bench_heap_peak.h"
-#include "standsim/engine/growth_fixture.h"
+#include "standsim/engine/testing/bench_heap_peak.h"
+#include "standsim/engine/testing/growth_fixture.h"
 
 namespace standsim::testing {
 namespace {
@@ -22,7 +22,7 @@ constexpr int32_t kCapacity = 99;
 // Bytes GROWTH returns per cohort and year: biomass, litterfall, uptake and soil inputs.
 constexpr std::size_t kResultBytes = 2 * sizeof(BIOVEC) + 2 * sizeof(NUTVEC);
 
-Site FullSite(int32_t mantype, int32_t period) {
+Site full_site(int32_t mantype, int32_t period) {
   Site site(0, kLastIndex, kCohorts, kCapacity);
   site.mantype = mantype;
   site.ncoh = kCohorts;
@@ -64,21 +64,21 @@ Site FullSite(int32_t mantype, int32_t period) {
   return site;
 }
 
-void SetCounters(benchmark::State& state, int32_t period) {
+void set_counters(benchmark::State& state, int32_t period) {
   state.counters["cohort_year"] = benchmark::Counter(
       static_cast<double>(kCohorts) * period,
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // GROWTH on a full site of management type MANTYPE over the period of range(0).
-void RunGrowth(benchmark::State& state, int32_t mantype) {
+void benchmark_growth(benchmark::State& state, int32_t mantype) {
   const auto period = static_cast<int32_t>(state.range(0));
-  Site site = FullSite(mantype, period);
-  std::size_t heap_peak = 0;
+  Site site = full_site(mantype, period);
+  std::size_t most_held = 0;
   for (auto _ : state) {
-    StartHeapPeak();
+    start_heap_peak();
     site.run();
-    heap_peak = std::max(heap_peak, HeapPeak());
+    most_held = std::max(most_held, heap_peak());
     benchmark::DoNotOptimize(site.biom.data());
     benchmark::ClobberMemory();
   }
@@ -90,22 +90,22 @@ void RunGrowth(benchmark::State& state, int32_t mantype) {
         state.SkipWithError("a cohort-year of the period was not simulated");
     }
   }
-  SetCounters(state, period);
-  state.counters["heap_peak_KiB"] = static_cast<double>(heap_peak) / 1024.0;
+  set_counters(state, period);
+  state.counters["heap_peak_KiB"] = static_cast<double>(most_held) / 1024.0;
   const double result_bytes = static_cast<double>(kCohorts * site.years() * kResultBytes);
-  state.counters["heap_peak_per_results"] = static_cast<double>(heap_peak) / result_bytes;
+  state.counters["heap_peak_per_results"] = static_cast<double>(most_held) / result_bytes;
 }
 
-void BM_GrowthEvenAged(benchmark::State& state) { RunGrowth(state, 1); }
+void BM_GrowthEvenAged(benchmark::State& state) { benchmark_growth(state, 1); }
 
-void BM_GrowthNatural(benchmark::State& state) { RunGrowth(state, 2); }
+void BM_GrowthNatural(benchmark::State& state) { benchmark_growth(state, 2); }
 
 // The floor of a GROWTH call over the period of range(0): a block of the
 // period's results of every cohort, each cohort's years together, filled
 // and copied into the four result arrays.
 void BM_FillAndCopyResults(benchmark::State& state) {
   const auto period = static_cast<int32_t>(state.range(0));
-  Site site = FullSite(1, period);
+  Site site = full_site(1, period);
   const std::size_t n = static_cast<std::size_t>(period);
   std::vector<unsigned char> block(kResultBytes * kCohorts * n);
   unsigned char fill = 0;
@@ -127,7 +127,7 @@ void BM_FillAndCopyResults(benchmark::State& state) {
     benchmark::DoNotOptimize(site.biom.data());
     benchmark::ClobberMemory();
   }
-  SetCounters(state, period);
+  set_counters(state, period);
 }
 
 BENCHMARK(BM_GrowthEvenAged)->Arg(100)->Arg(1000)->Arg(4999)->Unit(benchmark::kMillisecond);

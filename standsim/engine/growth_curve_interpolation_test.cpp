@@ -77,7 +77,7 @@ TEST(Linint, NothingWrittenForAnEmptyGrid) {
 // An independent natural cubic spline: the moment equations solved by dense
 // Gaussian elimination, evaluated in the textbook form on the interval that
 // contains X (the end intervals beyond the ends).
-double ReferenceSpline(const std::vector<double>& x, const std::vector<double>& y, double at) {
+double reference_spline(const std::vector<double>& x, const std::vector<double>& y, double at) {
   const std::size_t n = x.size();
   // The augmented matrix of the moment equations, a row at a time.
   std::vector<std::vector<double>> a;
@@ -133,7 +133,7 @@ TEST(SplineGrid, AgreesWithAnIndependentNaturalSpline) {
     EXPECT_FALSE(bad) << c.name;
     const std::vector<double> x(c.ages.begin(), c.ages.end());
     for (int j = 1; j <= c.n; ++j) {
-      const double want = ReferenceSpline(x, c.values, j);
+      const double want = reference_spline(x, c.values, j);
       EXPECT_NEAR(y[j - 1], want, 1e-9 * (1.0 + std::fabs(want))) << c.name << ", j = " << j;
     }
     // A grid abscissa on a point returns its ordinate exactly.

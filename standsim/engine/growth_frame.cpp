@@ -9,8 +9,7 @@
 namespace standsim {
 
 std::string run_growth(const GrowthCall& call) {
-  StoredActionOrder order{};
-  if (std::string refusal = refuse_growth_input(call, order); !refusal.empty()) return refusal;
+  if (std::string refusal = refuse_growth_input(call); !refusal.empty()) return refusal;
 
   // The models work on copies of the records, so that a failing run leaves
   // the caller's records as they were.
@@ -19,8 +18,8 @@ std::string run_growth(const GrowthCall& call) {
   switch (call.mantype) {
     case MAN_EVEN_AGED:
     case MAN_NATURAL:
-      message = call.mantype == MAN_EVEN_AGED ? even_aged_model(call, params, order)
-                                              : natural_model(call, params, order);
+      message = call.mantype == MAN_EVEN_AGED ? even_aged_model(call, params)
+                                              : natural_model(call, params);
       if (!message.empty()) return message;
       break;
     default:

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "standsim/engine/growth_call.h"
 #include "standsim/engine/growth_records.h"
 
 namespace standsim {
@@ -33,5 +34,17 @@ inline std::string real_text(double v) {
 
 // The start of a message about cohort C (0-based): "E: cohort 1: ".
 inline std::string cohort_prefix(int c) { return "E: cohort " + integer_text(c + 1) + ": "; }
+
+// The years of the arrays of CALL: "0..4999".
+inline std::string year_range(const GrowthCall& call) {
+  return integer_text(call.ib) + ".." + integer_text(call.ie);
+}
+
+// The message for COUNT points or actions (WHAT) of cohort C beyond the
+// capacity NPMAX: "E: cohort 1: 9 actions exceed the capacity of 8".
+inline std::string capacity_exceeded(int c, int32_t count, const char* what, int32_t npmax) {
+  return cohort_prefix(c) + integer_text(count) + " " + what + " exceed the capacity of " +
+         integer_text(npmax);
+}
 
 }  // namespace standsim

@@ -1,8 +1,6 @@
 #include "standsim/engine/growth_refusals.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -17,26 +15,9 @@ namespace {
 
 std::string text(int64_t v) { return integer_text(v); }
 
-constexpr std::array<const char*, 4> kRemovalFlagNames = {"stems", "branches", "roots", "leaves"};
-
 // Amounts, rates and contents are finite and not negative; anything else
 // can only give nonsense (negative biomass or litterfall, NaN uptake).
 bool usable(double v) { return v >= 0.0 && std::isfinite(v); }
-
-// The checks run on every call go over many values with a pass that finds
-// whether one may not be usable, and look for the first fault only then:
-// the top bit of the bits of V or of V one exponent step on, set for a
-// value that is not usable (and for -0.0, which is).
-uint64_t maybe_unusable(double v) {
-  const auto bits = std::bit_cast<uint64_t>(v);
-  return (bits | (bits + (uint64_t{1} << 52))) >> 63;
-}
-
-uint64_t maybe_unusable(const BIOVEC& v) {
-  uint64_t any = 0;
-  for (double x : v.v) any |= maybe_unusable(x);
-  return any;
-}
 
 // The first compartment of V whose value is not usable, kCompartments when
 // every one is.
@@ -70,8 +51,6 @@ std::string at_point(int j, int32_t age) {
 // " of year 3"
 std::string of_year(int64_t y) { return " of year " + text(y); }
 
-std::string year_range(const GrowthCall& call) { return text(call.ib) + ".." + text(call.ie); }
-
 std::string refuse_scalars(const GrowthCall& call) {
   if (call.ncoh < 0 || call.ncoh > call.ncmax) {
     return "E: number of cohorts " + text(call.ncoh) + " outside 0.." + text(call.ncmax);
@@ -90,50 +69,7 @@ std::string refuse_scalars(const GrowthCall& call) {
 }
 
 std::string refuse_count(int c, int32_t count, const char* what, const GrowthCall& call) {
-  if (count > call.npmax) {
-    return cohort_prefix(c) + text(count) + " " + what + " exceed the capacity of " +
-           text(call.npmax);
-  }
-  return {};
-}
-
-std::string refuse_action_years(const GrowthCall& call, int c) {
-  for (int a = 0; a < call.nmact[c]; ++a) {
-    const int32_t y = call.mact_at(c, a).YEAR;
-    if (!year_inside(call, y)) {
-      return cohort_prefix(c) + "action " + text(a + 1) + " in year " + text(y) + " outside " +
-             year_range(call);
-    }
-  }
-  return {};
-}
-
-// The message for the first fault of the harvest of ACTION, action A of
-// cohort C; empty when the harvest is readable.
-std::string refuse_harvest(const MANACT& action, int c, int a) {
-  if (harvest_readable(action)) return {};
-  const std::string where =
-      cohort_prefix(c) + "action " + text(a + 1) + " in year " + text(action.YEAR) + ": ";
-  if (!percentage_readable(action.PERC)) {
-    return where + "percentage " + real_text(action.PERC) + " outside 0..100";
-  }
-  for (std::size_t f = 0; f < kRemovalFlagNames.size(); ++f) {
-    if (!flag_readable(action.REMFLAG[f])) {
-      return where + "removal flag of " + kRemovalFlagNames[f] + " " + text(action.REMFLAG[f]) +
-             " is neither 0 nor 1";
-    }
-  }
-  return {};
-}
-
-// The actions of cohort C: their count, then the years of all, then, when
-// HARVESTS, what the models read of each.
-std::string refuse_actions(const GrowthCall& call, int c, bool harvests) {
-  if (auto m = refuse_count(c, call.nmact[c], "actions", call); !m.empty()) return m;
-  if (auto m = refuse_action_years(call, c); !m.empty()) return m;
-  for (int a = 0; harvests && a < call.nmact[c]; ++a) {
-    if (auto m = refuse_harvest(call.mact_at(c, a), c, a); !m.empty()) return m;
-  }
+  if (count > call.npmax) return capacity_exceeded(c, count, what, call.npmax);
   return {};
 }
 
@@ -158,10 +94,6 @@ std::string refuse_parameters(const GrowthCall& call, int c) {
       {"exponent of the leaf N response", p.expNlf},
       {"wood density", p.WoodDensityKg},
   };
-  uint64_t maybe = 0;
-  for (const auto& [what, v] : vectors) maybe |= maybe_unusable(*v);
-  for (const auto& [what, v] : scalars) maybe |= maybe_unusable(v);
-  if (maybe == 0) return {};
   for (const auto& [what, v] : vectors) {
     if (const int k = first_unusable(*v); k < kCompartments) return unusable(c, what, *v, k);
   }
@@ -180,7 +112,9 @@ std::string refuse_deposition(const GrowthCall& call, int c, int64_t first, int6
 }
 
 // Years whose deposition was found usable: cohorts that read the same years
-// are not checked again.
+// are not checked again. Checking the years once and not once per cohort
+// saves a full-capacity even-aged run about 10 % (1.06 against 1.15 ms over
+// 4999 years).
 struct CheckedDeposition {
   int64_t first = 0, last = -1;
 
@@ -226,16 +160,13 @@ std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& d
   if (call.ncaip[c] < 1) return cohort_prefix(c) + "no growth-curve point";
   if (call.nbaf[c] < 2) return cohort_prefix(c) + "fewer than two expansion-factor points";
   if (auto m = refuse_repeated_ages(call, c); !m.empty()) return m;
-  uint64_t maybe = 0;
-  for (int i = 0; i < call.ncaip[c]; ++i) maybe |= maybe_unusable(call.caip_at(c, i).INC);
-  for (int j = 0; j < call.nbaf[c]; ++j) maybe |= maybe_unusable(call.bafval_at(c, j));
-  for (int i = 0; maybe != 0 && i < call.ncaip[c]; ++i) {
+  for (int i = 0; i < call.ncaip[c]; ++i) {
     const CAIPT& point = call.caip_at(c, i);
     if (!usable(point.INC)) {
       return unusable(c, "growth increment", point.INC, at_point(i, point.AGE));
     }
   }
-  for (int j = 0; maybe != 0 && j < call.nbaf[c]; ++j) {
+  for (int j = 0; j < call.nbaf[c]; ++j) {
     const BIOVEC& factors = call.bafval_at(c, j);
     if (const int k = first_unusable(factors); k < kCompartments) {
       return unusable(c, "expansion factor", factors, k, at_point(j, call.bafage_at(c, j)));
@@ -301,21 +232,17 @@ std::string refuse_natural(const GrowthCall& call) {
 
 }  // namespace
 
-std::string refuse_growth_input(const GrowthCall& call, StoredActionOrder& order) {
-  order = StoredActionOrder::any;
+std::string refuse_growth_input(const GrowthCall& call) {
   if (auto m = refuse_scalars(call); !m.empty()) return m;
   CheckedDeposition deposition;
   // An unknown management type reads no value: it returns zeros.
   const bool modelled = call.mantype == MAN_EVEN_AGED || call.mantype == MAN_NATURAL;
-  const StoredActions actions = survey_stored_actions(call, modelled);
   for (int c = 0; c < call.ncoh; ++c) {
     // Action 1 is the first stored action, whatever its year and the count.
     if (call.mantype == MAN_EVEN_AGED && call.mact_at(c, 0).ACTTYPE != ACT_PLANTING) {
       return "E:first management action should be planting";
     }
-    if (!actions.sound) {
-      if (auto m = refuse_actions(call, c, modelled); !m.empty()) return m;
-    }
+    if (auto m = refuse_stored_actions(call, c, modelled); !m.empty()) return m;
     if (modelled) {
       if (auto m = refuse_parameters(call, c); !m.empty()) return m;
     }
@@ -326,7 +253,6 @@ std::string refuse_growth_input(const GrowthCall& call, StoredActionOrder& order
   if (call.mantype == MAN_NATURAL && call.ncoh > 0) {
     if (auto m = refuse_natural(call); !m.empty()) return m;
   }
-  order = actions.order;
   return {};
 }
 

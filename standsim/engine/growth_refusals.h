@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "standsim/engine/action_schedule.h"
 #include "standsim/engine/growth_call.h"
 
 namespace standsim {
@@ -15,8 +14,6 @@ namespace standsim {
 // An empty text when CALL may run; else the "E:" message naming the cohort
 // or year at fault. Only the scalars are trusted before the counts have
 // passed, so the checks run in the order that keeps every read in bounds.
-// ORDER is set to the order in which the actions of a call that may run
-// are stored.
-std::string refuse_growth_input(const GrowthCall& call, StoredActionOrder& order);
+std::string refuse_growth_input(const GrowthCall& call);
 
 }  // namespace standsim

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "standsim/engine/growth_fixture.h"
+#include "standsim/engine/testing/growth_fixture.h"
 
 namespace standsim::testing {
 namespace {
 
-const std::string kSuccess = Padded("");
+const std::string kSuccess = padded("");
 
 // A two-cohort even-aged site, both planted in year 2.
-Site PlantedSite() {
+Site planted_site() {
   Site site;
   site.ncoh = 2;
   site.add_action(0, 2, ACT_PLANTING);
@@ -25,7 +25,7 @@ Site PlantedSite() {
   return site;
 }
 
-bool ResultsUntouched(const Site& site) {
+bool results_untouched(const Site& site) {
   for (const BIOVEC& b : site.biom) {
     for (double v : b.v)
       if (v != kUntouched) return false;
@@ -45,28 +45,28 @@ bool ResultsUntouched(const Site& site) {
   return true;
 }
 
-bool RecordsUntouched(const Site& site, const Site& before) {
+bool records_untouched(const Site& site, const Site& before) {
   return std::memcmp(site.cpar.data(), before.cpar.data(), site.cpar.size() * sizeof(COHPAR)) == 0;
 }
 
 template <typename T>
-bool BytesEqual(const std::vector<T>& a, const std::vector<T>& b) {
+bool bytes_equal(const std::vector<T>& a, const std::vector<T>& b) {
   return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0;
 }
 
-bool ResultsAsBefore(const Site& site, const Site& before) {
-  return BytesEqual(site.biom, before.biom) && BytesEqual(site.litf, before.litf) &&
-         BytesEqual(site.upt, before.upt) && BytesEqual(site.soilin, before.soilin);
+bool results_as_before(const Site& site, const Site& before) {
+  return bytes_equal(site.biom, before.biom) && bytes_equal(site.litf, before.litf) &&
+         bytes_equal(site.upt, before.upt) && bytes_equal(site.soilin, before.soilin);
 }
 
 // Turns the site into a natural stand whose cohorts start with stems.
-void MakeNatural(Site& site) {
+void make_natural(Site& site) {
   site.mantype = 2;
   for (int c = 0; c < site.ncmax; ++c) site.biom[site.year(c, site.iyr1 - 1)].v[ST] = 500.0;
 }
 
 TEST(Growth, SuccessReturns127BlanksAndAZeroByte) {
-  Site site = PlantedSite();
+  Site site = planted_site();
   site.run();
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(site.errmsg.data()), 127), kSuccess);
   EXPECT_EQ(site.errmsg[127], 0);
@@ -74,7 +74,7 @@ TEST(Growth, SuccessReturns127BlanksAndAZeroByte) {
 }
 
 TEST(Growth, WritesOnlyThePeriodOfTheSimulatedCohorts) {
-  Site site = PlantedSite();
+  Site site = planted_site();
   site.iyr1 = 4;
   site.iyr2 = 8;
   ASSERT_EQ(site.run(), kSuccess);
@@ -97,16 +97,16 @@ TEST(Growth, NoCohortsWriteNothing) {
     site.mantype = mantype;
     site.ncoh = 0;
     EXPECT_EQ(site.run(), kSuccess) << "type " << mantype;
-    EXPECT_TRUE(ResultsUntouched(site));
+    EXPECT_TRUE(results_untouched(site));
   }
 }
 
 TEST(Growth, UnknownManagementTypeReturnsZerosForThePeriod) {
-  Site site = PlantedSite();
+  Site site = planted_site();
   site.mantype = 3;
   site.cpar[0].WoodDensityKg = -1.0;  // no model reads it
   const Site before = site;
-  EXPECT_EQ(site.run(), Padded("E: unknown management type"));
+  EXPECT_EQ(site.run(), padded("E: unknown management type"));
   for (int c = 0; c < 2; ++c) {
     for (int32_t y = site.ib; y <= site.ie; ++y) {
       const double want = y >= 1 && y <= 10 ? 0.0 : kUntouched;
@@ -114,7 +114,7 @@ TEST(Growth, UnknownManagementTypeReturnsZerosForThePeriod) {
       for (double v : site.uptake(c, y).v) EXPECT_EQ(v, want);
     }
   }
-  EXPECT_TRUE(RecordsUntouched(site, before));
+  EXPECT_TRUE(records_untouched(site, before));
 }
 
 TEST(Growth, AFirstActionThatIsNoPlantingIsRefused) {
@@ -125,9 +125,9 @@ TEST(Growth, AFirstActionThatIsNoPlantingIsRefused) {
   site.add_action(1, 5, ACT_THINNING, 10.0);
   site.add_action(1, 3, ACT_PLANTING);
   const Site before = site;
-  EXPECT_EQ(site.run(), Padded("E:first management action should be planting"));
-  EXPECT_TRUE(ResultsUntouched(site));
-  EXPECT_TRUE(RecordsUntouched(site, before));
+  EXPECT_EQ(site.run(), padded("E:first management action should be planting"));
+  EXPECT_TRUE(results_untouched(site));
+  EXPECT_TRUE(records_untouched(site, before));
 }
 
 TEST(Growth, YearsAtTheTopOfTheIndexRangeEndTheirLoops) {
@@ -159,7 +159,7 @@ TEST(Growth, YearsAtTheTopOfTheIndexRangeEndTheirLoops) {
 
 // Whether the result arrays of SITE hold zeros in the years IYR1..IYR2 of
 // every cohort and elsewhere what they held BEFORE.
-bool PeriodZeroElseAsBefore(const Site& site, const Site& before) {
+bool period_zero_else_as_before(const Site& site, const Site& before) {
   Site want = before;
   for (int c = 0; c < want.ncoh; ++c) {
     for (int32_t y = want.iyr1; y <= want.iyr2; ++y) {
@@ -168,7 +168,7 @@ bool PeriodZeroElseAsBefore(const Site& site, const Site& before) {
       want.upt[at] = want.soilin[at] = NUTVEC{};
     }
   }
-  return ResultsAsBefore(site, want);
+  return results_as_before(site, want);
 }
 
 struct Refusal {
@@ -182,18 +182,18 @@ struct Refusal {
 
 // Runs each case on the planted site: the message, the result arrays, and
 // no record written.
-void ExpectRefused(const std::vector<Refusal>& cases) {
+void expect_refused(const std::vector<Refusal>& cases) {
   for (const Refusal& c : cases) {
-    Site site = PlantedSite();
+    Site site = planted_site();
     c.change(site);
     const Site before = site;
-    EXPECT_EQ(site.run(), Padded(c.message)) << c.name;
+    EXPECT_EQ(site.run(), padded(c.message)) << c.name;
     if (c.period_zero) {
-      EXPECT_TRUE(PeriodZeroElseAsBefore(site, before)) << c.name;
+      EXPECT_TRUE(period_zero_else_as_before(site, before)) << c.name;
     } else {
-      EXPECT_TRUE(ResultsAsBefore(site, before)) << c.name;
+      EXPECT_TRUE(results_as_before(site, before)) << c.name;
     }
-    EXPECT_TRUE(RecordsUntouched(site, before)) << c.name;
+    EXPECT_TRUE(records_untouched(site, before)) << c.name;
   }
 }
 
@@ -261,12 +261,12 @@ TEST(Growth, InputOutsideTheArraysIsRefusedAndNothingIsTouched) {
        "E: no deposition for year 0 (years start at 1)"},
       {"natural cohort without wood density",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.cpar[1].WoodDensityKg = 0.0;
        },
        "E: cohort 2: wood density is zero"},
   };
-  ExpectRefused(cases);
+  expect_refused(cases);
 }
 
 TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
@@ -323,51 +323,51 @@ TEST(Growth, ValuesThatCanOnlyGiveNonsenseAreRefusedAndNothingIsTouched) {
        "E: cohort 2: deposition -1 of year 3 is negative or not finite"},
       {"natural growth rate with a negative Kgr",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.cpar[1].Kgr = -100.0;
        },
        "E: cohort 2: Kgr -100 is negative or not finite"},
       {"natural maximum growth not a number",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.cpar[0].MaxGrowth = nan;
        },
        "E: cohort 1: MaxGrowth nan is negative or not finite"},
       {"natural mortality above 1",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.cpar[0].TurnOver.v[ST] = 1.5;
        },
        "E: cohort 1: mortality rate 1.5 above 1"},
       {"natural negative initial stems",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.biom[s.year(1, 0)].v[ST] = -1.0;
        },
        "E: cohort 2: initial stem biomass -1 of year 0 is negative or not finite"},
       {"natural expansion factor not a number",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.baf(0, 0).v[LV] = nan;
        },
        "E: cohort 1: expansion factor of leaves nan at point 1 is negative or not finite"},
       {"natural deposition not a number",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.ndep[0] = nan;
        },
        "E: cohort 1: deposition nan of year 1 is negative or not finite"},
   };
-  ExpectRefused(cases);
+  expect_refused(cases);
 }
 
 // Six cohorts: a group of four computed side by side and one of two, whose
 // lanes to spare repeat the sixth cohort. Cohort c is planted in year 2 + c.
-Site SixCohorts(int32_t mantype) {
+Site six_cohorts(int32_t mantype) {
   Site site(0, 59, 6, 8);
   site.ncoh = 6;
   for (int c = 0; c < 6; ++c) site.add_action(c, 2 + c, ACT_PLANTING);
-  if (mantype == 2) MakeNatural(site);
+  if (mantype == 2) make_natural(site);
   return site;
 }
 
@@ -396,73 +396,73 @@ TEST(Growth, ResultsThatAreNotFiniteAreRefusedAndThePeriodIsZero) {
        "E: cohort 2: litterfall of fine roots inf of year 2 is not finite", true},
       {"even-aged fourth cohort of six, the last lane of a full group",
        [](Site& s) {
-         s = SixCohorts(1);
+         s = six_cohorts(1);
          s.cpar[3].ctMg.v[LV] = 1e308;
        },
        "E: cohort 4: uptake of Mg inf of year 5 is not finite", true},
       {"even-aged sixth cohort of six, in a group with lanes to spare",
        [](Site& s) {
-         s = SixCohorts(1);
+         s = six_cohorts(1);
          s.cpar[5].ctMg.v[LV] = 1e308;
        },
        "E: cohort 6: uptake of Mg inf of year 7 is not finite", true},
       {"natural initial biomass of 1e308",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.biom[s.year(1, 0)].v[ST] = 1e308;
        },
        "E: cohort 2: soil input of carbon inf of year 1 is not finite", true},
       {"natural maximum growth of 1e306 m3/ha/yr",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.cpar[0].MaxGrowth = 1e306;
        },
        "E: cohort 1: soil input of carbon inf of year 3 is not finite", true},
       {"natural Kgr so small that the growth rate of a stand without stems overflows",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          for (int c = 0; c < s.ncmax; ++c) s.biom[s.year(c, 0)].v[ST] = 0.0;
          s.cpar[1].Kgr = 1e-320;
        },
        "E: cohort 2: biomass of branches nan of year 1 is not finite", true},
       {"natural expansion factor overflowing in its product with the stems",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.baf(1, 0).v[LV] = 1e306;
        },
        "E: cohort 2: biomass of leaves nan of year 1 is not finite", true},
       {"natural N content overflowing in the uptake only",
        [](Site& s) {
-         MakeNatural(s);
+         make_natural(s);
          s.cpar[0].ctN.v[CR] = 1e308;
        },
        "E: cohort 1: uptake of N inf of year 1 is not finite", true},
       {"natural sixth cohort of six, in a group with lanes to spare",
        [](Site& s) {
-         s = SixCohorts(2);
+         s = six_cohorts(2);
          s.cpar[5].ctN.v[BR] = 1e308;
        },
        "E: cohort 6: uptake of N inf of year 1 is not finite", true},
   };
-  ExpectRefused(cases);
+  expect_refused(cases);
 }
 
 // A stems factor far above 1 multiplies the stems every year: the results
 // of every year are finite up to year 9 and overflow in year 10 only.
 TEST(Growth, ResultsThatOverflowInTheLastYearOnlyAreRefused) {
   for (const int mantype : {1, 2}) {
-    Site site = PlantedSite();
-    if (mantype == 2) MakeNatural(site);
+    Site site = planted_site();
+    if (mantype == 2) make_natural(site);
     const double factor = mantype == 1 ? 1e35 : 1e29;
     for (int j = 0; j < 2; ++j) site.baf(1, j).v[ST] = factor;
     Site early = site;
     early.iyr2 = 9;
     EXPECT_EQ(early.run(), kSuccess) << "management type " << mantype;
     const Site before = site;
-    EXPECT_EQ(site.run(), Padded("E: cohort 2: biomass of stems nan of year 10 is not finite"))
+    EXPECT_EQ(site.run(), padded("E: cohort 2: biomass of stems nan of year 10 is not finite"))
         << "management type " << mantype;
-    EXPECT_TRUE(PeriodZeroElseAsBefore(site, before)) << "management type " << mantype;
-    EXPECT_TRUE(RecordsUntouched(site, before)) << "management type " << mantype;
+    EXPECT_TRUE(period_zero_else_as_before(site, before)) << "management type " << mantype;
+    EXPECT_TRUE(records_untouched(site, before)) << "management type " << mantype;
   }
 }
 
@@ -503,13 +503,13 @@ TEST(Growth, OfSeveralFaultsTheFirstCheckedIsReported) {
        },
        "E: bad xa input in splint: cohort 1, expansion-factor points 1 and 3 both at age 1"},
   };
-  ExpectRefused(cases);
+  expect_refused(cases);
 }
 
 TEST(Growth, ValuesTheModelsDoNotReadAreNotRefused) {
-  Site sound = PlantedSite();
+  Site sound = planted_site();
   ASSERT_EQ(sound.run(), kSuccess);
-  Site site = PlantedSite();
+  Site site = planted_site();
   constexpr double nan = std::numeric_limits<double>::quiet_NaN();
   // The deposition of the year before the planting and of the year after
   // the period, a planting's percentage and flags, and the leaf N content
@@ -530,8 +530,8 @@ TEST(Growth, ValuesTheModelsDoNotReadAreNotRefused) {
 
 TEST(Growth, ZeroWithItsSignBitSetIsUsable) {
   for (const int mantype : {1, 2}) {
-    Site site = PlantedSite();
-    if (mantype == 2) MakeNatural(site);
+    Site site = planted_site();
+    if (mantype == 2) make_natural(site);
     site.cpar[0].TurnOver.v[ST] = -0.0;
     site.cpar[1].ctCa.v[BR] = -0.0;
     site.baf(0, 0).v[LV] = -0.0;
@@ -545,7 +545,7 @@ TEST(Growth, NaturalStandsHoldNoPointCountsToTheCapacity) {
   // The natural model reads the first expansion-factor point and no growth
   // point, so counts beyond NPMAX address nothing and are not refused; the
   // actions are read by both models and are held to it.
-  Site counted = PlantedSite();
+  Site counted = planted_site();
   counted.mantype = 2;
   counted.nbaf.assign(counted.ncmax, 1);
   for (int c = 0; c < counted.ncoh; ++c) counted.biom[counted.year(c, 0)].v[ST] = 500.0;
@@ -559,7 +559,7 @@ TEST(Growth, NaturalStandsHoldNoPointCountsToTheCapacity) {
       0);
 
   beyond.nmact[0] = beyond.npmax + 1;
-  EXPECT_EQ(beyond.run(), Padded("E: cohort 1: 9 actions exceed the capacity of 8"));
+  EXPECT_EQ(beyond.run(), padded("E: cohort 1: 9 actions exceed the capacity of 8"));
 }
 
 }  // namespace

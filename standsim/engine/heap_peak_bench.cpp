@@ -1,22 +1,22 @@
 // The operator new and delete of the benchmark program: they count the heap
-// held, for StartHeapPeak and HeapPeak.
+// held, for start_heap_peak and heap_peak.
 #include <malloc.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
 
-#include "standsim/engine/bench_heap_peak.h"
+#include "standsim/engine/testing/bench_heap_peak.h"
 
 namespace {
 
-std::atomic<std::size_t> heap_now{0}, heap_peak{0}, heap_start{0};
+std::atomic<std::size_t> heap_now{0}, held_peak{0}, heap_start{0};
 
-void NoteAllocation(void* p) {
+void note_allocation(void* p) {
   if (p == nullptr) return;
   const std::size_t now = heap_now += malloc_usable_size(p);
-  std::size_t peak = heap_peak.load();
-  while (now > peak && !heap_peak.compare_exchange_weak(peak, now)) {
+  std::size_t peak = held_peak.load();
+  while (now > peak && !held_peak.compare_exchange_weak(peak, now)) {
   }
 }
 
@@ -24,12 +24,12 @@ void NoteAllocation(void* p) {
 
 namespace standsim::benchmarking {
 
-void StartHeapPeak() {
+void start_heap_peak() {
   heap_start = heap_now.load();
-  heap_peak = heap_start.load();
+  held_peak = heap_start.load();
 }
 
-std::size_t HeapPeak() { return heap_peak.load() - heap_start.load(); }
+std::size_t heap_peak() { return held_peak.load() - heap_start.load(); }
 
 }  // namespace standsim::benchmarking
 
@@ -40,7 +40,7 @@ std::size_t HeapPeak() { return heap_peak.load() - heap_start.load(); }
 void* operator new(std::size_t size) {
   void* p = std::malloc(size == 0 ? 1 : size);
   if (p == nullptr) throw std::bad_alloc();
-  NoteAllocation(p);
+  note_allocation(p);
   return p;
 }
 

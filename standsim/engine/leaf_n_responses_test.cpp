@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "standsim/engine/growth_fixture.h"
+#include "standsim/engine/testing/growth_fixture.h"
 
 namespace standsim::testing {
 namespace {

@@ -127,10 +127,10 @@ template <bool kStore>
 
 }  // namespace
 
-[[gnu::target_clones("arch=x86-64-v4", "avx2", "default")]] std::string natural_model(
-    const GrowthCall& call, std::span<COHPAR> params, StoredActionOrder order) {
+[[STANDSIM_LANE_TARGETS]] std::string natural_model(const GrowthCall& call,
+                                                    std::span<COHPAR> params) {
   if (call.ncoh == 0 || call.iyr2 < call.iyr1) return {};  // nothing to simulate
-  CohortSchedules schedules(call.ncoh, order);
+  CohortSchedules schedules(call.ncoh);
   for (int c = 0; c < call.ncoh; ++c) schedules[c].build(call, c, call.iyr1, call.iyr2);
   LeafNResponses responses(call, call.iyr1, call.iyr2);
   const auto count = static_cast<std::size_t>((call.ncoh + kLanes - 1) / kLanes);

@@ -7,7 +7,6 @@
 #include <span>
 #include <string>
 
-#include "standsim/engine/action_schedule.h"
 #include "standsim/engine/growth_call.h"
 
 namespace standsim {
@@ -19,8 +18,7 @@ namespace standsim {
 // being zero; nothing is then written), or the message of
 // refuse_results_not_finite when a result is not finite (the years
 // IYR1..IYR2 of every cohort are then zero). The inputs must have passed
-// refuse_growth_input, which found the ORDER of the stored actions.
-std::string natural_model(const GrowthCall& call, std::span<COHPAR> params,
-                          StoredActionOrder order);
+// refuse_growth_input.
+std::string natural_model(const GrowthCall& call, std::span<COHPAR> params);
 
 }  // namespace standsim

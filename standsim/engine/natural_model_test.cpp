@@ -5,15 +5,15 @@
 #include <cmath>
 #include <vector>
 
-#include "standsim/engine/growth_fixture.h"
+#include "standsim/engine/testing/growth_fixture.h"
 
 namespace standsim::testing {
 namespace {
 
-const std::string kSuccess = Padded("");
+const std::string kSuccess = padded("");
 
 // A natural stand of NCOH cohorts whose initial stems (year IYR1 - 1) are given.
-Site NaturalSite(std::initializer_list<double> initial_stems) {
+Site natural_site(std::initializer_list<double> initial_stems) {
   Site site;
   site.mantype = 2;
   site.ncoh = static_cast<int32_t>(initial_stems.size());
@@ -24,7 +24,7 @@ Site NaturalSite(std::initializer_list<double> initial_stems) {
 
 TEST(Natural, FirstYearGrowsByTheStandsRate) {
   const double b = 1000.0;
-  Site site = NaturalSite({b});
+  Site site = natural_site({b});
   site.baf(0, 0) = BIOVEC{{1, 1, 1, 1, 1}};
   site.cpar[0].TurnOver = BIOVEC{};
   ASSERT_EQ(site.run(), kSuccess);
@@ -46,7 +46,7 @@ struct YearResults {
 // (element [c][y - IYR1]), worked out from the formulas year by year and
 // compartment by compartment, with the leaf N content of each cohort's last
 // year in LEAF_N.
-std::vector<std::vector<YearResults>> WorkedOut(const Site& site, std::vector<double>& leaf_n_of) {
+std::vector<std::vector<YearResults>> worked_out(const Site& site, std::vector<double>& leaf_n_of) {
   const int n = site.ncoh;
   std::vector<std::array<double, 5>> prev(n);
   for (int c = 0; c < n; ++c) {
@@ -104,15 +104,15 @@ std::vector<std::vector<YearResults>> WorkedOut(const Site& site, std::vector<do
         organic_n += r.litter.v[i] * ctn[i];
         r.bio.v[i] = now[i];
       }
-      un = un * 0.0007140000234358013;
+      un = un * double{0.000714f};
       if ((p.Evergreen & 1) == 0)
-        un = un - (turnover[LV] - last_year[c][LV]) * 0.0007140000234358013 * leaf_n;
+        un = un - (turnover[LV] - last_year[c][LV]) * double{0.000714f} * leaf_n;
       r.uptake.v[NUT_N] = un;
-      r.uptake.v[NUT_CA] = ca * 0.0005000000237487257;
-      r.uptake.v[NUT_MG] = mg * 0.0008229999803006649;
-      r.uptake.v[NUT_K] = k * 0.00025599999935366213;
-      r.soil.v[NUT_C] = carbon * 0.009999999776482582;
-      r.soil.v[NUT_N] = organic_n * 0.009999999776482582;
+      r.uptake.v[NUT_CA] = ca * double{0.0005f};
+      r.uptake.v[NUT_MG] = mg * double{0.000823f};
+      r.uptake.v[NUT_K] = k * double{0.000256f};
+      r.soil.v[NUT_C] = carbon * double{0.01f};
+      r.soil.v[NUT_N] = organic_n * double{0.01f};
       results[c].push_back(r);
       prev[c] = now;
     }
@@ -121,10 +121,10 @@ std::vector<std::vector<YearResults>> WorkedOut(const Site& site, std::vector<do
 }
 
 // Every result of SITE, run, is the one worked out from the formulas.
-void ExpectWorkedOut(Site& site) {
+void expect_worked_out(Site& site) {
   Site start = site;
   std::vector<double> leaf_n;
-  const auto expected = WorkedOut(start, leaf_n);
+  const auto expected = worked_out(start, leaf_n);
   ASSERT_EQ(site.run(), kSuccess);
   for (int c = 0; c < site.ncoh; ++c) {
     for (int y = site.iyr1; y <= site.iyr2; ++y) {
@@ -145,7 +145,7 @@ void ExpectWorkedOut(Site& site) {
 TEST(Natural, EveryResultFollowsTheWrittenOrderOfOperations) {
   // Two cohorts whose stem volumes enter each other's growth rate, one of
   // them deciduous and thinned.
-  Site site = NaturalSite({812.5, 233.7});
+  Site site = natural_site({812.5, 233.7});
   site.cpar[1].Evergreen = 0;
   site.cpar[1].WoodDensityKg = 391.0;
   site.cpar[1].Kgr = 73.0;
@@ -156,7 +156,7 @@ TEST(Natural, EveryResultFollowsTheWrittenOrderOfOperations) {
   site.baf(1, 0) = BIOVEC{{0.27, 0.19, 0.11, 0.083, 0.97}};
   site.add_action(1, 2, ACT_THINNING, 22.5, {1, 0, 1, 1});
   site.iyr2 = 4;
-  ExpectWorkedOut(site);
+  expect_worked_out(site);
   EXPECT_EQ(site.cpar[1].ctN.v[LV], 1.0 + (1.0 - std::exp(-site.ndep[3] * 0.7)) * (2.0 - 1.0));
 }
 
@@ -185,11 +185,11 @@ TEST(Natural, SixCohortsSideBySideFollowTheWrittenOrderOfOperations) {
   site.add_action(5, 9, ACT_THINNING, 40.0, {1, 0, 1, 0});
   site.add_action(5, 9, ACT_THINNING, 10.0, {0, 1, 1, 1});  // the later of one year counts
   site.add_action(5, 17, ACT_CLEARCUT, 100.0, {1, 1, 1, 0});
-  ExpectWorkedOut(site);
+  expect_worked_out(site);
 }
 
 TEST(Natural, ACohortWithoutStemsStaysEmpty) {
-  Site site = NaturalSite({0.0, 500.0});
+  Site site = natural_site({0.0, 500.0});
   ASSERT_EQ(site.run(), kSuccess);
   for (int y = 1; y <= 10; ++y) {
     for (double v : site.bio(0, y).v) EXPECT_EQ(v, 0.0);
@@ -199,7 +199,7 @@ TEST(Natural, ACohortWithoutStemsStaysEmpty) {
 }
 
 TEST(Natural, AFullClearcutLeavesNothingToGrow) {
-  Site site = NaturalSite({800.0});
+  Site site = natural_site({800.0});
   site.add_action(0, 3, ACT_CLEARCUT, 100.0, {0, 0, 0, 0});
   ASSERT_EQ(site.run(), kSuccess);
   for (int y = 3; y <= 10; ++y) {
@@ -213,7 +213,7 @@ TEST(Natural, AFullClearcutLeavesNothingToGrow) {
 }
 
 TEST(Natural, APlantingChangesNothing) {
-  Site plain = NaturalSite({800.0, 300.0});
+  Site plain = natural_site({800.0, 300.0});
   Site planted = plain;
   planted.add_action(1, 4, ACT_PLANTING, 60.0);
   ASSERT_EQ(plain.run(), kSuccess);
@@ -229,9 +229,9 @@ TEST(Natural, APlantingChangesNothing) {
 TEST(Natural, ADivisionByZeroIsRefusedBeforeAnythingIsWritten) {
   // No stems anywhere and Kgr zero: the growth rate has no denominator, in
   // the first year, or part-way once both cohorts are clear-cut in year 4.
-  Site first = NaturalSite({0.0, 0.0});
+  Site first = natural_site({0.0, 0.0});
   first.cpar[1].Kgr = 0.0;
-  Site part_way = NaturalSite({800.0, 300.0});
+  Site part_way = natural_site({800.0, 300.0});
   part_way.cpar[1].Kgr = 0.0;
   part_way.add_action(0, 4, ACT_CLEARCUT, 100.0);
   part_way.add_action(1, 4, ACT_CLEARCUT, 100.0);
@@ -241,7 +241,7 @@ TEST(Natural, ADivisionByZeroIsRefusedBeforeAnythingIsWritten) {
   };
   for (auto [site, message] : cases) {
     const Site before = *site;
-    EXPECT_EQ(site->run(), Padded(message));
+    EXPECT_EQ(site->run(), padded(message));
     for (int c = 0; c < 2; ++c) {
       for (int y = 1; y <= 10; ++y) {
         EXPECT_EQ(site->bio(c, y).v[ST], kUntouched) << message << ", year " << y;

@@ -16,25 +16,25 @@
 #include <string>
 #include <vector>
 
-#include "standsim/engine/bench_heap_peak.h"
 #include "standsim/engine/standsim_api.h"
+#include "standsim/engine/testing/bench_heap_peak.h"
 
 namespace {
 
 using namespace standsim::benchmarking;
 
 template <typename T>
-std::string Number(T value) {
+std::string number(T value) {
   char text[32];
   return {text, std::to_chars(text, text + sizeof text, value).ptr};
 }
 
 // A column-data file of 5,000 years with two columns.
-void WriteDataFile(const std::filesystem::path& path, double scale) {
+void write_data_file(const std::filesystem::path& path, double scale) {
   std::ofstream out(path);
   out << "! generated deposition\n!Year NOx NH3\n";
   for (int year = 1; year <= 5000; ++year) {
-    out << Number(year) << ' ' << Number(scale * (year % 97)) << ' ' << Number(scale * (year % 89))
+    out << number(year) << ' ' << number(scale * (year % 97)) << ' ' << number(scale * (year % 89))
         << '\n';
   }
 }
@@ -46,8 +46,8 @@ struct SiteFiles {
       std::filesystem::temp_directory_path() / ("read4up_bench_" + std::to_string(getpid()));
   SiteFiles() {
     std::filesystem::create_directories(folder);
-    WriteDataFile(folder / "nox.dat", 0.01);
-    WriteDataFile(folder / "nh3.dat", 0.02);
+    write_data_file(folder / "nox.dat", 0.01);
+    write_data_file(folder / "nh3.dat", 0.02);
     std::ofstream(folder / "site.qsm")
         << "period 1 4999\nNOx_dep nox.dat;NOx\nNH3_dep nh3.dat;\\2\n";
   }
@@ -65,9 +65,9 @@ void BM_Read4upTwoColumnFiles(benchmark::State& state) {
   unsigned char errmsg[128];
   std::size_t peak_of_call = 0;
   for (auto _ : state) {
-    StartHeapPeak();
+    start_heap_peak();
     READ4UP(fname.data(), &ib, &ie, &iyr1, &iyr2, ndep.data(), errmsg);
-    peak_of_call = std::max(peak_of_call, HeapPeak());
+    peak_of_call = std::max(peak_of_call, heap_peak());
     benchmark::DoNotOptimize(ndep.data());
   }
   if (errmsg[0] != ' ' && errmsg[0] != 0)
@@ -80,7 +80,7 @@ void BM_Read4upTwoColumnFiles(benchmark::State& state) {
 BENCHMARK(BM_Read4upTwoColumnFiles)->Unit(benchmark::kMillisecond);
 
 // The bytes of the file at PATH.
-std::string FileBytes(const std::filesystem::path& path) {
+std::string file_bytes(const std::filesystem::path& path) {
   std::string bytes;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return bytes;
@@ -100,7 +100,7 @@ void BM_ReadAndParseWithFromChars(benchmark::State& state) {
   for (auto _ : state) {
     float sum = 0.0f;
     for (const char* name : {"nox.dat", "nh3.dat"}) {
-      const std::string bytes = FileBytes(files.folder / name);
+      const std::string bytes = file_bytes(files.folder / name);
       const char* p = bytes.data();
       const char* const end = p + bytes.size();
       while (p < end) {

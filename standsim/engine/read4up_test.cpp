@@ -21,7 +21,7 @@ struct Read4upResult {
 // Calls READ4UP as the workbench does, on an NDEP prefilled with UNTOUCHED.
 // FNAME holds 127 characters, so the file is named from the current folder
 // (the tests' build folder), wherever the build tree lies.
-Read4upResult CallRead4up(const std::string& path, int32_t ib = 0, int32_t ie = 4999) {
+Read4upResult call_read4up(const std::string& path, int32_t ib = 0, int32_t ie = 4999) {
   const std::string name =
       std::filesystem::path(path).lexically_proximate(std::filesystem::current_path()).string();
   EXPECT_LE(name.size(), 127u) << "too long for FNAME: " << name;
@@ -44,7 +44,7 @@ class Read4up : public ::testing::Test {
  protected:
   // Writes a QSM input file of the given lines and reads it.
   Read4upResult Read(const std::string& content, int32_t ib = 0, int32_t ie = 4999) {
-    return CallRead4up(folder_.write("site.qsm", content), ib, ie);
+    return call_read4up(folder_.write("site.qsm", content), ib, ie);
   }
 
   // NDEP of years FIRST..LAST (with IB = 0).
@@ -100,7 +100,7 @@ TEST_F(Read4up, ReadsColumnReferencesRelativeToTheQsmFolder) {
                                         "NH3_dep data\\dep.dat;\\2\n");
   // The folder of the QSM file ends at its last "/" or "\".
   for (const std::string& path : {qsm, folder_.folder() + "sub\\site.qsm"}) {
-    const Read4upResult r = CallRead4up(path);
+    const Read4upResult r = call_read4up(path);
     EXPECT_EQ(r.message, BLANK_MESSAGE) << path;
     EXPECT_FLOAT_EQ(r.ndep[1985], 1.0f + 0.5f);  // before the first year: the first values
     EXPECT_FLOAT_EQ(r.ndep[1995], 1.5f + 0.75f);
@@ -177,7 +177,7 @@ TEST_F(Read4up, RefusesWhatItCannotRead) {
     EXPECT_EQ(r.iyr2, c.iyr2) << c.content;
     ExpectUntouched(r);
   }
-  const Read4upResult missing = CallRead4up(folder_.file("none.qsm"));
+  const Read4upResult missing = call_read4up(folder_.file("none.qsm"));
   EXPECT_EQ(missing.message.substr(0, 37), "No period defined in qsm+ input file!");
 }
 

@@ -38,21 +38,21 @@ TEST(BiovecOps, ScalarAssignmentFillsEveryComponent) {
   for (double x : n.v) EXPECT_EQ(x, 7.0);
 }
 
-DEPREC OneToNine() {
+DEPREC one_to_nine() {
   DEPREC d;
   for (int i = 0; i < 9; ++i) d.c[i] = static_cast<float>(i + 1);
   return d;
 }
 
 TEST(DeprecOps, ListsAndSignedSum) {
-  const DEPREC d = OneToNine();
+  const DEPREC d = one_to_nine();
   EXPECT_EQ(list_of_six(d), (std::array<float, 6>{1, 2, 3, 15, 7, 8}));
   EXPECT_EQ(list_of_nine(d), (std::array<float, 9>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
   EXPECT_EQ(signed_sum(d), 5.0f);
 }
 
 TEST(DeprecOps, ArithmeticInSinglePrecision) {
-  const DEPREC d = OneToNine();
+  const DEPREC d = one_to_nine();
   DEPREC third;
   assign(third, 0.1f);
   const DEPREC scaled = 3.0f * third;

@@ -129,13 +129,12 @@ inline QStringList MessageLiterals(const QString& source,
 
 // The sources of FOLDER (not its sub-folders, so not the test helpers of its
 // testing/) whose names match one of NAMEFILTERS, without tests and
-// benchmarks. The engine's test fixture still stands among its code.
+// benchmarks.
 inline QStringList FolderSources(const QString& folder, const QStringList& nameFilters) {
   QStringList files;
   const QDir dir(folder);
   for (const QString& name : dir.entryList(nameFilters, QDir::Files, QDir::Name)) {
-    if (name.contains(QRegularExpression("(_test\\.cpp|_bench\\.cpp|growth_fixture\\.h)$")))
-      continue;
+    if (name.contains(QRegularExpression("(_test\\.cpp|_bench\\.cpp)$"))) continue;
     files << dir.filePath(name);
   }
   return files;

@@ -7,10 +7,10 @@
 namespace standsim::benchmarking {
 
 // Starts a new peak from what the program holds now.
-void StartHeapPeak();
+void start_heap_peak();
 
-// The most the program held at once since StartHeapPeak, beyond what it
+// The most the program held at once since start_heap_peak, beyond what it
 // held then.
-std::size_t HeapPeak();
+std::size_t heap_peak();
 
 }  // namespace standsim::benchmarking

@@ -14,7 +14,7 @@
 namespace standsim::testing {
 
 // The value of the single-precision literal 0.1 as the models use it.
-inline constexpr double kTenth = 0.10000000149011612;
+inline constexpr double kTenth = double{0.1f};
 // What result elements hold before a call.
 inline constexpr double kUntouched = -7.25;
 
@@ -121,7 +121,7 @@ struct Site {
 };
 
 // The 127 characters of a message, blank padded.
-inline std::string Padded(const std::string& text) {
+inline std::string padded(const std::string& text) {
   return text + std::string(127 - text.size(), ' ');
 }
 

@@ -239,7 +239,9 @@ class LaneResults {
 
   // Whether a value stored so far is infinite or not a number.
   bool stored_not_finite() const {
-    return (not_finite_[0] | not_finite_[1] | not_finite_[2] | not_finite_[3]) != 0;
+    int64_t any = 0;
+    for (int i = 0; i < kLanes; ++i) any |= not_finite_[i];
+    return any != 0;
   }
 
  private:

@@ -17,18 +17,18 @@ std::string run_growth(const GrowthCall& call) {
   std::string message;
   switch (call.mantype) {
     case MAN_EVEN_AGED:
+      message = even_aged_model(call, params);
+      break;
     case MAN_NATURAL:
-      message = call.mantype == MAN_EVEN_AGED ? even_aged_model(call, params)
-                                              : natural_model(call, params);
-      if (!message.empty()) return message;
+      message = natural_model(call, params);
       break;
     default:
       call.zero_period();
-      message = "E: unknown management type";
-      break;
+      return "E: unknown management type";
   }
+  if (!message.empty()) return message;
   for (std::size_t c = 0; c < params.size(); ++c) call.cpar[c].ctN.v[LV] = params[c].ctN.v[LV];
-  return message;
+  return {};
 }
 
 }  // namespace standsim

@@ -47,4 +47,11 @@ inline std::string capacity_exceeded(int c, int32_t count, const char* what, int
          integer_text(npmax);
 }
 
+// The same message when COUNT points or actions (WHAT) of cohort C exceed
+// the capacity of CALL, "" when they fit.
+inline std::string refuse_count(int c, int32_t count, const char* what, const GrowthCall& call) {
+  if (count > call.npmax) return capacity_exceeded(c, count, what, call.npmax);
+  return {};
+}
+
 }  // namespace standsim

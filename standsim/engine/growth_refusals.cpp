@@ -13,8 +13,6 @@
 namespace standsim {
 namespace {
 
-std::string text(int64_t v) { return integer_text(v); }
-
 // Amounts, rates and contents are finite and not negative; anything else
 // can only give nonsense (negative biomass or litterfall, NaN uptake).
 bool usable(double v) { return v >= 0.0 && std::isfinite(v); }
@@ -45,31 +43,29 @@ std::string unusable(int c, std::string_view what, const BIOVEC& v, int k,
 
 // " at point 3 (age 20)"
 std::string at_point(int j, int32_t age) {
-  return " at point " + text(j + 1) + " (age " + text(age) + ")";
+  return " at point " + integer_text(j + 1) + " (age " + integer_text(age) + ")";
 }
 
 // " of year 3"
-std::string of_year(int64_t y) { return " of year " + text(y); }
+std::string of_year(int64_t y) { return " of year " + integer_text(y); }
 
 std::string refuse_scalars(const GrowthCall& call) {
   if (call.ncoh < 0 || call.ncoh > call.ncmax) {
-    return "E: number of cohorts " + text(call.ncoh) + " outside 0.." + text(call.ncmax);
+    return "E: number of cohorts " + integer_text(call.ncoh) + " outside 0.." +
+           integer_text(call.ncmax);
   }
   if (call.ie < call.ib) {
-    return "E: last year index " + text(call.ie) + " below the first " + text(call.ib);
+    return "E: last year index " + integer_text(call.ie) + " below the first " +
+           integer_text(call.ib);
   }
   if (call.ncoh == 0) return {};  // nothing is read or written
   if (call.iyr2 >= call.iyr1 && (call.iyr1 < call.ib || call.iyr2 > call.ie)) {
-    return "E: years " + text(call.iyr1) + ".." + text(call.iyr2) + " outside " + year_range(call);
+    return "E: years " + integer_text(call.iyr1) + ".." + integer_text(call.iyr2) + " outside " +
+           year_range(call);
   }
   if (call.npmax < 1) {
-    return "E: capacity of points and actions " + text(call.npmax) + " below 1";
+    return "E: capacity of points and actions " + integer_text(call.npmax) + " below 1";
   }
-  return {};
-}
-
-std::string refuse_count(int c, int32_t count, const char* what, const GrowthCall& call) {
-  if (count > call.npmax) return capacity_exceeded(c, count, what, call.npmax);
   return {};
 }
 
@@ -146,9 +142,9 @@ std::string refuse_repeated_ages(const GrowthCall& call, int c) {
   std::sort(ages.begin(), ages.end());
   for (std::size_t k = 1; k < ages.size(); ++k) {
     if (ages[k].first == ages[k - 1].first) {
-      return "E: bad xa input in splint: cohort " + text(c + 1) + ", expansion-factor points " +
-             text(ages[k - 1].second + 1) + " and " + text(ages[k].second + 1) + " both at age " +
-             text(ages[k].first);
+      return "E: bad xa input in splint: cohort " + integer_text(c + 1) +
+             ", expansion-factor points " + integer_text(ages[k - 1].second + 1) + " and " +
+             integer_text(ages[k].second + 1) + " both at age " + integer_text(ages[k].first);
     }
   }
   return {};
@@ -174,23 +170,23 @@ std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& d
   }
   const int64_t y0 = call.mact_at(c, 0).YEAR;
   if (y0 - 1 < call.ib) {
-    return cohort_prefix(c) + "first action in year " + text(y0) +
-           ", the year before it lies below " + text(call.ib);
+    return cohort_prefix(c) + "first action in year " + integer_text(y0) +
+           ", the year before it lies below " + integer_text(call.ib);
   }
   if (y0 <= call.iyr2) {
     // The years y0 - 1..IYR2 are computed, with deposition from max(IYR1, y0) on.
     if (call.iyr2 > call.ie) {
-      return cohort_prefix(c) + "years " + text(y0) + ".." + text(call.iyr2) + " outside " +
-             year_range(call);
+      return cohort_prefix(c) + "years " + integer_text(y0) + ".." + integer_text(call.iyr2) +
+             " outside " + year_range(call);
     }
     if (std::max<int64_t>(call.iyr1, y0) < 1) {
-      return cohort_prefix(c) + "no deposition for year " + text(std::max<int64_t>(call.iyr1, y0)) +
-             " (years start at 1)";
+      return cohort_prefix(c) + "no deposition for year " +
+             integer_text(std::max<int64_t>(call.iyr1, y0)) + " (years start at 1)";
     }
     // Before an empty period every year takes the deposition of IYR1.
     if (call.iyr1 > call.ie) {
-      return cohort_prefix(c) + "no deposition for year " + text(call.iyr1) + " (years end at " +
-             text(call.ie) + ")";
+      return cohort_prefix(c) + "no deposition for year " + integer_text(call.iyr1) +
+             " (years end at " + integer_text(call.ie) + ")";
     }
     // Year y reads the deposition of max(IYR1, y).
     const int64_t first = std::max<int64_t>(call.iyr1, y0);
@@ -203,10 +199,11 @@ std::string refuse_even_aged(const GrowthCall& call, int c, CheckedDeposition& d
 std::string refuse_natural(const GrowthCall& call) {
   const int64_t start = int64_t{call.iyr1} - 1;
   if (start < call.ib || start > call.ie) {
-    return "E: initial year " + text(start) + " of the natural stand outside " + year_range(call);
+    return "E: initial year " + integer_text(start) + " of the natural stand outside " +
+           year_range(call);
   }
   if (call.iyr2 >= call.iyr1 && call.iyr1 < 1) {
-    return "E: no deposition for year " + text(call.iyr1) + " (years start at 1)";
+    return "E: no deposition for year " + integer_text(call.iyr1) + " (years start at 1)";
   }
   for (int c = 0; c < call.ncoh; ++c) {
     // The stand's stem volume divides by every cohort's wood density.

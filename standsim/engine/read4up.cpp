@@ -7,12 +7,12 @@
 // otherwise, and IYR1, IYR2 hold the period as read (IB and IE when none
 // was read).
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "standsim/engine/growth_messages.h"
 #include "standsim/engine/standsim_api.h"
 #include "standsim/support/fortran_runtime/fortran_free_read.h"
 #include "standsim/support/keyed_lists/basekit_fil2list.h"
@@ -33,12 +33,6 @@ constexpr std::size_t MESSAGE_LENGTH = 128;
 constexpr int32_t DEPTAB_YEARS = 5000;
 std::array<DEPREC, DEPTAB_YEARS> DEPTAB{};
 
-std::string decimal_text(int32_t value) {
-  char text[12];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return {text, result.ptr};
-}
-
 std::string trimmed(std::string_view text) {
   int32_t first = 0, last = 0;
   TRIMPOS(text, first, last);
@@ -50,7 +44,7 @@ std::string trimmed(std::string_view text) {
 // The message for a key file line that did not fit into the list.
 std::string overflow_message(const Fil2listOverflow& overflow, const KEYLIST& list) {
   const std::string where =
-      "line " + decimal_text(overflow.line) + " of " + trimmed({list.LISTFILE, LINE_LENGTH});
+      "line " + integer_text(overflow.line) + " of " + trimmed({list.LISTFILE, LINE_LENGTH});
   switch (overflow.kind) {
     case Fil2listOverflow::LONG_KEY:
       return "xREADINP: key longer than 16 characters in " + where;
@@ -105,12 +99,12 @@ std::string unusable_deposition(const KEYLIST& list, int32_t iyr1, int32_t iyr2)
     const DEPREC& year = DEPTAB[y - 1];
     for (std::size_t component = 0; component < SERIES_KEYS.size(); ++component) {
       if (!(year.c[component] >= 0.0f) || !std::isfinite(year.c[component])) {
-        return "xREADINP: " + std::string(SERIES_KEYS[component]) + " of year " + decimal_text(y) +
+        return "xREADINP: " + std::string(SERIES_KEYS[component]) + " of year " + integer_text(y) +
                " is negative or not finite in  " + file;
       }
     }
     if (!std::isfinite(year.c[0] + year.c[1])) {
-      return "xREADINP: NOx_dep + NH3_dep of year " + decimal_text(y) + " is not finite in  " +
+      return "xREADINP: NOx_dep + NH3_dep of year " + integer_text(y) + " is not finite in  " +
              file;
     }
   }

@@ -43,16 +43,16 @@ const std::string BLANK_MESSAGE(127, ' ');
 class Read4up : public ::testing::Test {
  protected:
   // Writes a QSM input file of the given lines and reads it.
-  Read4upResult Read(const std::string& content, int32_t ib = 0, int32_t ie = 4999) {
+  Read4upResult read(const std::string& content, int32_t ib = 0, int32_t ie = 4999) {
     return call_read4up(folder_.write("site.qsm", content), ib, ie);
   }
 
   // NDEP of years FIRST..LAST (with IB = 0).
-  static std::vector<float> Years(const Read4upResult& r, int32_t first, int32_t last) {
+  static std::vector<float> years(const Read4upResult& r, int32_t first, int32_t last) {
     return {r.ndep.begin() + first, r.ndep.begin() + last + 1};
   }
 
-  static void ExpectUntouched(const Read4upResult& r) {
+  static void expect_untouched(const Read4upResult& r) {
     for (float v : r.ndep) ASSERT_EQ(v, UNTOUCHED);
   }
 
@@ -72,7 +72,7 @@ TEST_F(Read4up, SumsTheTwoSeriesOverThePeriod) {
       {"1990 2050", 1990, 2050},
   };
   for (const Case& c : cases) {
-    const Read4upResult r = Read(
+    const Read4upResult r = read(
         std::string("! site\nperiod ") + c.period + "\nNOx_dep 0.5\nNH3_dep  0.25\n", c.ib, c.ie);
     const std::string context =
         std::string(c.period) + " in " + std::to_string(c.ib) + ".." + std::to_string(c.ie);
@@ -111,11 +111,11 @@ TEST_F(Read4up, ReadsColumnReferencesRelativeToTheQsmFolder) {
 }
 
 TEST_F(Read4up, AnAbsentSeriesCountsAsZero) {
-  const Read4upResult r = Read("period 2000 2002\nNH3_dep 0.3\n");
+  const Read4upResult r = read("period 2000 2002\nNH3_dep 0.3\n");
   EXPECT_EQ(r.message, BLANK_MESSAGE);
-  EXPECT_EQ(Years(r, 2000, 2002), std::vector<float>(3, 0.3f));
-  const Read4upResult neither = Read("period 2000 2002\n");
-  EXPECT_EQ(Years(neither, 2000, 2002), std::vector<float>(3, 0.0f));
+  EXPECT_EQ(years(r, 2000, 2002), std::vector<float>(3, 0.3f));
+  const Read4upResult neither = read("period 2000 2002\n");
+  EXPECT_EQ(years(neither, 2000, 2002), std::vector<float>(3, 0.0f));
 }
 
 TEST_F(Read4up, RefusesWhatItCannotRead) {
@@ -170,23 +170,23 @@ TEST_F(Read4up, RefusesWhatItCannotRead) {
        "xREADINP: NOx_dep + NH3_dep of year 1990 is not finite in  "},
   };
   for (const Case& c : cases) {
-    const Read4upResult r = Read(c.content, c.ib, c.ie);
+    const Read4upResult r = read(c.content, c.ib, c.ie);
     EXPECT_EQ(r.message.substr(0, c.message.size()), c.message) << c.content;
     EXPECT_EQ(r.message.size(), 127u);
     EXPECT_EQ(r.iyr1, c.iyr1) << c.content;
     EXPECT_EQ(r.iyr2, c.iyr2) << c.content;
-    ExpectUntouched(r);
+    expect_untouched(r);
   }
   const Read4upResult missing = call_read4up(folder_.file("none.qsm"));
   EXPECT_EQ(missing.message.substr(0, 37), "No period defined in qsm+ input file!");
 }
 
 TEST_F(Read4up, AFailedCallIsFollowedByAGoodOne) {
-  const Read4upResult failed = Read("period 1990 2000\nNOx_dep missing.dat;NOx\n");
+  const Read4upResult failed = read("period 1990 2000\nNOx_dep missing.dat;NOx\n");
   ASSERT_NE(failed.message, BLANK_MESSAGE);
-  const Read4upResult good = Read("period 1990 2000\nNOx_dep 2\n");
+  const Read4upResult good = read("period 1990 2000\nNOx_dep 2\n");
   EXPECT_EQ(good.message, BLANK_MESSAGE);
-  EXPECT_EQ(Years(good, 1990, 2000), std::vector<float>(11, 2.0f));
+  EXPECT_EQ(years(good, 1990, 2000), std::vector<float>(11, 2.0f));
 }
 
 }  // namespace

@@ -26,12 +26,17 @@ bool harvest_readable(const MANACT& action) {
           std::all_of(std::begin(action.REMFLAG), std::end(action.REMFLAG), flag_readable));
 }
 
+// The start of a message about action A (0-based) of cohort C, stored for
+// year Y: "E: cohort 1: action 2 in year 2030".
+std::string action_prefix(int c, int a, int32_t y) {
+  return cohort_prefix(c) + "action " + integer_text(a + 1) + " in year " + integer_text(y);
+}
+
 // The message for the first fault of the harvest of ACTION, action A of
 // cohort C, which cannot be read: its percentage, else its first flag
 // that is neither 0 nor 1.
 std::string unreadable_harvest(const MANACT& action, int c, int a) {
-  const std::string where = cohort_prefix(c) + "action " + integer_text(a + 1) + " in year " +
-                            integer_text(action.YEAR) + ": ";
+  const std::string where = action_prefix(c, a, action.YEAR) + ": ";
   if (!percentage_readable(action.PERC)) {
     return where + "percentage " + real_text(action.PERC) + " outside 0..100";
   }
@@ -45,12 +50,11 @@ std::string unreadable_harvest(const MANACT& action, int c, int a) {
 
 std::string refuse_stored_actions(const GrowthCall& call, int c, bool harvests) {
   const int count = call.nmact[c];
-  if (count > call.npmax) return capacity_exceeded(c, count, "actions", call.npmax);
+  if (auto m = refuse_count(c, count, "actions", call); !m.empty()) return m;
   for (int a = 0; a < count; ++a) {
     const int32_t y = call.mact_at(c, a).YEAR;
     if (!year_inside(call, y)) {
-      return cohort_prefix(c) + "action " + integer_text(a + 1) + " in year " + integer_text(y) +
-             " outside " + year_range(call);
+      return action_prefix(c, a, y) + " outside " + year_range(call);
     }
   }
   for (int a = 0; harvests && a < count; ++a) {

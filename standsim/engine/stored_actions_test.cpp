@@ -26,7 +26,7 @@ struct ActionsCase {
   bool harvests = true;
 };
 
-Site ActionsSite(const ActionsCase& test, int32_t cohort_capacity) {
+Site actions_site(const ActionsCase& test, int32_t cohort_capacity) {
   Site site(0, 59, cohort_capacity, 6);
   site.ncoh = 3;
   for (int c = 0; c < cohort_capacity; ++c) {
@@ -38,7 +38,7 @@ Site ActionsSite(const ActionsCase& test, int32_t cohort_capacity) {
   return site;
 }
 
-GrowthCall ActionsCall(const Site& site) {
+GrowthCall actions_call(const Site& site) {
   GrowthCall call;
   call.ib = site.ib;
   call.ie = site.ie;
@@ -51,7 +51,7 @@ GrowthCall ActionsCall(const Site& site) {
 }
 
 // Whether no cohort's actions are refused.
-bool Sound(const GrowthCall& call, bool harvests) {
+bool sound(const GrowthCall& call, bool harvests) {
   for (int c = 0; c < call.ncoh; ++c) {
     if (!refuse_stored_actions(call, c, harvests).empty()) return false;
   }
@@ -60,7 +60,7 @@ bool Sound(const GrowthCall& call, bool harvests) {
 
 // The years that the schedule of the actions of cohort C, built over the
 // years of the arrays, takes one after the other.
-std::vector<int64_t> ScheduledYears(const GrowthCall& call, int c) {
+std::vector<int64_t> scheduled_years(const GrowthCall& call, int c) {
   ActionSchedule schedule;
   schedule.build(call, c, call.ib, call.ie);
   std::vector<int64_t> years;
@@ -135,14 +135,14 @@ TEST(StoredActions, UnreadableOnesAreRefusedAndSoundOnesScheduledByYear) {
   };
   for (const int32_t capacity : {3, 4}) {
     for (const ActionsCase& test : cases) {
-      const Site site = ActionsSite(test, capacity);
-      const GrowthCall call = ActionsCall(site);
-      EXPECT_EQ(Sound(call, test.harvests), test.sound) << test.what << ", capacity " << capacity;
+      const Site site = actions_site(test, capacity);
+      const GrowthCall call = actions_call(site);
+      EXPECT_EQ(sound(call, test.harvests), test.sound) << test.what << ", capacity " << capacity;
       if (!test.sound) continue;
       for (int c = 0; c < call.ncoh; ++c) {
         std::set<int64_t> years;  // of the counted actions
         for (int a = 0; a < call.nmact[c]; ++a) years.insert(call.mact_at(c, a).YEAR);
-        EXPECT_EQ(ScheduledYears(call, c), std::vector<int64_t>(years.begin(), years.end()))
+        EXPECT_EQ(scheduled_years(call, c), std::vector<int64_t>(years.begin(), years.end()))
             << test.what << ", capacity " << capacity << ", cohort " << c + 1;
       }
     }

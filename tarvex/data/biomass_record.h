@@ -5,8 +5,11 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string>
 
 #include "tarvex/data/defs.h"
+#include "tarvex/data/number_text.h"
 
 namespace tarvex {
 
@@ -57,12 +60,24 @@ static_assert(offsetof(BiomassRecord, ctN) == 108 * 8);
 // Divides each column of the expansion factors by its stems value, which so
 // becomes 1: the factors relative to stems, as the species data file, a
 // Tarvex file and the biomass parameter dialog give them to a cohort. Every
-// stems value must be above 0.
+// stems value must be above 0 (StemsFactorProblem).
 inline void MakeRelativeToStems(BiomassRecord& b) {
   for (int k = 0; k < kBafColumns; ++k) {
     const double stems = b.BAF[kBafStemsRow][k];
     for (int row = 0; row < kBafRows; ++row) b.BAF[row][k] /= stems;
   }
+}
+
+// Why MakeRelativeToStems cannot divide B: "the stems expansion factor at age
+// 30 is not positive" for the first stems value that is not above 0; none
+// when every one is.
+inline std::optional<std::string> StemsFactorProblem(const BiomassRecord& b) {
+  for (int k = 0; k < kBafColumns; ++k) {
+    if (!(b.BAF[kBafStemsRow][k] > 0.0)) {
+      return "the stems expansion factor at age " + FormatInt(BafAges[k]) + " is not positive";
+    }
+  }
+  return std::nullopt;
 }
 
 // The species-by-region defaults: entry [s][r] for species number s+1 and

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tarvex/data/tarvex_error.h"
+#include "tarvex/data/value_ranges.h"
 
 namespace tarvex {
 
@@ -15,7 +16,7 @@ void CForMan::Clear() {
 
 bool CForMan::SetAction(int year, int actType, double perc, const RemovalFlags& remFlags) {
   bool ok = true;
-  if (perc > 100.0 || perc < 0.0) {
+  if (perc > kPercentageRange.High || perc < kPercentageRange.Low) {
     perc = 0.0;
     ok = false;
   }

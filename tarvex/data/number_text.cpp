@@ -5,16 +5,10 @@
 #include <system_error>
 
 #include "tarvex/data/tarvex_error.h"
+#include "tarvex/data/text_helpers.h"
 
 namespace tarvex {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 // The digits of a number without a leading "+", which from_chars refuses.
 std::string_view WithoutPlus(std::string_view item) {
@@ -26,7 +20,7 @@ std::string_view WithoutPlus(std::string_view item) {
 
 template <typename T>
 bool ParseWhole(std::string_view text, T& value) {
-  const std::string_view item = WithoutPlus(TrimBlanks(text));
+  const std::string_view item = WithoutPlus(WithoutSurroundingBlanks(text));
   if (item.empty()) return false;
   const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), value);
   return ec == std::errc() && end == item.data() + item.size();

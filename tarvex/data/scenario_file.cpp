@@ -143,14 +143,16 @@ void CheckCohort(const ScenarioWriter& out, const CCohort& cohort, int number) {
   }
   const auto written = [](double value) { return ParseDouble(FormatFixed6(value)); };
   BiomassRecord read = cohort.BiomassData;
+  for (auto& row : read.BAF) {
+    for (double& value : row) value = written(value);
+  }
   for (int k = 0; k < kBafColumns; ++k) {
-    const double stems = written(read.BAF[kBafStemsRow][k]);
-    if (stems == 0.0) {
+    if (read.BAF[kBafStemsRow][k] == 0.0) {
       out.Refuse(of + "the expansion factor of stems at age " + FormatInt(BafAges[k]) +
                  " is too small to be written with six decimals");
     }
-    for (int row = 0; row < kBafRows; ++row) read.BAF[row][k] = written(read.BAF[row][k]) / stems;
   }
+  MakeRelativeToStems(read);
   if (const MaybeProblem problem = BiomassValueProblem(read)) {
     out.Refuse(of + problem->reason + " once divided by the stems factor of its age as written");
   }
@@ -259,12 +261,7 @@ void ReadExpansionFactors(const BlockReader& block, BiomassRecord& b,
           defaults ? defaults->BAF[row][kBafColumns - 1] : b.BAF[row][kBafColumns - 2];
     }
   }
-  for (int k = 0; k < kBafColumns; ++k) {
-    if (!(b.BAF[kBafStemsRow][k] > 0.0)) {
-      block.Refuse(kBafKeys[kBafStemsRow], "the stems expansion factor at age " +
-                                               FormatInt(BafAges[k]) + " is not positive");
-    }
-  }
+  if (const auto problem = StemsFactorProblem(b)) block.Refuse(kBafKeys[kBafStemsRow], *problem);
   MakeRelativeToStems(b);
 }
 

@@ -172,12 +172,8 @@ void FillAndRelateExpansionFactors(const TreeDataReader& reader, SpeciesRegionTa
               "no expansion factor of " + std::string(kRowNames[row]) + " is given");
         }
       }
-      for (int k = 0; k < kBafColumns; ++k) {
-        if (!(record.BAF[kBafStemsRow][k] > 0.0)) {
-          reader.RefuseRecord(
-              lineOf[kBafStemsRow][s][r], s, r,
-              "the stems expansion factor at age " + FormatInt(BafAges[k]) + " is not positive");
-        }
+      if (const auto problem = StemsFactorProblem(record)) {
+        reader.RefuseRecord(lineOf[kBafStemsRow][s][r], s, r, *problem);
       }
       MakeRelativeToStems(record);
     }

@@ -7,6 +7,8 @@
 
 #include <string_view>
 
+#include "tarvex/data/cohort.h"
+
 namespace tarvex {
 
 struct ValueRange {
@@ -27,10 +29,10 @@ inline constexpr ValueRange kStemVolumeRange{0.0, 20000.0, " m3/ha"};
 
 // The age of a point of a growth curve: no stand is older than the years
 // the model computes, nor than the oldest trees, about 5,000 years.
-inline constexpr ValueRange kStandAgeRange{0.0, 4999.0, " years"};
+inline constexpr ValueRange kStandAgeRange{0.0, kLastYear, " years"};
 
 // The calendar year of a management action: the years the model computes.
-inline constexpr ValueRange kYearRange{0.0, 4999.0, ""};
+inline constexpr ValueRange kYearRange{0.0, kLastYear, ""};
 
 // The part of the stand a management action takes.
 inline constexpr ValueRange kPercentageRange{0.0, 100.0, ""};

@@ -19,11 +19,11 @@ using testing::line_text;
 class Fil2list : public ::testing::Test {
  protected:
   // Writes CONTENT to site.qsm in the test's folder and fills a list from it.
-  Fil2listOverflow Fill(const std::string& content) {
-    return FillFrom(folder_.write("site.qsm", content));
+  Fil2listOverflow fill(const std::string& content) {
+    return fill_from(folder_.write("site.qsm", content));
   }
 
-  Fil2listOverflow FillFrom(const std::string& path) {
+  Fil2listOverflow fill_from(const std::string& path) {
     list_ = testing::empty_list();
     assign_text(list_->LISTNAME, "QSM");
     assign_text(list_->LISTFILE, path);
@@ -37,7 +37,7 @@ class Fil2list : public ::testing::Test {
 };
 
 TEST_F(Fil2list, ReadsKeysAndLeftAdjustedValues) {
-  const Fil2listOverflow overflow = Fill(
+  const Fil2listOverflow overflow = fill(
       "! QSM input\n"
       "period   1990 2050   \n"
       "\n"
@@ -71,20 +71,20 @@ TEST_F(Fil2list, ReadsKeysAndLeftAdjustedValues) {
 TEST_F(Fil2list, OpensBackslashesAsSlashes) {
   std::filesystem::create_directories(folder_.file("sub"));
   folder_.write("sub/a.qsm", "period 2000 2001\n");
-  FillFrom(folder_.folder() + "sub\\a.qsm");
+  fill_from(folder_.folder() + "sub\\a.qsm");
   EXPECT_EQ(list_->NKEY, 1);
 }
 
 TEST_F(Fil2list, AMissingFileGivesAnEmptyList) {
-  EXPECT_EQ(FillFrom(folder_.file("none.qsm")).kind, Fil2listOverflow::NONE);
+  EXPECT_EQ(fill_from(folder_.file("none.qsm")).kind, Fil2listOverflow::NONE);
   EXPECT_EQ(list_->NKEY, 0);
-  EXPECT_EQ(FillFrom("").kind, Fil2listOverflow::NONE);
+  EXPECT_EQ(fill_from("").kind, Fil2listOverflow::NONE);
   EXPECT_EQ(list_->NKEY, 0);
 }
 
 TEST_F(Fil2list, FieldsFilledToTheirBoundsAreNoOverflow) {
   const std::string key(16, 'k'), value(256, 'v');
-  EXPECT_EQ(Fill(key + " " + value + "   \n").kind, Fil2listOverflow::NONE);
+  EXPECT_EQ(fill(key + " " + value + "   \n").kind, Fil2listOverflow::NONE);
   ASSERT_EQ(list_->NKEY, 1);
   EXPECT_EQ(key_text(*list_, 1), key);
   EXPECT_EQ(line_text(*list_, 1), value);
@@ -107,13 +107,13 @@ TEST_F(Fil2list, ReportsTheFirstLineThatDoesNotFit) {
       {"! header\n" + many, Fil2listOverflow::FULL_LIST, 258, 256},
   };
   for (const Case& c : cases) {
-    const Fil2listOverflow overflow = Fill(c.content);
+    const Fil2listOverflow overflow = fill(c.content);
     EXPECT_EQ(overflow.kind, c.kind);
     EXPECT_EQ(overflow.line, c.line);
     EXPECT_EQ(list_->NKEY, c.nkey);
   }
   // Over-long texts are kept up to their fields' bounds.
-  Fill(std::string(20, 'k') + " " + std::string(300, 'v') + "\n");
+  fill(std::string(20, 'k') + " " + std::string(300, 'v') + "\n");
   EXPECT_EQ(key_text(*list_, 1), std::string(16, 'k'));
   EXPECT_EQ(line_text(*list_, 1), std::string(256, 'v'));
 }

@@ -386,9 +386,7 @@ class BiomassTest : public QObject, protected WindowTest {
     QFETCH(QString, ending);
     const bool corrected = ending == "corrected";
     TForm1& w = *window_;
-    QVERIFY(ShowWindow(w));
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(ShowActiveWindow(w));
     dialogs_.modal = [](QDialog& dialog) { return QtUserDialogs().RunModal(dialog); };
     dialogs_.realMessages = true;
     const auto pressOk = [](TFormBiomassData& form) {

@@ -24,7 +24,7 @@ const QString kMessagesPage = "Messages.html";
 QStringList HelpPages() {
   QStringList pages;
   for (const QString& name : QDir(kHelpFolder).entryList({"*.html"}, QDir::Files, QDir::Name)) {
-    pages << QDir(kHelpFolder).filePath(name);
+    pages << HelpPagePath(name);
   }
   return pages;
 }
@@ -145,12 +145,12 @@ class HelpPagesTest : public QObject {
 
   void everyTopicHasItsPage() {
     HelpBrowser topics;
-    topics.LoadTopics(QString(kHelpFolder + "/tarvexhelp.h").toStdString());
+    topics.LoadTopics(HelpPagePath("tarvexhelp.h").toStdString());
     QVERIFY(topics.NrTopics() > 0);
     HelpViewer viewer(topics);
     viewer.SetHelpFolder(kHelpFolder);
     const QStringList lines =
-        FileText(kHelpFolder + "/tarvexhelp.h").split('\n', Qt::SkipEmptyParts);
+        FileText(HelpPagePath("tarvexhelp.h")).split('\n', Qt::SkipEmptyParts);
     QCOMPARE(topics.NrTopics(), lines.size());
     for (const QString& line : lines) {
       const QString name = line.simplified().section(' ', 1, 1);
@@ -183,7 +183,7 @@ class HelpPagesTest : public QObject {
   void everyPageLeadsToTheContentsAndTheMessages() {
     QStringList names;
     for (const QString& page : HelpPages()) names << QFileInfo(page).fileName();
-    const QStringList contentsLinks = Links(FileText(kHelpFolder + "/Contents.html"));
+    const QStringList contentsLinks = Links(FileText(HelpPagePath("Contents.html")));
     for (const QString& page : HelpPages()) {
       const QString name = QFileInfo(page).fileName();
       QVERIFY2(contentsLinks.contains(name) || name == "Contents.html", qPrintable(name));
@@ -196,7 +196,7 @@ class HelpPagesTest : public QObject {
   }
 
   void messagesPageDocumentsEveryMessage() {
-    const QString shown = ShownText(QDir(kHelpFolder).filePath(kMessagesPage));
+    const QString shown = ShownText(HelpPagePath(kMessagesPage));
     const QString page = shown.simplified();
     QStringList missing;
     int found = 0;

@@ -1,8 +1,8 @@
 // What the help pages say of the program, read from the pages and compared
 // with what the program shows and writes: the outputs with their units and
 // axis titles, the columns of the results file, the examples of the QSM
-// rewrite and of the Tarvex file, the captions of the forest inputs and the
-// commands that ask to save the scenario.
+// rewrite and of the Tarvex file, the captions of the forest inputs, the
+// ranges of the values and the commands that ask to save the scenario.
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -18,6 +18,7 @@
 #include "tarvex/data/keyed_lines.h"
 #include "tarvex/data/results_file.h"
 #include "tarvex/data/scenario_file.h"
+#include "tarvex/data/value_ranges.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/radio_group.h"
 #include "tarvex/ui/testing/help_page_reading.h"
@@ -171,6 +172,42 @@ class HelpStatementsTest : public QObject, protected WindowTest {
              << window_->CheckBoxDefManagement->text();
     const QString page = ShownText(HelpPagePath("ForestInputs.html")).simplified();
     for (const QString& caption : captions) QVERIFY2(page.contains(caption), qPrintable(caption));
+  }
+
+  // The page's table of ranges gives each value's range as the program
+  // refuses it: its low and high ends and its unit, in the order of the
+  // table.
+  void forestInputsPageGivesTheRangesOfTheValues() {
+    struct Listed {
+      const char* value;  // as the page's first column names it
+      ValueRange range;
+      const char* beside = "";  // what the page says after the range
+    };
+    const Listed listed[] = {
+        {"Growth (stem-growth grid), Maximum growth", kStemIncrementRange},
+        {"Kgr, Initial Biomass", kStemVolumeRange},
+        {"Age (stem-growth grid)", kStandAgeRange},
+        {"Year (management grid)", kYearRange},
+        {"Percentage (management grid)", kPercentageRange},
+        {"Carbon content, Nlfmin, Nlfmax, nutrient contents", kContentRange},
+        {"Wood density", kWoodDensityRange},
+        {"Turnover rates of branches, roots and foliage", kTurnoverRange},
+        {"Turnover rate of stems", kStemsTurnoverRange},
+        {"expNlf", kLeafNExponentRange},
+        {"Expansion factors", kExpansionFactorRange, ", stems above 0"},
+    };
+    QStringList expected;
+    for (const Listed& value : listed) {
+      expected << QString(value.value) + ": " + QString::number(value.range.Low) + " to " +
+                      QString::number(value.range.High) + QString::fromUtf8(value.range.Unit) +
+                      value.beside;
+    }
+    QStringList shown;
+    for (const QStringList& row :
+         TableRows("ForestInputs.html", {"value", "range", "why it is generous"})) {
+      shown << row[0] + ": " + row[1];
+    }
+    QCOMPARE(shown, expected);
   }
 
   // Each command of the menu "File" is given a scenario with an unsaved

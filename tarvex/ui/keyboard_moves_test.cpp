@@ -1,6 +1,8 @@
 // The main window driven from the keyboard in a shown window: the questions
-// that only Yes or No answers, the accelerators of the menus and pages, the
-// focus after a file is opened, and the window's smallest size.
+// that only Yes or No answers (to save, to delete a cohort, to rewrite the
+// QSM file, to take the default management), the accelerators of the menus
+// and pages, the focus after a file is opened, and the window's smallest
+// size.
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -9,9 +11,26 @@
 
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/testing/window_fixture.h"
+#include "tarvex/window_logic/qsm_reference.h"
 
 using namespace tarvex;
 using namespace tarvex::testing;
+
+namespace {
+
+// The first ROWS data rows of GRID, its cells apart by spaces and its rows
+// by " | ".
+QString FirstRows(const StringGrid& grid, int rows) {
+  QStringList shown;
+  for (int r = 1; r <= rows; ++r) {
+    QStringList cells;
+    for (int c = 0; c < grid.ColCount(); ++c) cells << grid.Cell(c, r);
+    shown << cells.join(' ');
+  }
+  return shown.join(" | ");
+}
+
+}  // namespace
 
 class KeyboardMovesTest : public QObject, protected WindowTest {
   Q_OBJECT
@@ -19,9 +38,7 @@ class KeyboardMovesTest : public QObject, protected WindowTest {
  private slots:
   void init() {
     StartCaseWithWindow();
-    QVERIFY(ShowWindow(*window_));
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QVERIFY(ShowActiveWindow(*window_));
   }
   void cleanup() { window_.reset(); }
 
@@ -51,11 +68,7 @@ class KeyboardMovesTest : public QObject, protected WindowTest {
     QString shown;
     const QuestionAnswerer answerer([&](QMessageBox& box) {
       shown = box.windowTitle() + ": " + box.text();
-      QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
-      box.close();  // as its close button does
-      QCoreApplication::processEvents();
-      stayed = box.isVisible() && QApplication::activeModalWidget() == &box &&
-               w.StringGridStemGrowth->Cell(1, 2) == "9";
+      stayed = EscapeAndCloseLeaveOpen(box) && w.StringGridStemGrowth->Cell(1, 2) == "9";
       if (stayed) QTest::keyClick(&box, Qt::Key_Return);
     });
     if (command == "new") w.New1->trigger();
@@ -72,6 +85,78 @@ class KeyboardMovesTest : public QObject, protected WindowTest {
     if (command == "new") QCOMPARE(w.SiteRecord().Cohort(0).SpeciesName, std::string("Unknown"));
     if (command == "open") QVERIFY(w.NaturalForest());
     if (command == "close") QVERIFY(!w.isVisible());
+  }
+
+  // The other questions, each asked in the program's own box of a shown
+  // window: Escape and the box's close button leave the question and change
+  // nothing; Enter answers Yes, which does the work, and the letter N No,
+  // which leaves everything as it was.
+  void theOtherQuestionsTakeOnlyYesOrNo_data() {
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("yes");
+    for (const char* question : {"delete cohort", "rewrite QSM file", "default management"}) {
+      QTest::addRow("%s, Enter", question) << QString(question) << true;
+      QTest::addRow("%s, N", question) << QString(question) << false;
+    }
+  }
+  void theOtherQuestionsTakeOnlyYesOrNo() {
+    QFETCH(QString, question);
+    QFETCH(bool, yes);
+    TForm1& w = *window_;
+    const std::string qsm = folder_->write("site.qsm", kQsmText);
+    EnterEvenAgedCohort(w, dialogs_, qsm);
+    QString asked;                 // "caption: text" of the box
+    std::function<QString()> now;  // what the question may change
+    QString afterYes;              // and what Yes makes of it
+    std::function<void()> ask;     // what the user does that asks
+    if (question == "delete cohort") {
+      w.Insertnewcohort1->trigger();
+      w.ComboBoxSpecies->setEditText("Pinus nigra");
+      asked = "Please confirm: Delete current cohort ?";
+      now = [&] { return QString::number(w.SiteRecord().NrCohorts()); };
+      afterYes = "1";
+      ask = [&] { w.Deletecohort1->trigger(); };
+    } else if (question == "rewrite QSM file") {
+      ClickTab(*w.PageControl1, w.TabSheetResults);  // runs the model
+      const QString results = ScratchFile("site1.csv");
+      dialogs_.files = {results};
+      asked = "Save: Save reference to uptake file in QSM+ input file?";
+      now = [&] { return QString::fromStdString(contents(qsm)); };
+      afterYes = kQsmText;
+      for (int j = 1; j <= kQsmReferenceColumns; ++j) {
+        afterYes += QString::fromStdString(QsmReferenceLine(j, results.toStdString())) + "\n";
+      }
+      ask = [&] { QTest::mouseClick(w.ButtonSaveResults, Qt::LeftButton); };
+    } else {
+      w.ButtonReadNdepClick();
+      ClickTab(*w.PageControl1, w.TabSheetInputs);
+      asked = "Warning!: This will erase all management specified; are you sure ?";
+      now = [&] { return FirstRows(*w.StringGridManagement, 2); };
+      afterYes = "1990 Planting 100 - - - - | 2010 Thinning 20 Removed Removed Left Left";
+      ask = [&] {
+        w.CheckBoxDefManagement->setFocus();
+        QTest::keyClick(w.CheckBoxDefManagement, Qt::Key_Space);
+      };
+    }
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    const QString before = now();
+    QVERIFY(before != afterYes);
+
+    dialogs_.realQuestions = true;
+    bool stayed = false;
+    QString shown;
+    const QuestionAnswerer answerer([&](QMessageBox& box) {
+      shown = box.windowTitle() + ": " + box.text();
+      stayed = EscapeAndCloseLeaveOpen(box) && now() == before;
+      if (stayed) QTest::keyClick(&box, yes ? Qt::Key_Return : Qt::Key_N);
+    });
+    ask();
+    QCOMPARE(shown, asked);
+    QVERIFY(stayed);
+    QCOMPARE(dialogs_.questions.size(), 1);
+    QCOMPARE(now(), yes ? afterYes : before);
+    QVERIFY2(dialogs_.messages.isEmpty(), qPrintable(dialogs_.messages.join("; ")));
+    if (question == "default management") QCOMPARE(w.CheckBoxDefManagement->isChecked(), yes);
   }
 
   // Alt and a letter opens a menu or a page; the shortcuts stay.

@@ -284,10 +284,7 @@ class MainWindowStartupTest : public QObject {
     const QuestionAnswerer answerer([&](QMessageBox& box) {
       shown = box.windowTitle() + ": " + box.text();
       if (box.icon() != QMessageBox::NoIcon) shown += " (with icon)";
-      QTest::keyClick(&box, Qt::Key_Escape);
-      box.close();
-      QCoreApplication::processEvents();
-      stayed = box.isVisible() && QApplication::activeModalWidget() == &box;
+      stayed = EscapeAndCloseLeaveOpen(box);
       QTest::keyClick(&box, static_cast<Qt::Key>(key));
     });
     QCOMPARE(dialogs.AskYesNo(nullptr, "Save the file", "Save Tarvex file ?"), yes);

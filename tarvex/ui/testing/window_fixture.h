@@ -115,6 +115,15 @@ class ModalAnswerer : public QObject {
 };
 using QuestionAnswerer = ModalAnswerer<QMessageBox>;
 
+// Presses Escape in BOX, then closes it as its close button does; true when
+// it is still open and modal, as a question that only Yes or No answers is.
+inline bool EscapeAndCloseLeaveOpen(QMessageBox& box) {
+  QTest::keyClick(&box, Qt::Key_Escape);
+  box.close();
+  QCoreApplication::processEvents();
+  return box.isVisible() && QApplication::activeModalWidget() == &box;
+}
+
 // Options go to the test location of the user's settings, never to the real
 // one, and the application-data folder lies in a scratch folder of the test.
 inline void UseTestSettings() {
@@ -196,6 +205,14 @@ inline bool ShowWindow(TForm1& window) {
   window.Timer1Timer();
   window.show();
   return QTest::qWaitForWindowExposed(&window);
+}
+
+// ShowWindow(), and WINDOW made the active window, which takes the keys;
+// false when it did not become active.
+inline bool ShowActiveWindow(TForm1& window) {
+  if (!ShowWindow(window)) return false;
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
 }
 
 // What a user does to put TEXT into the data cell (COL, ROW) of GRID: a

@@ -1,5 +1,7 @@
 #include "tarvex/ui/biomass_data_dialog.h"
 
+#include <algorithm>
+
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -50,13 +52,10 @@ void TFormBiomassData::BuildGrids() {
   StringGridBAF->SetHeaderRow(ages);
   StringGridBAF->SetFixedColumn(QStringList{"year->"} + kCompartments);
   StringGridBAF->verticalHeader()->setMinimumWidth(64);
-  // Each age column shows a factor of four decimals whole, beside the
-  // margins the cell draws its text within and the grid line; the columns
-  // share any width beyond that. So the dialog keeps its width of 784
-  // unless the font needs more.
-  const int cellMargin = StringGridBAF->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-  const int factorWidth =
-      StringGridBAF->fontMetrics().horizontalAdvance("0.0000") + 2 * cellMargin + 1;
+  // Each age column shows a factor of four decimals whole (ShowValues
+  // widens them for longer ones); the columns share any width beyond that.
+  // So the dialog keeps its width of 784 unless the font needs more.
+  const int factorWidth = FactorColumnWidth("0.0000");
   for (int c = 0; c < kBafColumns; ++c) StringGridBAF->setColumnWidth(c, factorWidth);
   StringGridBAF->horizontalHeader()->setMinimumSectionSize(factorWidth);
   StringGridBAF->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -76,7 +75,7 @@ void TFormBiomassData::BuildGrids() {
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setFixedHeight(grid->FullHeight());
   }
-  StringGridBAF->setMinimumWidth(StringGridBAF->FullWidth());
+  FitFactorColumns(factorWidth);
   StringGridTurnOver->setFixedWidth(StringGridTurnOver->FullWidth());
   StringGridContents->setFixedWidth(StringGridContents->FullWidth());
 }
@@ -155,6 +154,27 @@ void TFormBiomassData::ShowValues(const BiomassRecord& record) {
     for (int k = 0; k < kBafColumns; ++k)
       StringGridBAF->SetCell(k + 1, i + 1, Shown(record.BAF[i][k]));
   }
+  // A factor of more decimals (one divided by its stems factor, or typed
+  // so) is shown whole too: the columns and the dialog widen for it.
+  int widest = FactorColumnWidth("0.0000");
+  for (int i = 1; i <= kBafRows; ++i) {
+    for (int k = 1; k <= kBafColumns; ++k)
+      widest = std::max(widest, FactorColumnWidth(StringGridBAF->Cell(k, i)));
+  }
+  FitFactorColumns(widest);
+}
+
+int TFormBiomassData::FactorColumnWidth(const QString& text) const {
+  // The text, the margins the cell draws it within and the grid line.
+  const int cellMargin = StringGridBAF->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+  return StringGridBAF->fontMetrics().horizontalAdvance(text) + 2 * cellMargin + 1;
+}
+
+void TFormBiomassData::FitFactorColumns(int width) {
+  StringGridBAF->horizontalHeader()->setMinimumSectionSize(width);
+  StringGridBAF->setMinimumWidth(2 * StringGridBAF->frameWidth() +
+                                 StringGridBAF->verticalHeader()->sizeHint().width() +
+                                 kBafColumns * width);
 }
 
 void TFormBiomassData::GetValues(BiomassRecord& record) const {

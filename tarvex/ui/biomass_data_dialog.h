@@ -53,6 +53,10 @@ class TFormBiomassData : public QDialog {
   void BuildGrids();
   void BuildButtons();
   void LayOutControls();
+  // The width an age column of the factors needs to show TEXT whole.
+  int FactorColumnWidth(const QString& text) const;
+  // Every age column at least WIDTH wide, the grid as wide as they are.
+  void FitFactorColumns(int width);
 
   BiomassRecord CurrentValues{};
   BiomassRecord DefaultValues{};

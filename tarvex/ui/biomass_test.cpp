@@ -444,22 +444,42 @@ class BiomassTest : public QObject, protected WindowTest {
   }
 
   // The dialog opens at 784 x 588, wider only where the font needs more to
-  // show every factor whole; the corner of the factors grid reads "year->".
+  // show every factor whole, also one of more decimals (a column divided by
+  // a stems factor of 2 at OK, or a factor typed so); the corner of the
+  // factors grid reads "year->".
   void theDialogShowsEveryFactorWholeAtItsSize() {
     TFormBiomassData& dialog = window_->BiomassDialog();
-    dialog.ShowValues(window_->Defaults()[kPiceaAbies][kBoreal]);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.height(), 588);
-    QCOMPARE(dialog.width(), std::max(784, dialog.minimumSizeHint().width()));
-    const StringGrid& grid = *dialog.StringGridBAF;
-    for (int r = 1; r < grid.RowCount(); ++r) {
-      for (int c = 1; c < grid.ColCount(); ++c) {
-        const QString text = grid.Cell(c, r);
-        QVERIFY2(grid.fontMetrics().horizontalAdvance(text) < grid.CellRect(c, r).width(),
-                 qPrintable(text));
+    const BiomassRecord defaults = window_->Defaults()[kPiceaAbies][kBoreal];
+    BiomassRecord halved = defaults;
+    for (int i = 0; i < kBafRows - 1; ++i) halved.BAF[i][2] = defaults.BAF[i][2] / 2.0;
+    BiomassRecord typed = defaults;
+    typed.BAF[0][14] = 0.123456;
+    typed.BAF[3][0] = 12.345678;
+    const struct {
+      const char* what;
+      BiomassRecord record;
+    } cases[] = {{"the defaults", defaults}, {"age 30 halved", halved}, {"six decimals", typed}};
+    for (const auto& c : cases) {
+      dialog.ShowValues(c.record);
+      dialog.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      QCoreApplication::processEvents();
+      QCOMPARE(dialog.height(), 588);
+      if (&c == &cases[0]) {
+        QCOMPARE(dialog.width(), std::max(784, dialog.minimumSizeHint().width()));
       }
+      QVERIFY2(dialog.width() >= dialog.minimumSizeHint().width(), c.what);
+      const StringGrid& grid = *dialog.StringGridBAF;
+      for (int r = 1; r < grid.RowCount(); ++r) {
+        for (int col = 1; col < grid.ColCount(); ++col) {
+          const QString text = grid.Cell(col, r);
+          QVERIFY2(grid.fontMetrics().horizontalAdvance(text) < grid.CellRect(col, r).width(),
+                   qPrintable(QString("%1: %2").arg(c.what, text)));
+        }
+      }
+      QVERIFY2(grid.geometry().right() < dialog.width(), c.what);
     }
+    const StringGrid& grid = *dialog.StringGridBAF;
     QCOMPARE(grid.Cell(0, 0), QString("year->"));
     const auto darkPixels = [](const StringGrid& g) {
       const QImage corner = g.findChild<QAbstractButton*>()->grab().toImage();

@@ -345,9 +345,9 @@ class TForm1 : public QMainWindow {
   // The records the grids show; raise what a commit of the grid raises.
   CCai CurveFromGrid() const;
   CForMan ManagementFromGrid() const;
-  // After a value of GRID was refused: the grid shows the cohort's record
-  // again, with the refused cell (COL, ROW) current and the focus.
-  void ShowRecordAfterRefusal(StringGrid& grid, int col, int row);
+  // An even-aged cohort without management actions shows, in the cleared
+  // management grid, the planting row its first action is typed into.
+  void ShowPlantingRowOfEmptyCohort();
   // The growth grid left: FillGrowthArray, and a refusal it shows in red is
   // one the command that took the focus has not shown yet.
   void StringGridStemGrowthExit();

@@ -61,7 +61,7 @@ void TForm1::ShowEmptyCohortInputs() {
   ClearInputCharts();
   SetComboBoxText(*ComboBoxSpecies, kUnknownSpecies);
   CheckBoxDefManagement->setChecked(false);
-  if (!NaturalForest()) SetManPlant();
+  ShowPlantingRowOfEmptyCohort();
 }
 
 std::array<TForm1::NaturalInput, 3> TForm1::NaturalInputs() const {
@@ -158,11 +158,11 @@ void TForm1::Insertnewcohort1Click() {
     ShowMessage("A site holds at most " + QString::number(kMaxCohorts) + " cohorts!");
     return;
   }
+  Site->AddCohort();
+  CurrentCohort = Site->NrCohorts() - 1;
   // The new cohort's grids hold nothing refused, and it has no management
   // yet, default or other.
   ShowEmptyCohortInputs();
-  Site->AddCohort();
-  CurrentCohort = Site->NrCohorts() - 1;
   ShowCohortBar();
   PageControl1->blockSignals(true);
   PageControl1->setCurrentWidget(TabSheetInputs);
@@ -226,7 +226,7 @@ void TForm1::Deletecohort1Click() {
   if (onlyCohort) {
     // The new cohort starts from a planting, as an inserted one does, and
     // has no results.
-    if (!NaturalForest()) SetManPlant();
+    ShowPlantingRowOfEmptyCohort();
     Chart1->Clear();
   } else {
     ShowCohortResults();

@@ -61,6 +61,21 @@ void Refuse(const MaybeProblem& problem, int col, int row) {
   if (problem) throw RefusedCell("Error: " + problem->reason, col, row);
 }
 
+// The record READ takes from GRID. When it refuses a cell, SHOWRECORD shows
+// the cohort's record again in the grid and the refused cell becomes the
+// current one, with the focus, for the correction; the refusal goes on.
+template <typename Read, typename ShowRecord>
+auto FromGridOrShowRecord(StringGrid& grid, Read read, ShowRecord showRecord) {
+  try {
+    return read();
+  } catch (const RefusedCell& refused) {
+    showRecord();
+    grid.SelectCellQuietly(refused.Col, refused.Row);
+    grid.setFocus();
+    throw;
+  }
+}
+
 double NumberOrZero(const StringGrid& grid, int col, int row) {
   const QString text = grid.Cell(col, row);
   return text.isEmpty() ? 0.0 : FromCell(col, row, [&] { return ParseDouble(text.toStdString()); });
@@ -134,30 +149,15 @@ CCai TForm1::CurveFromGrid() const {
   return curve;
 }
 
-void TForm1::ShowRecordAfterRefusal(StringGrid& grid, int col, int row) {
-  // The grid shows what the cohort holds, and the refused cell is the one
-  // the user types the correction into.
-  ClearGridRows(grid);
-  if (&grid == StringGridStemGrowth) {
-    ChartStemGrowth->Clear();
-    DisplayGrowth();
-  } else {
-    ChartManagement->Clear();
-    DisplayManActions();
-  }
-  grid.SelectCellQuietly(col, row);
-  grid.setFocus();
-}
-
 void TForm1::SaveGrowth(bool strict) {
   // The cohort gets the grid's curve whole or not at all.
-  CCai curve;
-  try {
-    curve = CurveFromGrid();
-  } catch (const RefusedCell& refused) {
-    ShowRecordAfterRefusal(*StringGridStemGrowth, refused.Col, refused.Row);
-    throw;
-  }
+  const CCai curve = FromGridOrShowRecord(
+      *StringGridStemGrowth, [this] { return CurveFromGrid(); },
+      [this] {
+        ClearGridRows(*StringGridStemGrowth);
+        ChartStemGrowth->Clear();
+        DisplayGrowth();
+      });
   if (curve.NrDataGrowth == 0 && strict && !NaturalForest()) {
     throw TarvexError("No growth defined for one of the cohorts!");
   }
@@ -251,13 +251,14 @@ CForMan TForm1::ManagementFromGrid() const {
 
 void TForm1::SaveManActions(bool strict) {
   // The cohort gets the grid's actions whole or not at all.
-  CForMan management;
-  try {
-    management = ManagementFromGrid();
-  } catch (const RefusedCell& refused) {
-    ShowRecordAfterRefusal(*StringGridManagement, refused.Col, refused.Row);
-    throw;
-  }
+  const CForMan management = FromGridOrShowRecord(
+      *StringGridManagement, [this] { return ManagementFromGrid(); },
+      [this] {
+        ClearGridRows(*StringGridManagement);
+        ChartManagement->Clear();
+        DisplayManActions();
+        ShowPlantingRowOfEmptyCohort();
+      });
   if (management.NrForManData == 0 && strict && !NaturalForest()) {
     throw TarvexError("No management defined for one of the cohorts!");
   }
@@ -352,6 +353,10 @@ void TForm1::SetManPlant() {
   StringGridManagement->SetCell(kActionColumn, 1, ActionName(standsim::ACT_PLANTING));
   StringGridManagement->SetCell(kPercentageColumn, 1, "100");
   for (int j = 0; j < 4; ++j) StringGridManagement->SetCell(kFirstRemovalColumn + j, 1, "-");
+}
+
+void TForm1::ShowPlantingRowOfEmptyCohort() {
+  if (!NaturalForest() && Current().ForMan.NrForManData == 0) SetManPlant();
 }
 
 void TForm1::DisplayManActions() {

@@ -11,6 +11,9 @@
 #include <array>
 #include <functional>
 #include <numeric>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "standsim/engine/growth_records.h"
@@ -169,24 +172,24 @@ void TForm1::ClearGrowthRefusal() {
   UnseenGrowthRefusal.clear();
 }
 
-void TForm1::FillGrowthArray() {
+std::string TForm1::FillGrowthArray() {
   LabelDupEntry->setText(" ");
   try {
     SaveGrowth(false);
   } catch (const TarvexError& e) {
     LabelDupEntry->setText(QString::fromStdString(e.what()));
-    return;
+    return e.what();
   }
   DisplayGrowth();
+  return {};
 }
 
 void TForm1::StringGridStemGrowthExit() {
-  FillGrowthArray();
-  const std::string refusal = LabelDupEntry->text().trimmed().toStdString();
+  std::string refusal = FillGrowthArray();
   if (refusal.empty()) return;
   // The click or key that took the focus may give a command, which then
   // stops and shows the refusal; once it is done the red text says it.
-  UnseenGrowthRefusal = refusal;
+  UnseenGrowthRefusal = std::move(refusal);
   new WhenInputIsUp(*this, true, [this] { UnseenGrowthRefusal.clear(); });
 }
 
@@ -404,15 +407,10 @@ void TForm1::CheckBoxDefManagementClick() {
     throw TarvexError(message);
   };
   if (!HasDepositionPeriod()) refuse(kReadDepositionFirst);
-  int rotation = 0;
-  if (!NaturalForest()) {
-    const int species = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
-    // A typed name that is not a species of the table has no rotation length.
-    if (species < 0) throw TarvexError("Error: first define a species for this cohort!");
-    rotation = Tables->Species[static_cast<std::size_t>(species)].Rotation;
-  }
-  const std::vector<PlannedAction> schedule =
-      DefaultSchedule(NaturalForest(), PeriodFirstYear(), PeriodLastYear(), rotation);
+  const std::optional<std::vector<PlannedAction>> proposed =
+      DefaultScheduleOf(ComboBoxSpecies->currentText().toStdString());
+  if (!proposed) throw TarvexError("Error: first define a species for this cohort!");
+  const std::vector<PlannedAction>& schedule = *proposed;
   if (schedule.size() > static_cast<std::size_t>(kMaxManagementActions)) {
     refuse("Error: the default management of this period needs " +
            FormatInt(static_cast<int>(schedule.size())) + " actions; a cohort holds at most " +

@@ -244,29 +244,53 @@ class GridsTest : public QObject, protected WindowTest {
   // A thinning of 20 % in 2010 stored, then its year or percentage changed
   // to a value out of its range: the commit is refused, the cohort keeps
   // the thinning, and the grid shows it again with the refused cell current;
-  // the top of each range is taken.
+  // the top of each range is taken. A cohort just inserted holds no action
+  // yet: its first row, a thinning of 150 % in 2030 typed over the planting
+  // row, is refused when the grid is left, and the planting row is back.
   void aManagementCellOutOfItsRangeStopsTheCommit_data() {
+    QTest::addColumn<bool>("inserted");
     QTest::addColumn<int>("col");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");  // "" when taken
     const QString year = "Error: the year of a management action is outside 0..4999 (%1)";
     const QString percentage = "Percentage must be between 0 and 100 %...";
-    QTest::newRow("year just above") << 0 << "5000" << year.arg(5000);
-    QTest::newRow("year 6000") << 0 << "6000" << year.arg(6000);
-    QTest::newRow("year 1000000") << 0 << "1000000" << year.arg(1000000);
-    QTest::newRow("year at the top") << 0 << "4999"
+    QTest::newRow("year just above") << false << 0 << "5000" << year.arg(5000);
+    QTest::newRow("year 6000") << false << 0 << "6000" << year.arg(6000);
+    QTest::newRow("year 1000000") << false << 0 << "1000000" << year.arg(1000000);
+    QTest::newRow("year at the top") << false << 0 << "4999"
                                      << "";
-    QTest::newRow("percentage just above") << 2 << "100.001" << percentage;
-    QTest::newRow("percentage 120") << 2 << "120" << percentage;
-    QTest::newRow("percentage 1e300") << 2 << "1e300" << percentage;
-    QTest::newRow("percentage at the top") << 2 << "100"
+    QTest::newRow("percentage just above") << false << 2 << "100.001" << percentage;
+    QTest::newRow("percentage 120") << false << 2 << "120" << percentage;
+    QTest::newRow("percentage 1e300") << false << 2 << "1e300" << percentage;
+    QTest::newRow("percentage at the top") << false << 2 << "100"
                                            << "";
+    QTest::newRow("first action of an inserted cohort") << true << 2 << "150" << percentage;
   }
   void aManagementCellOutOfItsRangeStopsTheCommit() {
+    QFETCH(bool, inserted);
     QFETCH(int, col);
     QFETCH(QString, text);
     QFETCH(QString, message);
     StringGrid& grid = *window_->StringGridManagement;
+    if (inserted) {
+      QVERIFY(ShowWindow(*window_));
+      window_->Insertnewcohort1Click();
+      QCOMPARE(window_->CurrentCohortIndex(), 1);
+      QCOMPARE(Row(grid, 1), QStringList({"", "Planting", "100", "-", "-", "-", "-"}));
+      grid.setFocus();
+      grid.SetCell(0, 1, "2030");
+      grid.SetCell(1, 1, "Thinning");
+      grid.SetCell(col, 1, text);
+      dialogs_.Clear();
+      window_->ComboBoxSpecies->setFocus();
+      QCOMPARE(dialogs_.messages, QStringList({message}));
+      QCOMPARE(window_->SiteRecord().Cohort(1).ForMan.NrForManData, 0);
+      QCOMPARE(Row(grid, 1), QStringList({"", "Planting", "100", "-", "-", "-", "-"}));
+      QCOMPARE(grid.currentRow() + 1, 1);
+      QCOMPARE(grid.currentColumn(), col);
+      QVERIFY(!Paint(*window_).isNull());
+      return;
+    }
     grid.SetCell(0, 1, "2010");
     grid.SetCell(1, 1, "Thinning");
     grid.SetCell(2, 1, "20");

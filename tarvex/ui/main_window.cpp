@@ -98,8 +98,6 @@ void TForm1::ShowStartingControls() {
   PageControl1->setCurrentWidget(TabSheetSiteInputs);
   PageControlOutput->setCurrentIndex(0);
   Panel6->hide();
-  ButtonNextCohort->setEnabled(false);
-  ButtonPreviousCohort->setEnabled(false);
   for (QWidget* w : std::initializer_list<QWidget*>{Label9, Label10, Label14, EditKgr,
                                                     EditMaxGrowth, EditInitBiom}) {
     w->hide();
@@ -237,7 +235,8 @@ void TForm1::LoadFolderOptions() {
       }
     }
   } catch (const std::exception&) {
-    Folders.OpenScenario = QString::fromStdString(AppDataFolder);
+    // Options that cannot be read set no folder: every dialog starts in the
+    // application-data folder.
   }
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "standsim/engine/standsim_api.h"
 #include "tarvex/data/biomass_record.h"
@@ -44,6 +45,7 @@ class TFormAbout;
 class TFormBiomassData;
 class TFormCntry2Region;
 struct CohortEdits;
+struct PlannedAction;
 
 // Shown where a cohort (1-based NUMBER) has biomass parameters that were
 // neither confirmed nor read from a file.
@@ -82,7 +84,11 @@ class TForm1 : public QMainWindow {
   void ReadNdep();
 
   // Cohort inputs and navigation.
-  void DisplayCohort();
+  // The site's and the cohort's inputs shown from the records, the
+  // deposition read again; READDEPOSITION false leaves out the reading, for
+  // a command whose validation has just read it, so that a command reads
+  // the QSM file once.
+  void DisplayCohort(bool readDeposition);
   // Checks the inputs shown (strictly: as a run needs them), re-reads the
   // deposition and stores the inputs into the current cohort; the first
   // input refused raises its message.
@@ -103,7 +109,9 @@ class TForm1 : public QMainWindow {
   void DisplayManActions();
   void ClearGridRows(StringGrid& grid);
   void SetManPlant();
-  void FillGrowthArray();
+  // Commits the growth grid and shows the curve stored; a refusal is shown
+  // in red below the grid and returned (empty when the curve was stored).
+  std::string FillGrowthArray();
   void FillManagementArray();
   void StringGridStemGrowthSelectCell(int col, int row);
   void StringGridManagementSelectCell(int col, int row, bool& canSelect);
@@ -247,8 +255,8 @@ class TForm1 : public QMainWindow {
 
   // The start-up steps of the constructor, in their order.
   void BuildWindow();
-  // The site page shown, the cohort bar hidden behind the start page, the
-  // cohort buttons disabled and a natural stand's boxes hidden.
+  // The site page shown, the cohort bar hidden behind the start page and a
+  // natural stand's boxes hidden.
   void ShowStartingControls();
   // The application-data folder, the dialogs' starting folders, the
   // program's folder (made the current one) and the examples.
@@ -276,8 +284,8 @@ class TForm1 : public QMainWindow {
   // A deposition reading failed with MESSAGE: shown and kept; the site keeps
   // the period and series of its last reading.
   void DepositionNotRead(const std::string& message);
-  // The QSM file name typed into its box, without blanks and TABs at either
-  // end (they could only make it name no file).
+  // The QSM file name in its box, typed or chosen, without blanks and TABs
+  // at either end (a Tarvex file could not keep them).
   std::string TypedQsmFileName() const;
   // Whether a deposition period was read for the site.
   bool HasDepositionPeriod() const { return DepositionState::HasPeriod(*Site); }
@@ -308,20 +316,18 @@ class TForm1 : public QMainWindow {
   // one shown.
   void StartEmptySite(ForestKind forestType);
   void ClearInputCharts();
-  // DisplayCohort; READDEPOSITION false leaves out the reading of the
-  // deposition, for a command whose validation has just read it, so that a
-  // command reads the QSM file once.
-  void DisplayCohortInputs(bool readDeposition);
   // The forest inputs of a cohort just made: empty grids and charts (an
   // even-aged stand's with its planting row), species "Unknown", no default
   // management. The site's inputs and a natural stand's three values stay
   // as they are shown, for the cohort to take them.
   void ShowEmptyCohortInputs();
-  // Makes cohort C the one shown: its inputs (DisplayCohortInputs with
+  // Makes cohort C the one shown: its inputs (DisplayCohort with
   // READDEPOSITION), its species above the result chart and the cohort bar.
   void ShowCohort(int c, bool readDeposition);
   // The cohort bar: the number of the cohort shown and of the site's
-  // cohorts, and each button enabled when there is a cohort to go to.
+  // cohorts, and each button enabled when there is a cohort to go to; and
+  // the species of the cohort shown above the result chart
+  // (ShowSpeciesLabel).
   void ShowCohortBar();
   // LabelSpecies names the species of the cohort shown.
   void ShowSpeciesLabel();
@@ -342,12 +348,16 @@ class TForm1 : public QMainWindow {
   // The cohort shown holds the default management of its species over the
   // deposition period ("Default Management" shows it ticked).
   bool HoldsDefaultManagement() const;
+  // The default management of a cohort of SPECIES over the deposition
+  // period; none for an even-aged stand of a species the table does not
+  // know (it has no rotation length).
+  std::optional<std::vector<PlannedAction>> DefaultScheduleOf(const std::string& species) const;
   // The records the grids show; raise what a commit of the grid raises.
   CCai CurveFromGrid() const;
   CForMan ManagementFromGrid() const;
-  // After a value of GRID was refused: the grid shows the cohort's record
-  // again, with the refused cell (COL, ROW) current and the focus.
-  void ShowRecordAfterRefusal(StringGrid& grid, int col, int row);
+  // An even-aged cohort without management actions shows, in the cleared
+  // management grid, the planting row its first action is typed into.
+  void ShowPlantingRowOfEmptyCohort();
   // The growth grid left: FillGrowthArray, and a refusal it shows in red is
   // one the command that took the focus has not shown yet.
   void StringGridStemGrowthExit();

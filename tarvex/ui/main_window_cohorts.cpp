@@ -8,7 +8,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "tarvex/data/action_names.h"
 #include "tarvex/data/cohort_values.h"
@@ -29,9 +33,7 @@ void TForm1::ClearInputCharts() {
   ChartStemGrowth->Clear();
 }
 
-void TForm1::DisplayCohort() { DisplayCohortInputs(true); }
-
-void TForm1::DisplayCohortInputs(bool readDeposition) {
+void TForm1::DisplayCohort(bool readDeposition) {
   // A refusal beside the growth grid was one of the cohort shown before.
   ClearGrowthRefusal();
   ClearGridRows(*StringGridStemGrowth);
@@ -61,7 +63,7 @@ void TForm1::ShowEmptyCohortInputs() {
   ClearInputCharts();
   SetComboBoxText(*ComboBoxSpecies, kUnknownSpecies);
   CheckBoxDefManagement->setChecked(false);
-  if (!NaturalForest()) SetManPlant();
+  ShowPlantingRowOfEmptyCohort();
 }
 
 std::array<TForm1::NaturalInput, 3> TForm1::NaturalInputs() const {
@@ -86,17 +88,23 @@ CohortEdits TForm1::ShownCohortEdits() const {
   return shown;
 }
 
+std::optional<std::vector<PlannedAction>> TForm1::DefaultScheduleOf(
+    const std::string& species) const {
+  int rotation = 0;
+  if (!NaturalForest()) {
+    const int index = Tables->SpeciesIndex(species);
+    // A typed name that is not a species of the table has no rotation length.
+    if (index < 0) return std::nullopt;
+    rotation = Tables->Species[static_cast<std::size_t>(index)].Rotation;
+  }
+  return DefaultSchedule(NaturalForest(), PeriodFirstYear(), PeriodLastYear(), rotation);
+}
+
 bool TForm1::HoldsDefaultManagement() const {
   if (!HasDepositionPeriod()) return false;
   const CCohort& cohort = Site->Cohort(CurrentCohort);
-  int rotation = 0;
-  if (!NaturalForest()) {
-    const int species = Tables->SpeciesIndex(cohort.SpeciesName);
-    if (species < 0) return false;
-    rotation = Tables->Species[static_cast<std::size_t>(species)].Rotation;
-  }
-  return HoldsSchedule(cohort.ForMan, DefaultSchedule(NaturalForest(), PeriodFirstYear(),
-                                                      PeriodLastYear(), rotation));
+  const std::optional<std::vector<PlannedAction>> schedule = DefaultScheduleOf(cohort.SpeciesName);
+  return schedule && HoldsSchedule(cohort.ForMan, *schedule);
 }
 
 void TForm1::StoreCohortInputs(bool strict) {
@@ -117,20 +125,26 @@ void TForm1::StoreCohortInputs(bool strict) {
   CCohort& cohort = Current();
   cohort.SpeciesName = ComboBoxSpecies->currentText().toStdString();
   if (NaturalForest()) {
-    // Each value is stored as it is taken and checked, so that a text that
-    // is no number in a later box cannot leave a value out of range stored;
-    // a value refused is not kept, nor are the others taken with it.
-    const CohortEdits before = CohortEdits::Of(cohort);
-    CohortEdits taken = before;
+    // The boxes are taken in their order and each value is checked and
+    // stored as it is taken: an empty box (where a value is needed) or a
+    // text that is no number stops with the values of the boxes before it
+    // stored; a value out of range is refused and the cohort gets back the
+    // three values it held.
+    const auto standValues = [](auto& holder) {
+      return std::tie(holder.MaxGrowth, holder.InitBiom, holder.Kgr);
+    };
+    const std::tuple<double, double, double> held = standValues(cohort);
+    CohortEdits taken;  // the three values taken so far
+    standValues(taken) = held;
     for (const NaturalInput& input : NaturalInputs()) {
       if (strict && input.Edit->text().isEmpty()) throw TarvexError(input.Missing);
       taken.*input.Value = ParseDouble(input.Edit->text().toStdString());
       if (const MaybeProblem problem =
               StandValueProblem(taken.MaxGrowth, taken.Kgr, taken.InitBiom)) {
-        before.PutInto(cohort);
+        standValues(cohort) = held;
         throw TarvexError("Error: " + problem->reason);
       }
-      taken.PutInto(cohort);
+      standValues(cohort) = standValues(taken);
     }
   }
   // A grid that cannot be committed stops the command that asked for it;
@@ -158,11 +172,11 @@ void TForm1::Insertnewcohort1Click() {
     ShowMessage("A site holds at most " + QString::number(kMaxCohorts) + " cohorts!");
     return;
   }
+  Site->AddCohort();
+  CurrentCohort = Site->NrCohorts() - 1;
   // The new cohort's grids hold nothing refused, and it has no management
   // yet, default or other.
   ShowEmptyCohortInputs();
-  Site->AddCohort();
-  CurrentCohort = Site->NrCohorts() - 1;
   ShowCohortBar();
   PageControl1->blockSignals(true);
   PageControl1->setCurrentWidget(TabSheetInputs);
@@ -192,7 +206,7 @@ void TForm1::ButtonNextCohortClick() {
 
 void TForm1::ShowCohort(int c, bool readDeposition) {
   CurrentCohort = c;
-  DisplayCohortInputs(readDeposition);
+  DisplayCohort(readDeposition);
   ShowCohortBar();
 }
 
@@ -226,7 +240,7 @@ void TForm1::Deletecohort1Click() {
   if (onlyCohort) {
     // The new cohort starts from a planting, as an inserted one does, and
     // has no results.
-    if (!NaturalForest()) SetManPlant();
+    ShowPlantingRowOfEmptyCohort();
     Chart1->Clear();
   } else {
     ShowCohortResults();

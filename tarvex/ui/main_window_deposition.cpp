@@ -19,7 +19,8 @@ void TForm1::SpeedButtonOpenQSMpFileClick() {
       Dialogs.GetOpenFileName(this, {"Open QSM+ input file", Folders.OpenQsm, {}, {}});
   if (name.isEmpty()) return;
   EditQsmpFileName->setText(name);
-  Site->QSMpInFile = name.toStdString();
+  // Taken as a typed name is: a save would drop blanks at its ends.
+  Site->QSMpInFile = TypedQsmFileName();
   ReadNdep();
 }
 

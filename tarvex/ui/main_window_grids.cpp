@@ -11,6 +11,9 @@
 #include <array>
 #include <functional>
 #include <numeric>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "standsim/engine/growth_records.h"
@@ -59,6 +62,21 @@ auto FromCell(int col, int row, Read read) {
 // give nonsense.
 void Refuse(const MaybeProblem& problem, int col, int row) {
   if (problem) throw RefusedCell("Error: " + problem->reason, col, row);
+}
+
+// The record READ takes from GRID. When it refuses a cell, SHOWRECORD shows
+// the cohort's record again in the grid and the refused cell becomes the
+// current one, with the focus, for the correction; the refusal goes on.
+template <typename Read, typename ShowRecord>
+auto FromGridOrShowRecord(StringGrid& grid, Read read, ShowRecord showRecord) {
+  try {
+    return read();
+  } catch (const RefusedCell& refused) {
+    showRecord();
+    grid.SelectCellQuietly(refused.Col, refused.Row);
+    grid.setFocus();
+    throw;
+  }
 }
 
 double NumberOrZero(const StringGrid& grid, int col, int row) {
@@ -134,30 +152,15 @@ CCai TForm1::CurveFromGrid() const {
   return curve;
 }
 
-void TForm1::ShowRecordAfterRefusal(StringGrid& grid, int col, int row) {
-  // The grid shows what the cohort holds, and the refused cell is the one
-  // the user types the correction into.
-  ClearGridRows(grid);
-  if (&grid == StringGridStemGrowth) {
-    ChartStemGrowth->Clear();
-    DisplayGrowth();
-  } else {
-    ChartManagement->Clear();
-    DisplayManActions();
-  }
-  grid.SelectCellQuietly(col, row);
-  grid.setFocus();
-}
-
 void TForm1::SaveGrowth(bool strict) {
   // The cohort gets the grid's curve whole or not at all.
-  CCai curve;
-  try {
-    curve = CurveFromGrid();
-  } catch (const RefusedCell& refused) {
-    ShowRecordAfterRefusal(*StringGridStemGrowth, refused.Col, refused.Row);
-    throw;
-  }
+  const CCai curve = FromGridOrShowRecord(
+      *StringGridStemGrowth, [this] { return CurveFromGrid(); },
+      [this] {
+        ClearGridRows(*StringGridStemGrowth);
+        ChartStemGrowth->Clear();
+        DisplayGrowth();
+      });
   if (curve.NrDataGrowth == 0 && strict && !NaturalForest()) {
     throw TarvexError("No growth defined for one of the cohorts!");
   }
@@ -169,24 +172,24 @@ void TForm1::ClearGrowthRefusal() {
   UnseenGrowthRefusal.clear();
 }
 
-void TForm1::FillGrowthArray() {
+std::string TForm1::FillGrowthArray() {
   LabelDupEntry->setText(" ");
   try {
     SaveGrowth(false);
   } catch (const TarvexError& e) {
     LabelDupEntry->setText(QString::fromStdString(e.what()));
-    return;
+    return e.what();
   }
   DisplayGrowth();
+  return {};
 }
 
 void TForm1::StringGridStemGrowthExit() {
-  FillGrowthArray();
-  const std::string refusal = LabelDupEntry->text().trimmed().toStdString();
+  std::string refusal = FillGrowthArray();
   if (refusal.empty()) return;
   // The click or key that took the focus may give a command, which then
   // stops and shows the refusal; once it is done the red text says it.
-  UnseenGrowthRefusal = refusal;
+  UnseenGrowthRefusal = std::move(refusal);
   new WhenInputIsUp(*this, true, [this] { UnseenGrowthRefusal.clear(); });
 }
 
@@ -251,13 +254,14 @@ CForMan TForm1::ManagementFromGrid() const {
 
 void TForm1::SaveManActions(bool strict) {
   // The cohort gets the grid's actions whole or not at all.
-  CForMan management;
-  try {
-    management = ManagementFromGrid();
-  } catch (const RefusedCell& refused) {
-    ShowRecordAfterRefusal(*StringGridManagement, refused.Col, refused.Row);
-    throw;
-  }
+  const CForMan management = FromGridOrShowRecord(
+      *StringGridManagement, [this] { return ManagementFromGrid(); },
+      [this] {
+        ClearGridRows(*StringGridManagement);
+        ChartManagement->Clear();
+        DisplayManActions();
+        ShowPlantingRowOfEmptyCohort();
+      });
   if (management.NrForManData == 0 && strict && !NaturalForest()) {
     throw TarvexError("No management defined for one of the cohorts!");
   }
@@ -354,6 +358,10 @@ void TForm1::SetManPlant() {
   for (int j = 0; j < 4; ++j) StringGridManagement->SetCell(kFirstRemovalColumn + j, 1, "-");
 }
 
+void TForm1::ShowPlantingRowOfEmptyCohort() {
+  if (!NaturalForest() && Current().ForMan.NrForManData == 0) SetManPlant();
+}
+
 void TForm1::DisplayManActions() {
   const CForMan& management = Current().ForMan;
   const int n = management.NrForManData;
@@ -399,15 +407,10 @@ void TForm1::CheckBoxDefManagementClick() {
     throw TarvexError(message);
   };
   if (!HasDepositionPeriod()) refuse(kReadDepositionFirst);
-  int rotation = 0;
-  if (!NaturalForest()) {
-    const int species = Tables->SpeciesIndex(ComboBoxSpecies->currentText().toStdString());
-    // A typed name that is not a species of the table has no rotation length.
-    if (species < 0) throw TarvexError("Error: first define a species for this cohort!");
-    rotation = Tables->Species[static_cast<std::size_t>(species)].Rotation;
-  }
-  const std::vector<PlannedAction> schedule =
-      DefaultSchedule(NaturalForest(), PeriodFirstYear(), PeriodLastYear(), rotation);
+  const std::optional<std::vector<PlannedAction>> proposed =
+      DefaultScheduleOf(ComboBoxSpecies->currentText().toStdString());
+  if (!proposed) throw TarvexError("Error: first define a species for this cohort!");
+  const std::vector<PlannedAction>& schedule = *proposed;
   if (schedule.size() > static_cast<std::size_t>(kMaxManagementActions)) {
     refuse("Error: the default management of this period needs " +
            FormatInt(static_cast<int>(schedule.size())) + " actions; a cohort holds at most " +

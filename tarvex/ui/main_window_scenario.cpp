@@ -1,7 +1,5 @@
 // The scenario commands: open, new and save of a Tarvex file.
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -12,7 +10,6 @@
 #include "tarvex/ui/main_window.h"
 #include "tarvex/ui/platform/chart.h"
 #include "tarvex/ui/platform/combo_box_text.h"
-#include "tarvex/ui/platform/string_grid.h"
 
 namespace tarvex {
 
@@ -95,8 +92,6 @@ void TForm1::New1Click() {
 }
 
 void TForm1::ShowInputsOfNewScenario() {
-  // A refusal beside the growth grid was one of the scenario replaced.
-  ClearGrowthRefusal();
   // The results shown were those of the scenario replaced; selecting
   // "Results" runs the new one.
   if (PageControl1->currentWidget() == TabSheetResults) {
